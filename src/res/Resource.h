@@ -1,0 +1,64 @@
+// Resource and command identifiers of Lumenor. The standard ids keep the
+// values that the document/view framework gives its standard commands.
+#pragma once
+
+namespace res {
+
+// Main resources: menu, accelerators, toolbar, icon and document string.
+constexpr unsigned IDR_MAINFRAME = 128;
+
+// Dialog templates and their controls.
+constexpr unsigned IDD_ABOUTBOX = 100;
+constexpr unsigned IDD_SEARCH = 137;
+constexpr unsigned IDD_USAGE = 141;
+constexpr unsigned IDC_FIND_WHAT = 1000;
+constexpr unsigned IDC_FIND_WHAT_LABEL = 1001;
+constexpr unsigned IDC_DIRECTION_UP = 1002;
+constexpr unsigned IDC_DIRECTION_DOWN = 1003;
+constexpr unsigned IDC_DIRECTION_GROUP = 1004;
+constexpr unsigned IDC_HOMEPAGE_LINK = 1005;
+constexpr unsigned IDC_VERSION = 1006;
+constexpr unsigned IDC_USAGE_TEXT = 1007;
+
+// Lumenor's own commands.
+constexpr unsigned ID_SEARCH = 32771;
+constexpr unsigned ID_SEARCH_AGAIN = 32773;
+constexpr unsigned ID_USAGE = 32777;
+
+// Standard commands.
+constexpr unsigned ID_FILE_NEW = 57600;
+constexpr unsigned ID_FILE_OPEN = 57601;
+constexpr unsigned ID_FILE_SAVE = 57603;
+constexpr unsigned ID_FILE_SAVE_AS = 57604;
+constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
+constexpr unsigned ID_FILE_MRU_LAST = 57631;
+constexpr unsigned ID_APP_ABOUT = 57664;
+constexpr unsigned ID_APP_EXIT = 57665;
+constexpr unsigned ID_NEXT_PANE = 57680;
+constexpr unsigned ID_PREV_PANE = 57681;
+constexpr unsigned ID_VIEW_TOOLBAR = 59392;
+constexpr unsigned ID_VIEW_STATUS_BAR = 59393;
+
+// Window ids of the frame's children.
+constexpr unsigned AFX_IDW_TOOLBAR = 59392;
+constexpr unsigned AFX_IDW_STATUS_BAR = 59393;
+constexpr unsigned AFX_IDW_PANE_FIRST = 59648;
+
+// Status-bar indicators.
+constexpr unsigned ID_INDICATOR_CAPS = 59137;
+constexpr unsigned ID_INDICATOR_NUM = 59138;
+constexpr unsigned ID_INDICATOR_SCRL = 59139;
+constexpr unsigned ID_SEPARATOR = 0;
+
+// Strings.
+constexpr unsigned AFX_IDS_APP_TITLE = 57344;
+constexpr unsigned AFX_IDS_IDLEMESSAGE = 57345;
+constexpr unsigned IDS_LOADING = 61446;
+constexpr unsigned IDS_INVERSE_PROGRESS = 61447;
+constexpr unsigned IDS_BUILDING_TREE = 61448;
+constexpr unsigned IDS_NO_ENTITY_SELECTED = 61449;
+constexpr unsigned IDS_NO_DATA_READ = 61450;
+constexpr unsigned IDS_HOMEPAGE_TIP = 61451;
+constexpr unsigned IDS_USAGE_TEXT = 61452;
+
+} // namespace res
