@@ -5,6 +5,7 @@
 
 #include "platform/WinMessages.h"
 
+#include <functional>
 #include <string>
 
 // Window classes ----------------------------------------------------------
@@ -47,6 +48,11 @@ struct CREATESTRUCTA {
 HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
                      DWORD style, int x, int y, int width, int height,
                      HWND parent, HMENU hMenu, HINSTANCE hInstance, void* param);
+// Calls the hook with the next window that CreateWindowExA makes, once its
+// handle exists and before WM_NCCREATE is sent, then forgets the hook. A
+// class library uses it to attach its object (and subclass the window) so
+// that the object sees the window's creation messages.
+void HookNextWindowCreation(std::function<void(HWND)> hook);
 // Sends WM_DESTROY (parent first, then children) and WM_NCDESTROY (children
 // first), then frees the window.
 BOOL DestroyWindow(HWND hwnd);
@@ -58,6 +64,11 @@ LONG_PTR GetWindowLongPtrA(HWND hwnd, int index);
 // GWL_WNDPROC replaces the procedure (subclassing) and returns the old one;
 // GWL_STYLE changes the style bits (WS_VISIBLE and WS_DISABLED take effect).
 LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value);
+// Named per-window values, free for any layer (the user data slot belongs
+// to the window's own procedure).
+BOOL SetPropA(HWND hwnd, const char* name, void* value);
+void* GetPropA(HWND hwnd, const char* name);
+void* RemovePropA(HWND hwnd, const char* name);
 LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Default handling: WM_ERASEBKGND fills the client area with the class
 // background, WM_PAINT validates, WM_SETTEXT/WM_GETTEXT keep the window
