@@ -1,0 +1,65 @@
+// The entity store: entity number -> entity text, read-only for the views.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+class CEntityStore {
+public:
+    struct Entry {
+        std::int32_t nNumber;
+        std::string_view strText;
+    };
+
+    std::size_t GetCount() const { return m_aEntries.size(); }
+    bool IsEmpty() const { return m_aEntries.empty(); }
+    bool Contains(std::int32_t n) const { return PositionOf(n) != kNone; }
+    // The text stored under n; false when there is none.
+    bool Lookup(std::int32_t n, std::string_view& strText) const;
+    // The entry at position i (0 <= i < GetCount()) of the iteration order:
+    // buckets ((number >> 4, unsigned) modulo 100001) ascending, the most
+    // recently inserted number first within a bucket. The inverse index
+    // lists referrers in this order, so it is visible to the user.
+    Entry GetAt(std::size_t i) const { return {m_aEntries[i].nNumber, TextAt(m_aEntries[i].nText)}; }
+
+    // The texts of a file in file order: text i is
+    // pText[aTextStart[i], aTextStart[i + 1]), to be stored under aNumbers[i].
+    struct FileTexts {
+        std::unique_ptr<char[]> pText;
+        std::vector<std::uint64_t> aTextStart{0};
+        std::vector<std::int32_t> aNumbers;
+    };
+
+    void RemoveAll();
+    // Replaces the contents with the texts of a file. A later text under the
+    // same number replaces the earlier one, which keeps its place in the order.
+    void Assign(FileTexts texts);
+
+private:
+    struct Record {
+        std::uint32_t nText;
+        std::int32_t nNumber;
+    };
+    static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
+
+    std::string_view TextAt(std::uint32_t nText) const
+    {
+        return {m_pText.get() + m_aTextStart[nText],
+                static_cast<std::size_t>(m_aTextStart[nText + 1] - m_aTextStart[nText])};
+    }
+    std::uint32_t PositionOf(std::int32_t n) const;
+    std::uint32_t& SlotOf(std::int32_t n);
+
+    // All texts of the file, contiguous in file order.
+    std::unique_ptr<char[]> m_pText;
+    std::vector<std::uint64_t> m_aTextStart;
+    // The entries in iteration order.
+    std::vector<Record> m_aEntries;
+    // Position in m_aEntries by number: a table below its size, a hash above.
+    std::vector<std::uint32_t> m_aPosition;
+    std::unordered_map<std::int32_t, std::uint32_t> m_mapSparsePosition;
+};

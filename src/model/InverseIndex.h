@@ -1,0 +1,34 @@
+// The inverse index: entity number -> the numbers of the entities whose texts
+// refer to it, in the order they were scanned.
+#pragma once
+
+#include "model/EntityNumberArray.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class CInverseIndex {
+public:
+    // Empties the index and releases every list. Numbers below nDenseLimit
+    // will be kept in a table, the others in a hash map.
+    void Reset(std::size_t nDenseLimit);
+    void Add(std::int32_t nReferred, std::int32_t nReferrer);
+    // The list of n, or null when no scanned entity refers to n.
+    const CEntityNumberArray* Lookup(std::int32_t n) const;
+    // The number of keys, each with a list that is not empty.
+    std::size_t GetCount() const { return m_nCount; }
+
+private:
+    // The table is allocated in pages as numbers are first referred to, so
+    // that no single slice of the computation pays for all of it.
+    static constexpr unsigned kPageBits = 12;
+    static constexpr std::size_t kPageSize = std::size_t{1} << kPageBits;
+
+    std::size_t m_nDenseLimit = 0;
+    std::vector<std::unique_ptr<CEntityNumberArray[]>> m_aPages;
+    std::unordered_map<std::int32_t, CEntityNumberArray> m_mapSparse;
+    std::size_t m_nCount = 0;
+};

@@ -1,0 +1,53 @@
+#include "model/KantorDoc.h"
+
+#include "model/DocumentHost.h"
+#include "model/ReadableFile.h"
+
+bool CKantorDoc::OnNewDocument()
+{
+    DeleteContents();
+    return true;
+}
+
+bool CKantorDoc::OnOpenDocument(const std::string& strPath)
+{
+    std::string strReason;
+    if (!IsReadableFile(strPath, strReason)) {
+        if (m_pHost)
+            m_pHost->ReportFileError(strPath, strReason);
+        return false;
+    }
+    return LoadEntityFile(strPath);
+}
+
+void CKantorDoc::SetCurrentEntity(std::int32_t n, const void* pSender)
+{
+    if (n == m_nCurrentEntity)
+        return;
+    m_nCurrentEntity = n;
+    if (m_pHost)
+        m_pHost->UpdateAllViews(pSender);
+}
+
+void CKantorDoc::DeleteContents()
+{
+    // An abandoned computation will not reach its end, where the message
+    // pane gets its text back; give it back now, or the next report would
+    // save the stale percentage as the text to restore.
+    if (m_posInverse)
+        RestoreSavedStatus();
+    m_mapEntities.RemoveAll();
+    m_mapInverse.Reset(0);
+    std::string().swap(m_strHeader);
+    m_nMaxEntity = 0;
+    m_nCurrentEntity = 0;
+    m_posInverse.reset();
+    m_pProgress = nullptr;
+    m_nProgressChars = 0;
+    m_nInverseDone = 0;
+}
+
+IProgressSink* CKantorDoc::GetStatusBar() const
+{
+    return m_pHost ? m_pHost->GetStatusBar() : nullptr;
+}

@@ -1,0 +1,79 @@
+// The document: one IFC file in memory, its entity store, its inverse index
+// built in idle-time slices, and the entity selected in the upper view.
+#pragma once
+
+#include "model/EntityNumberArray.h"
+#include "model/EntityStore.h"
+#include "model/InverseIndex.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class IDocumentHost;
+class IProgressSink;
+
+class CKantorDoc {
+public:
+    CKantorDoc() = default;
+    CKantorDoc(const CKantorDoc&) = delete;
+    CKantorDoc& operator=(const CKantorDoc&) = delete;
+
+    // The framework side; null (the default) reports nothing and updates no views.
+    void SetHost(IDocumentHost* pHost) { m_pHost = pHost; }
+
+    // Empties the document; always succeeds.
+    bool OnNewDocument();
+    // Checks that the file can be read (reporting it through the host if not,
+    // with the document unchanged), then loads it.
+    bool OnOpenDocument(const std::string& strPath);
+    // Reads the file into the entity store; false when it cannot be opened,
+    // holds no line beginning with '#', or cannot be read (reported).
+    bool LoadEntityFile(const std::string& strPath);
+
+    const CEntityStore& GetEntityMap() const { return m_mapEntities; }
+    std::int32_t GetMaxEntityNumber() const { return m_nMaxEntity; }
+    // Stores n and updates every view but pSender, unless n is already current.
+    void SetCurrentEntity(std::int32_t n, const void* pSender);
+    std::int32_t GetCurrentEntity() const { return m_nCurrentEntity; }
+
+    // The numbers written after '#' in strText, in order, with repeats; a '#'
+    // at position 0 (the entity's own name) is not taken.
+    static void ExtractReferences(std::string_view strText, CEntityNumberArray& arrReferences);
+    // Scans the next 1000 entities into the inverse index; true while work
+    // remains. Called from the application's idle handler.
+    bool ComputeInverseStep();
+    // 0 to 99 while the computation runs, 100 when it is finished.
+    int GetInversePercent() const;
+    // Saves the message-pane text and shows the percentage there instead.
+    void ShowInverseProgress();
+    // The referrers of n found so far, in the store's iteration order.
+    void GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const;
+
+private:
+    void DeleteContents();
+    bool IsEntityStart(std::string_view strLine, std::int32_t& n);
+    void StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd);
+    void StartProgress(std::uint64_t nFileLength);
+    void EndProgress();
+    IProgressSink* GetStatusBar() const;
+    void SetMessageText(const std::string& strText) const;
+    void RestoreSavedStatus() const;
+
+    IDocumentHost* m_pHost = nullptr;
+
+    CEntityStore m_mapEntities;
+    CInverseIndex m_mapInverse;
+    std::string m_strHeader;
+    std::int32_t m_nMaxEntity = 0;
+    std::int32_t m_nCurrentEntity = 0;
+    // The store position of the next entity to scan; empty when finished.
+    std::optional<std::size_t> m_posInverse;
+    IProgressSink* m_pProgress = nullptr;
+    // 64 bits, so that a text longer than 2 GB cannot wrap the count.
+    std::int64_t m_nProgressChars = 0;
+    std::size_t m_nInverseDone = 0;
+    std::string m_strSavedStatus;
+};

@@ -1,0 +1,77 @@
+#include "model/KantorDoc.h"
+
+#include "model/DocumentHost.h"
+#include "model/ReferenceScan.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+namespace {
+
+// Bounds the time between two messages while the index is built.
+constexpr int kEntitiesPerSlice = 1000;
+
+} // namespace
+
+void CKantorDoc::ExtractReferences(std::string_view strText, CEntityNumberArray& arrReferences)
+{
+    arrReferences.RemoveAll();
+    ForEachReference(strText, [&](std::int32_t n) { arrReferences.Add(n); });
+}
+
+bool CKantorDoc::ComputeInverseStep()
+{
+    for (int i = 0; i < kEntitiesPerSlice && m_posInverse; ++i) {
+        const CEntityStore::Entry entry = m_mapEntities.GetAt(*m_posInverse);
+        if (++*m_posInverse == m_mapEntities.GetCount())
+            m_posInverse.reset();
+        ForEachReference(entry.strText, [&](std::int32_t n) { m_mapInverse.Add(n, entry.nNumber); });
+        ++m_nInverseDone;
+    }
+    if (m_posInverse) {
+        SetMessageText(res::FormatString(res::IDS_INVERSE_PROGRESS, GetInversePercent()));
+        return true;
+    }
+    RestoreSavedStatus();
+    return false;
+}
+
+int CKantorDoc::GetInversePercent() const
+{
+    if (!m_posInverse)
+        return 100;
+    return static_cast<int>(static_cast<double>(m_nInverseDone) * 100.0
+                            / static_cast<double>(m_mapEntities.GetCount()));
+}
+
+void CKantorDoc::ShowInverseProgress()
+{
+    IProgressSink* pStatusBar = GetStatusBar();
+    if (!pStatusBar)
+        return;
+    const std::string strProgress = res::FormatString(res::IDS_INVERSE_PROGRESS, GetInversePercent());
+    m_strSavedStatus = pStatusBar->GetMessageText();
+    SetMessageText(strProgress);
+}
+
+void CKantorDoc::GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const
+{
+    if (const CEntityNumberArray* pList = m_mapInverse.Lookup(n))
+        arrReferrers = *pList;
+    else
+        arrReferrers.RemoveAll();
+}
+
+void CKantorDoc::SetMessageText(const std::string& strText) const
+{
+    // The computation writes the pane after every slice and, once finished,
+    // on every idle pass; an unchanged text must not repaint the pane.
+    IProgressSink* pStatusBar = GetStatusBar();
+    if (pStatusBar && pStatusBar->GetMessageText() != strText)
+        pStatusBar->SetMessageText(strText);
+}
+
+void CKantorDoc::RestoreSavedStatus() const
+{
+    if (!m_strSavedStatus.empty())
+        SetMessageText(m_strSavedStatus);
+}

@@ -1,0 +1,133 @@
+#include "model/KantorDoc.h"
+
+#include "model/DocumentHost.h"
+#include "model/EntityNumbers.h"
+#include "model/JoinedLineReader.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <limits>
+#include <memory>
+#include <system_error>
+
+namespace {
+
+constexpr std::int64_t kCharsPerProgressStep = 100000;
+
+struct FileCloser {
+    void operator()(std::FILE* pFile) const { std::fclose(pFile); }
+};
+
+} // namespace
+
+bool CKantorDoc::LoadEntityFile(const std::string& strPath)
+{
+    DeleteContents();
+    std::unique_ptr<std::FILE, FileCloser> pFile(std::fopen(strPath.c_str(), "rb"));
+    if (!pFile)
+        return false;
+    // Blocks go straight into the reader's buffer, not through stdio's.
+    std::setvbuf(pFile.get(), nullptr, _IONBF, 0);
+
+    std::error_code ec;
+    const std::uintmax_t nFileLength = std::filesystem::file_size(strPath, ec);
+    StartProgress(ec ? 0 : nFileLength);
+
+    CJoinedLineReader reader(pFile.get(), ec ? 0 : static_cast<std::size_t>(nFileLength));
+    CEntityStore::FileTexts texts;
+    bool bEntityPhase = false;
+    std::size_t nHeaderLength = 0;
+    std::int32_t nCurrent = 0;
+    const bool bRead = reader.ReadLines([&](std::size_t nStart, std::string_view strLine) {
+        if (!bEntityPhase) {
+            if (strLine.empty() || strLine[0] != '#')
+                return;
+            bEntityPhase = true;
+            nHeaderLength = nStart;
+        }
+        std::int32_t n;
+        if (IsEntityStart(strLine, n)) {
+            StoreEntity(texts, nCurrent, nStart);
+            nCurrent = n;
+        }
+    });
+
+    if (!bRead) {
+        // Nothing half-read is kept: the file is reported and the document
+        // stays empty.
+        const std::string strReason = std::generic_category().message(reader.GetError());
+        EndProgress();
+        DeleteContents();
+        if (m_pHost)
+            m_pHost->ReportFileError(strPath, strReason);
+        return false;
+    }
+    if (!bEntityPhase) {
+        m_strHeader.assign(reader.GetText(), reader.GetLength());
+        EndProgress();
+        return false;
+    }
+    StoreEntity(texts, nCurrent, reader.GetLength());
+    m_strHeader.assign(reader.GetText(), nHeaderLength);
+    texts.pText = reader.ReleaseText();
+    m_mapEntities.Assign(std::move(texts));
+    EndProgress();
+    m_nInverseDone = 0;
+    if (!m_mapEntities.IsEmpty())
+        m_posInverse = 0;
+    m_mapInverse.Reset(DenseNumberLimit(m_nMaxEntity, m_mapEntities.GetCount()));
+    return true;
+}
+
+bool CKantorDoc::IsEntityStart(std::string_view strLine, std::int32_t& n)
+{
+    if (strLine.size() < 2 || strLine[0] != '#')
+        return false;
+    std::size_t nPos = 1;
+    if (!ParseNumber(strLine, nPos, n))
+        return false;
+    while (nPos < strLine.size() && (strLine[nPos] == ' ' || strLine[nPos] == '\t'))
+        ++nPos;
+    if (nPos == strLine.size() || strLine[nPos] != '=')
+        return false;
+    if (n > m_nMaxEntity)
+        m_nMaxEntity = n;
+    return true;
+}
+
+void CKantorDoc::StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd)
+{
+    const std::uint64_t nLength = nTextEnd - texts.aTextStart.back();
+    texts.aNumbers.push_back(n);
+    texts.aTextStart.push_back(nTextEnd);
+    m_nProgressChars += static_cast<std::int64_t>(nLength) + 1;
+    if (m_nProgressChars > kCharsPerProgressStep) {
+        m_nProgressChars -= kCharsPerProgressStep;
+        if (m_pProgress)
+            m_pProgress->StepIt();
+    }
+}
+
+void CKantorDoc::StartProgress(std::uint64_t nFileLength)
+{
+    m_pProgress = GetStatusBar();
+    m_nProgressChars = 0;
+    if (!m_pProgress)
+        return;
+    m_pProgress->SetProgressText(res::LoadString(res::IDS_LOADING));
+    m_pProgress->ShowProgress(true);
+    // The control's range is 32-bit; a larger file fills the bar early.
+    constexpr std::uint64_t nMaxRange = std::numeric_limits<int>::max();
+    m_pProgress->SetRange32(0, static_cast<int>(nFileLength < nMaxRange ? nFileLength : nMaxRange));
+    m_pProgress->SetStep(static_cast<int>(kCharsPerProgressStep));
+}
+
+void CKantorDoc::EndProgress()
+{
+    if (m_pProgress)
+        m_pProgress->ShowProgress(false);
+    m_pProgress = nullptr;
+    m_nProgressChars = 0;
+}

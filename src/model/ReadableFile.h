@@ -1,0 +1,9 @@
+// The check that the framework makes before it opens a document file.
+#pragma once
+
+#include <string>
+
+// True when strPath names a regular file that can be opened for reading;
+// otherwise false with the reason in strReason. Anything but a regular file
+// is refused: a pipe or a device could block or never end.
+bool IsReadableFile(const std::string& strPath, std::string& strReason);
