@@ -1,0 +1,119 @@
+// Opening files that cannot be read, read errors, new documents and the
+// current entity.
+#include "FakeDocumentHost.h"
+#include "ModelTestFiles.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::Optional;
+using ::testing::Pair;
+
+namespace {
+
+class DocumentLifecycleTest : public ::testing::Test {
+protected:
+    DocumentLifecycleTest()
+    {
+        m_doc.SetHost(&m_host);
+        m_strOpen = m_folder.Write("open.ifc", "HEAD;\n#1=A(#2);\n#2=B(#1);\n");
+        EXPECT_TRUE(m_doc.OnOpenDocument(m_strOpen));
+        m_doc.SetCurrentEntity(2, nullptr);
+        m_host = CFakeDocumentHost();
+    }
+
+    // The document still holds open.ifc, with entity 2 current.
+    void ExpectOpenFileUnchanged()
+    {
+        EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 3u);
+        EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A(#2);")));
+        EXPECT_EQ(m_doc.GetMaxEntityNumber(), 2);
+        EXPECT_EQ(m_doc.GetCurrentEntity(), 2);
+        CompleteInverse(m_doc);
+        EXPECT_THAT(Referrers(m_doc, 1), ElementsAre(2));
+        EXPECT_THAT(m_host.m_statusBar.m_aProgressCalls, IsEmpty());
+    }
+
+    CTempFolder m_folder;
+    CFakeDocumentHost m_host;
+    CKantorDoc m_doc;
+    std::string m_strOpen;
+};
+
+TEST_F(DocumentLifecycleTest, MissingFileIsReportedAndChangesNothing)
+{
+    const std::string strPath = (m_folder.GetPath() / "missing.ifc").string();
+    EXPECT_FALSE(m_doc.OnOpenDocument(strPath));
+    EXPECT_THAT(m_host.m_aFileErrors, ElementsAre(Pair(strPath, "No such file or directory")));
+    ExpectOpenFileUnchanged();
+}
+
+TEST_F(DocumentLifecycleTest, FolderIsReportedAndChangesNothing)
+{
+    const std::string strPath = m_folder.GetPath().string();
+    EXPECT_FALSE(m_doc.OnOpenDocument(strPath));
+    EXPECT_THAT(m_host.m_aFileErrors, ElementsAre(Pair(strPath, "Is a directory")));
+    ExpectOpenFileUnchanged();
+}
+
+TEST_F(DocumentLifecycleTest, OpenReplacesTheDocument)
+{
+    EXPECT_TRUE(m_doc.OnOpenDocument(m_folder.Write("other.ifc", "#7=X;\n")));
+    EXPECT_THAT(m_host.m_aFileErrors, IsEmpty());
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 2u);
+    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 7);
+    EXPECT_EQ(m_doc.GetCurrentEntity(), 0);
+}
+
+// Mend: a file that opens but fails while it is read leaves no half-loaded
+// document behind, switches progress off and is reported with the reason.
+// Opening a folder succeeds on this system; reading it fails.
+TEST_F(DocumentLifecycleTest, ReadErrorEmptiesTheDocumentAndIsReported)
+{
+    const std::string strPath = m_folder.GetPath().string();
+    EXPECT_FALSE(m_doc.LoadEntityFile(strPath));
+    EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
+    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 0);
+    EXPECT_EQ(m_doc.GetInversePercent(), 100);
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_THAT(Referrers(m_doc, 1), IsEmpty());
+    EXPECT_THAT(m_host.m_aFileErrors, ElementsAre(Pair(strPath, "Is a directory")));
+    ASSERT_FALSE(m_host.m_statusBar.m_aProgressCalls.empty());
+    EXPECT_EQ(m_host.m_statusBar.m_aProgressCalls.front(), "SetProgressText Loading");
+    EXPECT_EQ(m_host.m_statusBar.m_aProgressCalls.back(), "ShowProgress off");
+}
+
+TEST_F(DocumentLifecycleTest, LoadOfAFileThatCannotBeOpenedFailsSilently)
+{
+    EXPECT_FALSE(m_doc.LoadEntityFile((m_folder.GetPath() / "missing.ifc").string()));
+    EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
+    EXPECT_THAT(m_host.m_aFileErrors, IsEmpty());
+    EXPECT_THAT(m_host.m_statusBar.m_aProgressCalls, IsEmpty());
+}
+
+TEST_F(DocumentLifecycleTest, NewDocumentIsEmpty)
+{
+    EXPECT_TRUE(m_doc.OnNewDocument());
+    EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
+    EXPECT_FALSE(m_doc.GetEntityMap().Contains(0));
+    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 0);
+    EXPECT_EQ(m_doc.GetCurrentEntity(), 0);
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_THAT(Referrers(m_doc, 2), IsEmpty());
+    EXPECT_THAT(m_host.m_aUpdateSenders, IsEmpty());
+}
+
+TEST_F(DocumentLifecycleTest, ChangedCurrentEntityUpdatesTheOtherViews)
+{
+    const int nSender = 0;
+    m_doc.SetCurrentEntity(1, &nSender);
+    EXPECT_EQ(m_doc.GetCurrentEntity(), 1);
+    m_doc.SetCurrentEntity(1, nullptr);
+    m_doc.SetCurrentEntity(0, nullptr);
+    EXPECT_EQ(m_doc.GetCurrentEntity(), 0);
+    EXPECT_THAT(m_host.m_aUpdateSenders, ElementsAre(&nSender, nullptr));
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+// The entity store's lookup and its iteration order, which the user sees as
+// the order of every referrer list.
+#include "ModelTestFiles.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::Optional;
+
+namespace {
+
+std::string EntityLines(const std::vector<std::int32_t>& aNumbers)
+{
+    std::string strFile = "HEAD;\n";
+    for (std::int32_t n : aNumbers)
+        strFile += "#" + std::to_string(n) + "=E;\n";
+    return strFile;
+}
+
+class EntityStoreTest : public ::testing::Test {
+protected:
+    void Load(const std::vector<std::int32_t>& aNumbers)
+    {
+        ASSERT_TRUE(m_doc.LoadEntityFile(m_folder.Write("order.ifc", EntityLines(aNumbers))));
+    }
+
+    CTempFolder m_folder;
+    CKantorDoc m_doc;
+};
+
+TEST_F(EntityStoreTest, AscendingNumbersComeInBucketsOfSixteenEachNewestFirst)
+{
+    std::vector<std::int32_t> aNumbers(40);
+    std::iota(aNumbers.begin(), aNumbers.end(), 1);
+    Load(aNumbers);
+
+    std::vector<std::int32_t> aExpected;
+    for (std::int32_t n = 15; n >= 0; --n)
+        aExpected.push_back(n);
+    for (std::int32_t n = 31; n >= 16; --n)
+        aExpected.push_back(n);
+    for (std::int32_t n = 40; n >= 32; --n)
+        aExpected.push_back(n);
+    EXPECT_THAT(IterationOrder(m_doc), ElementsAreArray(aExpected));
+}
+
+TEST_F(EntityStoreTest, BucketsWrapAroundAtTheBucketCount)
+{
+    // (1600016 >> 4) % 100001 == 0 and (1600032 >> 4) % 100001 == 1.
+    Load({1600032, 20, 5, 1600016, 2147483647});
+    EXPECT_THAT(IterationOrder(m_doc), ElementsAre(1600016, 5, 0, 20, 1600032, 2147483647));
+}
+
+TEST_F(EntityStoreTest, OrderDependsOnInsertionWithinABucketOnly)
+{
+    Load({3, 1, 2, 17});
+    EXPECT_THAT(IterationOrder(m_doc), ElementsAre(2, 1, 3, 0, 17));
+}
+
+TEST_F(EntityStoreTest, LooksUpDenseAndSparseNumbers)
+{
+    Load({1, 2, 3, 1000000000, 2147483647});
+    const CEntityStore& store = m_doc.GetEntityMap();
+    EXPECT_THAT(EntityText(m_doc, 1000000000), Optional(std::string("#1000000000=E;")));
+    EXPECT_THAT(EntityText(m_doc, 2147483647), Optional(std::string("#2147483647=E;")));
+    EXPECT_THAT(EntityText(m_doc, 3), Optional(std::string("#3=E;")));
+    for (std::int32_t n : {4, 999999999, -1, -2147483647 - 1, 2147483646})
+        EXPECT_FALSE(store.Contains(n)) << n;
+    std::string_view strText = "unchanged";
+    EXPECT_FALSE(store.Lookup(5, strText));
+    EXPECT_EQ(strText, "unchanged");
+    EXPECT_EQ(store.GetCount(), 6u);
+}
+
+TEST_F(EntityStoreTest, EveryEntryIsVisitedOnceWithItsText)
+{
+    std::vector<std::int32_t> aNumbers;
+    for (std::int32_t n = 0; n < 5000; ++n)
+        aNumbers.push_back((n * 7919) % 50000 + 1);
+    Load(aNumbers);
+    const CEntityStore& store = m_doc.GetEntityMap();
+    ASSERT_EQ(store.GetCount(), 5001u);
+    std::vector<std::int32_t> aSeen;
+    for (std::size_t i = 0; i < store.GetCount(); ++i) {
+        const CEntityStore::Entry entry = store.GetAt(i);
+        if (entry.nNumber != 0) {
+            EXPECT_EQ(entry.strText, "#" + std::to_string(entry.nNumber) + "=E;");
+        }
+        aSeen.push_back(entry.nNumber);
+    }
+    std::sort(aSeen.begin(), aSeen.end());
+    aNumbers.push_back(0);
+    std::sort(aNumbers.begin(), aNumbers.end());
+    EXPECT_EQ(aSeen, aNumbers);
+}
+
+} // namespace

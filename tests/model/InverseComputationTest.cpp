@@ -1,0 +1,189 @@
+// Building the inverse index in slices: lists and their order, percentages in
+// the message pane, the restore of the saved text, abandoned computations.
+#include "FakeDocumentHost.h"
+#include "ModelTestFiles.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <set>
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+const std::string kReady = "Ready";
+
+std::string Progress(int nPercent)
+{
+    return "Calculate inverse relationships (Progress : " + std::to_string(nPercent) + "  %)";
+}
+
+// A header entry and entities 1 .. nCount - 1, each referring to nTarget.
+std::string EntitiesReferringTo(std::int32_t nCount, std::int32_t nTarget)
+{
+    std::string strFile = "HEAD;\n";
+    for (std::int32_t n = 1; n < nCount; ++n)
+        strFile += "#" + std::to_string(n) + "=A(#" + std::to_string(nTarget) + ");\n";
+    return strFile;
+}
+
+class InverseComputationTest : public ::testing::Test {
+protected:
+    InverseComputationTest()
+    {
+        m_doc.SetHost(&m_host);
+        m_host.m_statusBar.m_strMessage = kReady;
+    }
+
+    void Load(const std::string& strContent)
+    {
+        ASSERT_TRUE(m_doc.LoadEntityFile(m_folder.Write("inverse.ifc", strContent)));
+    }
+    CFakeStatusBar& StatusBar() { return m_host.m_statusBar; }
+
+    CTempFolder m_folder;
+    CFakeDocumentHost m_host;
+    CKantorDoc m_doc;
+};
+
+TEST_F(InverseComputationTest, ListsFollowTheStoreOrder)
+{
+    Load("#5=A(#6,#7,#6);\n#6=B;\n#7=C(#8,#99);\n#8=A(#8);\n");
+    CompleteInverse(m_doc);
+    EXPECT_THAT(Referrers(m_doc, 6), ElementsAre(5, 5));
+    EXPECT_THAT(Referrers(m_doc, 7), ElementsAre(5));
+    // The store visits 8 before 7 (same bucket, newest first).
+    EXPECT_THAT(Referrers(m_doc, 8), ElementsAre(8, 7));
+    // A number without an entity is indexed all the same.
+    EXPECT_THAT(Referrers(m_doc, 99), ElementsAre(7));
+    EXPECT_THAT(Referrers(m_doc, 5), IsEmpty());
+}
+
+TEST_F(InverseComputationTest, GetInverseReferencesReplacesTheArrayContents)
+{
+    Load("#1=A(#2);\n#2=B;\n");
+    CompleteInverse(m_doc);
+    CEntityNumberArray arr;
+    m_doc.GetInverseReferences(2, arr);
+    EXPECT_THAT(ToVector(arr), ElementsAre(1));
+    m_doc.GetInverseReferences(1, arr);
+    EXPECT_TRUE(arr.IsEmpty());
+}
+
+TEST_F(InverseComputationTest, TwentyFiveHundredEntriesTakeThreeSlices)
+{
+    Load(EntitiesReferringTo(2500, 1));
+    EXPECT_EQ(m_doc.GetInversePercent(), 0);
+    m_doc.ShowInverseProgress();
+
+    EXPECT_TRUE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(m_doc.GetInversePercent(), 40);
+    // Only the referrers scanned so far are visible.
+    EXPECT_EQ(Referrers(m_doc, 1).size(), 999u);
+    EXPECT_TRUE(m_doc.ComputeInverseStep());
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(m_doc.GetInversePercent(), 100);
+    EXPECT_EQ(Referrers(m_doc, 1).size(), 2499u);
+    EXPECT_THAT(StatusBar().m_aMessageWrites, ElementsAre(Progress(0), Progress(40), Progress(80), kReady));
+}
+
+TEST_F(InverseComputationTest, ExactlyOneThousandEntriesFinishInOneCall)
+{
+    Load(EntitiesReferringTo(1000, 1));
+    m_doc.ShowInverseProgress();
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_THAT(StatusBar().m_aMessageWrites, ElementsAre(Progress(0), kReady));
+}
+
+TEST_F(InverseComputationTest, PercentageIsTruncated)
+{
+    Load(EntitiesReferringTo(3000, 1));
+    m_doc.ComputeInverseStep();
+    EXPECT_EQ(m_doc.GetInversePercent(), 33);
+    m_doc.ComputeInverseStep();
+    EXPECT_EQ(m_doc.GetInversePercent(), 66);
+}
+
+TEST_F(InverseComputationTest, EmptyPaneAtTheStartIsNotRestored)
+{
+    StatusBar().m_strMessage.clear();
+    Load(EntitiesReferringTo(1500, 1));
+    m_doc.ShowInverseProgress();
+    EXPECT_TRUE(m_doc.ComputeInverseStep());
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_strMessage, Progress(66));
+}
+
+// Mend: after completion every idle pass restores the saved text; the pane
+// is written only when it shows something else, so nothing repaints.
+TEST_F(InverseComputationTest, FinishedStepsWriteThePaneOnlyWhenItChanged)
+{
+    Load(EntitiesReferringTo(10, 1));
+    m_doc.ShowInverseProgress();
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    const std::size_t nWrites = StatusBar().m_aMessageWrites.size();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_aMessageWrites.size(), nWrites);
+
+    StatusBar().m_strMessage = "Open an IFC file.";
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+}
+
+TEST_F(InverseComputationTest, ProgressInTheEmptyDocument)
+{
+    EXPECT_EQ(m_doc.GetInversePercent(), 100);
+    m_doc.ShowInverseProgress();
+    EXPECT_EQ(StatusBar().m_strMessage, Progress(100));
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+}
+
+TEST_F(InverseComputationTest, LoadInTheMiddleAbandonsTheComputation)
+{
+    Load(EntitiesReferringTo(2500, 1));
+    m_doc.ShowInverseProgress();
+    ASSERT_TRUE(m_doc.ComputeInverseStep());
+
+    Load(EntitiesReferringTo(1500, 2));
+    // The old report ends with the load, so the new one saves the old text.
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+    EXPECT_EQ(m_doc.GetInversePercent(), 0);
+    m_doc.ShowInverseProgress();
+    CompleteInverse(m_doc);
+
+    EXPECT_THAT(Referrers(m_doc, 1), IsEmpty());
+    const std::vector<std::int32_t> aReferrers = Referrers(m_doc, 2);
+    ASSERT_EQ(aReferrers.size(), 1499u);
+    EXPECT_EQ(std::set<std::int32_t>(aReferrers.begin(), aReferrers.end()).size(), 1499u);
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+}
+
+TEST_F(InverseComputationTest, NewDocumentInTheMiddleAbandonsTheComputation)
+{
+    Load(EntitiesReferringTo(2500, 1));
+    m_doc.ShowInverseProgress();
+    ASSERT_TRUE(m_doc.ComputeInverseStep());
+
+    ASSERT_TRUE(m_doc.OnNewDocument());
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+    EXPECT_EQ(m_doc.GetInversePercent(), 100);
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_THAT(Referrers(m_doc, 1), IsEmpty());
+}
+
+TEST_F(InverseComputationTest, NewDocumentKeepsTheSavedText)
+{
+    Load(EntitiesReferringTo(10, 1));
+    m_doc.ShowInverseProgress();
+    CompleteInverse(m_doc);
+    ASSERT_TRUE(m_doc.OnNewDocument());
+    StatusBar().m_strMessage = "Other";
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+}
+
+} // namespace

@@ -1,0 +1,195 @@
+// Reading a file into the entity store: entity starts, joined lines, header
+// entry, duplicates, line ends, failures and progress output.
+#include "FakeDocumentHost.h"
+#include "ModelTestFiles.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+using ::testing::ElementsAre;
+using ::testing::Optional;
+
+namespace {
+
+class LoaderTest : public ::testing::Test {
+protected:
+    LoaderTest() { m_doc.SetHost(&m_host); }
+
+    bool Load(const std::string& strContent) { return m_doc.LoadEntityFile(m_folder.Write("test.ifc", strContent)); }
+    std::vector<std::string>& ProgressCalls() { return m_host.m_statusBar.m_aProgressCalls; }
+
+    CTempFolder m_folder;
+    CFakeDocumentHost m_host;
+    CKantorDoc m_doc;
+};
+
+TEST_F(LoaderTest, JoinsFollowingLinesWithoutSeparator)
+{
+    ASSERT_TRUE(Load("#12=IFCWALL('a',\n'b');\n"));
+    EXPECT_THAT(EntityText(m_doc, 12), Optional(std::string("#12=IFCWALL('a','b');")));
+}
+
+TEST_F(LoaderTest, EntityStartAllowsBlanksAndTabsBeforeTheEqualsSign)
+{
+    ASSERT_TRUE(Load("#1=A;\n#12 =X\n#13\t=X\n#14  \t =X\n"));
+    EXPECT_THAT(EntityText(m_doc, 12), Optional(std::string("#12 =X")));
+    EXPECT_THAT(EntityText(m_doc, 13), Optional(std::string("#13\t=X")));
+    EXPECT_THAT(EntityText(m_doc, 14), Optional(std::string("#14  \t =X")));
+}
+
+TEST_F(LoaderTest, LinesThatAreNoEntityStartJoinTheCurrentEntity)
+{
+    ASSERT_TRUE(Load("#1=A;\n#12X=\n# 12=\n#12\n#12   \n#=\n#\n"));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;#12X=# 12=#12#12   #=#")));
+    EXPECT_FALSE(m_doc.GetEntityMap().Contains(12));
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 2u);
+    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 1);
+}
+
+TEST_F(LoaderTest, HeaderLinesFormEntryZeroAndTrailingLinesTheLastEntity)
+{
+    ASSERT_TRUE(Load("ISO-10303-21;\nHEADER;\n\nENDSEC;\nDATA;\n#1=A;\n/* note */\n#2=B;\nENDSEC;\n"
+                     "END-ISO-10303-21;\n"));
+    EXPECT_THAT(EntityText(m_doc, 0), Optional(std::string("ISO-10303-21;HEADER;ENDSEC;DATA;")));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;/* note */")));
+    EXPECT_THAT(EntityText(m_doc, 2), Optional(std::string("#2=B;ENDSEC;END-ISO-10303-21;")));
+}
+
+TEST_F(LoaderTest, HashLineBeforeTheFirstEntityJoinsTheHeader)
+{
+    ASSERT_TRUE(Load("HEAD;\n#abc\n#1=A;\n"));
+    EXPECT_THAT(EntityText(m_doc, 0), Optional(std::string("HEAD;#abc")));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;")));
+}
+
+TEST_F(LoaderTest, FileStartingWithAnEntityHasAnEmptyHeaderEntry)
+{
+    ASSERT_TRUE(Load("#1=A;"));
+    EXPECT_THAT(EntityText(m_doc, 0), Optional(std::string()));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;")));
+}
+
+TEST_F(LoaderTest, EntityZeroInTheFileReplacesTheHeaderEntry)
+{
+    ASSERT_TRUE(Load("HEAD;\n#0=Z;\n#1=A;\n"));
+    EXPECT_THAT(EntityText(m_doc, 0), Optional(std::string("#0=Z;")));
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 2u);
+}
+
+TEST_F(LoaderTest, LaterDuplicateReplacesTheTextInPlace)
+{
+    ASSERT_TRUE(Load("#5=A;\n#6=C;\n#5=B;\n"));
+    EXPECT_THAT(EntityText(m_doc, 5), Optional(std::string("#5=B;")));
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 3u);
+    // All three share bucket 0; 5 keeps the place of its first insertion.
+    EXPECT_THAT(IterationOrder(m_doc), ElementsAre(6, 5, 0));
+}
+
+TEST_F(LoaderTest, HighestNumberAndEntryCount)
+{
+    ASSERT_TRUE(Load("H;\n#7=A;\n#100=B;\n#3=C;\n"));
+    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 100);
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 4u);
+    for (std::int32_t n : {0, 3, 7, 100})
+        EXPECT_TRUE(m_doc.GetEntityMap().Contains(n)) << n;
+}
+
+TEST_F(LoaderTest, CarriageReturnLineFeedAndLineFeedGiveTheSameTexts)
+{
+    ASSERT_TRUE(Load("H1;\r\nH2;\r\n#1=A(\r\n#2);\r\n#2=B;\r\n"));
+    const auto aCrLf = std::vector{EntityText(m_doc, 0), EntityText(m_doc, 1), EntityText(m_doc, 2)};
+    ASSERT_TRUE(Load("H1;\nH2;\n#1=A(\n#2);\n#2=B;\n"));
+    EXPECT_EQ(aCrLf, (std::vector{EntityText(m_doc, 0), EntityText(m_doc, 1), EntityText(m_doc, 2)}));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A(#2);")));
+}
+
+TEST_F(LoaderTest, LoneCarriageReturnStaysInTheText)
+{
+    ASSERT_TRUE(Load("#1=A;\rB\n\r\n#2=C;\r\r\n#3=D;\r"));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;\rB")));
+    EXPECT_THAT(EntityText(m_doc, 2), Optional(std::string("#2=C;\r")));
+    EXPECT_THAT(EntityText(m_doc, 3), Optional(std::string("#3=D;\r")));
+}
+
+TEST_F(LoaderTest, CarriageReturnsAloneMakeOneLine)
+{
+    ASSERT_TRUE(Load("#1=A;\r#2=B;\r"));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;\r#2=B;\r")));
+    EXPECT_FALSE(m_doc.GetEntityMap().Contains(2));
+
+    EXPECT_FALSE(Load("HEAD;\r#1=A;\r"));
+    EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
+}
+
+TEST_F(LoaderTest, FileWithoutEntityLinesFailsAndLeavesTheStoresEmpty)
+{
+    for (const char* pContent : {"", "ISO-10303-21;\nHEADER;\nENDSEC;\n", "\n\n", " #1=A;\n"}) {
+        ASSERT_TRUE(Load("#1=A(#1);\n#2=B;\n"));
+        m_doc.ComputeInverseStep();
+        EXPECT_FALSE(Load(pContent)) << pContent;
+        EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
+        EXPECT_EQ(m_doc.GetMaxEntityNumber(), 0);
+        EXPECT_TRUE(Referrers(m_doc, 1).empty());
+        EXPECT_EQ(m_doc.GetInversePercent(), 100);
+        EXPECT_FALSE(m_doc.ComputeInverseStep());
+        EXPECT_EQ(ProgressCalls().back(), "ShowProgress off");
+    }
+}
+
+// Mend: a digit run too large for 32 bits signed names no entity; it must not
+// wrap around into a small number.
+TEST_F(LoaderTest, NumberBeyond32BitsIsNoEntityStart)
+{
+    ASSERT_TRUE(Load("#1=A;\n#4294967297=B;\n#2147483648=C;\n#99999999999999999999999=D;\n#2147483647=E;\n"));
+    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;#4294967297=B;#2147483648=C;#99999999999999999999999=D;")));
+    EXPECT_THAT(EntityText(m_doc, 2147483647), Optional(std::string("#2147483647=E;")));
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 3u);
+    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 2147483647);
+}
+
+TEST_F(LoaderTest, ReportsProgressOneStepPerHundredThousandStoredCharacters)
+{
+    // Each stored text counts its length + 1. Entry 0 (empty) makes 1;
+    // #1 100000 more: 100001 > 100000, step, 1 left; #2 99999: 100000, no
+    // step; #3 300001: 400001, one step only, 300001 left; #4, #5 and #6
+    // (6 each) step on the surplus, leaving 19; #7 does not step.
+    const std::string strFile = "#1=" + std::string(99996, 'a') + "\n#2=" + std::string(99995, 'b') + "\n#3="
+                                + std::string(299997, 'c') + "\n#4=A;\n#5=A;\n#6=A;\n#7=A;\n";
+    ASSERT_TRUE(Load(strFile));
+    std::vector<std::string> aExpected = {"SetProgressText Loading", "ShowProgress on",
+                                          "SetRange32 0 " + std::to_string(strFile.size()), "SetStep 100000"};
+    aExpected.insert(aExpected.end(), 5, "StepIt");
+    aExpected.push_back("ShowProgress off");
+    EXPECT_EQ(ProgressCalls(), aExpected);
+}
+
+TEST_F(LoaderTest, LoadsWithoutAStatusBarOrHost)
+{
+    m_host.m_bHasStatusBar = false;
+    ASSERT_TRUE(Load("#1=A;\n"));
+    EXPECT_TRUE(ProgressCalls().empty());
+
+    CKantorDoc doc;
+    ASSERT_TRUE(doc.LoadEntityFile(m_folder.Write("alone.ifc", "#1=A(#1);\n")));
+    CompleteInverse(doc);
+    EXPECT_THAT(Referrers(doc, 1), ElementsAre(1));
+}
+
+TEST_F(LoaderTest, LoadResetsTheCurrentEntity)
+{
+    ASSERT_TRUE(Load("#1=A;\n#2=B;\n"));
+    m_doc.SetCurrentEntity(2, nullptr);
+    ASSERT_TRUE(Load("#1=A;\n#2=B;\n"));
+    EXPECT_EQ(m_doc.GetCurrentEntity(), 0);
+}
+
+TEST_F(LoaderTest, ReadsLinesLongerThanOneReadBlock)
+{
+    const std::string strLong = "#2=B(" + std::string(3 << 20, 'x') + ",";
+    const std::string strNext = std::string((1 << 20) + 7, 'y') + ");";
+    ASSERT_TRUE(Load("H;\r\n#1=A;\r\n" + strLong + "\r\n" + strNext + "\r\n#3=C;"));
+    EXPECT_THAT(EntityText(m_doc, 2), Optional(strLong + strNext));
+    EXPECT_THAT(EntityText(m_doc, 3), Optional(std::string("#3=C;")));
+}
+
+} // namespace
