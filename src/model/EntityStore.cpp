@@ -23,7 +23,7 @@ bool CEntityStore::Lookup(std::int32_t n, std::string_view& strText) const
     const std::uint32_t nPos = PositionOf(n);
     if (nPos == kNone)
         return false;
-    strText = TextAt(m_aEntries[nPos].nText);
+    strText = TextAt(m_aOrder[nPos]);
     return true;
 }
 
@@ -31,7 +31,8 @@ void CEntityStore::RemoveAll()
 {
     m_pText.reset();
     std::vector<std::uint64_t>().swap(m_aTextStart);
-    std::vector<Record>().swap(m_aEntries);
+    std::vector<std::int32_t>().swap(m_aNumbers);
+    std::vector<std::uint32_t>().swap(m_aOrder);
     std::vector<std::uint32_t>().swap(m_aPosition);
     std::unordered_map<std::int32_t, std::uint32_t>().swap(m_mapSparsePosition);
 }
@@ -56,38 +57,50 @@ void CEntityStore::Assign(FileTexts texts)
     RemoveAll();
     m_pText = std::move(texts.pText);
     m_aTextStart = std::move(texts.aTextStart);
-    const std::vector<std::int32_t>& aNumbers = texts.aNumbers;
-    if (aNumbers.empty())
+    m_aNumbers = std::move(texts.aNumbers);
+    const std::size_t nTexts = m_aNumbers.size();
+    if (nTexts == 0)
         return;
 
-    const std::int32_t nMax = *std::max_element(aNumbers.begin(), aNumbers.end());
-    m_aPosition.assign(DenseNumberLimit(nMax, aNumbers.size()), kNone);
+    const std::int32_t nMax = *std::max_element(m_aNumbers.begin(), m_aNumbers.end());
+    m_aPosition.assign(DenseNumberLimit(nMax, nTexts), kNone);
 
-    // One record per number in order of first insertion; a duplicate only
-    // points the record at its text. Slots hold record indices meanwhile.
-    std::vector<Record> aInserted;
-    aInserted.reserve(aNumbers.size());
-    for (std::uint32_t i = 0; i < aNumbers.size(); ++i) {
-        std::uint32_t& nSlot = SlotOf(aNumbers[i]);
-        if (nSlot != kNone) {
-            aInserted[nSlot].nText = i;
+    // An entry takes its place from the first text of its number and its
+    // text from the last. Slots hold the first text's index meanwhile;
+    // duplicates are rare, so they are noted only once one appears.
+    std::vector<bool> aSuperseded;
+    std::unordered_map<std::uint32_t, std::uint32_t> mapLatestText;
+    std::size_t nEntries = 0;
+    for (std::uint32_t i = 0; i < nTexts; ++i) {
+        std::uint32_t& nSlot = SlotOf(m_aNumbers[i]);
+        if (nSlot == kNone) {
+            nSlot = i;
+            ++nEntries;
         } else {
-            nSlot = static_cast<std::uint32_t>(aInserted.size());
-            aInserted.push_back({i, aNumbers[i]});
+            if (aSuperseded.empty())
+                aSuperseded.resize(nTexts);
+            aSuperseded[i] = true;
+            mapLatestText[nSlot] = i;
         }
     }
+    const auto isEntry = [&](std::uint32_t i) { return aSuperseded.empty() || !aSuperseded[i]; };
 
     std::vector<std::uint32_t> aNext(kBucketCount + 1, 0);
-    for (const Record& r : aInserted)
-        ++aNext[BucketOf(r.nNumber) + 1];
+    for (std::uint32_t i = 0; i < nTexts; ++i) {
+        if (isEntry(i))
+            ++aNext[BucketOf(m_aNumbers[i]) + 1];
+    }
     for (std::uint32_t b = 1; b <= kBucketCount; ++b)
         aNext[b] += aNext[b - 1];
     // Scattering from the last insertion backwards puts the most recent
     // first within each bucket.
-    m_aEntries.resize(aInserted.size());
-    for (std::size_t i = aInserted.size(); i-- > 0;) {
-        const std::uint32_t nPos = aNext[BucketOf(aInserted[i].nNumber)]++;
-        m_aEntries[nPos] = aInserted[i];
-        SlotOf(aInserted[i].nNumber) = nPos;
+    m_aOrder.resize(nEntries);
+    for (std::uint32_t i = static_cast<std::uint32_t>(nTexts); i-- > 0;) {
+        if (!isEntry(i))
+            continue;
+        const std::uint32_t nPos = aNext[BucketOf(m_aNumbers[i])]++;
+        const auto itLatest = mapLatestText.empty() ? mapLatestText.end() : mapLatestText.find(i);
+        m_aOrder[nPos] = itLatest == mapLatestText.end() ? i : itLatest->second;
+        SlotOf(m_aNumbers[i]) = nPos;
     }
 }

@@ -15,8 +15,8 @@ public:
         std::string_view strText;
     };
 
-    std::size_t GetCount() const { return m_aEntries.size(); }
-    bool IsEmpty() const { return m_aEntries.empty(); }
+    std::size_t GetCount() const { return m_aOrder.size(); }
+    bool IsEmpty() const { return m_aOrder.empty(); }
     bool Contains(std::int32_t n) const { return PositionOf(n) != kNone; }
     // The text stored under n; false when there is none.
     bool Lookup(std::int32_t n, std::string_view& strText) const;
@@ -24,7 +24,7 @@ public:
     // buckets ((number >> 4, unsigned) modulo 100001) ascending, the most
     // recently inserted number first within a bucket. The inverse index
     // lists referrers in this order, so it is visible to the user.
-    Entry GetAt(std::size_t i) const { return {m_aEntries[i].nNumber, TextAt(m_aEntries[i].nText)}; }
+    Entry GetAt(std::size_t i) const { return {m_aNumbers[m_aOrder[i]], TextAt(m_aOrder[i])}; }
 
     // The texts of a file in file order: text i is
     // pText[aTextStart[i], aTextStart[i + 1]), to be stored under aNumbers[i].
@@ -40,10 +40,6 @@ public:
     void Assign(FileTexts texts);
 
 private:
-    struct Record {
-        std::uint32_t nText;
-        std::int32_t nNumber;
-    };
     static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
 
     std::string_view TextAt(std::uint32_t nText) const
@@ -54,12 +50,13 @@ private:
     std::uint32_t PositionOf(std::int32_t n) const;
     std::uint32_t& SlotOf(std::int32_t n);
 
-    // All texts of the file, contiguous in file order.
+    // The texts of the file as they were read (see FileTexts).
     std::unique_ptr<char[]> m_pText;
     std::vector<std::uint64_t> m_aTextStart;
-    // The entries in iteration order.
-    std::vector<Record> m_aEntries;
-    // Position in m_aEntries by number: a table below its size, a hash above.
+    std::vector<std::int32_t> m_aNumbers;
+    // The entries in iteration order, each as the index of its text.
+    std::vector<std::uint32_t> m_aOrder;
+    // Position in m_aOrder by number: a table below its size, a hash above.
     std::vector<std::uint32_t> m_aPosition;
     std::unordered_map<std::int32_t, std::uint32_t> m_mapSparsePosition;
 };

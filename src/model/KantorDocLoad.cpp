@@ -37,6 +37,12 @@ bool CKantorDoc::LoadEntityFile(const std::string& strPath)
 
     CJoinedLineReader reader(pFile.get(), ec ? 0 : static_cast<std::size_t>(nFileLength));
     CEntityStore::FileTexts texts;
+    // Entity lines of real files are 40 to 100 bytes long. Room for one per
+    // 32 bytes spares copying these arrays as they grow; the part left unused
+    // is never touched and takes address space only.
+    const std::size_t nExpectedTexts = ec ? 0 : static_cast<std::size_t>(nFileLength / 32);
+    texts.aTextStart.reserve(nExpectedTexts + 2);
+    texts.aNumbers.reserve(nExpectedTexts + 1);
     bool bEntityPhase = false;
     std::size_t nHeaderLength = 0;
     std::int32_t nCurrent = 0;
