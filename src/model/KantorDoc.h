@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +31,8 @@ public:
     // with the document unchanged), then loads it.
     bool OnOpenDocument(const std::string& strPath);
     // Reads the file into the entity store; false when it cannot be opened,
-    // holds no line beginning with '#', or cannot be read (reported).
+    // holds no line beginning with '#', or cannot be read or held in memory
+    // (reported, with the document left empty).
     bool LoadEntityFile(const std::string& strPath);
 
     const CEntityStore& GetEntityMap() const { return m_mapEntities; }
@@ -54,6 +56,9 @@ public:
 
 private:
     void DeleteContents();
+    // Reads the lines of pFile into the stores: true when they hold the
+    // file, false when no line begins with '#' or nError is set.
+    bool ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& nError);
     bool IsEntityStart(std::string_view strLine, std::int32_t& n);
     void StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd);
     void StartProgress(std::uint64_t nFileLength);

@@ -6,10 +6,12 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <memory>
+#include <new>
 #include <system_error>
 
 namespace {
@@ -30,19 +32,49 @@ bool CKantorDoc::LoadEntityFile(const std::string& strPath)
         return false;
     // Blocks go straight into the reader's buffer, not through stdio's.
     std::setvbuf(pFile.get(), nullptr, _IONBF, 0);
-
     std::error_code ec;
-    const std::uintmax_t nFileLength = std::filesystem::file_size(strPath, ec);
-    StartProgress(ec ? 0 : nFileLength);
+    std::uintmax_t nFileLength = std::filesystem::file_size(strPath, ec);
+    if (ec)
+        nFileLength = 0;
 
-    CJoinedLineReader reader(pFile.get(), ec ? 0 : static_cast<std::size_t>(nFileLength));
+    StartProgress(nFileLength);
+    int nError = 0;
+    bool bLoaded = false;
+    try {
+        bLoaded = ReadEntities(pFile.get(), nFileLength, nError);
+    } catch (const std::bad_alloc&) {
+        // A file too large for this machine gets a message, not a crash.
+        nError = ENOMEM;
+    }
+    EndProgress();
+
+    if (nError != 0) {
+        // Nothing half-read is kept.
+        DeleteContents();
+        if (m_pHost)
+            m_pHost->ReportFileError(strPath, std::generic_category().message(nError));
+        return false;
+    }
+    if (!bLoaded)
+        return false;
+    m_nInverseDone = 0;
+    if (!m_mapEntities.IsEmpty())
+        m_posInverse = 0;
+    m_mapInverse.Reset(DenseNumberLimit(m_nMaxEntity, m_mapEntities.GetCount()));
+    return true;
+}
+
+bool CKantorDoc::ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& nError)
+{
+    CJoinedLineReader reader(pFile, static_cast<std::size_t>(nFileLength));
     CEntityStore::FileTexts texts;
     // Entity lines of real files are 40 to 100 bytes long. Room for one per
     // 32 bytes spares copying these arrays as they grow; the part left unused
     // is never touched and takes address space only.
-    const std::size_t nExpectedTexts = ec ? 0 : static_cast<std::size_t>(nFileLength / 32);
+    const auto nExpectedTexts = static_cast<std::size_t>(nFileLength / 32);
     texts.aTextStart.reserve(nExpectedTexts + 2);
     texts.aNumbers.reserve(nExpectedTexts + 1);
+
     bool bEntityPhase = false;
     std::size_t nHeaderLength = 0;
     std::int32_t nCurrent = 0;
@@ -59,31 +91,18 @@ bool CKantorDoc::LoadEntityFile(const std::string& strPath)
             nCurrent = n;
         }
     });
-
     if (!bRead) {
-        // Nothing half-read is kept: the file is reported and the document
-        // stays empty.
-        const std::string strReason = std::generic_category().message(reader.GetError());
-        EndProgress();
-        DeleteContents();
-        if (m_pHost)
-            m_pHost->ReportFileError(strPath, strReason);
+        nError = reader.GetError();
         return false;
     }
     if (!bEntityPhase) {
         m_strHeader.assign(reader.GetText(), reader.GetLength());
-        EndProgress();
         return false;
     }
     StoreEntity(texts, nCurrent, reader.GetLength());
     m_strHeader.assign(reader.GetText(), nHeaderLength);
     texts.pText = reader.ReleaseText();
     m_mapEntities.Assign(std::move(texts));
-    EndProgress();
-    m_nInverseDone = 0;
-    if (!m_mapEntities.IsEmpty())
-        m_posInverse = 0;
-    m_mapInverse.Reset(DenseNumberLimit(m_nMaxEntity, m_mapEntities.GetCount()));
     return true;
 }
 

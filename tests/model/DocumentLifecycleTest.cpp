@@ -85,6 +85,26 @@ TEST_F(DocumentLifecycleTest, ReadErrorEmptiesTheDocumentAndIsReported)
     EXPECT_EQ(m_host.m_statusBar.m_aProgressCalls.back(), "ShowProgress off");
 }
 
+// A file larger than the memory of any machine here: sparse, so it takes no
+// disk space. Only meaningful where the system refuses such an allocation.
+TEST_F(DocumentLifecycleTest, FileTooLargeForMemoryIsReportedAndLeavesTheDocumentEmpty)
+{
+    std::ifstream overcommit("/proc/sys/vm/overcommit_memory");
+    int nOvercommit = 1;
+    if (!(overcommit >> nOvercommit) || nOvercommit == 1)
+        GTEST_SKIP() << "this system grants any allocation";
+    const std::string strPath = m_folder.Write("huge.ifc", "#1=A;\n");
+    std::error_code ec;
+    std::filesystem::resize_file(strPath, std::uintmax_t{1} << 43, ec);
+    if (ec)
+        GTEST_SKIP() << "no sparse file: " << ec.message();
+
+    EXPECT_FALSE(m_doc.OnOpenDocument(strPath));
+    EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
+    EXPECT_THAT(m_host.m_aFileErrors, ElementsAre(Pair(strPath, "Cannot allocate memory")));
+    EXPECT_EQ(m_host.m_statusBar.m_aProgressCalls.back(), "ShowProgress off");
+}
+
 TEST_F(DocumentLifecycleTest, LoadOfAFileThatCannotBeOpenedFailsSilently)
 {
     EXPECT_FALSE(m_doc.LoadEntityFile((m_folder.GetPath() / "missing.ifc").string()));

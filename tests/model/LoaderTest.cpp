@@ -78,11 +78,17 @@ TEST_F(LoaderTest, EntityZeroInTheFileReplacesTheHeaderEntry)
 
 TEST_F(LoaderTest, LaterDuplicateReplacesTheTextInPlace)
 {
-    ASSERT_TRUE(Load("#5=A;\n#6=C;\n#5=B;\n"));
-    EXPECT_THAT(EntityText(m_doc, 5), Optional(std::string("#5=B;")));
-    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 3u);
-    // All three share bucket 0; 5 keeps the place of its first insertion.
-    EXPECT_THAT(IterationOrder(m_doc), ElementsAre(6, 5, 0));
+    ASSERT_TRUE(Load("#5=A(#1);\n#6=C;\n#5=B(#2);\n#40=D;\n#5=E(#3);\n"));
+    EXPECT_THAT(EntityText(m_doc, 5), Optional(std::string("#5=E(#3);")));
+    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 4u);
+    // 0, 5 and 6 share bucket 0; 5 keeps the place of its first insertion.
+    EXPECT_THAT(IterationOrder(m_doc), ElementsAre(6, 5, 0, 40));
+    EXPECT_EQ(m_doc.GetEntityMap().GetAt(1).strText, "#5=E(#3);");
+    // Only the text that was kept is indexed.
+    CompleteInverse(m_doc);
+    EXPECT_TRUE(Referrers(m_doc, 1).empty());
+    EXPECT_TRUE(Referrers(m_doc, 2).empty());
+    EXPECT_THAT(Referrers(m_doc, 3), ElementsAre(5));
 }
 
 TEST_F(LoaderTest, HighestNumberAndEntryCount)
