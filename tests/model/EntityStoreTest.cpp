@@ -55,12 +55,6 @@ TEST_F(EntityStoreTest, BucketsWrapAroundAtTheBucketCount)
     EXPECT_THAT(IterationOrder(m_doc), ElementsAre(1600016, 5, 0, 20, 1600032, 2147483647));
 }
 
-TEST_F(EntityStoreTest, OrderDependsOnInsertionWithinABucketOnly)
-{
-    Load({3, 1, 2, 17});
-    EXPECT_THAT(IterationOrder(m_doc), ElementsAre(2, 1, 3, 0, 17));
-}
-
 TEST_F(EntityStoreTest, LooksUpDenseAndSparseNumbers)
 {
     Load({1, 2, 3, 1000000000, 2147483647});
@@ -74,28 +68,6 @@ TEST_F(EntityStoreTest, LooksUpDenseAndSparseNumbers)
     EXPECT_FALSE(store.Lookup(5, strText));
     EXPECT_EQ(strText, "unchanged");
     EXPECT_EQ(store.GetCount(), 6u);
-}
-
-TEST_F(EntityStoreTest, EveryEntryIsVisitedOnceWithItsText)
-{
-    std::vector<std::int32_t> aNumbers;
-    for (std::int32_t n = 0; n < 5000; ++n)
-        aNumbers.push_back((n * 7919) % 50000 + 1);
-    Load(aNumbers);
-    const CEntityStore& store = m_doc.GetEntityMap();
-    ASSERT_EQ(store.GetCount(), 5001u);
-    std::vector<std::int32_t> aSeen;
-    for (std::size_t i = 0; i < store.GetCount(); ++i) {
-        const CEntityStore::Entry entry = store.GetAt(i);
-        if (entry.nNumber != 0) {
-            EXPECT_EQ(entry.strText, "#" + std::to_string(entry.nNumber) + "=E;");
-        }
-        aSeen.push_back(entry.nNumber);
-    }
-    std::sort(aSeen.begin(), aSeen.end());
-    aNumbers.push_back(0);
-    std::sort(aNumbers.begin(), aNumbers.end());
-    EXPECT_EQ(aSeen, aNumbers);
 }
 
 } // namespace
