@@ -38,7 +38,6 @@ void CKantorDoc::DeleteContents()
         RestoreSavedStatus();
     m_mapEntities.RemoveAll();
     m_mapInverse.Reset(0);
-    std::string().swap(m_strHeader);
     m_nMaxEntity = 0;
     m_nCurrentEntity = 0;
     m_posInverse.reset();

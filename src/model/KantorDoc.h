@@ -71,7 +71,6 @@ private:
 
     CEntityStore m_mapEntities;
     CInverseIndex m_mapInverse;
-    std::string m_strHeader;
     std::int32_t m_nMaxEntity = 0;
     std::int32_t m_nCurrentEntity = 0;
     // The store position of the next entity to scan; empty when finished.

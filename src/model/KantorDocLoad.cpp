@@ -75,16 +75,15 @@ bool CKantorDoc::ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& 
     texts.aTextStart.reserve(nExpectedTexts + 2);
     texts.aNumbers.reserve(nExpectedTexts + 1);
 
-    bool bEntityPhase = false;
-    std::size_t nHeaderLength = 0;
+    // Texts are runs of joined lines, so a line that starts no entity is
+    // already part of the text being collected: of entry 0 (the header) up
+    // to the first entity start, of the last entity started after it.
+    bool bHashLine = false;
     std::int32_t nCurrent = 0;
     const bool bRead = reader.ReadLines([&](std::size_t nStart, std::string_view strLine) {
-        if (!bEntityPhase) {
-            if (strLine.empty() || strLine[0] != '#')
-                return;
-            bEntityPhase = true;
-            nHeaderLength = nStart;
-        }
+        if (strLine.empty() || strLine[0] != '#')
+            return;
+        bHashLine = true;
         std::int32_t n;
         if (IsEntityStart(strLine, n)) {
             StoreEntity(texts, nCurrent, nStart);
@@ -95,12 +94,9 @@ bool CKantorDoc::ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& 
         nError = reader.GetError();
         return false;
     }
-    if (!bEntityPhase) {
-        m_strHeader.assign(reader.GetText(), reader.GetLength());
+    if (!bHashLine)
         return false;
-    }
     StoreEntity(texts, nCurrent, reader.GetLength());
-    m_strHeader.assign(reader.GetText(), nHeaderLength);
     texts.pText = reader.ReleaseText();
     m_mapEntities.Assign(std::move(texts));
     return true;
