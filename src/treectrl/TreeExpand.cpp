@@ -1,0 +1,169 @@
+// Expanding and collapsing an item: the expanding/expanded notifications,
+// row counting after the parent had its say, the scrolling that keeps the
+// new rows or the collapsed item in view, and the caret hand-over when a
+// collapse hides it.
+#include "treectrl/TreeOps.h"
+
+#include "platform/Window.h"
+
+namespace {
+
+UINT NewExpandedState(UINT state, UINT code)
+{
+    switch (code) {
+    case TVE_COLLAPSE:
+        return state & ~TVIS_EXPANDED;
+    case TVE_EXPAND:
+        return state | TVIS_EXPANDED;
+    case TVE_TOGGLE:
+        return state ^ TVIS_EXPANDED;
+    default:
+        return state;
+    }
+}
+
+// Where the top row goes when q opened n rows; null: no scrolling.
+TreeNode* TopAfterExpand(TreeData* td, TreeNode* q, int n)
+{
+    const int page = GetVisibleCount(td);
+    if (page <= n + 1)
+        return q;
+    TreeNode* last = q;
+    for (int i = 0; i < n && last; ++i)
+        last = NextVisible(last);
+    TreeNode* p = last;
+    for (int s = 0; p && s < page - 1; ++s) {
+        if (p == td->m_pFirstVisible)
+            return nullptr;
+        p = PrevVisible(p);
+    }
+    if (p == td->m_pFirstVisible)
+        return nullptr;
+    return p;
+}
+
+void ClearSelectedBelow(TreeData* td, TreeNode* q)
+{
+    TreeNode* p = q->pFirstChild;
+    while (p) {
+        if (p != td->m_pCaret)
+            p->state &= ~TVIS_SELECTED;
+        if (p->pFirstChild) {
+            p = p->pFirstChild;
+            continue;
+        }
+        while (p != q && !p->pNext)
+            p = p->pParent;
+        if (p == q)
+            break;
+        p = p->pNext;
+    }
+}
+
+// The caret was inside the collapsed subtree of q: it moves to q.
+void HandCaretTo(TreeData* td, TreeNode* q, bool notify)
+{
+    TreeNode* oldCaret = td->m_pCaret;
+    if (notify) {
+        NMTREEVIEW nm{};
+        nm.action = TVC_UNKNOWN;
+        FillNotifyItem(&nm.itemOld, oldCaret, kNotifyItemMask);
+        FillNotifyItem(&nm.itemNew, q, kNotifyItemMask);
+        if (SendTreeNotify(td, TVN_SELCHANGINGA, &nm)) {
+            oldCaret->state &= ~TVIS_SELECTED;
+            td->m_pCaret = nullptr;
+            AfterCaretChange(td);
+            return;
+        }
+    }
+    oldCaret->state &= ~TVIS_SELECTED;
+    td->m_pCaret = q;
+    AfterCaretChange(td);
+    q->state |= TVIS_SELECTED;
+    if (notify) {
+        NMTREEVIEW nm{};
+        nm.action = TVC_UNKNOWN;
+        FillNotifyItem(&nm.itemOld, oldCaret, kNotifyItemMask);
+        FillNotifyItem(&nm.itemNew, q, kNotifyItemMask);
+        SendTreeNotify(td, TVN_SELCHANGEDA, &nm);
+    }
+}
+
+} // namespace
+
+BOOL ExpandItem(TreeData* td, TreeNode* q, UINT code, bool notify)
+{
+    const UINT newState = NewExpandedState(q->state, code);
+    if (newState == q->state)
+        return FALSE;
+    NMTREEVIEW record{};
+    record.action = code;
+    FillNotifyItem(&record.itemNew, q, kNotifyItemMask);
+    if (notify) {
+        NMTREEVIEW nm = record;
+        if (SendTreeNotify(td, TVN_ITEMEXPANDINGA, &nm))
+            return FALSE;
+    }
+    const bool expanded = (newState & TVIS_EXPANDED) != 0;
+    q->state = (q->state & ~TVIS_EXPANDED) | (newState & TVIS_EXPANDED);
+
+    const int depth = Depth(q);
+    if (q->pFirstChild && Displayed(q)) {
+        KillTimer(td->m_hWnd, kEditTimer);
+        CancelLabelEdit(td);
+        const RECT client = ClientRect(td);
+        RECT row{};
+        GetItemRect(td, q, FALSE, &row);
+        TreeNode* newTop = nullptr;
+        bool topChanged = false;
+        bool scrolledAbove = false;
+        if (expanded) {
+            const int n = ForEachRowBelow(q, depth, [td](TreeNode* p, int d) { ExtentItemShown(td, p, d); });
+            td->m_nVisibleCount += n;
+            if (row.top < client.top) {
+                td->m_nTopIndex += n;
+                scrolledAbove = true;
+            } else {
+                newTop = TopAfterExpand(td, q, n);
+            }
+        } else {
+            const int page = GetVisibleCount(td);
+            const int n = ForEachRowBelow(q, depth, [td](TreeNode* p, int d) { ExtentItemHidden(td, p, d); });
+            td->m_nVisibleCount -= n;
+            bool topHandled = false;
+            if (td->m_pFirstVisible != q && InSubtree(td->m_pFirstVisible, q)) {
+                SetFirstVisible(td, q);
+                topHandled = true;
+            }
+            if (row.top < client.top && !topHandled)
+                td->m_nTopIndex -= n;
+            newTop = td->m_nTopIndex + page > td->m_nVisibleCount ? GetPullUpTop(td)
+                                                                   : GetTopToShow(td, client, q, row);
+            ClearSelectedBelow(td, q);
+            if (td->m_pCaret && td->m_pCaret != q && InSubtree(td->m_pCaret, q))
+                HandCaretTo(td, q, notify);
+            if (td->m_pPressed && td->m_pPressed != q && InSubtree(td->m_pPressed, q))
+                ReleasePress(td);
+        }
+        if (!scrolledAbove && newTop && newTop != td->m_pFirstVisible) {
+            td->m_pFirstVisible = nullptr;
+            SetFirstVisible(td, newTop);
+            topChanged = true;
+        }
+        if (td->m_bRedraw && !UpdateScrollBars(td)) {
+            RECT now{};
+            if (topChanged) {
+                InvalidateRect(td->m_hWnd, nullptr, TRUE);
+            } else if (GetItemRect(td, q, FALSE, &now) && now.bottom >= client.top && now.top <= client.bottom) {
+                RECT below{client.left, now.top, client.right, client.bottom};
+                InvalidateRect(td->m_hWnd, &below, TRUE);
+            }
+        }
+    }
+
+    if (notify) {
+        NMTREEVIEW nm = record;
+        SendTreeNotify(td, TVN_ITEMEXPANDEDA, &nm);
+    }
+    return TRUE;
+}

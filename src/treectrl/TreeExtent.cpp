@@ -1,0 +1,133 @@
+// The horizontal extent: the largest right edge, in content coordinates, of
+// the text rectangles of all displayed items.
+//
+// A full scan walks every displayed item; with millions of rows that is too
+// slow for every scroll-bar update (the views update the hover mark on each
+// mouse move). So the extent is kept in an index: each displayed item is
+// either counted with its right edge or pending (it has joined the display
+// sequence or changed its label and is measured and counted at the next
+// update, when the scan would have measured it). Operations that add or
+// remove rows tell the index; a change of indent, style, image list or
+// font rebuilds it by a full scan. The result is always the scan's.
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeOps.h"
+
+#include <algorithm>
+
+namespace {
+
+ExtentParams ReadParams(TreeData* td, MeasureContext& mc)
+{
+    ExtentParams p;
+    p.indent = td->m_nIndent;
+    p.linesAtRoot = mc.LinesAtRoot();
+    TreeNode probe;
+    probe.state = 1u << 12;
+    p.stateIconWidth = mc.StateImageWidth(&probe);
+    p.normalImageWidth = mc.NormalImageWidth();
+    return p;
+}
+
+// Right edge of q's text rectangle + m_nHorzPos, from the values the index
+// was built with.
+int RightEdge(const ExtentParams& p, const TreeNode* q, int depth)
+{
+    const int indent = static_cast<int>(p.indent);
+    const int stateWidth = (q->state & TVIS_STATEIMAGEMASK) ? p.stateIconWidth : 0;
+    return depth * indent + (p.linesAtRoot ? indent : 0) + stateWidth + p.normalImageWidth + q->cxText + 4;
+}
+
+void Rebuild(TreeData* td, MeasureContext& mc, const ExtentParams& params)
+{
+    ExtentIndex& x = td->m_extent;
+    x.valid = false;
+    x.params = params;
+    x.widths.Clear();
+    x.pending.clear();
+    int depth = 0;
+    for (TreeNode* q = td->m_root.pFirstChild; q;) {
+        mc.LabelWidth(q);
+        q->bExtentPending = 0;
+        x.widths.Add(RightEdge(params, q, depth));
+        // Next in the display sequence, following the depth along.
+        if (IsExpanded(q) && q->pFirstChild) {
+            q = q->pFirstChild;
+            ++depth;
+            continue;
+        }
+        while (q && !q->pNext) {
+            q = q->pParent;
+            --depth;
+        }
+        q = q ? static_cast<TreeNode*>(q->pNext) : nullptr;
+    }
+    x.valid = true;
+}
+
+} // namespace
+
+void ExtentItemShown(TreeData* td, TreeNode* q, int depth)
+{
+    ExtentIndex& x = td->m_extent;
+    if (!x.valid)
+        return;
+    if (q->cxText) {
+        x.widths.Add(RightEdge(x.params, q, depth));
+    } else if (!q->bExtentPending) {
+        q->bExtentPending = 1;
+        x.pending.push_back(q);
+    }
+}
+
+void ExtentItemHidden(TreeData* td, TreeNode* q, int depth)
+{
+    ExtentIndex& x = td->m_extent;
+    if (q->bExtentPending) {
+        q->bExtentPending = 0;
+        return;
+    }
+    if (x.valid)
+        x.widths.Remove(RightEdge(x.params, q, depth));
+}
+
+void ExtentLabelMeasured(TreeData* td, TreeNode* q, int oldWidth)
+{
+    ExtentIndex& x = td->m_extent;
+    if (!x.valid || q->bExtentPending || !Displayed(q))
+        return;
+    const int depth = Depth(q);
+    const int width = q->cxText;
+    q->cxText = oldWidth;
+    x.widths.Remove(RightEdge(x.params, q, depth));
+    q->cxText = width;
+    x.widths.Add(RightEdge(x.params, q, depth));
+}
+
+void ExtentInvalidate(TreeData* td)
+{
+    td->m_extent.valid = false;
+    td->m_extent.pending.clear();
+}
+
+void RecalcHorzExtent(TreeData* td)
+{
+    MeasureContext mc(td);
+    ExtentIndex& x = td->m_extent;
+    const ExtentParams params = ReadParams(td, mc);
+    if (!x.valid || !(params == x.params)) {
+        Rebuild(td, mc, params);
+    } else {
+        for (TreeNode* q : x.pending) {
+            if (!q->bExtentPending)
+                continue;
+            mc.LabelWidth(q);
+            q->bExtentPending = 0;
+            x.widths.Add(RightEdge(params, q, Depth(q)));
+        }
+        x.pending.clear();
+    }
+    td->m_nHorzExtent = x.widths.Max();
+    const int clientWidth = ClientRect(td).right;
+    if (td->m_nHorzExtent > 0 && clientWidth + td->m_nHorzPos > td->m_nHorzExtent)
+        td->m_nHorzPos = std::max(0, td->m_nHorzExtent - clientWidth);
+}

@@ -1,0 +1,50 @@
+// A measuring context: made by each operation that measures labels and
+// released at its end, so that it opens at most one device context and
+// creates at most one underlined font. Style bits and icon sizes are read
+// once, on first need.
+#pragma once
+
+#include "treectrl/TreeData.h"
+
+#include "platform/Gdi.h"
+
+class MeasureContext {
+public:
+    explicit MeasureContext(TreeData* td) : m_td(td) {}
+    ~MeasureContext();
+    MeasureContext(const MeasureContext&) = delete;
+    MeasureContext& operator=(const MeasureContext&) = delete;
+
+    bool LinesAtRoot();
+    // The state list's icon width when q shows a state image, else 0.
+    int StateImageWidth(const TreeNode* q);
+    // Icon width + 3 of the normal list, 0 without one.
+    int NormalImageWidth();
+    int DepthOffsetAt(int depth);
+    int DepthOffset(const TreeNode* q);
+    // q's label width, measured once and cached in cxText.
+    int LabelWidth(TreeNode* q);
+    // q's text rectangle given its row rectangle.
+    RECT TextRect(TreeNode* q, const RECT& row);
+
+private:
+    void ReadStateSize();
+    void ReadNormalSize();
+    void SelectFont(bool underlined);
+
+    TreeData* m_td;
+    bool m_bStyleRead = false;
+    bool m_bLinesAtRoot = false;
+    bool m_bStateSizeRead = false;
+    int m_cxState = 0;
+    int m_cyState = 0;
+    bool m_bNormalSizeRead = false;
+    int m_cxNormal = 0;
+    int m_cyNormal = 0;
+    HDC m_hdc = nullptr;
+    HFONT m_hWindowFont = nullptr;
+    HFONT m_hUnderlinedFont = nullptr;
+    HGDIOBJ m_hRestoreFont = nullptr;
+    bool m_bFontSelected = false;
+    bool m_bUnderlinedSelected = false;
+};

@@ -1,0 +1,43 @@
+// Notifications to the parent window: WM_NOTIFY with an NMTREEVIEW whose
+// item parts are filled by mask and whose other fields are zero.
+#include "treectrl/TreeHandles.h"
+#include "treectrl/TreeOps.h"
+
+#include "platform/Window.h"
+
+void FillNotifyItem(TVITEM* item, const TreeNode* node, UINT mask)
+{
+    if (!node) {
+        item->mask = 0;
+        item->hItem = nullptr;
+        return;
+    }
+    item->mask = mask;
+    if (mask & TVIF_STATE)
+        item->state = node->state;
+    if (mask & TVIF_HANDLE)
+        item->hItem = ItemHandle(node);
+    if (mask & TVIF_PARAM)
+        item->lParam = node->lParam;
+}
+
+LRESULT SendTreeNotify(TreeData* td, UINT code, NMTREEVIEW* nm)
+{
+    HWND parent = GetParent(td->m_hWnd);
+    if (!parent)
+        return 0;
+    const int id = GetDlgCtrlID(td->m_hWnd);
+    nm->hdr.hwndFrom = td->m_hWnd;
+    nm->hdr.idFrom = static_cast<UINT_PTR>(id);
+    nm->hdr.code = code;
+    return SendMessageA(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(nm));
+}
+
+void OnDeleteNode(TreeNode* node, void* context)
+{
+    auto* td = static_cast<TreeData*>(context);
+    NMTREEVIEW nm{};
+    FillNotifyItem(&nm.itemOld, node, TVIF_HANDLE | TVIF_PARAM);
+    SendTreeNotify(td, TVN_DELETEITEMA, &nm);
+    FreeNodeLabel(td, node);
+}
