@@ -1,5 +1,5 @@
-// Entity numbers as they are written in entity texts: '#' and a run of
-// decimal digits.
+// Entity numbers: how they are read from texts ('#' and a run of decimal
+// digits), and how far the tables keyed by them reach.
 #pragma once
 
 #include <cstddef>
