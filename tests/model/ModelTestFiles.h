@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -18,14 +19,15 @@ public:
     CTempFolder()
     {
         std::string strTemplate = (std::filesystem::temp_directory_path() / "lumenor-model-XXXXXX").string();
-        if (::mkdtemp(strTemplate.data()))
-            m_path = strTemplate;
+        // Without a folder of their own the tests would write into the working directory.
+        if (!::mkdtemp(strTemplate.data()))
+            throw std::runtime_error("cannot create a temporary folder for the model tests");
+        m_path = strTemplate;
     }
     ~CTempFolder()
     {
         std::error_code ec;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ec);
+        std::filesystem::remove_all(m_path, ec);
     }
     CTempFolder(const CTempFolder&) = delete;
     CTempFolder& operator=(const CTempFolder&) = delete;
