@@ -1,0 +1,165 @@
+// Expanding and collapsing: results, notifications and vetoes, children
+// filled while the parent answers, the scrolling rules and the caret.
+#include "treectrl/TreeTestSupport.h"
+
+namespace {
+
+using Codes = std::vector<UINT>;
+
+class TreeExpandTest : public TreeTest {
+};
+
+TEST_F(TreeExpandTest, ExpandMessageResults)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM leaf = Insert(nullptr, "leaf");
+    Insert(a, "child");
+    EXPECT_TRUE(Expand(a, TVE_EXPAND));
+    EXPECT_FALSE(Expand(a, TVE_EXPAND)) << "already expanded";
+    EXPECT_TRUE(Expand(leaf, TVE_TOGGLE)) << "a childless item flips its bit";
+    EXPECT_TRUE(State(leaf) & TVIS_EXPANDED);
+    EXPECT_EQ(VisibleCount(), 3);
+    EXPECT_FALSE(Expand(a, 0));
+    EXPECT_TRUE(Expand(a, TVE_COLLAPSE));
+    EXPECT_EQ(VisibleCount(), 2);
+    EXPECT_TRUE(parent.notices.empty()) << "TVM_EXPAND sends nothing";
+}
+
+TEST_F(TreeExpandTest, KeyboardExpansionNotifiesAndCountsChildrenFilledMeanwhile)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(nullptr, "b");
+    Select(a);
+    // The views fill children while answering the expanding notification.
+    parent.answer = [this, a](const NMTREEVIEW& nm) -> LRESULT {
+        if (nm.hdr.code == TVN_ITEMEXPANDINGA && (nm.action & TVE_EXPAND))
+            InsertMany(a, 3, "child");
+        return 0;
+    };
+    parent.Clear();
+    Key(VK_ADD);
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
+    const NMTREEVIEW& expanding = parent.notices[0];
+    EXPECT_EQ(expanding.action, TVE_EXPAND);
+    EXPECT_EQ(expanding.itemNew.hItem, a);
+    EXPECT_EQ(expanding.itemNew.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
+    EXPECT_FALSE(expanding.itemNew.state & TVIS_EXPANDED) << "the state before the change";
+    EXPECT_FALSE(parent.notices[1].itemNew.state & TVIS_EXPANDED) << "the same record after it";
+    EXPECT_EQ(parent.notices[0].hdr.hwndFrom, hwnd);
+    EXPECT_EQ(parent.notices[0].hdr.idFrom, kTreeId);
+    EXPECT_EQ(VisibleCount(), 5);
+    EXPECT_EQ(Send(TVM_GETCOUNT), 5);
+}
+
+TEST_F(TreeExpandTest, VetoedExpansionChangesNothing)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "child");
+    Select(a);
+    parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_ITEMEXPANDINGA ? 1 : 0; };
+    parent.Clear();
+    Key(VK_RIGHT);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA}));
+    EXPECT_FALSE(State(a) & TVIS_EXPANDED);
+    EXPECT_EQ(VisibleCount(), 1);
+}
+
+TEST_F(TreeExpandTest, ExpandingPutsTheItemAtTheTopWhenItsChildrenFillAPage)
+{
+    auto roots = InsertMany(nullptr, 10, "r");
+    InsertMany(roots[3], 5, "c");
+    Expand(roots[3], TVE_EXPAND);
+    EXPECT_EQ(FirstVisible(), roots[3]) << "page 6 <= 5 + 1";
+    EXPECT_EQ(TopIndex(), 3);
+}
+
+TEST_F(TreeExpandTest, ExpandingBringsTheLastNewRowIntoTheLastWholeRow)
+{
+    auto roots = InsertMany(nullptr, 10, "r");
+    InsertMany(roots[5], 2, "c");
+    InsertMany(roots[3], 2, "d");
+    Expand(roots[5], TVE_EXPAND);
+    EXPECT_EQ(TopIndex(), 2) << "row 5 of the page: the top moves down two rows";
+    EXPECT_EQ(FirstVisible(), roots[2]);
+
+    CreateTree(kViewStyle);
+    roots = InsertMany(nullptr, 10, "r");
+    InsertMany(roots[3], 2, "c");
+    Expand(roots[3], TVE_EXPAND);
+    EXPECT_EQ(TopIndex(), 0) << "row 3: the new rows fit";
+}
+
+TEST_F(TreeExpandTest, ExpandingAboveTheTopKeepsTheRowsInView)
+{
+    auto roots = InsertMany(nullptr, 20, "r");
+    InsertMany(roots[2], 4, "c");
+    Select(roots[10], TVGN_FIRSTVISIBLE);
+    Expand(roots[2], TVE_EXPAND);
+    EXPECT_EQ(FirstVisible(), roots[10]);
+    EXPECT_EQ(TopIndex(), 14);
+    Expand(roots[2], TVE_COLLAPSE);
+    EXPECT_EQ(FirstVisible(), roots[10]);
+    EXPECT_EQ(TopIndex(), 10);
+}
+
+TEST_F(TreeExpandTest, CollapsingMovesTheTopAndTheCaretOutOfTheSubtree)
+{
+    auto roots = InsertMany(nullptr, 20, "r");
+    auto children = InsertMany(roots[4], 10, "c");
+    Expand(roots[4], TVE_EXPAND);
+    Select(children[6], TVGN_FIRSTVISIBLE);
+    ASSERT_EQ(TopIndex(), 11);
+    parent.Clear();
+    Expand(roots[4], TVE_COLLAPSE);
+    EXPECT_EQ(FirstVisible(), roots[4]) << "the collapsed item becomes the top row";
+    EXPECT_EQ(TopIndex(), 4);
+    EXPECT_EQ(Caret(), roots[4]) << "without notifications the caret moves to the collapsed item";
+    EXPECT_TRUE(parent.notices.empty());
+    EXPECT_TRUE(State(roots[4]) & TVIS_SELECTED);
+    EXPECT_FALSE(State(children[6]) & TVIS_SELECTED);
+    EXPECT_EQ(VisibleCount(), 20);
+}
+
+// Lines at root: a double click in column 0 of a child's row toggles the
+// top-level ancestor whose line runs there, with the caret inside it.
+class TreeCollapseAroundCaretTest : public TreeTest {
+protected:
+    void SetUp() override
+    {
+        TreeTest::SetUp();
+        CreateTree(kViewStyle | TVS_LINESATROOT);
+        a = Insert(nullptr, "a");
+        children = InsertMany(a, 3, "c");
+        Insert(nullptr, "b");
+        Expand(a, TVE_EXPAND);
+        Select(children[1]);
+        parent.Clear();
+    }
+    HTREEITEM a = nullptr;
+    std::vector<HTREEITEM> children;
+};
+
+TEST_F(TreeCollapseAroundCaretTest, CaretMovesToTheCollapsedItem)
+{
+    Click(WM_LBUTTONDBLCLK, 5, 2 * 16 + 2);
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
+    EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
+    EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
+    EXPECT_EQ(parent.notices[1].itemOld.hItem, children[1]);
+    EXPECT_EQ(parent.notices[1].itemNew.hItem, a);
+    EXPECT_EQ(Caret(), a);
+    EXPECT_TRUE(State(a) & TVIS_SELECTED);
+    EXPECT_FALSE(State(children[1]) & TVIS_SELECTED);
+}
+
+TEST_F(TreeCollapseAroundCaretTest, VetoedHandOverLeavesNoCaret)
+{
+    parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_SELCHANGINGA ? 1 : 0; };
+    Click(WM_LBUTTONDBLCLK, 5, 2 * 16 + 2);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_ITEMEXPANDEDA}));
+    EXPECT_EQ(Caret(), nullptr);
+    EXPECT_FALSE(State(children[1]) & TVIS_SELECTED);
+    EXPECT_FALSE(State(a) & TVIS_EXPANDED);
+}
+
+} // namespace

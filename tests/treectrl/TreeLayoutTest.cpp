@@ -1,0 +1,280 @@
+// Layout and scrolling with the fixed-metrics font: every byte 7 pixels
+// wide, rows of 16, a page of 6 in a client 100 high.
+#include "treectrl/TreeTestSupport.h"
+
+#include "treectrl/TreeOps.h"
+
+namespace {
+
+class TreeLayoutTest : public TreeTest {
+protected:
+    SCROLLINFO Bar(int bar) const
+    {
+        SCROLLINFO si;
+        si.fMask = SIF_ALL;
+        GetScrollInfo(hwnd, bar, &si);
+        return si;
+    }
+    TVHITTESTINFO Hit(int x, int y) const
+    {
+        TVHITTESTINFO info;
+        info.pt = POINT{x, y};
+        Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+        return info;
+    }
+};
+
+TEST_F(TreeLayoutTest, RowHeightAndPageFromTheFont)
+{
+    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
+    EXPECT_EQ(Send(TVM_GETVISIBLECOUNT), 6);
+    EXPECT_EQ(Send(TVM_GETINDENT), 19);
+}
+
+TEST_F(TreeLayoutTest, SetFontClearsTheRowHeightAndIsPassedOn)
+{
+    ASSERT_EQ(Send(TVM_GETITEMHEIGHT), 16);
+    LOGFONTA lf;
+    ASSERT_TRUE(GetObjectA(font, sizeof(lf), &lf));
+    lf.lfHeight = 24;
+    HFONT big = CreateFontIndirectA(&lf);
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(big), FALSE);
+    EXPECT_EQ(Send(WM_GETFONT), reinterpret_cast<LRESULT>(big));
+    EXPECT_NE(Send(TVM_GETITEMHEIGHT), 16);
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
+    DeleteObject(big);
+}
+
+TEST_F(TreeLayoutTest, ItemRectsOfRowsAndLabels)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM child = Insert(a, "de");
+    auto items = InsertMany(nullptr, 60, "r");
+    RECT row = ItemRect(a);
+    EXPECT_EQ(row.top, 0);
+    EXPECT_EQ(row.bottom, 16);
+    EXPECT_EQ(row.left, 0);
+    RECT text = ItemRect(a, true);
+    EXPECT_EQ(text.left, 0);
+    EXPECT_EQ(text.right, 3 * 7 + 4);
+    EXPECT_EQ(ItemRect(child).top, -1) << "hidden under a collapsed parent";
+
+    Expand(a, TVE_EXPAND);
+    text = ItemRect(child, true);
+    EXPECT_EQ(text.left, 19) << "one indent per level";
+    EXPECT_EQ(text.right, 19 + 2 * 7 + 4);
+    EXPECT_EQ(ItemRect(items[48]).top, 50 * 16) << "rows below the client area still have a rectangle";
+
+    CreateTree(kViewStyle | TVS_LINESATROOT);
+    HTREEITEM root = Insert(nullptr, "x");
+    EXPECT_EQ(ItemRect(root, true).left, 19) << "lines at root indent the top level";
+}
+
+TEST_F(TreeLayoutTest, HitTestZones)
+{
+    CreateTree(kViewStyle | TVS_HASBUTTONS);
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM a1 = Insert(a, "abc");
+    HTREEITEM a11 = Insert(a1, "leaf");
+    Expand(a, TVE_EXPAND);
+    Expand(a1, TVE_EXPAND);
+    (void)a11;
+
+    EXPECT_EQ(Hit(2, 2).flags, TVHT_ONITEMLABEL);
+    EXPECT_EQ(Hit(2, 2).hItem, a);
+    EXPECT_EQ(Hit(3 * 7 + 3, 2).flags, TVHT_ONITEMLABEL);
+    TVHITTESTINFO right = Hit(3 * 7 + 4, 2);
+    EXPECT_EQ(right.flags, TVHT_ONITEMRIGHT);
+    EXPECT_EQ(right.hItem, a);
+
+    // Row 1: a1 at depth 1 (offset 19) has a child; row 2: the leaf at 38.
+    EXPECT_EQ(Hit(18, 16 + 2).flags, TVHT_ONITEMBUTTON);
+    EXPECT_EQ(Hit(0, 16 + 2).flags, TVHT_ONITEMBUTTON) << "the whole indent column is the button zone";
+    EXPECT_EQ(Hit(37, 32 + 2).flags, TVHT_ONITEMINDENT) << "a childless item has no button";
+    EXPECT_EQ(Hit(18, 32 + 2).flags, TVHT_ONITEMINDENT) << "more than one indent to the left";
+
+    TVHITTESTINFO below = Hit(5, 60);
+    EXPECT_EQ(below.flags, TVHT_NOWHERE);
+    EXPECT_EQ(below.hItem, nullptr);
+    EXPECT_EQ(Send(TVM_HITTEST, 0, 0), 0);
+}
+
+TEST_F(TreeLayoutTest, HitTestOutsideTheClientArea)
+{
+    Insert(nullptr, "a");
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(Hit(-1, 5).flags, TVHT_TOLEFT);
+    EXPECT_EQ(Hit(-1, 5).hItem, nullptr);
+    EXPECT_EQ(Hit(client.right, 5).flags, TVHT_TORIGHT);
+    EXPECT_EQ(Hit(5, -3).flags, TVHT_ABOVE);
+    EXPECT_EQ(Hit(5, client.bottom).flags, TVHT_BELOW);
+    EXPECT_EQ(Hit(-1, -1).flags, TVHT_TOLEFT | TVHT_ABOVE);
+}
+
+TEST_F(TreeLayoutTest, PageAndLineScrollingIsClamped)
+{
+    InsertMany(nullptr, 10, "r");
+    VScroll(SB_PAGEDOWN);
+    EXPECT_EQ(TopIndex(), 4) << "asks for 5, clamped to 10 - 6";
+    EXPECT_EQ(Text(FirstVisible()), "r4");
+    VScroll(SB_LINEDOWN);
+    EXPECT_EQ(TopIndex(), 4);
+    VScroll(SB_PAGEUP);
+    EXPECT_EQ(TopIndex(), 0);
+    VScroll(SB_LINEDOWN);
+    EXPECT_EQ(TopIndex(), 1);
+    EXPECT_EQ(Bar(SB_VERT).nPos, 1);
+    EXPECT_EQ(Bar(SB_VERT).nMax, 9);
+    EXPECT_EQ(Bar(SB_VERT).nPage, 6u);
+    VScroll(SB_TOP);
+    EXPECT_EQ(TopIndex(), 1) << "other codes change nothing";
+    VScroll(SB_LINEUP);
+    EXPECT_EQ(Text(FirstVisible()), "r0");
+}
+
+TEST_F(TreeLayoutTest, ThumbPositionComesFromTheBar)
+{
+    InsertMany(nullptr, 100000, "r");
+    SCROLLINFO si;
+    si.fMask = SIF_POS;
+    si.nPos = 70000;
+    SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
+    const SCROLLINFO bar = Bar(SB_VERT);
+    Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1234));
+    EXPECT_EQ(TopIndex(), bar.nTrackPos) << "the message's 16-bit position is not used";
+    EXPECT_EQ(RecountTree(Data()).firstVisibleRow, TopIndex());
+}
+
+TEST_F(TreeLayoutTest, MouseWheelScrollsThreeRowsPerNotch)
+{
+    InsertMany(nullptr, 20, "r");
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -120));
+    EXPECT_EQ(TopIndex(), 3);
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 30));
+    EXPECT_EQ(TopIndex(), 3) << "less than 40 moves nothing";
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 80));
+    EXPECT_EQ(TopIndex(), 1);
+    EXPECT_EQ(Text(FirstVisible()), "r1");
+}
+
+TEST_F(TreeLayoutTest, HorizontalScrollingByPixels)
+{
+    Insert(nullptr, std::string(100, 'w').c_str());
+    EXPECT_EQ(Data()->m_nHorzExtent, 704);
+    SCROLLINFO bar = Bar(SB_HORZ);
+    EXPECT_EQ(bar.nMax, 703);
+    Send(WM_HSCROLL, SB_LINERIGHT);
+    EXPECT_EQ(Data()->m_nHorzPos, 1);
+    EXPECT_EQ(ItemRect(FirstVisible(), true).left, -1);
+    Send(WM_HSCROLL, SB_PAGERIGHT);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(Data()->m_nHorzPos, client.right);
+    Send(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ(Data()->m_nHorzPos, 704 - client.right) << "clamped to extent - client width";
+    Send(WM_HSCROLL, SB_LINELEFT);
+    EXPECT_EQ(Data()->m_nHorzPos, 703 - client.right);
+}
+
+TEST_F(TreeLayoutTest, SetFirstVisibleMovesTheIndexByTheRowsPassed)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    InsertMany(a, 3, "a");
+    Expand(a, TVE_EXPAND);
+    auto rest = InsertMany(nullptr, 20, "r");
+    TreeData* td = Data();
+    ASSERT_EQ(TopIndex(), 0);
+    SetFirstVisible(td, rest[7]); // a + 3 children + r0..r7 = 11 rows before... r7 is row 11
+    EXPECT_EQ(TopIndex(), 11);
+    SetFirstVisible(td, rest[19]);
+    EXPECT_EQ(TopIndex(), 23) << "twelve rows further";
+    td->m_pFirstVisible = nullptr;
+    SetFirstVisible(td, Next(a, TVGN_CHILD));
+    EXPECT_EQ(TopIndex(), 1) << "absolute when the old top is unknown";
+}
+
+TEST_F(TreeLayoutTest, InsertingAboveTheTopKeepsTheRowsInView)
+{
+    auto items = InsertMany(nullptr, 20, "r");
+    Select(items[10], TVGN_FIRSTVISIBLE);
+    ASSERT_EQ(TopIndex(), 10);
+    Insert(nullptr, "first", TVI_FIRST);
+    EXPECT_EQ(TopIndex(), 11);
+    EXPECT_EQ(FirstVisible(), items[10]);
+    Insert(items[3], "hidden child");
+    EXPECT_EQ(TopIndex(), 11) << "children of a collapsed item add no rows";
+    EXPECT_EQ(VisibleCount(), 21);
+}
+
+TEST_F(TreeLayoutTest, DeletionsPullTheLastPageFull)
+{
+    auto items = InsertMany(nullptr, 10, "r");
+    VScroll(SB_PAGEDOWN);
+    ASSERT_EQ(TopIndex(), 4);
+    Delete(items[9]);
+    EXPECT_EQ(TopIndex(), 3) << "9 rows, page 6";
+    EXPECT_EQ(FirstVisible(), items[3]);
+    Delete(items[3]);
+    EXPECT_EQ(TopIndex(), 2) << "the deleted top row hands over and the page is pulled up";
+    EXPECT_EQ(FirstVisible(), items[2]);
+    Delete(items[0]);
+    EXPECT_EQ(TopIndex(), 1);
+    EXPECT_EQ(FirstVisible(), items[2]);
+    const Recount r = RecountTree(Data());
+    EXPECT_EQ(r.firstVisibleRow, TopIndex());
+    EXPECT_EQ(r.visible, VisibleCount());
+}
+
+TEST_F(TreeLayoutTest, DeletingTheTopItemsParentMovesTheTop)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    auto children = InsertMany(a, 10, "c");
+    auto tail = InsertMany(nullptr, 10, "t");
+    Expand(a, TVE_EXPAND);
+    Select(children[4], TVGN_FIRSTVISIBLE);
+    Delete(a);
+    EXPECT_EQ(FirstVisible(), tail[0]);
+    EXPECT_EQ(TopIndex(), 0);
+    EXPECT_EQ(VisibleCount(), 10);
+}
+
+TEST_F(TreeLayoutTest, RedrawOffDefersTheScrollBars)
+{
+    Send(WM_SETREDRAW, FALSE);
+    InsertMany(nullptr, 1000, "r");
+    EXPECT_EQ(Bar(SB_VERT).nMax, 0) << "no layout work while redraw is off";
+    EXPECT_EQ(VisibleCount(), 1000);
+    EXPECT_EQ(Send(WM_SETREDRAW, TRUE), 0);
+    EXPECT_EQ(Bar(SB_VERT).nMax, 999);
+    EXPECT_EQ(Data()->m_nHorzExtent, 4 * 7 + 4);
+}
+
+TEST_F(TreeLayoutTest, ExtentFollowsEveryChangeOfTheRows)
+{
+    HTREEITEM a = Insert(nullptr, "aaaa");
+    HTREEITEM wide = Insert(a, std::string(30, 'x').c_str());
+    HTREEITEM b = Insert(nullptr, "bbbbbbbb");
+    TreeData* td = Data();
+    EXPECT_EQ(td->m_nHorzExtent, 8 * 7 + 4);
+    Expand(a, TVE_EXPAND);
+    EXPECT_EQ(td->m_nHorzExtent, 19 + 30 * 7 + 4);
+    Expand(a, TVE_COLLAPSE);
+    EXPECT_EQ(td->m_nHorzExtent, 8 * 7 + 4);
+    Expand(a, TVE_EXPAND);
+    Delete(wide);
+    EXPECT_EQ(td->m_nHorzExtent, 8 * 7 + 4);
+    TVITEM set;
+    set.hItem = b;
+    set.mask = TVIF_TEXT;
+    set.pszText = const_cast<char*>("b");
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    EXPECT_EQ(td->m_nHorzExtent, 4 * 7 + 4);
+    Send(TVM_SETINDENT, 40);
+    Insert(a, "12345");
+    EXPECT_EQ(td->m_nHorzExtent, 40 + 5 * 7 + 4) << "a new indent rebuilds the extent";
+    EXPECT_EQ(td->m_nHorzExtent, ScannedExtent(td));
+}
+
+} // namespace

@@ -1,0 +1,178 @@
+// Mouse messages: clicks select on button-down in the views' style, the
+// scroll timer, double clicks toggle, right clicks and drags, tracked
+// presses in the style with drag and drop.
+#include "treectrl/TreeTestSupport.h"
+
+#include "platform/MessageLoop.h"
+
+namespace {
+
+using Codes = std::vector<UINT>;
+
+class TreeMouseTest : public TreeTest {
+protected:
+    // A point on the label of the item in this row (labels start at x 0).
+    static int RowY(int row) { return row * 16 + 5; }
+};
+
+TEST_F(TreeMouseTest, ClickSelectsAtOnceAndScrollsOnlyAfterTheDoubleClickTime)
+{
+    auto items = InsertMany(nullptr, 20, "r");
+    Click(WM_LBUTTONDOWN, 3, 97); // the partly shown row 6
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
+    EXPECT_EQ(parent.notices[0].action, TVC_UNKNOWN);
+    EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
+    EXPECT_EQ(Caret(), items[6]);
+    EXPECT_EQ(GetFocus(), hwnd);
+    EXPECT_EQ(TopIndex(), 0) << "no scrolling yet";
+    Click(WM_LBUTTONUP, 3, 97);
+    EXPECT_TRUE(PumpUntil([this] { return TopIndex() == 1; }, 5000)) << "the scroll timer brings it in";
+    EXPECT_EQ(FirstVisible(), items[1]);
+}
+
+TEST_F(TreeMouseTest, ClickOnTheCaretOrOutsideLabelsOnlyFocuses)
+{
+    auto items = InsertMany(nullptr, 3, "r");
+    Select(items[0]);
+    parent.Clear();
+    Click(WM_LBUTTONDOWN, 3, RowY(0));
+    Click(WM_LBUTTONDOWN, 200, RowY(1)); // right of the label
+    Click(WM_LBUTTONDOWN, 3, RowY(5));   // no row there
+    EXPECT_TRUE(parent.notices.empty());
+    EXPECT_EQ(Caret(), items[0]);
+    EXPECT_EQ(GetFocus(), hwnd);
+}
+
+TEST_F(TreeMouseTest, DoubleClickOnALabelTogglesTheItem)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "child");
+    Insert(nullptr, "b");
+    Click(WM_LBUTTONDOWN, 3, RowY(0));
+    Click(WM_LBUTTONUP, 3, RowY(0));
+    parent.Clear();
+    Click(WM_LBUTTONDBLCLK, 3, RowY(0));
+    Click(WM_LBUTTONUP, 3, RowY(0));
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
+    EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
+    EXPECT_TRUE(State(a) & TVIS_EXPANDED);
+    parent.Clear();
+    Click(WM_LBUTTONDBLCLK, 3, RowY(0));
+    EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE) << "collapsing is a toggle too";
+    EXPECT_FALSE(State(a) & TVIS_EXPANDED);
+}
+
+TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
+{
+    TVINSERTSTRUCT is;
+    is.item.mask = TVIF_TEXT | TVIF_PARAM;
+    is.item.pszText = const_cast<char*>("item");
+    is.item.lParam = 4711;
+    auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    SetFocus(hwnd); // focus alone selects the first item
+    parent.Clear();
+    Click(WM_RBUTTONDOWN, 3, RowY(0));
+    EXPECT_EQ(GetCapture(), hwnd);
+    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), item) << "the pressed item";
+    Click(WM_RBUTTONUP, 4, RowY(0));
+    ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
+    const NMTREEVIEW& rclick = parent.notices[0];
+    EXPECT_EQ(rclick.itemNew.hItem, item);
+    EXPECT_EQ(rclick.itemNew.lParam, 4711);
+    EXPECT_EQ(rclick.itemNew.mask, TVIF_HANDLE | TVIF_PARAM);
+    EXPECT_EQ(rclick.itemNew.state, 0u);
+    EXPECT_EQ(rclick.itemOld.hItem, nullptr);
+    ASSERT_EQ(parent.contextMenus.size(), 1u);
+    EXPECT_EQ(parent.contextMenus[0].first, reinterpret_cast<WPARAM>(hwnd));
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+
+    parent.Clear();
+    parent.answer = [](const NMTREEVIEW&) { return 1; };
+    Click(WM_RBUTTONDOWN, 3, RowY(0));
+    Click(WM_RBUTTONUP, 3, RowY(0));
+    EXPECT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
+    EXPECT_TRUE(parent.contextMenus.empty()) << "a nonzero answer keeps the menu away";
+}
+
+TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
+{
+    auto items = InsertMany(nullptr, 3, "r");
+    SetFocus(hwnd);
+    parent.Clear();
+    Click(WM_RBUTTONDOWN, 3, RowY(1));
+    Click(WM_MOUSEMOVE, 4, RowY(1)); // within the threshold
+    EXPECT_TRUE(parent.notices.empty());
+    Click(WM_MOUSEMOVE, 40, RowY(2));
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINRDRAGA}));
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, items[1]);
+    EXPECT_EQ(parent.notices[0].ptDrag.x, 40);
+    EXPECT_EQ(parent.notices[0].ptDrag.y, RowY(2));
+    EXPECT_EQ(GetCapture(), nullptr) << "the press ends with the drag";
+    Click(WM_RBUTTONUP, 40, RowY(2));
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_BEGINRDRAGA})) << "after a move: no NM_RCLICK";
+    EXPECT_EQ(parent.contextMenus.size(), 1u) << "the control's own context menu goes on to the parent";
+}
+
+TEST_F(TreeMouseTest, LeftDragIsNotReportedWithDragAndDropDisabled)
+{
+    InsertMany(nullptr, 3, "r");
+    Click(WM_LBUTTONDOWN, 3, RowY(1)); // selects at once, no press
+    parent.Clear();
+    Click(WM_MOUSEMOVE, 60, RowY(2), MK_LBUTTON);
+    EXPECT_TRUE(parent.notices.empty());
+}
+
+class TreeDragStyleTest : public TreeTest {
+protected:
+    void SetUp() override
+    {
+        TreeTest::SetUp();
+        CreateTree(WS_CHILD | WS_VISIBLE | TVS_HASLINES);
+        items = InsertMany(nullptr, 4, "r");
+        parent.Clear();
+    }
+    std::vector<HTREEITEM> items;
+};
+
+TEST_F(TreeDragStyleTest, LeftPressSelectsOnRelease)
+{
+    Click(WM_LBUTTONDOWN, 3, 16 + 5);
+    EXPECT_TRUE(parent.notices.empty());
+    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), items[1]);
+    EXPECT_EQ(GetCapture(), hwnd);
+    Click(WM_LBUTTONUP, 3, 16 + 5);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
+    EXPECT_EQ(Caret(), items[1]);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(TreeDragStyleTest, LeftDragReportsBeginDrag)
+{
+    Click(WM_LBUTTONDOWN, 3, 16 + 5);
+    Click(WM_MOUSEMOVE, 3, 60, MK_LBUTTON);
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINDRAGA}));
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, items[1]);
+    EXPECT_EQ(GetCapture(), nullptr);
+    Click(WM_LBUTTONUP, 3, 60);
+    EXPECT_EQ(Caret(), nullptr) << "a drag selects nothing";
+}
+
+TEST_F(TreeDragStyleTest, LosingTheCaptureSelectsThePressedItem)
+{
+    Click(WM_LBUTTONDOWN, 3, 32 + 5);
+    ReleaseCapture();
+    EXPECT_EQ(Caret(), items[2]);
+    EXPECT_EQ(parent.notices.back().action, TVC_BYKEYBOARD);
+    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+}
+
+TEST_F(TreeDragStyleTest, RightPressDuringALeftPressSelects)
+{
+    Click(WM_LBUTTONDOWN, 3, 32 + 5);
+    Click(WM_RBUTTONDOWN, 3, 32 + 5);
+    EXPECT_EQ(Caret(), items[2]);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+} // namespace

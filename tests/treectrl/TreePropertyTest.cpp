@@ -1,0 +1,124 @@
+// Random sequences of insertions, deletions, expansions, collapses,
+// selections, label changes and scrolls: after every step the counters
+// equal a recount, the first visible item sits at row m_nTopIndex, and the
+// horizontal extent equals a full scan.
+#include "treectrl/TreeTestSupport.h"
+
+#include "treectrl/TreeOps.h"
+
+#include <algorithm>
+#include <random>
+#include <set>
+
+namespace {
+
+class TreePropertyTest : public TreeTest, public ::testing::WithParamInterface<unsigned> {
+protected:
+    void SetUp() override
+    {
+        TreeTest::SetUp();
+        // Deleted items leave the set of live handles through their
+        // notifications; expansion vetoes come at random.
+        parent.answer = [this](const NMTREEVIEW& nm) -> LRESULT {
+            if (nm.hdr.code == TVN_DELETEITEMA)
+                live.erase(nm.itemOld.hItem);
+            if (nm.hdr.code == TVN_ITEMEXPANDINGA)
+                return Chance(10);
+            if (nm.hdr.code == TVN_SELCHANGINGA)
+                return Chance(5);
+            return 0;
+        };
+    }
+
+    bool Chance(int percent) { return static_cast<int>(rng() % 100) < percent; }
+    HTREEITEM AnyItem()
+    {
+        if (live.empty())
+            return nullptr;
+        auto it = live.begin();
+        std::advance(it, static_cast<long>(rng() % live.size()));
+        return *it;
+    }
+
+    void Step()
+    {
+        const int op = static_cast<int>(rng() % 100);
+        HTREEITEM item = AnyItem();
+        if (op < 35 || !item) {
+            HTREEITEM parentItem = Chance(40) ? nullptr : item;
+            HTREEITEM after = TVI_LAST;
+            if (Chance(20))
+                after = TVI_FIRST;
+            else if (Chance(20))
+                after = Next(parentItem ? parentItem : nullptr, TVGN_CHILD);
+            const std::string label(1 + rng() % 12, static_cast<char>('a' + rng() % 26));
+            if (HTREEITEM added = Insert(parentItem, label.c_str(), after ? after : TVI_LAST))
+                live.insert(added);
+        } else if (op < 45) {
+            Delete(item);
+        } else if (op < 60) {
+            Expand(item, 1 + rng() % 3);
+        } else if (op < 70) {
+            Select(item, Chance(20) ? TVGN_FIRSTVISIBLE : TVGN_CARET);
+        } else if (op < 80) {
+            static const int keys[] = {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_LEFT, VK_RIGHT, VK_ADD, VK_SUBTRACT};
+            Key(keys[rng() % 8]);
+        } else if (op < 88) {
+            VScroll(static_cast<int>(rng() % 4));
+        } else if (op < 92) {
+            Send(WM_MOUSEWHEEL, MAKEWPARAM(0, (static_cast<int>(rng() % 5) - 2) * 120));
+        } else if (op < 95) {
+            TVITEM set;
+            set.hItem = item;
+            set.mask = TVIF_TEXT;
+            const std::string label(rng() % 40, 'm');
+            set.pszText = const_cast<char*>(label.c_str());
+            Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+        } else if (op < 97) {
+            Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(Chance(50) ? TVI_ROOT : item));
+        } else if (op < 99) {
+            Send(WM_SETREDRAW, Chance(50));
+        } else {
+            Delete(nullptr);
+        }
+    }
+
+    void Check(int step)
+    {
+        TreeData* td = Data();
+        const Recount r = RecountTree(td);
+        ASSERT_EQ(r.count, Send(TVM_GETCOUNT)) << "step " << step;
+        ASSERT_EQ(r.count, static_cast<int>(live.size())) << "step " << step;
+        ASSERT_TRUE(r.childCountsRight) << "step " << step;
+        ASSERT_EQ(r.visible, VisibleCount()) << "step " << step;
+        if (r.visible == 0)
+            ASSERT_EQ(FirstVisible(), nullptr) << "step " << step;
+        else
+            ASSERT_EQ(r.firstVisibleRow, TopIndex()) << "step " << step;
+        if (HTREEITEM caret = Caret()) {
+            ASSERT_TRUE(live.count(caret)) << "step " << step;
+            ASSERT_TRUE(State(caret) & TVIS_SELECTED) << "step " << step;
+        }
+        if (td->m_bRedraw) {
+            UpdateScrollBars(td);
+            ASSERT_EQ(td->m_nHorzExtent, ScannedExtent(td)) << "step " << step;
+        }
+    }
+
+    std::mt19937 rng{GetParam()};
+    std::set<HTREEITEM> live;
+};
+
+TEST_P(TreePropertyTest, CountersEqualARecount)
+{
+    for (int step = 0; step < 1500; ++step) {
+        Step();
+        Check(step);
+        if (HasFatalFailure())
+            return;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, TreePropertyTest, ::testing::Values(1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u));
+
+} // namespace

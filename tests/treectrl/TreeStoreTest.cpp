@@ -1,0 +1,353 @@
+// The item store through its messages: insertion positions, navigation,
+// item fields, deletion with its notifications, sorting, foreign handles.
+#include "treectrl/TreeTestSupport.h"
+
+#include <cstring>
+
+namespace {
+
+using Codes = std::vector<UINT>;
+
+class TreeStoreTest : public TreeTest {
+protected:
+    std::vector<std::string> Labels(HTREEITEM parentItem) const
+    {
+        std::vector<std::string> labels;
+        for (HTREEITEM c = Next(parentItem, TVGN_CHILD); c; c = Next(c, TVGN_NEXT))
+            labels.push_back(Text(c));
+        return labels;
+    }
+};
+
+TEST_F(TreeStoreTest, FirstItemIsRootFirstAndLastVisible)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(Send(TVM_GETCOUNT), 1);
+    EXPECT_EQ(Next(nullptr, TVGN_ROOT), a);
+    EXPECT_EQ(FirstVisible(), a);
+    EXPECT_EQ(Next(nullptr, TVGN_LASTVISIBLE), a);
+    EXPECT_EQ(Next(a, TVGN_PARENT), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_CHILD), a);
+}
+
+TEST_F(TreeStoreTest, InsertPositions)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(nullptr, "b", TVI_LAST);
+    Insert(nullptr, "c", nullptr);
+    Insert(nullptr, "d", TVI_ROOT);
+    HTREEITEM last = Next(Next(Next(a, TVGN_NEXT), TVGN_NEXT), TVGN_NEXT);
+    Insert(nullptr, "e", last);
+    Insert(nullptr, "first", TVI_FIRST);
+    Insert(nullptr, "after-a", a);
+    EXPECT_EQ(Labels(nullptr), (std::vector<std::string>{"first", "a", "after-a", "b", "c", "d", "e"}));
+
+    HTREEITEM child = Insert(a, "x");
+    Insert(a, "w", TVI_FIRST);
+    Insert(TVI_ROOT, "root-end");
+    EXPECT_EQ(Labels(a), (std::vector<std::string>{"w", "x"}));
+    EXPECT_EQ(Labels(nullptr).back(), "root-end");
+    EXPECT_EQ(Next(child, TVGN_PARENT), a);
+}
+
+TEST_F(TreeStoreTest, InsertAfterAForeignSiblingCreatesNothing)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM b = Insert(nullptr, "b");
+    HTREEITEM child = Insert(a, "child");
+    EXPECT_EQ(Insert(b, "bad", child), nullptr);
+    EXPECT_EQ(Insert(nullptr, "sorted", TVI_SORT), nullptr);
+    EXPECT_EQ(Send(TVM_GETCOUNT), 3);
+}
+
+TEST_F(TreeStoreTest, VisibleNavigationFollowsExpansion)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM a1 = Insert(a, "a1");
+    HTREEITEM a2 = Insert(a, "a2");
+    HTREEITEM a21 = Insert(a2, "a21");
+    HTREEITEM b = Insert(nullptr, "b");
+
+    EXPECT_EQ(Next(a, TVGN_NEXTVISIBLE), b) << "collapsed children are skipped";
+    EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a);
+    Expand(a, TVE_EXPAND);
+    Expand(a2, TVE_EXPAND);
+    EXPECT_EQ(Next(a, TVGN_NEXTVISIBLE), a1);
+    EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "last child continues at an ancestor's sibling";
+    EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a21) << "deepest last displayed descendant";
+    EXPECT_EQ(Next(a1, TVGN_PREVIOUSVISIBLE), a);
+    EXPECT_EQ(Next(nullptr, TVGN_LASTVISIBLE), b);
+    EXPECT_EQ(Next(b, TVGN_NEXTVISIBLE), nullptr);
+    EXPECT_EQ(Next(a, TVGN_PREVIOUSVISIBLE), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_NEXTVISIBLE), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_NEXT), nullptr);
+    EXPECT_EQ(Next(a2, TVGN_PREVIOUS), a1);
+    EXPECT_EQ(Next(a, 42), nullptr);
+
+    Expand(a, TVE_COLLAPSE);
+    EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "works from hidden items too";
+}
+
+TEST_F(TreeStoreTest, GetItemTruncatesTextToTheBuffer)
+{
+    HTREEITEM item = Insert(nullptr, "eleven byte");
+    char buffer[16];
+    std::memset(buffer, 'x', sizeof(buffer));
+    TVITEM tvi;
+    tvi.mask = TVIF_TEXT;
+    tvi.hItem = item;
+    tvi.pszText = buffer;
+    tvi.cchTextMax = 5;
+    EXPECT_TRUE(Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)));
+    EXPECT_STREQ(buffer, "elev");
+    EXPECT_EQ(buffer[5], 'x');
+    tvi.cchTextMax = 12;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_STREQ(buffer, "eleven byte");
+    tvi.cchTextMax = 11;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_STREQ(buffer, "eleven byt");
+
+    TVINSERTSTRUCT is;
+    is.item.mask = TVIF_PARAM;
+    is.item.lParam = 7;
+    auto unlabelled = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    EXPECT_EQ(Text(unlabelled), "");
+}
+
+TEST_F(TreeStoreTest, ChildrenFlagIsTheActualChildCount)
+{
+    TVITEM tvi;
+    tvi.mask = TVIF_CHILDREN;
+    tvi.hItem = nullptr;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_EQ(tvi.cChildren, 0) << "empty tree";
+
+    TVINSERTSTRUCT is;
+    is.item.mask = TVIF_TEXT | TVIF_CHILDREN;
+    is.item.pszText = const_cast<char*>("claims children");
+    is.item.cChildren = 1;
+    auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    tvi.hItem = nullptr;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_EQ(tvi.cChildren, 1) << "the tree has an item";
+    tvi.hItem = item;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_EQ(tvi.cChildren, 0);
+    Insert(item, "child");
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_EQ(tvi.cChildren, 1);
+}
+
+TEST_F(TreeStoreTest, SetItemAppliesMasks)
+{
+    HTREEITEM item = Insert(nullptr, "old");
+    TVITEM set;
+    set.hItem = item;
+    set.mask = TVIF_TEXT | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    set.pszText = const_cast<char*>("new label");
+    set.state = TVIS_BOLD | TVIS_CUT;
+    set.stateMask = TVIS_BOLD;
+    set.lParam = -123456789012345;
+    set.iImage = 70000;
+    set.iSelectedImage = -1;
+    EXPECT_TRUE(Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set)));
+
+    TVITEM get;
+    get.hItem = item;
+    get.mask = TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&get));
+    EXPECT_EQ(Text(item), "new label");
+    EXPECT_EQ(get.state, TVIS_BOLD) << "only the masked bit changes";
+    EXPECT_EQ(get.lParam, -123456789012345);
+    EXPECT_EQ(get.iImage, 70000);
+    EXPECT_EQ(get.iSelectedImage, -1);
+
+    set.mask = TVIF_TEXT;
+    set.pszText = nullptr;
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    EXPECT_EQ(Text(item), "");
+}
+
+TEST_F(TreeStoreTest, InsertStoresTheWholeStateWord)
+{
+    TVINSERTSTRUCT is;
+    is.item.mask = TVIF_STATE;
+    is.item.state = 0x3010;
+    is.item.stateMask = 0;
+    auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    EXPECT_EQ(State(item), 0x3010u);
+}
+
+TEST_F(TreeStoreTest, SetItemExpandedStateExpandsWithoutNotifications)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "child");
+    TVITEM set;
+    set.hItem = a;
+    set.mask = TVIF_STATE;
+    set.state = TVIS_EXPANDED;
+    set.stateMask = TVIS_EXPANDED;
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    EXPECT_TRUE(State(a) & TVIS_EXPANDED);
+    EXPECT_EQ(VisibleCount(), 2);
+    EXPECT_TRUE(parent.notices.empty());
+}
+
+TEST_F(TreeStoreTest, DeletingASubtreeNotifiesDescendantsFirst)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM a1 = Insert(a, "a1");
+    HTREEITEM a11 = Insert(a1, "a11");
+    HTREEITEM a2 = Insert(a, "a2");
+    Insert(nullptr, "b");
+    parent.Clear();
+    EXPECT_TRUE(Delete(a));
+    ASSERT_EQ(parent.Codes(), Codes(4, TVN_DELETEITEMA));
+    EXPECT_EQ(parent.notices[0].itemOld.hItem, a11);
+    EXPECT_EQ(parent.notices[1].itemOld.hItem, a1);
+    EXPECT_EQ(parent.notices[2].itemOld.hItem, a2);
+    EXPECT_EQ(parent.notices[3].itemOld.hItem, a);
+    EXPECT_EQ(parent.notices[3].itemOld.mask, TVIF_HANDLE | TVIF_PARAM);
+    EXPECT_EQ(Send(TVM_GETCOUNT), 1);
+}
+
+TEST_F(TreeStoreTest, DeletedCaretPassesToNextSiblingThenParent)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM a1 = Insert(a, "a1");
+    HTREEITEM a2 = Insert(a, "a2");
+    Expand(a, TVE_EXPAND);
+    Select(a1);
+    parent.Clear();
+    Delete(a1);
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_DELETEITEMA}));
+    EXPECT_EQ(parent.notices[0].action, TVC_UNKNOWN);
+    EXPECT_EQ(parent.notices[0].itemOld.hItem, a1);
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, a2);
+    EXPECT_EQ(Caret(), a2);
+    EXPECT_TRUE(State(a2) & TVIS_SELECTED);
+
+    Delete(a2);
+    EXPECT_EQ(Caret(), a) << "a last child gives the caret to its parent";
+    Delete(a);
+    EXPECT_EQ(Caret(), nullptr) << "a lone top-level item leaves no caret";
+}
+
+TEST_F(TreeStoreTest, VetoedCaretHandOverLeavesNoCaret)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(nullptr, "b");
+    Select(a);
+    parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_SELCHANGINGA ? 1 : 0; };
+    parent.Clear();
+    Delete(a);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA}));
+    EXPECT_EQ(Caret(), nullptr);
+}
+
+TEST_F(TreeStoreTest, DeleteAllSendsOnlySelChangingWhenAnswered0)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "a1");
+    Insert(nullptr, "b");
+    Select(a);
+    parent.Clear();
+    EXPECT_TRUE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA, TVN_DELETEITEMA, TVN_DELETEITEMA}));
+    EXPECT_EQ(parent.notices[0].itemOld.hItem, a);
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, nullptr);
+    EXPECT_EQ(Caret(), nullptr);
+    EXPECT_EQ(FirstVisible(), nullptr);
+    EXPECT_EQ(Send(TVM_GETCOUNT), 0);
+    EXPECT_EQ(VisibleCount(), 0);
+
+    HTREEITEM c = Insert(nullptr, "c");
+    Select(c);
+    parent.answer = [](const NMTREEVIEW&) { return 1; };
+    parent.Clear();
+    Delete(nullptr);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_DELETEITEMA}))
+        << "a nonzero answer is followed by the changed notification";
+}
+
+TEST_F(TreeStoreTest, SortOrdersLabelsIgnoringCase)
+{
+    HTREEITEM b = Insert(nullptr, "b");
+    Insert(nullptr, "A");
+    Insert(nullptr, "c");
+    Insert(nullptr, "_");
+    Insert(nullptr, "\xC9t\xE9");  // Été
+    Insert(nullptr, "\xE9t\xE9" "a"); // étéa
+    Select(b, TVGN_FIRSTVISIBLE);
+    EXPECT_TRUE(Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
+    EXPECT_EQ(Labels(nullptr),
+              (std::vector<std::string>{"_", "A", "b", "c", "\xC9t\xE9", "\xE9t\xE9" "a"}));
+    EXPECT_EQ(Text(FirstVisible()), "_");
+    EXPECT_EQ(TopIndex(), 0);
+}
+
+TEST_F(TreeStoreTest, SortingChildrenKeepsTheTopRowIndexRight)
+{
+    HTREEITEM p = Insert(nullptr, "p");
+    for (const char* s : {"f", "e", "d", "c", "b", "a"})
+        Insert(p, s);
+    InsertMany(nullptr, 10, "tail");
+    Expand(p, TVE_EXPAND);
+    HTREEITEM f = Next(p, TVGN_CHILD);
+    Select(f, TVGN_FIRSTVISIBLE);
+    ASSERT_EQ(TopIndex(), 1);
+    Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(p));
+    EXPECT_EQ(Labels(p), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
+    const Recount r = RecountTree(Data());
+    EXPECT_EQ(r.firstVisibleRow, TopIndex());
+}
+
+TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    int local = 0;
+    auto foreign = reinterpret_cast<HTREEITEM>(&local);
+    auto odd = reinterpret_cast<HTREEITEM>(reinterpret_cast<char*>(a) + 4);
+    for (HTREEITEM bad : {foreign, odd}) {
+        EXPECT_FALSE(Delete(bad));
+        EXPECT_EQ(Next(bad, TVGN_NEXT), nullptr);
+        EXPECT_FALSE(Expand(bad, TVE_EXPAND));
+        EXPECT_FALSE(Select(bad));
+        EXPECT_EQ(Insert(bad, "x"), nullptr);
+        EXPECT_EQ(ItemRect(bad).top, -1);
+        TVITEM tvi;
+        tvi.mask = TVIF_STATE;
+        tvi.hItem = bad;
+        EXPECT_FALSE(Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)));
+        EXPECT_FALSE(Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)));
+    }
+    HTREEITEM gone = Insert(nullptr, "gone");
+    Delete(gone);
+    EXPECT_FALSE(Delete(gone)) << "a deleted item's handle is no item any more";
+    EXPECT_EQ(Send(TVM_GETCOUNT), 1);
+    EXPECT_FALSE(Send(TVM_GETITEMA, 0, 0));
+    EXPECT_EQ(Send(TVM_INSERTITEMA, 0, 0), 0);
+}
+
+TEST_F(TreeStoreTest, ImageListsAreKeptAndReplaced)
+{
+    HIMAGELIST icons = ImageList_Create(32, 32, ILC_COLOR32, 1, 1);
+    HIMAGELIST states = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
+    EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons)), 0);
+    EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(states)), 0);
+    EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_NORMAL), reinterpret_cast<LRESULT>(icons));
+    EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_STATE), reinterpret_cast<LRESULT>(states));
+    EXPECT_EQ(Send(TVM_GETINDENT), 35) << "indent from the icon width";
+    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 32) << "row as high as the icons";
+    EXPECT_EQ(Data()->m_nButtonSize, 17u);
+    EXPECT_EQ(Data()->m_nSignArm, 5u);
+    EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0), reinterpret_cast<LRESULT>(icons));
+    EXPECT_EQ(Send(TVM_GETINDENT), 19);
+    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
+    ImageList_Destroy(icons);
+    ImageList_Destroy(states);
+}
+
+} // namespace

@@ -1,0 +1,229 @@
+#include "treectrl/TreeTestSupport.h"
+
+#include "treectrl/TreeOps.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr const char* kParentClass = "LumenorTreeTestParent";
+
+void RegisterParentClass(WNDPROC proc)
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSA wc;
+    wc.lpfnWndProc = proc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = kParentClass;
+    RegisterClassA(&wc);
+    registered = true;
+}
+
+} // namespace
+
+TreeParent::TreeParent()
+{
+    RegisterParentClass(&Proc);
+    m_hwnd = CreateWindowExA(0, kParentClass, "tree test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, 0,
+                             GetModuleHandleA(nullptr), nullptr);
+    SetWindowLongPtrA(m_hwnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    ShowWindow(m_hwnd, SW_SHOW);
+}
+
+TreeParent::~TreeParent()
+{
+    SetWindowLongPtrA(m_hwnd, GWL_USERDATA, 0);
+    DestroyWindow(m_hwnd);
+}
+
+LRESULT TreeParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<TreeParent*>(GetWindowLongPtrA(hwnd, GWL_USERDATA));
+    if (self && msg == WM_NOTIFY) {
+        const auto* nm = reinterpret_cast<const NMTREEVIEW*>(lParam);
+        self->notices.push_back(*nm);
+        return self->answer ? self->answer(*nm) : 0;
+    }
+    if (self && msg == WM_CONTEXTMENU) {
+        self->contextMenus.emplace_back(wParam, lParam);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+std::vector<UINT> TreeParent::Codes() const
+{
+    std::vector<UINT> codes;
+    for (const NMTREEVIEW& nm : notices)
+        codes.push_back(nm.hdr.code);
+    return codes;
+}
+
+std::vector<UINT> TreeParent::CodesWithout(UINT code) const
+{
+    std::vector<UINT> codes = Codes();
+    codes.erase(std::remove(codes.begin(), codes.end(), code), codes.end());
+    return codes;
+}
+
+const NMTREEVIEW* TreeParent::Last(UINT code) const
+{
+    for (auto it = notices.rbegin(); it != notices.rend(); ++it) {
+        if (it->hdr.code == code)
+            return &*it;
+    }
+    return nullptr;
+}
+
+int TreeParent::Count(UINT code) const
+{
+    return static_cast<int>(std::count_if(notices.begin(), notices.end(),
+                                          [code](const NMTREEVIEW& nm) { return nm.hdr.code == code; }));
+}
+
+void TreeParent::Clear()
+{
+    notices.clear();
+    contextMenus.clear();
+}
+
+void TreeTest::SetUp()
+{
+    font = CreateTestFont();
+    CreateTree(kViewStyle);
+}
+
+void TreeTest::TearDown()
+{
+    tree.DestroyWindow();
+    DeleteObject(font);
+}
+
+void TreeTest::CreateTree(DWORD style, int width, int height)
+{
+    tree.DestroyWindow();
+    RECT rect{0, 0, width, height};
+    ASSERT_TRUE(tree.Create(style, rect, parent.hwnd(), kTreeId));
+    hwnd = tree.GetSafeHwnd();
+    Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    parent.Clear();
+}
+
+LRESULT TreeTest::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
+{
+    return SendMessageA(hwnd, msg, wParam, lParam);
+}
+
+HTREEITEM TreeTest::Insert(HTREEITEM parentItem, const char* text, HTREEITEM after) const
+{
+    TVINSERTSTRUCT is;
+    is.hParent = parentItem;
+    is.hInsertAfter = after;
+    is.item.mask = TVIF_TEXT;
+    is.item.pszText = const_cast<char*>(text);
+    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+}
+
+std::vector<HTREEITEM> TreeTest::InsertMany(HTREEITEM parentItem, int count, const char* prefix) const
+{
+    std::vector<HTREEITEM> items;
+    for (int i = 0; i < count; ++i)
+        items.push_back(Insert(parentItem, (std::string(prefix) + std::to_string(i)).c_str()));
+    return items;
+}
+
+HTREEITEM TreeTest::Next(HTREEITEM item, WPARAM code) const
+{
+    return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+std::string TreeTest::Text(HTREEITEM item) const
+{
+    char buffer[256] = {};
+    TVITEM tvi;
+    tvi.mask = TVIF_TEXT;
+    tvi.hItem = item;
+    tvi.pszText = buffer;
+    tvi.cchTextMax = sizeof(buffer);
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    return buffer;
+}
+
+UINT TreeTest::State(HTREEITEM item) const
+{
+    TVITEM tvi;
+    tvi.mask = TVIF_STATE;
+    tvi.hItem = item;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    return tvi.state;
+}
+
+BOOL TreeTest::Expand(HTREEITEM item, UINT code) const
+{
+    return static_cast<BOOL>(Send(TVM_EXPAND, code, reinterpret_cast<LPARAM>(item)));
+}
+
+BOOL TreeTest::Select(HTREEITEM item, WPARAM code) const
+{
+    return static_cast<BOOL>(Send(TVM_SELECTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+BOOL TreeTest::Delete(HTREEITEM item) const
+{
+    return static_cast<BOOL>(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)));
+}
+
+RECT TreeTest::ItemRect(HTREEITEM item, bool textOnly) const
+{
+    RECT rect{};
+    std::memcpy(&rect, &item, sizeof(item));
+    if (!Send(TVM_GETITEMRECT, textOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(&rect)))
+        return RECT{-1, -1, -1, -1};
+    return rect;
+}
+
+TreeData* TreeTest::Data() const
+{
+    return reinterpret_cast<TreeData*>(GetWindowLongPtrA(hwnd, GWL_USERDATA));
+}
+
+Recount RecountTree(TreeData* td)
+{
+    Recount r;
+    // Every node: count it and check its child count.
+    std::vector<TreeNode*> stack{&td->m_root};
+    while (!stack.empty()) {
+        TreeNode* n = stack.back();
+        stack.pop_back();
+        int children = 0;
+        for (TreeNode* c = n->pFirstChild; c; c = c->pNext) {
+            ++children;
+            ++r.count;
+            stack.push_back(c);
+        }
+        if (children != n->nChildren)
+            r.childCountsRight = false;
+    }
+    int row = 0;
+    for (TreeNode* q = td->m_root.pFirstChild; q; q = NextVisible(q), ++row) {
+        if (q == td->m_pFirstVisible)
+            r.firstVisibleRow = row;
+    }
+    r.visible = row;
+    return r;
+}
+
+int ScannedExtent(TreeData* td)
+{
+    const bool linesAtRoot = GetWindowLongPtrA(td->m_hWnd, GWL_STYLE) & TVS_LINESATROOT;
+    const int indent = static_cast<int>(td->m_nIndent);
+    int extent = 0;
+    for (TreeNode* q = td->m_root.pFirstChild; q; q = NextVisible(q)) {
+        const int offset = (Depth(q) + (linesAtRoot ? 1 : 0)) * indent;
+        extent = std::max(extent, offset + q->cxText + 4);
+    }
+    return extent;
+}

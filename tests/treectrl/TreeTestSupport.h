@@ -1,0 +1,96 @@
+// A tree control under test: a parent window that records every
+// notification (and can answer it), the control created as the views
+// create it, with the fixed-metrics test font (rows of 16, a page of 6 in a
+// client 100 high), and small helpers that go through messages.
+#pragma once
+
+#include "treectrl/EntityTreeCtrl.h"
+#include "treectrl/TreeData.h"
+
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The style the views use.
+constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
+constexpr UINT kTreeId = 102;
+
+class TreeParent {
+public:
+    TreeParent();
+    ~TreeParent();
+    TreeParent(const TreeParent&) = delete;
+    TreeParent& operator=(const TreeParent&) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    std::vector<NMTREEVIEW> notices;
+    // WM_CONTEXTMENU that reached the parent: (wParam, lParam).
+    std::vector<std::pair<WPARAM, LPARAM>> contextMenus;
+    // Answers notifications; none: 0.
+    std::function<LRESULT(const NMTREEVIEW&)> answer;
+
+    std::vector<UINT> Codes() const;
+    std::vector<UINT> CodesWithout(UINT code) const;
+    const NMTREEVIEW* Last(UINT code) const;
+    int Count(UINT code) const;
+    void Clear();
+
+private:
+    static LRESULT Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND m_hwnd = nullptr;
+};
+
+class TreeTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Replaces the control by one with this style and size.
+    void CreateTree(DWORD style, int width = 300, int height = 100);
+
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    HTREEITEM Insert(HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST) const;
+    std::vector<HTREEITEM> InsertMany(HTREEITEM parent, int count, const char* prefix) const;
+    HTREEITEM Next(HTREEITEM item, WPARAM code) const;
+    HTREEITEM Caret() const { return Next(nullptr, TVGN_CARET); }
+    HTREEITEM FirstVisible() const { return Next(nullptr, TVGN_FIRSTVISIBLE); }
+    std::string Text(HTREEITEM item) const;
+    UINT State(HTREEITEM item) const;
+    BOOL Expand(HTREEITEM item, UINT code) const;
+    BOOL Select(HTREEITEM item, WPARAM code = TVGN_CARET) const;
+    BOOL Delete(HTREEITEM item) const;
+    // The row rectangle (or the text rectangle); top = -1 when not displayed.
+    RECT ItemRect(HTREEITEM item, bool textOnly = false) const;
+    int Row(HTREEITEM item) const { return ItemRect(item).top / 16 + TopIndex(); }
+    // Scroll-bar command or mouse message straight to the control.
+    void VScroll(int code) const { Send(WM_VSCROLL, static_cast<WPARAM>(code)); }
+    void Click(UINT msg, int x, int y, WPARAM keys = 0) const { Send(msg, keys, MAKELPARAM(x, y)); }
+    void Key(int vk) const { Send(WM_KEYDOWN, static_cast<WPARAM>(vk)); }
+
+    TreeData* Data() const;
+    int TopIndex() const { return Data()->m_nTopIndex; }
+    int VisibleCount() const { return Data()->m_nVisibleCount; }
+
+    TreeParent parent;
+    CEntityTreeCtrl tree;
+    HWND hwnd = nullptr;
+    HFONT font = nullptr;
+};
+
+// Counters recounted from the tree: items, rows of the display sequence,
+// row of the first visible item; and each node's child count checked.
+struct Recount {
+    int count = 0;
+    int visible = 0;
+    int firstVisibleRow = -1;
+    bool childCountsRight = true;
+};
+Recount RecountTree(TreeData* td);
+// The horizontal extent as a full scan of the display sequence finds it
+// (no image lists).
+int ScannedExtent(TreeData* td);

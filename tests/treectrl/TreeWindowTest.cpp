@@ -1,0 +1,129 @@
+// The control's window: attachment by Create and by SubclassWindow, the
+// pass-on rule of the dispatch table, and teardown.
+#include "treectrl/TreeTestSupport.h"
+
+#include <algorithm>
+
+namespace {
+
+using Codes = std::vector<UINT>;
+
+// A window class whose procedure records what reaches it: it plays the
+// replaced procedure for a control attached to an existing window.
+std::vector<UINT>& Reached()
+{
+    static std::vector<UINT> messages;
+    return messages;
+}
+
+constexpr UINT kProbe = WM_USER + 77;
+
+LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    Reached().push_back(msg);
+    if (msg == kProbe)
+        return 4242;
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+class TreeWindowTest : public TreeTest {
+protected:
+    HWND CreateRecordingWindow()
+    {
+        static bool registered = false;
+        if (!registered) {
+            WNDCLASSA wc;
+            wc.lpfnWndProc = &RecordingProc;
+            wc.hInstance = GetModuleHandleA(nullptr);
+            wc.lpszClassName = "LumenorRecordingTree";
+            registered = RegisterClassA(&wc) != FALSE;
+        }
+        return CreateWindowExA(0, "LumenorRecordingTree", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 100, parent.hwnd(),
+                               kTreeId, GetModuleHandleA(nullptr), nullptr);
+    }
+    bool ReachedReplaced(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
+    {
+        Reached().clear();
+        SendMessageA(attached, msg, wParam, lParam);
+        return std::find(Reached().begin(), Reached().end(), msg) != Reached().end();
+    }
+    void AttachToExisting()
+    {
+        attached = CreateRecordingWindow();
+        ASSERT_NE(attached, nullptr);
+        ASSERT_TRUE(existing.SubclassWindow(attached));
+    }
+    CEntityTreeCtrl existing;
+    HWND attached = nullptr;
+};
+
+TEST_F(TreeWindowTest, CreateAttachesOnCreation)
+{
+    EXPECT_NE(Data(), nullptr);
+    EXPECT_EQ(Data()->m_hWnd, hwnd);
+    EXPECT_NE(Data()->m_hwndEdit, nullptr);
+    EXPECT_EQ(GetParent(Data()->m_hwndEdit), hwnd);
+    EXPECT_FALSE(IsWindowVisible(Data()->m_hwndEdit));
+    EXPECT_EQ(Send(TVM_GETINDENT), 19);
+    EXPECT_EQ(Data()->m_nButtonSize, 9u);
+    EXPECT_EQ(Data()->m_nButtonOffset, 5);
+    EXPECT_EQ(Send(TVM_GETEDITCONTROL), 0) << "no edit in progress";
+    EXPECT_EQ(Send(TVM_ENDEDITLABELNOW, 0), FALSE);
+}
+
+TEST_F(TreeWindowTest, AttachingToAnExistingWindow)
+{
+    AttachToExisting();
+    auto* td = reinterpret_cast<TreeData*>(GetWindowLongPtrA(attached, GWL_USERDATA));
+    ASSERT_NE(td, nullptr);
+    EXPECT_EQ(existing.GetSafeHwnd(), attached);
+    TVINSERTSTRUCT is;
+    is.item.mask = TVIF_TEXT;
+    is.item.pszText = const_cast<char*>("x");
+    EXPECT_NE(SendMessageA(attached, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)), 0);
+    EXPECT_EQ(SendMessageA(attached, TVM_GETCOUNT, 0, 0), 1);
+}
+
+TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
+{
+    AttachToExisting();
+    Reached().clear();
+    EXPECT_EQ(SendMessageA(attached, kProbe, 1, 2), 4242) << "its result is returned";
+    EXPECT_TRUE(ReachedReplaced(TVM_SETITEMHEIGHT, 20));
+    EXPECT_TRUE(ReachedReplaced(TVM_INSERTITEMW));
+    EXPECT_TRUE(ReachedReplaced(WM_CHAR, 'a'));
+    EXPECT_TRUE(ReachedReplaced(WM_PAINT)) << "painting goes on until the control paints";
+    EXPECT_TRUE(ReachedReplaced(WM_TIMER, 999));
+    EXPECT_TRUE(ReachedReplaced(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 100)));
+
+    EXPECT_FALSE(ReachedReplaced(TVM_GETCOUNT));
+    EXPECT_FALSE(ReachedReplaced(WM_KEYDOWN, VK_DOWN));
+    EXPECT_FALSE(ReachedReplaced(WM_SETREDRAW, TRUE));
+    EXPECT_FALSE(ReachedReplaced(WM_MOUSEMOVE));
+    EXPECT_FALSE(ReachedReplaced(WM_VSCROLL, SB_LINEDOWN));
+    EXPECT_FALSE(ReachedReplaced(WM_LBUTTONDOWN));
+}
+
+TEST_F(TreeWindowTest, SetFontReachesTheReplacedProcedure)
+{
+    AttachToExisting();
+    EXPECT_TRUE(ReachedReplaced(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE));
+    EXPECT_EQ(SendMessageA(attached, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+    EXPECT_EQ(SendMessageA(attached, TVM_GETITEMHEIGHT, 0, 0), 16);
+}
+
+TEST_F(TreeWindowTest, DestroyingTheWindowDeletesEveryItem)
+{
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "a1");
+    Insert(nullptr, "b");
+    Select(a);
+    parent.Clear();
+    EXPECT_TRUE(tree.DestroyWindow());
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA, TVN_DELETEITEMA, TVN_DELETEITEMA}))
+        << "answered 0, the changing notification comes alone";
+    EXPECT_EQ(tree.GetSafeHwnd(), nullptr);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+} // namespace
