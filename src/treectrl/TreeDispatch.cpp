@@ -3,6 +3,7 @@
 // and teardown.
 #include "treectrl/TreeHandles.h"
 #include "treectrl/TreeOps.h"
+#include "treectrl/TreePaint.h"
 
 #include "platform/Window.h"
 
@@ -139,6 +140,10 @@ LRESULT OnTreeViewMessage(TreeData* td, UINT msg, WPARAM wParam, LPARAM lParam)
         info->hItem = ItemHandle(HitTestItem(td, info));
         return reinterpret_cast<LRESULT>(info->hItem);
     }
+    case TVM_CREATEDRAGIMAGE:
+        if (!ResolveItem(td, HandleArg(lParam), &q))
+            return 0;
+        return reinterpret_cast<LRESULT>(CreateDragImage(td, q));
     case TVM_SORTCHILDREN:
         if (!ResolveParent(td, HandleArg(lParam), &q))
             return FALSE;
@@ -198,6 +203,11 @@ LRESULT TreeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return PassOn(td, msg, wParam, lParam);
     case WM_SETREDRAW:
         OnSetRedraw(td, wParam != 0);
+        return 0;
+    case WM_PAINT:
+        if (!td->m_bRedraw || (!td->m_pFirstVisible && !wParam))
+            return PassOn(td, msg, wParam, lParam);
+        PaintTree(td, reinterpret_cast<HDC>(wParam));
         return 0;
     case WM_FONTCHANGE:
     case WM_SETFONT:
