@@ -1,0 +1,23 @@
+#include "app/framework/WinApp.h"
+
+#include "app/framework/DocTemplate.h"
+#include "app/framework/Wnd.h"
+
+#include <QFileDialog>
+
+// The File Open dialog: the template's filter first ("FileType Ifc
+// (*.ifc)" carries its own pattern), then every file.
+BOOL CWinApp::DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate)
+{
+    QString filter;
+    std::string name;
+    if (pTemplate && pTemplate->GetDocString(name, CDocTemplate::filterName))
+        filter = QString::fromLatin1(name.c_str()) + QStringLiteral(";;");
+    filter += QStringLiteral("All Files (*)");
+    const QString chosen = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open"),
+                                                        QString::fromLocal8Bit(fileName.c_str()), filter);
+    if (chosen.isEmpty())
+        return FALSE;
+    fileName = chosen.toLocal8Bit().toStdString();
+    return TRUE;
+}
