@@ -105,6 +105,8 @@ HPEN CreatePen(int style, int width, COLORREF color);
 HBRUSH CreateSolidBrush(COLORREF color);
 // A 32-bit bitmap, initially white.
 HBITMAP CreateBitmap(int width, int height);
+// The same kind of bitmap; every context draws in 32-bit colour.
+HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 BOOL GetBitmapSize(HBITMAP bitmap, SIZE* size);
 // Writes the bitmap as a PNG file (for looking at rendered output).
 BOOL SaveBitmapPng(HBITMAP bitmap, const char* path);
@@ -176,7 +178,10 @@ constexpr UINT ETO_CLIPPED = 0x0004;
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect,
                  const char* text, UINT count, const int* dx);
 
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 COLORREF SetPixelV(HDC hdc, int x, int y, COLORREF color);
+// The pixel of a memory context's bitmap; CLR_INVALID outside it and for
+// contexts of windows.
 COLORREF GetPixel(HDC hdc, int x, int y);
 // Calls proc for every point of the line from (x1, y1) up to but excluding
 // (x2, y2), as the classic line algorithm steps.
@@ -190,8 +195,13 @@ BOOL Polyline(HDC hdc, const POINT* points, int count);
 // right and bottom are exclusive.
 BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom);
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush);
-// The dotted focus rectangle (every other pixel inverted).
+// The dotted focus rectangle: the frame pixels whose x + y is even (in the
+// context's coordinates) are inverted.
 BOOL DrawFocusRect(HDC hdc, const RECT* rect);
+// Clip results: what kind of region the clip now is (0 on failure).
+constexpr int NULLREGION = 1;
+constexpr int SIMPLEREGION = 2;
+constexpr int COMPLEXREGION = 3;
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom);
 int SaveDC(HDC hdc);
 BOOL RestoreDC(HDC hdc, int saved);

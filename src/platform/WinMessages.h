@@ -61,6 +61,14 @@ constexpr UINT WM_MOUSELEAVE = 0x02A3;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 
+// WM_ACTIVATE states (low word of wParam).
+constexpr WPARAM WA_INACTIVE = 0;
+constexpr WPARAM WA_ACTIVE = 1;
+constexpr WPARAM WA_CLICKACTIVE = 2;
+
+// Hit-test code in the low word of WM_SETCURSOR's lParam.
+constexpr UINT HTCLIENT = 1;
+
 // Window styles.
 constexpr DWORD WS_OVERLAPPED = 0x00000000;
 constexpr DWORD WS_POPUP = 0x80000000;
@@ -230,6 +238,9 @@ constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD SS_LEFT = 0x0000;
+constexpr DWORD SS_CENTER = 0x0001;
+constexpr DWORD SS_RIGHT = 0x0002;
+constexpr DWORD SS_NOPREFIX = 0x0080;
 constexpr DWORD SS_NOTIFY = 0x0100;
 constexpr DWORD ES_LEFT = 0x0000;
 constexpr DWORD ES_MULTILINE = 0x0004;
@@ -237,6 +248,7 @@ constexpr DWORD ES_AUTOHSCROLL = 0x0080;
 constexpr DWORD ES_READONLY = 0x0800;
 constexpr UINT BM_GETCHECK = 0x00F0;
 constexpr UINT BM_SETCHECK = 0x00F1;
+constexpr UINT BM_CLICK = 0x00F5;
 constexpr WPARAM BST_UNCHECKED = 0;
 constexpr WPARAM BST_CHECKED = 1;
 constexpr UINT EM_SETSEL = 0x00B1;
@@ -246,3 +258,9 @@ constexpr UINT EM_LIMITTEXT = 0x00C5;
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 constexpr LRESULT DLGC_WANTCHARS = 0x0080;
 constexpr LRESULT DLGC_WANTALLKEYS = 0x0004;
+constexpr LRESULT DLGC_HASSETSEL = 0x0008;
+constexpr LRESULT DLGC_DEFPUSHBUTTON = 0x0010;
+constexpr LRESULT DLGC_UNDEFPUSHBUTTON = 0x0020;
+constexpr LRESULT DLGC_RADIOBUTTON = 0x0040;
+constexpr LRESULT DLGC_STATIC = 0x0100;
+constexpr LRESULT DLGC_BUTTON = 0x2000;

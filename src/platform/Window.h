@@ -26,6 +26,9 @@ BOOL RegisterClassA(const WNDCLASSA* wc);
 BOOL GetClassInfoA(HINSTANCE hInstance, const char* className, WNDCLASSA* wc);
 HINSTANCE GetModuleHandleA(const char* moduleName);
 
+// Position or size chosen by the platform (top-level windows).
+constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
+
 struct CREATESTRUCTA {
     void* lpCreateParams = nullptr;
     HINSTANCE hInstance = nullptr;
@@ -43,8 +46,9 @@ struct CREATESTRUCTA {
 
 // Creates a window of a registered class. WM_NCCREATE and WM_CREATE are sent
 // (lParam: CREATESTRUCTA*) before it returns; a WM_CREATE answer of -1
-// destroys the window again and the result is null. For a child, hMenu is
-// the control id. A top-level window is not shown until ShowWindow.
+// destroys the window again and the result is null. Then WM_SIZE and WM_MOVE
+// report the initial client size and position. For a child, hMenu is the
+// control id. A top-level window is not shown until ShowWindow.
 HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
                      DWORD style, int x, int y, int width, int height,
                      HWND parent, HMENU hMenu, HINSTANCE hInstance, void* param);
@@ -122,10 +126,16 @@ constexpr UINT SWP_NOREDRAW = 0x0008;
 constexpr UINT SWP_NOACTIVATE = 0x0010;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
+// insertAfter: the sibling to go behind, or HWND_TOP / HWND_BOTTOM.
 BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+inline HWND const HWND_TOP = nullptr;
+inline HWND const HWND_BOTTOM = reinterpret_cast<HWND>(static_cast<std::intptr_t>(1));
 BOOL ClientToScreen(HWND hwnd, POINT* pt);
 BOOL ScreenToClient(HWND hwnd, POINT* pt);
 BOOL GetCursorPos(POINT* pt);
+// Screen position of the mouse at the last message that came through the
+// pump (x in the low word, y in the high word, both signed 16-bit).
+DWORD GetMessagePos();
 
 // Invalidation and painting ---------------------------------------------
 

@@ -1,0 +1,20 @@
+// Text is bytes; for display and for Qt the bytes are read as Windows-1252
+// (the ASCII range unchanged). These two conversions are the only place
+// where bytes become characters and back.
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+// The character a byte stands for.
+QChar CharFromByte(unsigned char byte);
+QString TextFromBytes(const char* bytes, int count);
+inline QString TextFromBytes(const std::string& bytes)
+{
+    return TextFromBytes(bytes.data(), static_cast<int>(bytes.size()));
+}
+// Characters without a Windows-1252 byte become '?'.
+std::string BytesFromText(const QString& text);
+// The byte of a character, or -1 when it has none.
+int ByteFromChar(QChar ch);

@@ -1,0 +1,41 @@
+// Standard cursors. SetCursor shapes the pointer over the window the mouse
+// is in, which is where WM_SETCURSOR asks for a shape.
+#include "platform/Cursors.h"
+
+#include "platform/WindowRecord.h"
+
+#include <QWidget>
+
+struct CursorRecord {
+    Qt::CursorShape shape;
+};
+
+namespace {
+
+CursorRecord g_cursors[] = {{Qt::ArrowCursor}, {Qt::WaitCursor}, {Qt::PointingHandCursor}, {Qt::IBeamCursor}};
+HCURSOR g_current = nullptr;
+HWND g_underMouse = nullptr;
+
+} // namespace
+
+void NoteWindowUnderMouse(HWND hwnd)
+{
+    g_underMouse = hwnd;
+}
+
+HCURSOR LoadStandardCursor(StandardCursor which)
+{
+    return &g_cursors[static_cast<int>(which)];
+}
+
+HCURSOR SetCursor(HCURSOR cursor)
+{
+    HCURSOR old = g_current;
+    g_current = cursor;
+    if (WindowRecord* rec = LiveWindow(g_underMouse)) {
+        const Qt::CursorShape shape = cursor ? cursor->shape : Qt::BlankCursor;
+        if (rec->widget->cursor().shape() != shape)
+            rec->widget->setCursor(shape);
+    }
+    return old;
+}

@@ -1,0 +1,20 @@
+// The inner side of the message pump, for the event bridge, timers and
+// posted messages: every message that goes through the pump is offered to
+// the pre-translation filter and then dispatched.
+#pragma once
+
+#include "platform/MessageLoop.h"
+
+#include <QPoint>
+
+// Stamps time and mouse position, runs the filter, dispatches when the
+// filter does not consume it, and notes the message for idle processing.
+void DeliverThroughPump(MSG& msg);
+// The screen position recorded with the last input event.
+void NoteMessagePosition(QPoint globalPos);
+QPoint LastMessagePosition();
+bool PostedMessagesWaiting();
+
+// Idle bookkeeping (IdleProcessing.cpp).
+void NoteMessageProcessed(const MSG& msg);
+void StartIdleProcessing();

@@ -1,0 +1,94 @@
+#include "platform/QtBridge.h"
+
+#include "platform/GdiObjects.h"
+#include "platform/StandardControls.h"
+#include "platform/WindowRecord.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+QWidget* WidgetOfWindow(HWND hwnd)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    return rec ? rec->widget : nullptr;
+}
+
+HWND WindowOfWidget(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (HWND hwnd = WindowOfWidgetExact(widget))
+            return hwnd;
+    }
+    return nullptr;
+}
+
+LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+HWND CreateHostWindow(HWND parent, QWidget* content, DWORD style, int id)
+{
+    if (!content || !LiveWindow(parent))
+        return nullptr;
+    HWND hwnd = CreateWindowExA(0, kHostClassName, "", style | WS_CHILD, 0, 0, 0, 0, parent,
+                                static_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
+    WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec)
+        return nullptr;
+    content->setParent(rec->widget);
+    rec->hostedContent = content;
+    LayoutNonClient(rec);
+    content->show();
+    return hwnd;
+}
+
+BOOL SetWindowMenuWidget(HWND hwnd, QWidget* menu)
+{
+    WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec || (rec->style & WS_CHILD))
+        return FALSE;
+    if (rec->menuWidget && rec->menuWidget != menu)
+        rec->menuWidget->hide();
+    rec->menuWidget = menu;
+    if (menu) {
+        menu->setParent(rec->widget);
+        menu->show();
+    }
+    LayoutNonClient(rec);
+    NotifySizeIfChanged(rec, false);
+    return TRUE;
+}
+
+QPainter* PainterOfDC(HDC hdc)
+{
+    DcRecord* dc = LiveDc(hdc);
+    if (!dc)
+        return nullptr;
+    dc->painterFontSet = false; // the caller may change the painter's font
+    return dc->painter.get();
+}
+
+QFont QFontOfFont(HFONT font)
+{
+    const GdiObjectRecord* record = LiveGdiObject(font, GdiKind::Font);
+    return record ? record->font : DefaultQFont();
+}
+
+QImage GrabWindowImage(HWND hwnd)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec || !rec->widget->isVisible())
+        return QImage();
+    QWidget* top = rec->widget->window();
+    QWindow* window = top->windowHandle();
+    QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
+    if (!window || !screen)
+        return QImage();
+    const QPoint origin = rec->widget->mapTo(top, ClientOrigin(rec));
+    const QSize size = ClientSize(rec);
+    return screen->grabWindow(window->winId(), origin.x(), origin.y(), size.width(), size.height()).toImage();
+}

@@ -1,0 +1,40 @@
+// The Qt side of windows, for the framework layer (the only other layer
+// that may include Qt): the widget behind a window, the window behind a
+// widget, and Qt widgets hosted inside windows (menu bar, tool bar).
+#pragma once
+
+#include "platform/Gdi.h"
+#include "platform/Window.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+
+class QPainter;
+class QWidget;
+
+// The widget that backs a window; null for a bad handle.
+QWidget* WidgetOfWindow(HWND hwnd);
+// The window a widget belongs to: the window it backs, or the nearest
+// ancestor's (so a hosted widget answers its host window).
+HWND WindowOfWidget(const QWidget* widget);
+
+// Creates a child window whose whole client area is `content` (re-parented
+// into it and kept at the client size). The window is of class
+// "LumenorQtHost" with a default procedure and can be subclassed; the
+// content's input stays with Qt and is not turned into messages.
+HWND CreateHostWindow(HWND parent, QWidget* content, DWORD style, int id);
+// Puts a widget (a QMenuBar) at the top of a top-level window, above and
+// outside its client area, which shrinks by the widget's height (WM_SIZE).
+// Null removes it again.
+BOOL SetWindowMenuWidget(HWND hwnd, QWidget* menu);
+
+// Drawing with Qt on a device context: its painter (null for measuring
+// contexts), in the context's coordinates and clip.
+QPainter* PainterOfDC(HDC hdc);
+QFont QFontOfFont(HFONT font);
+inline QColor QColorOf(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
+
+// What a window shows now, client area only, read from Qt's backing store
+// (no paint is caused). Null when the window is not on the screen.
+QImage GrabWindowImage(HWND hwnd);

@@ -1,0 +1,21 @@
+// The platform's standard window classes.
+#pragma once
+
+#include "platform/WindowRecord.h"
+
+void RegisterStandardClasses();
+
+// Procedures of the standard classes (one file each).
+LRESULT TreeViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// Tooltips that watch a window get its mouse messages (TTF_SUBCLASS).
+void RelayToTooltips(const MSG& msg);
+
+// The class of windows that host a Qt widget (QtBridge.h).
+inline constexpr const char* kHostClassName = "LumenorQtHost";

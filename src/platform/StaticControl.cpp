@@ -1,0 +1,78 @@
+// Static text: the window text drawn in the parent's colours
+// (WM_CTLCOLORSTATIC); with SS_NOTIFY a click tells the parent.
+#include "platform/StandardControls.h"
+
+#include "platform/Gdi.h"
+
+namespace {
+
+void Paint(HWND hwnd, HDC hdc)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(hdc, GetSysColor(COLOR_BTNFACE));
+    HBRUSH brush = nullptr;
+    if (HWND parent = GetParent(hwnd))
+        brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
+                                                      reinterpret_cast<LPARAM>(hwnd)));
+    FillRect(hdc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+    if (!LiveWindow(hwnd))
+        return;
+    HGDIOBJ oldFont = rec->font ? SelectObject(hdc, rec->font) : nullptr;
+    if (rec->style & WS_DISABLED)
+        SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
+    SetBkMode(hdc, TRANSPARENT);
+    UINT format = DT_WORDBREAK | DT_EXPANDTABS;
+    if ((rec->style & 0x0F) == SS_CENTER)
+        format |= DT_CENTER;
+    else if ((rec->style & 0x0F) == SS_RIGHT)
+        format |= DT_RIGHT;
+    if (rec->style & SS_NOPREFIX)
+        format |= DT_NOPREFIX;
+    DrawTextA(hdc, rec->text.c_str(), static_cast<int>(rec->text.size()), &client, format);
+    if (oldFont)
+        SelectObject(hdc, oldFont);
+}
+
+} // namespace
+
+LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec)
+        return 0;
+    switch (msg) {
+    case WM_ERASEBKGND:
+        return 1; // the paint fills the background in the parent's colour
+    case WM_PAINT: {
+        if (HDC passed = reinterpret_cast<HDC>(wParam)) {
+            Paint(hwnd, passed);
+            return 0;
+        }
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hwnd, &ps);
+        Paint(hwnd, hdc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return result;
+    }
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_LBUTTONDOWN:
+        if ((rec->style & SS_NOTIFY) && rec->parent)
+            SendMessageA(rec->parent, WM_COMMAND, MAKEWPARAM(static_cast<int>(rec->id), STN_CLICKED),
+                         reinterpret_cast<LPARAM>(hwnd));
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_STATIC;
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}

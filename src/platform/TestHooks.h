@@ -1,0 +1,9 @@
+// Hooks for tests that drive the platform without a real keyboard or
+// speaker. Not for production code.
+#pragma once
+
+// Sets the state GetKeyState reports for a key until the next input event
+// says otherwise (VK_CONTROL, VK_SHIFT, VK_MENU or any other key).
+void SetKeyStateForTest(int virtKey, bool down);
+// How many times MessageBeep has been called since start-up.
+unsigned long MessageBeepCount();

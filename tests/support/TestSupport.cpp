@@ -1,0 +1,87 @@
+#include "support/TestSupport.h"
+
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+
+#include <QCoreApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace testsupport {
+
+namespace {
+
+constexpr const char* kRecorderProp = "testsupport.recorder";
+constexpr const char* kPreviousProp = "testsupport.previous";
+
+} // namespace
+
+void ProcessEvents()
+{
+    PumpWaitingMessages();
+}
+
+HWND CreateShownTopWindow(int clientWidth, int clientHeight)
+{
+    static const bool registered = [] {
+        WNDCLASSA wc;
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.lpszClassName = "TestSupportTop";
+        return RegisterClassA(&wc) != FALSE;
+    }();
+    (void)registered;
+    HWND hwnd = CreateWindowExA(0, "TestSupportTop", "test", WS_OVERLAPPEDWINDOW, 40, 40,
+                                clientWidth, clientHeight, nullptr, 0, nullptr, nullptr);
+    if (!hwnd)
+        return nullptr;
+    ShowWindow(hwnd, SW_SHOW);
+    if (QWidget* widget = WidgetOfWindow(hwnd))
+        (void)QTest::qWaitForWindowExposed(widget);
+    ProcessEvents();
+    return hwnd;
+}
+
+QImage GrabClient(HWND hwnd)
+{
+    return GrabWindowImage(hwnd);
+}
+
+MessageRecorder::MessageRecorder() = default;
+
+MessageRecorder::~MessageRecorder() = default;
+
+void MessageRecorder::Watch(HWND hwnd)
+{
+    SetPropA(hwnd, kRecorderProp, this);
+    const LONG_PTR previous = SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageRecorder::Proc));
+    SetPropA(hwnd, kPreviousProp, reinterpret_cast<void*>(previous));
+}
+
+LRESULT MessageRecorder::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    auto* recorder = static_cast<MessageRecorder*>(GetPropA(hwnd, kRecorderProp));
+    auto previous = reinterpret_cast<WNDPROC>(GetPropA(hwnd, kPreviousProp));
+    if (recorder)
+        recorder->m_messages.push_back(Recorded{hwnd, msg, wParam, lParam});
+    return CallWindowProcA(previous, hwnd, msg, wParam, lParam);
+}
+
+std::vector<UINT> MessageRecorder::Codes(std::initializer_list<UINT> wanted) const
+{
+    std::vector<UINT> codes;
+    for (const Recorded& r : m_messages) {
+        if (std::find(wanted.begin(), wanted.end(), r.message) != wanted.end())
+            codes.push_back(r.message);
+    }
+    return codes;
+}
+
+int MessageRecorder::Count(UINT message) const
+{
+    return static_cast<int>(std::count_if(m_messages.begin(), m_messages.end(),
+                                          [message](const Recorded& r) { return r.message == message; }));
+}
+
+} // namespace testsupport

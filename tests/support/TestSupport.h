@@ -1,0 +1,54 @@
+// Small helpers for tests that run windows in process.
+#pragma once
+
+#include "platform/Window.h"
+
+#include <QImage>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Lets Qt and the pump handle everything that is waiting, including the
+// paint and expose events that showing a window causes.
+void ProcessEvents();
+
+// A visible top-level window of a plain class (default procedure) with the
+// given client size, shown and exposed; destroy it with DestroyWindow.
+HWND CreateShownTopWindow(int clientWidth, int clientHeight);
+
+// What a window shows on the screen now, client area only (read from the
+// backing store, so no extra paint is caused).
+QImage GrabClient(HWND hwnd);
+
+// One message as a recording procedure saw it.
+struct Recorded {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// Records every message of the windows it is installed on (by subclassing)
+// and passes them on to the replaced procedure.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    void Watch(HWND hwnd);
+    const std::vector<Recorded>& Messages() const { return m_messages; }
+    // Only the messages with these codes, in order.
+    std::vector<UINT> Codes(std::initializer_list<UINT> wanted) const;
+    int Count(UINT message) const;
+    void Clear() { m_messages.clear(); }
+
+private:
+    static LRESULT Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    std::vector<Recorded> m_messages;
+};
+
+} // namespace testsupport
