@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr DWORD ES_WANTRETURN = 0x1000;
-constexpr DWORD kEditStyle = WS_CHILD | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL;
+constexpr DWORD kEsWantReturn = 0x1000;
+constexpr DWORD kEditStyle = WS_CHILD | WS_BORDER | ES_MULTILINE | kEsWantReturn | ES_AUTOHSCROLL;
 
 } // namespace
 

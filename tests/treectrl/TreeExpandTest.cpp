@@ -89,7 +89,7 @@ TEST_F(TreeExpandTest, ExpandingBringsTheLastNewRowIntoTheLastWholeRow)
     EXPECT_EQ(TopIndex(), 0) << "row 3: the new rows fit";
 }
 
-TEST_F(TreeExpandTest, ExpandingAboveTheTopKeepsTheRowsInView)
+TEST_F(TreeExpandTest, ExpandingAboveTheTopKeepsTheRowsInViewCollapsingShowsTheItem)
 {
     auto roots = InsertMany(nullptr, 20, "r");
     InsertMany(roots[2], 4, "c");
@@ -98,8 +98,8 @@ TEST_F(TreeExpandTest, ExpandingAboveTheTopKeepsTheRowsInView)
     EXPECT_EQ(FirstVisible(), roots[10]);
     EXPECT_EQ(TopIndex(), 14);
     Expand(roots[2], TVE_COLLAPSE);
-    EXPECT_EQ(FirstVisible(), roots[10]);
-    EXPECT_EQ(TopIndex(), 10);
+    EXPECT_EQ(FirstVisible(), roots[2]) << "a collapse brings the collapsed item to the top row";
+    EXPECT_EQ(TopIndex(), 2);
 }
 
 TEST_F(TreeExpandTest, CollapsingMovesTheTopAndTheCaretOutOfTheSubtree)

@@ -4,6 +4,8 @@
 
 #include "treectrl/TreeOps.h"
 
+#include <cstring>
+
 namespace {
 
 class TreeLayoutTest : public TreeTest {
@@ -35,12 +37,13 @@ TEST_F(TreeLayoutTest, SetFontClearsTheRowHeightAndIsPassedOn)
 {
     ASSERT_EQ(Send(TVM_GETITEMHEIGHT), 16);
     LOGFONTA lf;
-    ASSERT_TRUE(GetObjectA(font, sizeof(lf), &lf));
-    lf.lfHeight = 24;
+    lf.lfHeight = -30;
+    std::strcpy(lf.lfFaceName, "DejaVu Sans");
     HFONT big = CreateFontIndirectA(&lf);
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(big), FALSE);
     EXPECT_EQ(Send(WM_GETFONT), reinterpret_cast<LRESULT>(big));
-    EXPECT_NE(Send(TVM_GETITEMHEIGHT), 16);
+    EXPECT_GT(Send(TVM_GETITEMHEIGHT), 30);
+    EXPECT_EQ(Send(TVM_GETITEMHEIGHT) % 2, 0);
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
     DeleteObject(big);
@@ -186,12 +189,12 @@ TEST_F(TreeLayoutTest, SetFirstVisibleMovesTheIndexByTheRowsPassed)
     auto rest = InsertMany(nullptr, 20, "r");
     TreeData* td = Data();
     ASSERT_EQ(TopIndex(), 0);
-    SetFirstVisible(td, rest[7]); // a + 3 children + r0..r7 = 11 rows before... r7 is row 11
+    SetFirstVisible(td, NodeOf(rest[7])); // a + 3 children + r0..r7 = 11 rows before... r7 is row 11
     EXPECT_EQ(TopIndex(), 11);
-    SetFirstVisible(td, rest[19]);
+    SetFirstVisible(td, NodeOf(rest[19]));
     EXPECT_EQ(TopIndex(), 23) << "twelve rows further";
     td->m_pFirstVisible = nullptr;
-    SetFirstVisible(td, Next(a, TVGN_CHILD));
+    SetFirstVisible(td, NodeOf(Next(a, TVGN_CHILD)));
     EXPECT_EQ(TopIndex(), 1) << "absolute when the old top is unknown";
 }
 

@@ -40,43 +40,53 @@ protected:
         return *it;
     }
 
+    void InsertOne(HTREEITEM parentItem, HTREEITEM after)
+    {
+        const std::string label(1 + rng() % 12, static_cast<char>('a' + rng() % 26));
+        if (HTREEITEM added = Insert(parentItem, label.c_str(), after))
+            live.insert(added);
+    }
+
     void Step()
     {
-        const int op = static_cast<int>(rng() % 100);
+        const int op = static_cast<int>(rng() % 1000);
         HTREEITEM item = AnyItem();
-        if (op < 35 || !item) {
+        if (op < 400 || !item) {
             HTREEITEM parentItem = Chance(40) ? nullptr : item;
             HTREEITEM after = TVI_LAST;
             if (Chance(20))
                 after = TVI_FIRST;
-            else if (Chance(20))
-                after = Next(parentItem ? parentItem : nullptr, TVGN_CHILD);
-            const std::string label(1 + rng() % 12, static_cast<char>('a' + rng() % 26));
-            if (HTREEITEM added = Insert(parentItem, label.c_str(), after ? after : TVI_LAST))
-                live.insert(added);
-        } else if (op < 45) {
+            else if (HTREEITEM first = Next(parentItem, TVGN_CHILD); first && Chance(25))
+                after = first;
+            InsertOne(parentItem, after);
+        } else if (op < 410) {
+            // Many at once: enough rows for the searches near the top row.
+            const int count = 50 + static_cast<int>(rng() % 500);
+            for (int i = 0; i < count; ++i)
+                InsertOne(item, TVI_LAST);
+        } else if (op < 490) {
             Delete(item);
-        } else if (op < 60) {
+        } else if (op < 640) {
             Expand(item, 1 + rng() % 3);
-        } else if (op < 70) {
+        } else if (op < 740) {
             Select(item, Chance(20) ? TVGN_FIRSTVISIBLE : TVGN_CARET);
-        } else if (op < 80) {
+        } else if (op < 840) {
             static const int keys[] = {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_LEFT, VK_RIGHT, VK_ADD, VK_SUBTRACT};
             Key(keys[rng() % 8]);
-        } else if (op < 88) {
+        } else if (op < 920) {
             VScroll(static_cast<int>(rng() % 4));
-        } else if (op < 92) {
+        } else if (op < 950) {
             Send(WM_MOUSEWHEEL, MAKEWPARAM(0, (static_cast<int>(rng() % 5) - 2) * 120));
-        } else if (op < 95) {
+        } else if (op < 980) {
             TVITEM set;
             set.hItem = item;
             set.mask = TVIF_TEXT;
             const std::string label(rng() % 40, 'm');
             set.pszText = const_cast<char*>(label.c_str());
             Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
-        } else if (op < 97) {
+        } else if (op < 990) {
             Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(Chance(50) ? TVI_ROOT : item));
-        } else if (op < 99) {
+        } else if (op < 999) {
             Send(WM_SETREDRAW, Chance(50));
         } else {
             Delete(nullptr);
@@ -111,7 +121,7 @@ protected:
 
 TEST_P(TreePropertyTest, CountersEqualARecount)
 {
-    for (int step = 0; step < 1500; ++step) {
+    for (int step = 0; step < 3000; ++step) {
         Step();
         Check(step);
         if (HasFatalFailure())

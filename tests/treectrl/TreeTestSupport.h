@@ -84,6 +84,12 @@ protected:
 
 // Counters recounted from the tree: items, rows of the display sequence,
 // row of the first visible item; and each node's child count checked.
+// The node behind a handle, for tests that call the control's operations.
+inline TreeNode* NodeOf(HTREEITEM item)
+{
+    return reinterpret_cast<TreeNode*>(item);
+}
+
 struct Recount {
     int count = 0;
     int visible = 0;

@@ -1,0 +1,134 @@
+#include "treectrl/TreePaintTestSupport.h"
+
+namespace paint {
+
+namespace {
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color)
+{
+    HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+} // namespace
+
+Canvas::Canvas(int width, int height) : m_width(width), m_height(height)
+{
+    m_dc = CreateCompatibleDC(nullptr);
+    m_bitmap = CreateBitmap(width, height);
+    m_old = SelectObject(m_dc, m_bitmap);
+    FillSolid(m_dc, RECT{0, 0, width, height}, kUntouched);
+}
+
+Canvas::~Canvas()
+{
+    SelectObject(m_dc, m_old);
+    DeleteDC(m_dc);
+    DeleteObject(m_bitmap);
+}
+
+std::vector<int> Canvas::XsOf(COLORREF color, int y, int x0, int x1) const
+{
+    std::vector<int> xs;
+    for (int x = x0; x < x1; ++x) {
+        if (At(x, y) == color)
+            xs.push_back(x);
+    }
+    return xs;
+}
+
+std::vector<int> Canvas::YsOf(COLORREF color, int x, int y0, int y1) const
+{
+    std::vector<int> ys;
+    for (int y = y0; y < y1; ++y) {
+        if (At(x, y) == color)
+            ys.push_back(y);
+    }
+    return ys;
+}
+
+HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors)
+{
+    const int count = static_cast<int>(colors.size());
+    HBITMAP strip = CreateBitmap(cx * count, cy);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, strip);
+    for (int i = 0; i < count; ++i)
+        FillSolid(dc, RECT{i * cx, 0, (i + 1) * cx, cy}, colors[static_cast<size_t>(i)]);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    HIMAGELIST list = ImageList_Create(cx, cy, ILC_COLOR32, count, 1);
+    ImageList_Add(list, strip, nullptr);
+    DeleteObject(strip);
+    return list;
+}
+
+} // namespace paint
+
+void TreePaintTest::SetUp()
+{
+    TreeTest::SetUp();
+    for (int i = 0; i < COLOR_COUNT; ++i)
+        m_savedColors.push_back(GetSysColor(i));
+    SetColors({{COLOR_WINDOW, paint::kWindow},
+               {COLOR_WINDOWTEXT, paint::kWindowText},
+               {COLOR_GRAYTEXT, paint::kGrayText},
+               {COLOR_HIGHLIGHT, paint::kHighlight},
+               {COLOR_HIGHLIGHTTEXT, paint::kHighlightText},
+               {COLOR_BTNFACE, paint::kBtnFace},
+               {COLOR_3DLIGHT, paint::k3dLight}});
+}
+
+void TreePaintTest::TearDown()
+{
+    std::vector<int> indexes;
+    for (int i = 0; i < COLOR_COUNT; ++i)
+        indexes.push_back(i);
+    SetSysColors(COLOR_COUNT, indexes.data(), m_savedColors.data());
+    TreeTest::TearDown();
+}
+
+void TreePaintTest::Paint(const paint::Canvas& canvas) const
+{
+    ValidateRect(hwnd, nullptr);
+    Send(WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()));
+}
+
+void TreePaintTest::PaintRegion(const paint::Canvas& canvas, const RECT& region) const
+{
+    ValidateRect(hwnd, nullptr);
+    InvalidateRect(hwnd, &region, FALSE);
+    Send(WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()));
+}
+
+void TreePaintTest::SetColors(std::initializer_list<std::pair<int, COLORREF>> colors) const
+{
+    for (const auto& [index, color] : colors)
+        SetSysColors(1, &index, &color);
+}
+
+void TreePaintTest::SetState(HTREEITEM item, UINT state, UINT mask) const
+{
+    TVITEM tvi;
+    tvi.mask = TVIF_STATE;
+    tvi.hItem = item;
+    tvi.state = state;
+    tvi.stateMask = mask;
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+}
+
+void TreePaintTest::SetImages(HTREEITEM item, int image, int selectedImage) const
+{
+    TVITEM tvi;
+    tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
+    tvi.hItem = item;
+    tvi.iImage = image;
+    tvi.iSelectedImage = selectedImage;
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+}
+
+void TreePaintTest::Focus(bool on) const
+{
+    SetFocus(on ? hwnd : parent.hwnd());
+}

@@ -1,0 +1,74 @@
+// Painting tests: the control paints through WM_PAINT into a memory device
+// context with a bitmap, pixels are read back with GetPixel. System colours
+// are set to distinct values for every test and restored afterwards.
+#pragma once
+
+#include "treectrl/TreeTestSupport.h"
+
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+
+#include <string>
+#include <vector>
+
+namespace paint {
+
+constexpr COLORREF kWindow = RGB(255, 255, 255);
+constexpr COLORREF kWindowText = RGB(0, 0, 0);
+constexpr COLORREF kGrayText = RGB(128, 128, 128);
+constexpr COLORREF kHighlight = RGB(0, 0, 200);
+constexpr COLORREF kHighlightText = RGB(255, 255, 0);
+constexpr COLORREF kBtnFace = RGB(212, 208, 200);
+constexpr COLORREF k3dLight = RGB(230, 230, 230);
+// What the canvas holds before a paint: anything else was painted.
+constexpr COLORREF kUntouched = RGB(255, 0, 255);
+
+// A bitmap selected into a memory device context, filled with kUntouched.
+class Canvas {
+public:
+    Canvas(int width, int height);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    HDC dc() const { return m_dc; }
+    HBITMAP bitmap() const { return m_bitmap; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
+    // The x positions in [x0, x1) of row y that hold this colour.
+    std::vector<int> XsOf(COLORREF color, int y, int x0, int x1) const;
+    // The y positions in [y0, y1) of column x that hold this colour.
+    std::vector<int> YsOf(COLORREF color, int x, int y0, int y1) const;
+
+private:
+    HDC m_dc = nullptr;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+    int m_width;
+    int m_height;
+};
+
+// An image list of cx x cy images, image i filled with colors[i].
+HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors);
+
+} // namespace paint
+
+class TreePaintTest : public TreeTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // WM_PAINT with the canvas as the passed device context; the window has
+    // no update region, so the whole client area is painted.
+    void Paint(const paint::Canvas& canvas) const;
+    // The same with this update rectangle pending (it stays pending).
+    void PaintRegion(const paint::Canvas& canvas, const RECT& region) const;
+    void SetColors(std::initializer_list<std::pair<int, COLORREF>> colors) const;
+    void SetState(HTREEITEM item, UINT state, UINT mask) const;
+    void SetImages(HTREEITEM item, int image, int selectedImage) const;
+    void Focus(bool on) const;
+
+private:
+    std::vector<COLORREF> m_savedColors;
+};
