@@ -1,5 +1,7 @@
-// Standard cursors. SetCursor shapes the pointer over the window the mouse
-// is in, which is where WM_SETCURSOR asks for a shape.
+// The window under the mouse and the standard cursors. SetCursor shapes
+// the pointer over the window the mouse is in, which is where WM_SETCURSOR
+// asks for a shape; a window tracking the mouse's leave is told when the
+// mouse moves on to another window.
 #include "platform/Cursors.h"
 
 #include "platform/WindowRecord.h"
@@ -20,7 +22,17 @@ HWND g_underMouse = nullptr;
 
 void NoteWindowUnderMouse(HWND hwnd)
 {
+    HWND previous = LiveWindow(g_underMouse);
     g_underMouse = hwnd;
+    if (previous && previous != hwnd && previous->trackLeave) {
+        previous->trackLeave = false;
+        PostMessageA(previous, WM_MOUSELEAVE, 0, 0);
+    }
+}
+
+HWND WindowUnderMouse()
+{
+    return LiveWindow(g_underMouse);
 }
 
 HCURSOR LoadStandardCursor(StandardCursor which)

@@ -2,5 +2,8 @@
 
 #include "platform/Window.h"
 
-// The window the mouse is over; SetCursor shapes the pointer there.
+// The window the mouse is over, noted by the bridge at every mouse event;
+// SetCursor shapes the pointer there, and mouse-leave tracking ends when
+// it changes.
 void NoteWindowUnderMouse(HWND hwnd);
+HWND WindowUnderMouse();

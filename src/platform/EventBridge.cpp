@@ -74,17 +74,19 @@ void DeliverMouse(WindowRecord* rec, QMouseEvent* event)
     const UINT message = MouseMessage(event->type(), event->button());
     if (!message)
         return;
+    const QPoint local = event->position().toPoint() - ClientOrigin(rec);
+    const bool inClient = QRect(QPoint(0, 0), ClientSize(rec)).contains(local);
+    NoteWindowUnderMouse(inClient ? rec : nullptr);
     HWND target = GetCapture();
     QPoint pos;
     if (target) {
         pos = target->widget->mapFromGlobal(global) - ClientOrigin(target);
     } else {
         target = rec;
-        pos = event->position().toPoint() - ClientOrigin(rec);
+        pos = local;
         // Borders and the scroll-bar corner are not client area.
-        if (!QRect(QPoint(0, 0), ClientSize(rec)).contains(pos))
+        if (!inClient)
             return;
-        NoteWindowUnderMouse(rec);
         SendMessageA(rec, WM_SETCURSOR, reinterpret_cast<WPARAM>(static_cast<HWND>(rec)),
                      MAKELPARAM(HTCLIENT, message));
         if (!LiveWindow(target))
@@ -286,10 +288,10 @@ bool HandleCommonEvent(WindowRecord* rec, QEvent* event)
         return false;
     }
     case QEvent::Leave:
-        if (rec->trackLeave) {
-            rec->trackLeave = false;
-            PostMessageA(rec, WM_MOUSELEAVE, 0, 0);
-        }
+        // The mouse left the widget for something that is no window of
+        // ours (another application, a hosted Qt widget).
+        if (WindowUnderMouse() == rec)
+            NoteWindowUnderMouse(nullptr);
         return false;
     case QEvent::DragEnter:
     case QEvent::DragMove:
@@ -406,7 +408,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* tme)
         return TRUE;
     }
     if (tme->dwFlags & TME_LEAVE) {
-        if (rec->widget->underMouse())
+        if (WindowUnderMouse() == rec)
             rec->trackLeave = true;
         else
             PostMessageA(rec, WM_MOUSELEAVE, 0, 0);

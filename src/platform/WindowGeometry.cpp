@@ -285,10 +285,8 @@ BOOL ShowWindow(HWND hwnd, int cmd)
         rec->widget->show();
         // Frames and dialogs take the activation; tool windows and tips never do.
         const Qt::WindowType type = rec->widget->windowType();
-        if (type == Qt::Window || type == Qt::Dialog) {
-            rec->widget->raise();
+        if (type == Qt::Window || type == Qt::Dialog)
             rec->widget->activateWindow();
-        }
     }
     return wasVisible;
 }

@@ -1,5 +1,6 @@
 // Message semantics of windows: send versus post, pre-translation and
 // consumption, subclassing with pass-on, creation and destruction order.
+#include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/Window.h"
 #include "support/TestSupport.h"
@@ -117,6 +118,175 @@ TEST_F(WindowMessagesTest, BadHandlesFailQuietly)
     EXPECT_EQ(GetParent(hwnd), nullptr);
     EXPECT_EQ(SetFocus(hwnd), nullptr);
     EXPECT_EQ(SetCapture(hwnd), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+WNDPROC g_replaced = nullptr;
+
+LRESULT SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_USER + 5)
+        return 5;
+    return CallWindowProcA(g_replaced, hwnd, msg, wParam, lParam);
+}
+
+class WindowLifeTest : public ::testing::Test {
+protected:
+    void SetUp() override { g_seen.clear(); }
+    void TearDown() override { testsupport::ProcessEvents(); }
+};
+
+TEST_F(WindowLifeTest, SubclassingHandlesItsOwnAndPassesTheRestOn)
+{
+    HWND hwnd = CreateRecordingTop();
+    g_replaced = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+    EXPECT_EQ(g_replaced, &RecordingProc);
+    EXPECT_EQ(GetWindowLongPtrA(hwnd, GWL_WNDPROC), reinterpret_cast<LONG_PTR>(&SubclassProc));
+    g_seen.clear();
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER + 5, 0, 0), 5);
+    EXPECT_TRUE(g_seen.empty()) << "a handled message must not reach the replaced procedure";
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER + 1, 9, 0), 42);
+    ASSERT_EQ(g_seen.size(), 1u);
+    EXPECT_EQ(g_seen[0].wParam, 9u);
+    // Putting the old procedure back ends the subclassing.
+    SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(g_replaced));
+    EXPECT_EQ(SendMessageA(hwnd, WM_USER + 5, 0, 0), 0);
+    DestroyWindow(hwnd);
+}
+
+TEST_F(WindowLifeTest, CreationHookRunsBeforeTheCreationMessagesWhichComeInOrder)
+{
+    HWND hooked = nullptr;
+    size_t seenAtHook = 99;
+    HookNextWindowCreation([&](HWND hwnd) {
+        hooked = hwnd;
+        seenAtHook = g_seen.size();
+    });
+    HWND hwnd = CreateRecordingTop();
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_EQ(hooked, hwnd);
+    EXPECT_EQ(seenAtHook, 0u);
+    EXPECT_EQ(MessagesOf(hwnd, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}),
+              (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    // The hook is used once.
+    HWND second = CreateRecordingTop();
+    EXPECT_EQ(hooked, hwnd);
+    DestroyWindow(second);
+    DestroyWindow(hwnd);
+}
+
+LRESULT FailingCreateProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_CREATE)
+        return -1;
+    g_seen.push_back(Seen{hwnd, msg, wParam});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+TEST_F(WindowLifeTest, CreateAnsweredWithMinusOneDestroysTheWindow)
+{
+    WNDCLASSA wc;
+    wc.lpfnWndProc = FailingCreateProc;
+    wc.lpszClassName = "PlatformTestFailingCreate";
+    RegisterClassA(&wc);
+    EXPECT_FALSE(RegisterClassA(&wc)) << "a class name is registered once";
+    HWND hwnd = CreateWindowExA(0, "PlatformTestFailingCreate", "", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, 0,
+                                nullptr, nullptr);
+    EXPECT_EQ(hwnd, nullptr);
+    ASSERT_FALSE(g_seen.empty());
+    EXPECT_EQ(g_seen.back().message, WM_NCDESTROY);
+    EXPECT_EQ(CreateWindowExA(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, 0, nullptr, nullptr), nullptr);
+}
+
+TEST_F(WindowLifeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst)
+{
+    HWND top = CreateRecordingTop();
+    HWND child = CreateRecordingChild(top, 10);
+    HWND grandchild = CreateRecordingChild(child, 11);
+    g_seen.clear();
+    EXPECT_TRUE(DestroyWindow(top));
+    std::vector<std::pair<HWND, UINT>> order;
+    for (const Seen& s : g_seen) {
+        if (s.message == WM_DESTROY || s.message == WM_NCDESTROY)
+            order.emplace_back(s.hwnd, s.message);
+    }
+    const std::vector<std::pair<HWND, UINT>> expected = {
+        {top, WM_DESTROY}, {child, WM_DESTROY}, {grandchild, WM_DESTROY},
+        {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+    EXPECT_EQ(order, expected);
+    EXPECT_FALSE(IsWindow(top));
+    EXPECT_FALSE(IsWindow(child));
+    EXPECT_FALSE(IsWindow(grandchild));
+}
+
+TEST_F(WindowLifeTest, DataSlotsPropsAndHierarchy)
+{
+    HWND top = CreateRecordingTop();
+    HWND a = CreateRecordingChild(top, 100);
+    HWND b = CreateRecordingChild(top, 200);
+    EXPECT_EQ(GetParent(a), top);
+    EXPECT_EQ(GetParent(top), nullptr);
+    EXPECT_EQ(GetDlgItem(top, 200), b);
+    EXPECT_EQ(GetDlgItem(top, 300), nullptr);
+    EXPECT_EQ(GetDlgCtrlID(a), 100);
+    EXPECT_EQ(GetWindow(top, GW_CHILD), a);
+    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
+    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), nullptr);
+    EXPECT_TRUE(IsChild(top, b));
+    EXPECT_FALSE(IsChild(a, b));
+    EXPECT_EQ(GetTopLevelWindow(b), top);
+
+    SetWindowLongPtrA(a, GWL_USERDATA, 1234);
+    EXPECT_EQ(GetWindowLongPtrA(a, GWL_USERDATA), 1234);
+    EXPECT_EQ(SetWindowLongPtrA(a, GWL_ID, 101), 100);
+    EXPECT_EQ(GetDlgItem(top, 101), a);
+    EXPECT_TRUE(GetWindowLongPtrA(a, GWL_STYLE) & WS_CHILD);
+
+    int value = 0;
+    EXPECT_TRUE(SetPropA(a, "one", &value));
+    EXPECT_EQ(GetPropA(a, "one"), &value);
+    EXPECT_EQ(GetPropA(b, "one"), nullptr);
+    EXPECT_EQ(RemovePropA(a, "one"), &value);
+    EXPECT_EQ(GetPropA(a, "one"), nullptr);
+
+    EXPECT_EQ(SetParent(b, a), top);
+    EXPECT_EQ(GetParent(b), a);
+    EXPECT_EQ(GetDlgItem(top, 200), nullptr);
+    EXPECT_EQ(GetDlgItem(a, 200), b);
+    DestroyWindow(top);
+}
+
+TEST_F(WindowLifeTest, WindowTextGoesThroughTheProcedureAndCloseDestroys)
+{
+    HWND hwnd = CreateRecordingTop();
+    EXPECT_EQ(GetWindowTextString(hwnd), "top");
+    EXPECT_TRUE(SetWindowTextA(hwnd, "caf\xE9 \x80"));
+    EXPECT_EQ(GetWindowTextLengthA(hwnd), 6);
+    char small[4];
+    EXPECT_EQ(GetWindowTextA(hwnd, small, sizeof small), 3);
+    EXPECT_STREQ(small, "caf");
+    EXPECT_EQ(GetWindowTextString(hwnd), "caf\xE9 \x80");
+
+    HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(SendMessageA(hwnd, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(hwnd));
+}
+
+TEST_F(WindowLifeTest, ContextMenuGoesOnToTheParent)
+{
+    HWND top = CreateRecordingTop();
+    HWND child = CreateRecordingChild(top, 1);
+    g_seen.clear();
+    SendMessageA(child, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(child), MAKELPARAM(3, 4));
+    EXPECT_EQ(MessagesOf(top, {WM_CONTEXTMENU}), (std::vector<UINT>{WM_CONTEXTMENU}));
+    DestroyWindow(top);
 }
 
 } // namespace

@@ -1,0 +1,229 @@
+// Real input through the event bridge: synthesised Qt input on the window
+// becomes mouse and key messages, through the pre-translation filter.
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+#include "platform/Window.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+struct Input {
+    UINT message;
+    WPARAM wParam;
+    int x;
+    int y;
+    bool ctrlDown;
+};
+
+std::vector<Input> g_input;
+
+bool IsInput(UINT msg)
+{
+    return (msg >= WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= WM_SYSKEYUP) ||
+           msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED;
+}
+
+LRESULT InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (IsInput(msg) && msg != WM_MOUSEMOVE)
+        g_input.push_back(Input{msg, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GetKeyState(VK_CONTROL) < 0});
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+std::vector<UINT> Messages()
+{
+    std::vector<UINT> out;
+    for (const Input& i : g_input)
+        out.push_back(i.message);
+    return out;
+}
+
+class InputBridgeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static const bool registered = [] {
+            WNDCLASSA wc;
+            wc.lpfnWndProc = InputProc;
+            wc.lpszClassName = "PlatformTestInput";
+            return RegisterClassA(&wc) != FALSE;
+        }();
+        ASSERT_TRUE(registered);
+        top = testsupport::CreateShownTopWindow(300, 200);
+        ASSERT_NE(top, nullptr);
+        // A bordered child: client coordinates start inside the border.
+        child = CreateWindowExA(0, "PlatformTestInput", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 10, 200, 120,
+                                top, static_cast<HMENU>(1), nullptr, nullptr);
+        ASSERT_NE(child, nullptr);
+        window = WidgetOfWindow(top)->windowHandle();
+        testsupport::ProcessEvents();
+        g_input.clear();
+    }
+
+    void TearDown() override
+    {
+        SetMessageFilter(nullptr);
+        ReleaseCapture();
+        DestroyWindow(top);
+        testsupport::ProcessEvents();
+    }
+
+    // A point of the child's client area in the top window's coordinates.
+    static QPoint InChild(int x, int y) { return QPoint(20 + 1 + x, 10 + 1 + y); }
+
+    HWND top = nullptr;
+    HWND child = nullptr;
+    QWindow* window = nullptr;
+};
+
+TEST_F(InputBridgeTest, ClickBecomesButtonMessagesInClientCoordinates)
+{
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, InChild(30, 40));
+    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(g_input[0].x, 30);
+    EXPECT_EQ(g_input[0].y, 40);
+    EXPECT_EQ(g_input[0].wParam, MK_LBUTTON);
+    EXPECT_EQ(g_input[1].wParam, 0u);
+}
+
+TEST_F(InputBridgeTest, DoubleClicksGiveDownUpDoubleUp)
+{
+    QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, InChild(5, 5));
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+    g_input.clear();
+    QTest::mouseDClick(window, Qt::RightButton, Qt::NoModifier, InChild(50, 5));
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}));
+}
+
+TEST_F(InputBridgeTest, InputPassesTheFilterFirstAndCanBeConsumed)
+{
+    std::vector<UINT> filtered;
+    SetMessageFilter([&](MSG& msg) {
+        if (msg.hwnd == child && msg.message != WM_MOUSEMOVE)
+            filtered.push_back(msg.message);
+        return msg.message == WM_LBUTTONDOWN;
+    });
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, InChild(10, 10));
+    EXPECT_EQ(filtered, (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_LBUTTONUP}));
+}
+
+TEST_F(InputBridgeTest, KeysCarryVirtualKeyCodesCharactersAndControlState)
+{
+    SetFocus(child);
+    QWidget* widget = WidgetOfWindow(child);
+    QTest::keyClick(widget, Qt::Key_A);
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
+    ASSERT_EQ(g_input.size(), 3u);
+    EXPECT_EQ(g_input[0].wParam, static_cast<WPARAM>('A'));
+    EXPECT_EQ(g_input[1].wParam, static_cast<WPARAM>('a'));
+    EXPECT_FALSE(g_input[0].ctrlDown);
+
+    g_input.clear();
+    QTest::keyClick(widget, Qt::Key_PageDown, Qt::ControlModifier);
+    std::vector<Input> downs;
+    for (const Input& i : g_input) {
+        if (i.message == WM_KEYDOWN)
+            downs.push_back(i);
+    }
+    ASSERT_EQ(downs.size(), 2u);
+    EXPECT_EQ(downs[0].wParam, static_cast<WPARAM>(VK_CONTROL));
+    EXPECT_EQ(downs[1].wParam, static_cast<WPARAM>(VK_NEXT));
+    EXPECT_TRUE(downs[1].ctrlDown);
+    EXPECT_FALSE(GetKeyState(VK_CONTROL) < 0) << "released after the click";
+
+    g_input.clear();
+    QTest::keyClick(widget, Qt::Key_L, Qt::ControlModifier);
+    std::vector<WPARAM> chars;
+    for (const Input& i : g_input) {
+        if (i.message == WM_CHAR)
+            chars.push_back(i.wParam);
+    }
+    EXPECT_EQ(chars, (std::vector<WPARAM>{12})) << "Ctrl+L types form feed";
+
+    g_input.clear();
+    QTest::keyClick(widget, Qt::Key_Plus, Qt::KeypadModifier);
+    ASSERT_FALSE(g_input.empty());
+    EXPECT_EQ(g_input[0].wParam, static_cast<WPARAM>(VK_ADD));
+    g_input.clear();
+    QTest::keyClick(widget, Qt::Key_Return);
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
+    EXPECT_EQ(g_input[1].wParam, 13u);
+}
+
+TEST_F(InputBridgeTest, WheelGoesToTheWindowUnderTheMouseWithScreenPosition)
+{
+    QWidget* widget = WidgetOfWindow(child);
+    const QPoint local(31, 41); // widget coordinates (border included)
+    const QPoint global = widget->mapToGlobal(local);
+    QWheelEvent wheel(local, global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(widget, &wheel);
+    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_MOUSEWHEEL}));
+    EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(g_input[0].wParam), -120);
+    EXPECT_EQ(g_input[0].x, global.x());
+    EXPECT_EQ(g_input[0].y, global.y());
+}
+
+TEST_F(InputBridgeTest, CaptureTakesMouseMessagesFromOtherWindows)
+{
+    SetCapture(child);
+    // A click on the top window, left of and above the child.
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(5, 4));
+    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
+    EXPECT_EQ(g_input[0].x, 5 - 21);
+    EXPECT_EQ(g_input[0].y, 4 - 11);
+}
+
+TEST_F(InputBridgeTest, MouseLeaveIsPostedOnceWhenTheMouseLeaves)
+{
+    QTest::mouseMove(window, InChild(10, 10));
+    testsupport::ProcessEvents();
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = child;
+    ASSERT_TRUE(TrackMouseEvent(&tme));
+    QTest::mouseMove(window, InChild(20, 10));
+    testsupport::ProcessEvents();
+    EXPECT_TRUE(g_input.empty()) << "moving inside does not leave";
+    QTest::mouseMove(window, QPoint(290, 190));
+    testsupport::ProcessEvents();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_MOUSELEAVE}));
+    QTest::mouseMove(window, InChild(10, 10));
+    QTest::mouseMove(window, QPoint(290, 190));
+    testsupport::ProcessEvents();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_MOUSELEAVE})) << "tracking ends with the leave";
+}
+
+TEST_F(InputBridgeTest, TrackingOutsideTheWindowPostsAtOnceAndCancelWithdraws)
+{
+    QTest::mouseMove(window, QPoint(290, 190));
+    testsupport::ProcessEvents();
+    TRACKMOUSEEVENT tme;
+    tme.dwFlags = TME_LEAVE;
+    tme.hwndTrack = child;
+    TrackMouseEvent(&tme);
+    testsupport::ProcessEvents();
+    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_MOUSELEAVE}));
+
+    g_input.clear();
+    QTest::mouseMove(window, InChild(10, 10));
+    TrackMouseEvent(&tme);
+    tme.dwFlags = TME_LEAVE | TME_CANCEL;
+    TrackMouseEvent(&tme);
+    QTest::mouseMove(window, QPoint(290, 190));
+    testsupport::ProcessEvents();
+    EXPECT_TRUE(g_input.empty());
+}
+
+} // namespace
