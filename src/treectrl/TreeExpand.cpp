@@ -22,12 +22,15 @@ UINT NewExpandedState(UINT state, UINT code)
     }
 }
 
-// Where the top row goes when q opened n rows; null: no scrolling.
-TreeNode* TopAfterExpand(TreeData* td, TreeNode* q, int n)
+// Where the top row goes when q (at row qRow) opened n rows, and its row;
+// null: no scrolling.
+TreeNode* TopAfterExpand(TreeData* td, TreeNode* q, int qRow, int n, int* row)
 {
     const int page = GetVisibleCount(td);
-    if (page <= n + 1)
+    if (page <= n + 1) {
+        *row = qRow;
         return q;
+    }
     TreeNode* last = q;
     for (int i = 0; i < n && last; ++i)
         last = NextVisible(last);
@@ -39,6 +42,7 @@ TreeNode* TopAfterExpand(TreeData* td, TreeNode* q, int n)
     }
     if (p == td->m_pFirstVisible)
         return nullptr;
+    *row = qRow + n - (page - 1);
     return p;
 }
 
@@ -112,9 +116,13 @@ BOOL ExpandItem(TreeData* td, TreeNode* q, UINT code, bool notify)
         KillTimer(td->m_hWnd, kEditTimer);
         CancelLabelEdit(td);
         const RECT client = ClientRect(td);
-        RECT row{};
-        GetItemRect(td, q, FALSE, &row);
+        // q's row does not depend on q's own state; where it is used to
+        // place the top row below, q is not above the top row, or the top row
+        // lies inside q's subtree: both found exactly by the row search.
+        const int qRow = GetItemRow(td, q);
+        const RECT row = RowRectAt(td, qRow);
         TreeNode* newTop = nullptr;
+        int newTopRow = -1;
         bool topChanged = false;
         bool scrolledAbove = false;
         if (expanded) {
@@ -124,7 +132,7 @@ BOOL ExpandItem(TreeData* td, TreeNode* q, UINT code, bool notify)
                 td->m_nTopIndex += n;
                 scrolledAbove = true;
             } else {
-                newTop = TopAfterExpand(td, q, n);
+                newTop = TopAfterExpand(td, q, qRow, n, &newTopRow);
             }
         } else {
             const int page = GetVisibleCount(td);
@@ -132,7 +140,7 @@ BOOL ExpandItem(TreeData* td, TreeNode* q, UINT code, bool notify)
             td->m_nVisibleCount -= n;
             bool topHandled = false;
             if (td->m_pFirstVisible != q && InSubtree(td->m_pFirstVisible, q)) {
-                SetFirstVisible(td, q);
+                SetFirstVisibleAt(td, q, qRow);
                 topHandled = true;
             }
             if (row.top < client.top && !topHandled)
@@ -146,15 +154,19 @@ BOOL ExpandItem(TreeData* td, TreeNode* q, UINT code, bool notify)
                 ReleasePress(td);
         }
         if (!scrolledAbove && newTop && newTop != td->m_pFirstVisible) {
-            td->m_pFirstVisible = nullptr;
-            SetFirstVisible(td, newTop);
+            if (newTopRow >= 0) {
+                SetFirstVisibleAt(td, newTop, newTopRow);
+            } else {
+                td->m_pFirstVisible = nullptr;
+                SetFirstVisible(td, newTop);
+            }
             topChanged = true;
         }
         if (td->m_bRedraw && !UpdateScrollBars(td)) {
             RECT now{};
             if (topChanged) {
                 InvalidateRect(td->m_hWnd, nullptr, TRUE);
-            } else if (GetItemRect(td, q, FALSE, &now) && now.bottom >= client.top && now.top <= client.bottom) {
+            } else if (RowInView(td, q, &now)) {
                 RECT below{client.left, now.top, client.right, client.bottom};
                 InvalidateRect(td->m_hWnd, &below, TRUE);
             }

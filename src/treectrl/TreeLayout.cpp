@@ -31,15 +31,20 @@ int GetItemRow(TreeData* td, TreeNode* q)
     return -1;
 }
 
+RECT RowRectAt(TreeData* td, int row)
+{
+    const RECT client = ClientRect(td);
+    const int h = static_cast<int>(GetItemHeight(td));
+    const int top = (row - td->m_nTopIndex) * h;
+    return RECT{client.left, top, client.right, top + h};
+}
+
 BOOL GetItemRect(TreeData* td, TreeNode* q, BOOL textOnly, RECT* rect)
 {
     const int row = GetItemRow(td, q);
     if (row < 0)
         return FALSE;
-    const RECT client = ClientRect(td);
-    const int h = static_cast<int>(GetItemHeight(td));
-    RECT r{client.left, (row - td->m_nTopIndex) * h, client.right, 0};
-    r.bottom = r.top + h;
+    RECT r = RowRectAt(td, row);
     if (textOnly) {
         MeasureContext mc(td);
         r = mc.TextRect(q, r);
@@ -48,10 +53,28 @@ BOOL GetItemRect(TreeData* td, TreeNode* q, BOOL textOnly, RECT* rect)
     return TRUE;
 }
 
+bool RowInView(TreeData* td, TreeNode* q, RECT* rowRect)
+{
+    // Only rows from the top row down to the partly shown one under the last
+    // whole row touch the client area; farther rows are not looked for.
+    if (!q)
+        return false;
+    const int page = GetVisibleCount(td);
+    TreeNode* p = td->m_pFirstVisible;
+    for (int s = 0; p && s <= page; ++s, p = NextVisible(p)) {
+        if (p == q) {
+            *rowRect = RowRectAt(td, td->m_nTopIndex + s);
+            return rowRect->top < ClientRect(td).bottom;
+        }
+    }
+    return false;
+}
+
 void InvalidateItem(TreeData* td, TreeNode* q, BOOL erase)
 {
+    // A row outside the client area would invalidate nothing.
     RECT r;
-    if (q && GetItemRect(td, q, FALSE, &r))
+    if (RowInView(td, q, &r))
         InvalidateRect(td->m_hWnd, &r, erase);
 }
 

@@ -88,8 +88,12 @@ RECT ClientRect(TreeData* td);
 // Sets the indent (at least 15) and the paint geometry derived from it.
 void SetIndentGeometry(TreeData* td, UINT indent);
 int GetItemRow(TreeData* td, TreeNode* q);
+// The row rectangle of a row index (client coordinates).
+RECT RowRectAt(TreeData* td, int row);
 BOOL GetItemRect(TreeData* td, TreeNode* q, BOOL textOnly, RECT* rect);
 void InvalidateItem(TreeData* td, TreeNode* q, BOOL erase);
+// Whether q's row shows in the client area, and its rectangle if so.
+bool RowInView(TreeData* td, TreeNode* q, RECT* rowRect);
 TreeNode* HitTestItem(TreeData* td, TVHITTESTINFO* info);
 DWORD TreeStyle(TreeData* td);
 
@@ -109,6 +113,9 @@ void ExtentInvalidate(TreeData* td);
 BOOL UpdateScrollBars(TreeData* td);
 void RedrawAll(TreeData* td);
 void SetFirstVisible(TreeData* td, TreeNode* t);
+// The same as clearing m_pFirstVisible and SetFirstVisible(t), for a caller
+// that knows t's row: no walk back to the top.
+void SetFirstVisibleAt(TreeData* td, TreeNode* t, int row);
 TreeNode* GetPullUpTop(TreeData* td);
 TreeNode* GetTopToShow(TreeData* td, const RECT& client, TreeNode* q, const RECT& row);
 // Result of WM_VSCROLL/WM_HSCROLL: 1 when the thumb position cannot be read.

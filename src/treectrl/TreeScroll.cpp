@@ -95,6 +95,12 @@ void SetFirstVisible(TreeData* td, TreeNode* t)
     td->m_pFirstVisible = t;
 }
 
+void SetFirstVisibleAt(TreeData* td, TreeNode* t, int row)
+{
+    td->m_pFirstVisible = t;
+    td->m_nTopIndex = t ? row : 0;
+}
+
 TreeNode* GetPullUpTop(TreeData* td)
 {
     int n = td->m_nTopIndex + GetVisibleCount(td) - td->m_nVisibleCount;

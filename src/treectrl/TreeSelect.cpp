@@ -118,12 +118,12 @@ BOOL EnsureItemVisible(TreeData* td, TreeNode* q, bool noScroll)
     }
     if (noScroll)
         return TRUE;
-    RECT row{};
-    GetItemRect(td, q, FALSE, &row);
+    const int rowIndex = GetItemRow(td, q);
+    const RECT row = rowIndex >= 0 ? RowRectAt(td, rowIndex) : RECT{};
     TreeNode* t = GetTopToShow(td, ClientRect(td), q, row);
     if (t && t != td->m_pFirstVisible) {
-        td->m_pFirstVisible = nullptr;
-        SetFirstVisible(td, t);
+        // t is q or the item page - 1 rows before it.
+        SetFirstVisibleAt(td, t, t == q ? rowIndex : rowIndex - (GetVisibleCount(td) - 1));
         if (td->m_bRedraw && !UpdateScrollBars(td))
             InvalidateRect(td->m_hWnd, nullptr, TRUE);
     }
