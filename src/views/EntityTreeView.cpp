@@ -1,0 +1,211 @@
+#include "views/EntityTreeView.h"
+
+#include "views/KantorDocument.h"
+
+#include "app/framework/PaintDC.h"
+#include "model/EntityStore.h"
+#include "model/KantorDoc.h"
+
+#include <climits>
+#include <cstring>
+
+BEGIN_MESSAGE_MAP(CEntityTreeView, CView)
+    ON_NOTIFY(TVN_ITEMEXPANDING, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnItemExpanding)
+    ON_NOTIFY(TVN_ENDLABELEDIT, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnEndLabelEdit)
+END_MESSAGE_MAP()
+
+CKantorDocument* CEntityTreeView::GetKantorDocument() const
+{
+    return dynamic_cast<CKantorDocument*>(GetDocument());
+}
+
+CKantorDoc* CEntityTreeView::GetKantorDoc() const
+{
+    CKantorDocument* pDocument = GetKantorDocument();
+    return pDocument ? &pDocument->GetKantorDoc() : nullptr;
+}
+
+void CEntityTreeView::CreateTreeControl()
+{
+    SetCursor(LoadStandardCursor(StandardCursor::Wait));
+    if (!m_wndTree.GetSafeHwnd()) {
+        RECT rect;
+        GetClientRect(&rect);
+        m_wndTree.Create(kTreeStyle, rect, m_hWnd, kTreeCtrlId);
+    }
+    SetCursor(LoadStandardCursor(StandardCursor::Arrow));
+}
+
+HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLabel)
+{
+    m_strInsertLabel.assign(strLabel);
+    TVINSERTSTRUCT insert;
+    insert.hParent = hParent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT;
+    insert.item.pszText = m_strInsertLabel.data();
+    return reinterpret_cast<HTREEITEM>(SendTree(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel)
+{
+    HTREEITEM hItem = InsertItem(hParent, strLabel);
+    if (hItem)
+        m_mapItemToEntity.SetAt(hItem, n);
+    return hItem;
+}
+
+HTREEITEM CEntityTreeView::GetNextItem(HTREEITEM hItem, WPARAM nCode) const
+{
+    return reinterpret_cast<HTREEITEM>(SendTree(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
+}
+
+void CEntityTreeView::SelectCaret(HTREEITEM hItem) const
+{
+    SendTree(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem));
+}
+
+void CEntityTreeView::SetRedraw(BOOL bRedraw) const
+{
+    SendTree(WM_SETREDRAW, static_cast<WPARAM>(bRedraw));
+}
+
+std::string_view CEntityTreeView::GetItemLabel(HTREEITEM hItem)
+{
+    // The control cuts a label to the buffer; a label that fills it may be
+    // longer, so the buffer grows and the fetch is repeated.
+    for (;;) {
+        const int nSize = static_cast<int>(m_aLabelBuffer.size());
+        TVITEM item;
+        item.mask = TVIF_TEXT;
+        item.hItem = hItem;
+        item.pszText = m_aLabelBuffer.data();
+        item.cchTextMax = nSize;
+        m_aLabelBuffer[0] = '\0';
+        SendTree(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+        const std::size_t nLength = std::strlen(m_aLabelBuffer.data());
+        if (nLength + 1 < static_cast<std::size_t>(nSize) || nSize > INT_MAX / 2)
+            return {m_aLabelBuffer.data(), nLength};
+        m_aLabelBuffer.resize(m_aLabelBuffer.size() * 2);
+    }
+}
+
+std::int32_t CEntityTreeView::EntityOfItem(HTREEITEM hItem) const
+{
+    std::int32_t n = 0;
+    m_mapItemToEntity.Lookup(hItem, n);
+    return n;
+}
+
+bool CEntityTreeView::CollectReferences(HTREEITEM hItem, CEntityNumberArray& arrReferences)
+{
+    // Children stay until the next build: an item is unfolded once.
+    TVITEM item;
+    item.mask = TVIF_CHILDREN;
+    item.hItem = hItem;
+    SendTree(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+    if (item.cChildren != 0)
+        return false;
+    CKantorDoc::ExtractReferences(GetItemLabel(hItem), arrReferences);
+    return !arrReferences.IsEmpty();
+}
+
+void CEntityTreeView::InsertReferencedEntities(HTREEITEM hItem, const CEntityNumberArray& arrReferences)
+{
+    const CKantorDoc* pDoc = GetKantorDoc();
+    if (!pDoc)
+        return;
+    const CEntityStore& store = pDoc->GetEntityMap();
+    for (std::int32_t r : arrReferences) {
+        std::string_view strText;
+        if (r != 0 && store.Lookup(r, strText))
+            InsertEntityItem(hItem, r, strText);
+    }
+}
+
+void CEntityTreeView::OnSize(UINT nType, int cx, int cy)
+{
+    Default();
+    if (HWND hTree = m_wndTree.GetSafeHwnd()) {
+        RECT rect;
+        GetClientRect(&rect);
+        ::MoveWindow(hTree, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+    }
+}
+
+void CEntityTreeView::OnPaint()
+{
+    // The tree covers the view; there is nothing of its own to draw.
+    CPaintDC dc(m_hWnd);
+}
+
+void CEntityTreeView::OnMouseMove(UINT nFlags, POINT point)
+{
+    if (!m_wndTree.GetSafeHwnd()) {
+        Default();
+        return;
+    }
+    TVHITTESTINFO hit;
+    hit.pt = point;
+    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (!m_bTrackingLeave) {
+        m_bTrackingLeave = true;
+        TrackLeave(TME_LEAVE);
+    }
+    if (m_hHotItem) {
+        SetBold(m_hHotItem, false);
+        m_hHotItem = nullptr;
+    }
+    if (hItem && (hit.flags & TVHT_ONITEM)) {
+        SetBold(hItem, true);
+        m_hHotItem = hItem;
+    }
+    Default();
+}
+
+void CEntityTreeView::OnMouseLeave()
+{
+    if (m_hHotItem) {
+        SetBold(m_hHotItem, false);
+        m_hHotItem = nullptr;
+    }
+    if (m_bTrackingLeave) {
+        // The delivered leave has ended the tracking already.
+        m_bTrackingLeave = false;
+        TrackLeave(TME_CANCEL);
+    }
+}
+
+void CEntityTreeView::OnItemExpanding(NMHDR* pNotifyStruct, LRESULT* pResult)
+{
+    // TVE_TOGGLE contains the expand bit; a toggle that collapses an
+    // unfolded item finds children and adds nothing.
+    const auto* pTreeView = reinterpret_cast<const NMTREEVIEW*>(pNotifyStruct);
+    if (pTreeView->action & TVE_EXPAND)
+        UnfoldItem(pTreeView->itemNew.hItem);
+    *pResult = 0;
+}
+
+void CEntityTreeView::OnEndLabelEdit(NMHDR*, LRESULT* pResult)
+{
+    *pResult = 1;
+}
+
+void CEntityTreeView::SetBold(HTREEITEM hItem, bool bBold) const
+{
+    TVITEM item;
+    item.mask = TVIF_STATE;
+    item.hItem = hItem;
+    item.state = bBold ? TVIS_BOLD : 0;
+    item.stateMask = TVIS_BOLD;
+    SendTree(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void CEntityTreeView::TrackLeave(DWORD dwFlags) const
+{
+    TRACKMOUSEEVENT track;
+    track.dwFlags = dwFlags;
+    track.hwndTrack = m_wndTree.GetSafeHwnd();
+    track.dwHoverTime = HOVER_DEFAULT;
+    TrackMouseEvent(&track);
+}

@@ -1,0 +1,99 @@
+#include "views/KantorInverseView.h"
+
+#include "model/EntityStore.h"
+#include "model/KantorDoc.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <algorithm>
+
+void CKantorInverseView::OnInitialUpdate()
+{
+    m_nShownEntity = 0;
+    m_hHotItem = nullptr;
+    CreateTreeControl();
+    FillInverseTree();
+}
+
+void CKantorInverseView::OnUpdate(CView*, LPARAM, void*)
+{
+    const CKantorDoc* pDoc = GetKantorDoc();
+    if (pDoc && pDoc->GetCurrentEntity() != m_nShownEntity)
+        FillInverseTree();
+}
+
+BOOL CKantorInverseView::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd()) {
+        switch (pMsg->message) {
+        case WM_RBUTTONDBLCLK:
+            PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
+            return TRUE;
+        case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
+            PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
+            break;
+        default:
+            break;
+        }
+    }
+    return CEntityTreeView::PreTranslateMessage(pMsg);
+}
+
+void CKantorInverseView::FillInverseTree()
+{
+    const CKantorDoc* pDoc = GetKantorDoc();
+    if (!pDoc)
+        return;
+    CEntityNumberArray arrReferrers;
+    const std::int32_t n = pDoc->GetCurrentEntity();
+    if (n != 0)
+        pDoc->GetInverseReferences(n, arrReferrers);
+    m_mapItemToEntity.RemoveAll(std::max(kMapBuckets, arrReferrers.GetSize()));
+    m_hHotItem = nullptr;
+
+    SetRedraw(FALSE);
+    SelectCaret(nullptr);
+    SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    m_nShownEntity = n;
+    if (n != 0) {
+        // In the list's order; a referrer that names n twice is listed twice.
+        const CEntityStore& store = pDoc->GetEntityMap();
+        for (std::int32_t r : arrReferrers) {
+            std::string_view strText;
+            if (store.Lookup(r, strText))
+                InsertEntityItem(TVI_ROOT, r, strText);
+        }
+    } else {
+        InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_ENTITY_SELECTED));
+    }
+    SetRedraw(TRUE);
+}
+
+void CKantorInverseView::UnfoldItem(HTREEITEM hItem)
+{
+    // Unlike the upper view, redrawing stays on while the children go in.
+    CEntityNumberArray arrReferences;
+    if (CollectReferences(hItem, arrReferences))
+        InsertReferencedEntities(hItem, arrReferences);
+}
+
+void CKantorInverseView::OnRButtonDblClk(UINT nFlags, POINT point)
+{
+    TVHITTESTINFO hit;
+    hit.pt = point;
+    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (!hItem || !(hit.flags & TVHT_ONITEM)) {
+        Default();
+        return;
+    }
+    SelectCaret(hItem);
+    std::int32_t r = 0;
+    CKantorDoc* pDoc = GetKantorDoc();
+    if (!pDoc || !m_mapItemToEntity.Lookup(hItem, r)) {
+        Default();
+        return;
+    }
+    // No sending view: both views update, the upper one selecting r.
+    pDoc->SetCurrentEntity(r, nullptr);
+}

@@ -1,0 +1,56 @@
+#include "views/KantorView.h"
+
+#include "model/KantorDoc.h"
+#include "res/Resource.h"
+
+BEGIN_MESSAGE_MAP(CKantorView, CEntityTreeView)
+    ON_NOTIFY(TVN_SELCHANGED, CEntityTreeView::kTreeCtrlId, &CKantorView::OnSelChanged)
+    ON_COMMAND(res::ID_SEARCH, &CKantorView::OnSearch)
+    ON_COMMAND(res::ID_SEARCH_AGAIN, &CKantorView::OnSearchAgain)
+END_MESSAGE_MAP()
+
+void CKantorView::OnInitialUpdate()
+{
+    m_hHotItem = nullptr;
+    CreateTreeControl();
+    BuildTree();
+    // The framework's own initial update: one update step, which selects
+    // the header item after a load.
+    CEntityTreeView::OnInitialUpdate();
+}
+
+void CKantorView::OnUpdate(CView*, LPARAM, void*)
+{
+    const CKantorDoc* pDoc = GetKantorDoc();
+    HTREEITEM hItem = nullptr;
+    if (pDoc && m_mapEntityToItem.Lookup(pDoc->GetCurrentEntity(), hItem) && hItem != GetNextItem(nullptr, TVGN_CARET))
+        SelectCaret(hItem);
+}
+
+BOOL CKantorView::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd() &&
+        (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_MOUSELEAVE)) {
+        PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
+        return TRUE;
+    }
+    return CEntityTreeView::PreTranslateMessage(pMsg);
+}
+
+void CKantorView::UnfoldItem(HTREEITEM hItem)
+{
+    CEntityNumberArray arrReferences;
+    if (!CollectReferences(hItem, arrReferences))
+        return;
+    SetRedraw(FALSE);
+    InsertReferencedEntities(hItem, arrReferences);
+    SetRedraw(TRUE);
+}
+
+void CKantorView::OnSelChanged(NMHDR* pNotifyStruct, LRESULT* pResult)
+{
+    const auto* pTreeView = reinterpret_cast<const NMTREEVIEW*>(pNotifyStruct);
+    if (CKantorDoc* pDoc = GetKantorDoc())
+        pDoc->SetCurrentEntity(EntityOfItem(pTreeView->itemNew.hItem), static_cast<const CView*>(this));
+    *pResult = 0;
+}

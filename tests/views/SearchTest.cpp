@@ -1,0 +1,228 @@
+// The search over the upper tree: both directions with their wrap-around,
+// visible items only, the empty document, the Search dialog and Search
+// again, and the case-insensitive match.
+#include "views/ViewsTest.h"
+
+#include "views/SearchDlg.h"
+
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include "app/framework/Dialog.h"
+#include "platform/QtBridge.h"
+
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const std::string kFile = "ISO-10303-21;\nHEADER;\nFILE_NAME('marker');\nENDSEC;\nDATA;\n"
+                          "#1=IFCWALL('a');\n"
+                          "#2=IFCSLAB('marker',#1);\n"
+                          "#3=IFCWALLSTANDARDCASE('c');\n"
+                          "#4=IFCDOOR('d');\n"
+                          "#5=IFCLAST(#1);\n";
+
+class SearchTest : public ViewsTest {
+protected:
+    void SetUp() override
+    {
+        ViewsTest::SetUp();
+        ASSERT_TRUE(OpenText(kFile));
+    }
+    HTREEITEM Root(int i) { return Children(Upper()).at(static_cast<std::size_t>(i)); }
+    void SearchAgain() { m_pUpper->SendMessage(WM_COMMAND, res::ID_SEARCH_AGAIN, 0); }
+
+    // Runs the Search command; `answer` acts on the open dialog (its window
+    // given) the way a user would.
+    void RunSearchDialog(const std::function<void(HWND)>& answer)
+    {
+        bool bAnswered = false;
+        QTimer::singleShot(0, [&] {
+            HWND hDialog = GetParent(GetFocus());
+            ASSERT_NE(hDialog, nullptr);
+            bAnswered = true;
+            answer(hDialog);
+        });
+        // A dialog left open by a failed answer must not hang the test.
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [] {
+            if (HWND hDialog = GetParent(GetFocus()))
+                SendMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        guard.start(5000);
+        m_pUpper->SendMessage(WM_COMMAND, res::ID_SEARCH, 0);
+        EXPECT_TRUE(bAnswered);
+    }
+    // Types the text, clicks the direction and presses Enter.
+    void Search(const std::string& strText, bool bDown)
+    {
+        RunSearchDialog([&](HWND hDialog) {
+            QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), QString::fromLatin1(strText));
+            QTest::mouseClick(WidgetOfWindow(GetDlgItem(hDialog, bDown ? res::IDC_DIRECTION_DOWN : res::IDC_DIRECTION_UP)),
+                              Qt::LeftButton);
+            QTest::keyClick(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), Qt::Key_Return);
+        });
+    }
+};
+
+TEST_F(SearchTest, DownwardsFindsTheNextMatchInAnyCaseAndWrapsToTheTop)
+{
+    Search("ifcwall", true);
+    EXPECT_EQ(Caret(Upper()), Root(1));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 1);
+    SearchAgain();
+    EXPECT_EQ(Caret(Upper()), Root(3));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 3);
+    SearchAgain();
+    EXPECT_EQ(Caret(Upper()), Root(1)) << "past the last match, round through the header item";
+}
+
+TEST_F(SearchTest, TheSelectedItemIsTestedLast)
+{
+    Select(Upper(), Root(4));
+    EXPECT_TRUE(m_pUpper->SearchDown("IFCDOOR"));
+    EXPECT_EQ(Caret(Upper()), Root(4));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 4);
+    EXPECT_TRUE(m_pUpper->SearchUp("ifcdoor"));
+    EXPECT_EQ(Caret(Upper()), Root(4));
+    EXPECT_FALSE(m_pUpper->SearchDown("no such text"));
+    EXPECT_FALSE(m_pUpper->SearchUp("no such text"));
+    EXPECT_EQ(Caret(Upper()), Root(4));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 4);
+}
+
+TEST_F(SearchTest, WithNothingSelectedTheFirstRootIsTestedLast)
+{
+    Select(Upper(), nullptr);
+    ASSERT_EQ(Caret(Upper()), nullptr);
+    EXPECT_TRUE(m_pUpper->SearchDown("MARKER"));
+    EXPECT_EQ(Caret(Upper()), Root(2)) << "the header matches too, but comes last";
+    EXPECT_TRUE(m_pUpper->SearchDown("MARKER"));
+    EXPECT_EQ(Caret(Upper()), Root(0));
+
+    Select(Upper(), nullptr);
+    EXPECT_TRUE(m_pUpper->SearchUp("IFC"));
+    EXPECT_EQ(Caret(Upper()), Root(4)) << "upwards from the last root, which is tested last";
+}
+
+TEST_F(SearchTest, UpwardsWrapsFromTheLastRootItem)
+{
+    // From the first root: the first pass is empty, the second runs from
+    // the last root up to the first.
+    Select(Upper(), Root(0));
+    EXPECT_TRUE(m_pUpper->SearchUp("IFC"));
+    EXPECT_EQ(Caret(Upper()), Root(5));
+    EXPECT_TRUE(m_pUpper->SearchUp("IFCWALL"));
+    EXPECT_EQ(Caret(Upper()), Root(3));
+    EXPECT_TRUE(m_pUpper->SearchUp("IFCWALL"));
+    EXPECT_EQ(Caret(Upper()), Root(1));
+
+    // From the last root: the second pass tests only the last root.
+    Select(Upper(), Root(5));
+    EXPECT_TRUE(m_pUpper->SearchUp("IFCLAST"));
+    EXPECT_EQ(Caret(Upper()), Root(5));
+}
+
+TEST_F(SearchTest, UnfoldedChildrenAreFoundButNotBelowTheLastRootWhenWrappingUpwards)
+{
+    DoubleClick(Upper(), Root(5));
+    const HTREEITEM hChild = Children(Upper(), Root(5)).at(0);
+    ASSERT_EQ(Label(Upper(), hChild), "#1=IFCWALL('a');");
+
+    Select(Upper(), Root(0));
+    EXPECT_TRUE(m_pUpper->SearchUp("('A')"));
+    EXPECT_EQ(Caret(Upper()), Root(1)) << "the child below the last root is skipped";
+    EXPECT_TRUE(m_pUpper->SearchDown("('A')"));
+    EXPECT_EQ(Caret(Upper()), hChild);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 1);
+    EXPECT_TRUE(m_pUpper->SearchUp("('A')"));
+    EXPECT_EQ(Caret(Upper()), Root(1));
+
+    // Collapsed, the child is out of reach.
+    DoubleClick(Upper(), Root(5));
+    ASSERT_FALSE(State(Upper(), Root(5)) & TVIS_EXPANDED);
+    Select(Upper(), Root(1));
+    EXPECT_TRUE(m_pUpper->SearchDown("('A')"));
+    EXPECT_EQ(Caret(Upper()), Root(1));
+    EXPECT_FALSE(State(Upper(), Root(5)) & TVIS_EXPANDED) << "the search never unfolds";
+}
+
+TEST_F(SearchTest, TheEmptyDocumentsPlaceholderCanBeFound)
+{
+    NewDocument();
+    EXPECT_TRUE(m_pUpper->SearchDown("data"));
+    EXPECT_EQ(Caret(Upper()), Root(0));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 0);
+}
+
+TEST_F(SearchTest, TheDialogOpensEmptyWithDownCheckedAndCancelKeepsTheLastSearch)
+{
+    Search("ifcwall", false);
+    EXPECT_EQ(Caret(Upper()), Root(3)) << "upwards from the header: round from the last root";
+
+    RunSearchDialog([](HWND hDialog) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(hDialog, res::IDC_FIND_WHAT));
+        EXPECT_EQ(GetWindowTextString(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), "");
+        EXPECT_EQ(SendMessageA(GetDlgItem(hDialog, res::IDC_DIRECTION_DOWN), BM_GETCHECK, 0, 0), BST_CHECKED);
+        EXPECT_EQ(SendMessageA(GetDlgItem(hDialog, res::IDC_DIRECTION_UP), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        EXPECT_EQ(GetWindowTextString(hDialog), "Search");
+        QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), "IFCDOOR");
+        QTest::keyClick(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), Qt::Key_Escape);
+    });
+    EXPECT_EQ(Caret(Upper()), Root(3)) << "cancelled: no search";
+    SearchAgain();
+    EXPECT_EQ(Caret(Upper()), Root(1)) << "the earlier text, upwards";
+}
+
+TEST_F(SearchTest, AnEmptyConfirmedTextStartsNothingAndDisablesSearchAgain)
+{
+    SearchAgain();
+    EXPECT_EQ(Caret(Upper()), Root(0)) << "no search yet";
+    Search("ifcwall", true);
+    ASSERT_EQ(Caret(Upper()), Root(1));
+    Search("", true);
+    EXPECT_EQ(Caret(Upper()), Root(1));
+    SearchAgain();
+    EXPECT_EQ(Caret(Upper()), Root(1));
+}
+
+TEST_F(SearchTest, TheDialogTemplateHoldsItsControlsInTabOrder)
+{
+    const DialogTemplate dialog = SearchDialogTemplate();
+    EXPECT_EQ(dialog.caption, "Search");
+    EXPECT_EQ(dialog.cx, 277);
+    EXPECT_EQ(dialog.cy, 69);
+    std::vector<UINT> aIds;
+    std::vector<std::string> aTexts;
+    for (const DialogItemTemplate& item : dialog.items) {
+        aIds.push_back(item.id);
+        aTexts.push_back(item.text);
+    }
+    EXPECT_EQ(aIds, (std::vector<UINT>{1000, 1, 2, 1002, 1003, 1001, 1004}));
+    EXPECT_EQ(aTexts, (Strings{"", "Search", "Cancel", "Up", "Down", "Find what :", "Direction"}));
+    EXPECT_TRUE(dialog.items[3].style & WS_GROUP) << "the direction group starts at Up";
+    EXPECT_TRUE(dialog.items[5].style & WS_GROUP) << "and ends before the label";
+}
+
+TEST_F(SearchTest, MatchingIgnoresCaseInWindows1252AndFindsAnyPosition)
+{
+    EXPECT_TRUE(m_pUpper->MatchItemText("#12=IFCWALL('x');", "wall('X"));
+    EXPECT_TRUE(m_pUpper->MatchItemText("#12=IFCWALL('x');", "#12="));
+    EXPECT_TRUE(m_pUpper->MatchItemText("#12=IFCWALL('x');", ");"));
+    EXPECT_FALSE(m_pUpper->MatchItemText("#12=IFCWALL('x');", "wall('y"));
+    EXPECT_FALSE(m_pUpper->MatchItemText("#12", "#123"));
+    // Accented letters and the letters whose capitals lie in 0x80-0x9F.
+    EXPECT_TRUE(m_pUpper->MatchItemText("caf\xE9", "CAF\xC9"));
+    EXPECT_TRUE(m_pUpper->MatchItemText("\x9A\x9C\x9E\xFF", "\x8A\x8C\x8E\x9F"));
+    EXPECT_FALSE(m_pUpper->MatchItemText("\xF7", "\xD7")) << "division and multiplication signs are no letters";
+    EXPECT_FALSE(m_pUpper->MatchItemText("\xDF", "SS"));
+}
+
+} // namespace
