@@ -23,6 +23,8 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setTracking(false);
         connect(this, &QAbstractSlider::actionTriggered, this, [this](int action) { onAction(action); });
+        // Without tracking, a drag moves only the thumb and reports here.
+        connect(this, &QAbstractSlider::sliderMoved, this, [this](int pos) { onThumbMoved(pos); });
         connect(this, &QAbstractSlider::sliderReleased, this, [this] { onThumbReleased(); });
     }
 
@@ -60,11 +62,6 @@ private:
         ScrollBarState* st = state();
         if (!st)
             return;
-        if (action == SliderMove) {
-            st->info.nTrackPos = sliderPosition();
-            send(SB_THUMBTRACK, st->info.nTrackPos);
-            return;
-        }
         int code = -1;
         switch (action) {
         case SliderSingleStepAdd: code = SB_LINEDOWN; break;
@@ -73,11 +70,19 @@ private:
         case SliderPageStepSub: code = SB_PAGEUP; break;
         case SliderToMinimum: code = SB_TOP; break;
         case SliderToMaximum: code = SB_BOTTOM; break;
-        default: return;
+        default: return; // SliderMove: the drag reports through sliderMoved
         }
         // Undo Qt's own step before the window decides where to go.
         setSliderPosition(st->info.nPos);
         send(code, st->info.nPos);
+    }
+
+    void onThumbMoved(int pos)
+    {
+        if (ScrollBarState* st = state()) {
+            st->info.nTrackPos = pos;
+            send(SB_THUMBTRACK, pos);
+        }
     }
 
     void onThumbReleased()

@@ -1,0 +1,272 @@
+// Invalidation, immediate repaint with background erase, scrolling of the
+// client content, and scroll bars that change the client area.
+#include "platform/Gdi.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+#include "platform/Window.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using testsupport::MessageRecorder;
+
+COLORREF g_paintColor = RGB(255, 0, 0);
+std::vector<UINT> g_scrollCodes;
+std::vector<int> g_trackAtThumbTrack;
+
+// Paints the whole client area in g_paintColor (only the update region
+// reaches the screen) and records scroll messages.
+LRESULT PaintProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hwnd, &ps);
+        RECT client;
+        GetClientRect(hwnd, &client);
+        HBRUSH brush = CreateSolidBrush(g_paintColor);
+        FillRect(hdc, &client, brush);
+        DeleteObject(brush);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    if (msg == WM_VSCROLL) {
+        g_scrollCodes.push_back(LOWORD(wParam));
+        if (LOWORD(wParam) == SB_THUMBTRACK) {
+            SCROLLINFO si;
+            si.fMask = SIF_ALL;
+            GetScrollInfo(hwnd, SB_VERT, &si);
+            g_trackAtThumbTrack.push_back(si.nTrackPos);
+            EXPECT_EQ(si.nPos, 0) << "the bar does not move by itself";
+        }
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+class PaintingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        static const bool registered = [] {
+            WNDCLASSA wc;
+            wc.lpfnWndProc = PaintProc;
+            wc.lpszClassName = "PlatformTestPaint";
+            return RegisterClassA(&wc) != FALSE;
+        }();
+        ASSERT_TRUE(registered);
+        g_paintColor = RGB(0, 128, 0);
+        g_scrollCodes.clear();
+        g_trackAtThumbTrack.clear();
+        top = testsupport::CreateShownTopWindow(300, 320);
+        child = CreateWindowExA(0, "PlatformTestPaint", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 300, top,
+                                static_cast<HMENU>(1), nullptr, nullptr);
+        testsupport::ProcessEvents();
+        recorder.Watch(child);
+    }
+    void TearDown() override
+    {
+        SetMessageFilter(nullptr);
+        DestroyWindow(top);
+        testsupport::ProcessEvents();
+    }
+
+    QRgb Pixel(int x, int y) { return testsupport::GrabClient(child).pixel(x, y) & 0xFFFFFF; }
+
+    HWND top = nullptr;
+    HWND child = nullptr;
+    MessageRecorder recorder;
+};
+
+TEST_F(PaintingTest, ShownWindowIsPaintedWithEraseAndValidated)
+{
+    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+    EXPECT_EQ(Pixel(50, 50), 0x008000u);
+}
+
+TEST_F(PaintingTest, UpdateWindowPaintsAtOnceOnlyWhereInvalid)
+{
+    RECT r{10, 20, 30, 40};
+    EXPECT_TRUE(InvalidateRect(child, &r, FALSE));
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(child, &update, FALSE));
+    EXPECT_EQ(update.left, 10);
+    EXPECT_EQ(update.bottom, 40);
+
+    g_paintColor = RGB(255, 0, 0);
+    EXPECT_TRUE(UpdateWindow(child));
+    EXPECT_EQ(recorder.Codes({WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT}));
+    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+    EXPECT_EQ(Pixel(10, 20), 0xFF0000u);
+    EXPECT_EQ(Pixel(29, 39), 0xFF0000u);
+    EXPECT_EQ(Pixel(30, 39), 0x008000u) << "outside the update region nothing is painted";
+    EXPECT_EQ(Pixel(9, 20), 0x008000u);
+
+    recorder.Clear();
+    UpdateWindow(child);
+    EXPECT_EQ(recorder.Count(WM_PAINT), 0) << "nothing invalid, nothing painted";
+}
+
+TEST_F(PaintingTest, EraseFlagSendsEraseBackgroundFromBeginPaint)
+{
+    InvalidateRect(child, nullptr, TRUE);
+    UpdateWindow(child);
+    EXPECT_EQ(recorder.Codes({WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
+}
+
+TEST_F(PaintingTest, ValidateAndRedrawWindow)
+{
+    InvalidateRect(child, nullptr, FALSE);
+    RECT half{0, 0, 100, 150};
+    ValidateRect(child, &half);
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(child, &update, FALSE));
+    EXPECT_EQ(update.top, 150);
+    ValidateRect(child, nullptr);
+    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+
+    RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(recorder.Codes({WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
+}
+
+TEST_F(PaintingTest, HiddenWindowKeepsItsUpdateRegionUntilShown)
+{
+    ShowWindow(child, SW_HIDE);
+    recorder.Clear();
+    InvalidateRect(child, nullptr, FALSE);
+    UpdateWindow(child);
+    EXPECT_EQ(recorder.Count(WM_PAINT), 0);
+    EXPECT_TRUE(GetUpdateRect(child, nullptr, FALSE));
+    ShowWindow(child, SW_SHOW);
+    testsupport::ProcessEvents();
+    EXPECT_EQ(recorder.Count(WM_PAINT), 1);
+    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+}
+
+TEST_F(PaintingTest, ScrollWindowMovesContentAndInvalidatesTheUncoveredPart)
+{
+    // A red band at rows 100..109, then scroll the content up by 40.
+    RECT band{0, 100, 100, 110};
+    g_paintColor = RGB(255, 0, 0);
+    InvalidateRect(child, &band, FALSE);
+    UpdateWindow(child);
+    g_paintColor = RGB(0, 0, 255);
+    EXPECT_TRUE(ScrollWindow(child, 0, -40, nullptr, nullptr));
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(child, &update, FALSE));
+    EXPECT_EQ(update.top, 260);
+    EXPECT_EQ(update.bottom, 300);
+    UpdateWindow(child);
+    EXPECT_EQ(Pixel(50, 60), 0xFF0000u) << "the band moved up with the content";
+    EXPECT_EQ(Pixel(50, 100), 0x008000u);
+    EXPECT_EQ(Pixel(50, 270), 0x0000FFu) << "the uncovered part was repainted";
+}
+
+TEST_F(PaintingTest, ScrollBarShowsAndHidesWithTheRangeAndResizesTheClient)
+{
+    RECT client;
+    GetClientRect(child, &client);
+    EXPECT_EQ(client.right, 100);
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = 9;
+    si.nPage = 6;
+    si.nPos = 8;
+    recorder.Clear();
+    EXPECT_EQ(SetScrollInfo(child, SB_VERT, &si, TRUE), 4) << "the position stops at max - page + 1";
+    ASSERT_EQ(recorder.Count(WM_SIZE), 1) << "WM_SIZE before SetScrollInfo returns";
+    const int extent = GetSystemMetrics(SM_CXVSCROLL);
+    EXPECT_GT(extent, 0);
+    EXPECT_EQ(LOWORD(recorder.Messages().back().lParam), 100 - extent);
+    GetClientRect(child, &client);
+    EXPECT_EQ(client.right, 100 - extent);
+    EXPECT_TRUE(GetWindowLongPtrA(child, GWL_STYLE) & WS_VSCROLL);
+
+    si.fMask = SIF_PAGE;
+    si.nPage = 10;
+    recorder.Clear();
+    SetScrollInfo(child, SB_VERT, &si, TRUE);
+    EXPECT_EQ(recorder.Count(WM_SIZE), 1);
+    GetClientRect(child, &client);
+    EXPECT_EQ(client.right, 100);
+    EXPECT_FALSE(GetWindowLongPtrA(child, GWL_STYLE) & WS_VSCROLL);
+    SCROLLINFO read;
+    read.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(child, SB_VERT, &read));
+    EXPECT_EQ(read.nMax, 9);
+    EXPECT_EQ(read.nPage, 10u);
+    EXPECT_EQ(read.nPos, 0);
+}
+
+TEST_F(PaintingTest, UserActionsOnTheBarBecomeScrollMessagesThroughThePump)
+{
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMin = 0;
+    si.nMax = 99;
+    si.nPage = 50;
+    si.nPos = 0;
+    SetScrollInfo(child, SB_VERT, &si, TRUE);
+    testsupport::ProcessEvents();
+    auto* bar = WidgetOfWindow(child)->findChild<QScrollBar*>();
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(bar->isVisible());
+    std::vector<UINT> filtered;
+    SetMessageFilter([&](MSG& msg) {
+        if (msg.message == WM_VSCROLL)
+            filtered.push_back(LOWORD(msg.wParam));
+        return false;
+    });
+
+    QWindow* window = WidgetOfWindow(top)->windowHandle();
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.pageStep = bar->pageStep();
+    option.singleStep = bar->singleStep();
+    option.subControls = QStyle::SC_All;
+    const QRect down = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    auto inWindow = [&](QPoint p) { return bar->mapTo(WidgetOfWindow(top), p); };
+
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, inWindow(down.center()));
+    EXPECT_EQ(g_scrollCodes, (std::vector<UINT>{SB_LINEDOWN, SB_ENDSCROLL}));
+    EXPECT_EQ(filtered, g_scrollCodes);
+    EXPECT_EQ(GetScrollPos(child, SB_VERT), 0);
+    EXPECT_EQ(bar->value(), 0) << "the bar shows the unchanged position";
+
+    g_scrollCodes.clear();
+    QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, inWindow(thumb.center()));
+    // A drag move carries the held button, which QTest's move does not.
+    const QPoint to = thumb.center() + QPoint(0, 40);
+    QMouseEvent drag(QEvent::MouseMove, to, bar->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(bar, &drag);
+    QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, inWindow(thumb.center() + QPoint(0, 40)));
+    ASSERT_FALSE(g_scrollCodes.empty());
+    EXPECT_EQ(g_scrollCodes.front(), static_cast<UINT>(SB_THUMBTRACK));
+    EXPECT_EQ(g_scrollCodes[g_scrollCodes.size() - 2], static_cast<UINT>(SB_THUMBPOSITION));
+    EXPECT_EQ(g_scrollCodes.back(), static_cast<UINT>(SB_ENDSCROLL));
+    ASSERT_FALSE(g_trackAtThumbTrack.empty());
+    EXPECT_GT(g_trackAtThumbTrack.back(), 0);
+    EXPECT_EQ(GetScrollPos(child, SB_VERT), 0);
+    EXPECT_EQ(bar->sliderPosition(), 0) << "after the drag the thumb shows the real position";
+}
+
+} // namespace
