@@ -145,8 +145,15 @@ BOOL ExpandItem(TreeData* td, TreeNode* q, UINT code, bool notify)
             }
             if (row.top < client.top && !topHandled)
                 td->m_nTopIndex -= n;
-            newTop = td->m_nTopIndex + page > td->m_nVisibleCount ? GetPullUpTop(td)
-                                                                   : GetTopToShow(td, client, q, row);
+            if (td->m_nTopIndex + page > td->m_nVisibleCount) {
+                newTop = GetPullUpTop(td, &newTopRow);
+            } else {
+                // q above the top row: its row is looked up again now that
+                // the counters agree; below: the top goes page - 1 rows back.
+                newTop = GetTopToShow(td, client, q, row);
+                if (newTop)
+                    newTopRow = newTop == q ? GetItemRow(td, q) : qRow - (page - 1);
+            }
             ClearSelectedBelow(td, q);
             if (td->m_pCaret && td->m_pCaret != q && InSubtree(td->m_pCaret, q))
                 HandCaretTo(td, q, notify);

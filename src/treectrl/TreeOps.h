@@ -116,7 +116,8 @@ void SetFirstVisible(TreeData* td, TreeNode* t);
 // The same as clearing m_pFirstVisible and SetFirstVisible(t), for a caller
 // that knows t's row: no walk back to the top.
 void SetFirstVisibleAt(TreeData* td, TreeNode* t, int row);
-TreeNode* GetPullUpTop(TreeData* td);
+// Also gives the row of the item it returns.
+TreeNode* GetPullUpTop(TreeData* td, int* row = nullptr);
 TreeNode* GetTopToShow(TreeData* td, const RECT& client, TreeNode* q, const RECT& row);
 // Result of WM_VSCROLL/WM_HSCROLL: 1 when the thumb position cannot be read.
 LRESULT ScrollBy(TreeData* td, int bar, int code);

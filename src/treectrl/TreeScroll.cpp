@@ -101,16 +101,20 @@ void SetFirstVisibleAt(TreeData* td, TreeNode* t, int row)
     td->m_nTopIndex = t ? row : 0;
 }
 
-TreeNode* GetPullUpTop(TreeData* td)
+TreeNode* GetPullUpTop(TreeData* td, int* row)
 {
     int n = td->m_nTopIndex + GetVisibleCount(td) - td->m_nVisibleCount;
+    int reached = td->m_nTopIndex;
     TreeNode* p = td->m_pFirstVisible;
     for (; p && n > 0; --n) {
         TreeNode* prev = PrevVisible(p);
         if (!prev)
             break;
         p = prev;
+        --reached;
     }
+    if (row)
+        *row = reached;
     return p;
 }
 

@@ -278,9 +278,9 @@ void DeleteItem(TreeData* td, TreeNode* q)
         td->m_pFirstVisible = nullptr;
         td->m_nTopIndex = 0;
     } else if (pullUp) {
-        TreeNode* top = GetPullUpTop(td);
-        td->m_pFirstVisible = nullptr;
-        SetFirstVisible(td, top);
+        int row = 0;
+        TreeNode* top = GetPullUpTop(td, &row);
+        SetFirstVisibleAt(td, top, row);
     }
     RepaintAfterChange(td);
 }
