@@ -1,0 +1,259 @@
+// Exact pixels of the drawing operations on a bitmap.
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+
+class DrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        bitmap = CreateBitmap(40, 30);
+        dc = CreateCompatibleDC(nullptr);
+        ASSERT_NE(bitmap, nullptr);
+        ASSERT_NE(dc, nullptr);
+        old = SelectObject(dc, bitmap);
+        ASSERT_NE(old, nullptr) << "a fresh memory context holds a default bitmap";
+    }
+    void TearDown() override
+    {
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        DeleteObject(bitmap);
+    }
+
+    // Every pixel that is not white.
+    std::set<std::pair<int, int>> Inked()
+    {
+        std::set<std::pair<int, int>> inked;
+        for (int y = 0; y < 30; ++y) {
+            for (int x = 0; x < 40; ++x) {
+                if (GetPixel(dc, x, y) != kWhite)
+                    inked.insert({x, y});
+            }
+        }
+        return inked;
+    }
+
+    HBITMAP bitmap = nullptr;
+    HDC dc = nullptr;
+    HGDIOBJ old = nullptr;
+};
+
+TEST_F(DrawingTest, SetPixelAndGetPixel)
+{
+    EXPECT_EQ(GetPixel(dc, 3, 4), kWhite) << "a new bitmap is white";
+    SetPixelV(dc, 3, 4, kRed);
+    EXPECT_EQ(GetPixel(dc, 3, 4), kRed);
+    EXPECT_EQ(Inked().size(), 1u);
+    EXPECT_EQ(GetPixel(dc, 40, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(dc, -1, 0), CLR_INVALID);
+}
+
+void CollectPoint(int x, int y, LPARAM data)
+{
+    reinterpret_cast<std::vector<std::pair<int, int>>*>(data)->push_back({x, y});
+}
+
+TEST_F(DrawingTest, LineDdaVisitsEveryPointButTheEnd)
+{
+    std::vector<std::pair<int, int>> points;
+    LineDDA(2, 5, 6, 5, CollectPoint, reinterpret_cast<LPARAM>(&points));
+    EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{2, 5}, {3, 5}, {4, 5}, {5, 5}}));
+    points.clear();
+    LineDDA(4, 9, 4, 6, CollectPoint, reinterpret_cast<LPARAM>(&points));
+    EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{4, 9}, {4, 8}, {4, 7}}));
+    points.clear();
+    LineDDA(0, 0, 3, 3, CollectPoint, reinterpret_cast<LPARAM>(&points));
+    EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {2, 2}}));
+    points.clear();
+    LineDDA(1, 1, 1, 1, CollectPoint, reinterpret_cast<LPARAM>(&points));
+    EXPECT_TRUE(points.empty());
+}
+
+TEST_F(DrawingTest, LineToExcludesTheEndPointInEveryDirection)
+{
+    HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    MoveToEx(dc, 5, 5, nullptr);
+    LineTo(dc, 9, 5);
+    EXPECT_EQ(Inked(), (std::set<std::pair<int, int>>{{5, 5}, {6, 5}, {7, 5}, {8, 5}}));
+    POINT current;
+    MoveToEx(dc, 0, 0, &current);
+    EXPECT_EQ(current.x, 9) << "the end point becomes the current position";
+
+    HBRUSH white = CreateSolidBrush(kWhite);
+    RECT all{0, 0, 40, 30};
+    FillRect(dc, &all, white);
+    MoveToEx(dc, 9, 20, nullptr);
+    LineTo(dc, 9, 17);
+    EXPECT_EQ(Inked(), (std::set<std::pair<int, int>>{{9, 20}, {9, 19}, {9, 18}}));
+
+    FillRect(dc, &all, white);
+    // The closed outline of a 3-pixel-wide box by a polyline back to the start.
+    const POINT outline[] = {{10, 10}, {12, 10}, {12, 12}, {10, 12}, {10, 10}};
+    Polyline(dc, outline, 5);
+    EXPECT_EQ(Inked(), (std::set<std::pair<int, int>>{
+                           {10, 10}, {11, 10}, {12, 10}, {12, 11}, {12, 12}, {11, 12}, {10, 12}, {10, 11}}));
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+    DeleteObject(white);
+}
+
+TEST_F(DrawingTest, RectangleOutlinesWithThePenAndFillsWithTheBrush)
+{
+    HPEN pen = CreatePen(PS_SOLID, 1, kRed);
+    HBRUSH brush = CreateSolidBrush(kBlue);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    Rectangle(dc, 2, 3, 7, 7); // 5 wide, 4 high, right and bottom exclusive
+    for (int x = 2; x < 7; ++x) {
+        EXPECT_EQ(GetPixel(dc, x, 3), kRed);
+        EXPECT_EQ(GetPixel(dc, x, 6), kRed);
+    }
+    EXPECT_EQ(GetPixel(dc, 2, 4), kRed);
+    EXPECT_EQ(GetPixel(dc, 6, 5), kRed);
+    EXPECT_EQ(GetPixel(dc, 3, 4), kBlue);
+    EXPECT_EQ(GetPixel(dc, 5, 5), kBlue);
+    EXPECT_EQ(GetPixel(dc, 7, 3), kWhite);
+    EXPECT_EQ(GetPixel(dc, 2, 7), kWhite);
+    EXPECT_EQ(Inked().size(), 20u);
+
+    // With the null pen the filled figure is one pixel smaller.
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    Rectangle(dc, 20, 20, 24, 23);
+    EXPECT_EQ(GetPixel(dc, 20, 20), kBlue);
+    EXPECT_EQ(GetPixel(dc, 22, 21), kBlue);
+    EXPECT_EQ(GetPixel(dc, 23, 21), kWhite);
+    EXPECT_EQ(GetPixel(dc, 22, 22), kWhite);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(brush);
+}
+
+TEST_F(DrawingTest, FillRectWithSystemColourBrushesAndClipping)
+{
+    RECT r{1, 1, 4, 3};
+    EXPECT_EQ(FillRect(dc, &r, GetSysColorBrush(COLOR_HIGHLIGHT)), 1);
+    EXPECT_EQ(GetPixel(dc, 1, 1), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, 3, 2), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, 4, 2), kWhite);
+    // The classic (HBRUSH)(COLOR_* + 1) form.
+    RECT s{10, 10, 11, 11};
+    FillRect(dc, &s, reinterpret_cast<HBRUSH>(static_cast<std::intptr_t>(COLOR_WINDOWTEXT + 1)));
+    EXPECT_EQ(GetPixel(dc, 10, 10), GetSysColor(COLOR_WINDOWTEXT));
+
+    const int saved = SaveDC(dc);
+    EXPECT_EQ(IntersectClipRect(dc, 20, 20, 22, 22), SIMPLEREGION);
+    RECT box;
+    GetClipBox(dc, &box);
+    EXPECT_EQ(box.left, 20);
+    EXPECT_EQ(box.right, 22);
+    RECT big{15, 15, 30, 30};
+    HBRUSH red = CreateSolidBrush(kRed);
+    FillRect(dc, &big, red);
+    EXPECT_EQ(GetPixel(dc, 20, 20), kRed);
+    EXPECT_EQ(GetPixel(dc, 21, 21), kRed);
+    EXPECT_EQ(GetPixel(dc, 22, 21), kWhite);
+    EXPECT_EQ(GetPixel(dc, 19, 20), kWhite);
+    EXPECT_TRUE(RestoreDC(dc, saved));
+    FillRect(dc, &big, red);
+    EXPECT_EQ(GetPixel(dc, 29, 29), kRed) << "the clip went with RestoreDC";
+    DeleteObject(red);
+}
+
+TEST_F(DrawingTest, FocusRectInvertsEveryOtherFramePixelAndUndoesItself)
+{
+    RECT r{2, 2, 8, 6};
+    DrawFocusRect(dc, &r);
+    const auto inked = Inked();
+    for (const auto& [x, y] : inked) {
+        EXPECT_EQ((x + y) % 2, 0);
+        EXPECT_TRUE(x == 2 || x == 7 || y == 2 || y == 5) << x << "," << y;
+        EXPECT_EQ(GetPixel(dc, x, y), RGB(0, 0, 0)) << "white inverted is black";
+    }
+    // Top row 2..7 at y 2: x 2, 4, 6; bottom row y 5: x 3, 5, 7; sides at
+    // x 2 and x 7 for y 3, 4: (2,4) and (7,3).
+    EXPECT_EQ(inked, (std::set<std::pair<int, int>>{{2, 2}, {4, 2}, {6, 2}, {3, 5}, {5, 5}, {7, 5}, {2, 4}, {7, 3}}));
+    DrawFocusRect(dc, &r);
+    EXPECT_TRUE(Inked().empty()) << "drawing it again restores the pixels";
+}
+
+TEST_F(DrawingTest, OpaqueTextOutFillsTheRectangleWithTheBackgroundColour)
+{
+    SetBkColor(dc, kBlue);
+    RECT r{5, 5, 15, 9};
+    EXPECT_TRUE(ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr));
+    EXPECT_EQ(GetPixel(dc, 5, 5), kBlue);
+    EXPECT_EQ(GetPixel(dc, 14, 8), kBlue);
+    EXPECT_EQ(GetPixel(dc, 15, 8), kWhite);
+    EXPECT_EQ(Inked().size(), 40u);
+}
+
+TEST_F(DrawingTest, BadHandlesAndStockObjects)
+{
+    EXPECT_EQ(SetPixelV(nullptr, 0, 0, kRed), CLR_INVALID);
+    EXPECT_FALSE(LineTo(nullptr, 1, 1));
+    EXPECT_EQ(SelectObject(dc, nullptr), nullptr);
+    EXPECT_FALSE(DeleteObject(nullptr));
+    EXPECT_TRUE(DeleteObject(GetStockObject(BLACK_PEN))) << "deleting a stock object does nothing";
+    EXPECT_NE(GetStockObject(BLACK_PEN), nullptr);
+    EXPECT_FALSE(DeleteObject(bitmap)) << "a selected bitmap stays";
+    EXPECT_FALSE(ReleaseDC(nullptr, dc)) << "a memory context is deleted, not released";
+    SIZE size;
+    ASSERT_TRUE(GetBitmapSize(bitmap, &size));
+    EXPECT_EQ(size.cx, 40);
+    EXPECT_EQ(size.cy, 30);
+}
+
+TEST_F(DrawingTest, ImageListKeepsMaskedPixelsTransparent)
+{
+    HBITMAP strip = CreateBitmap(8, 4); // two 4x4 images
+    HDC stripDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldStrip = SelectObject(stripDc, strip);
+    RECT green{0, 0, 8, 4};
+    HBRUSH greenBrush = CreateSolidBrush(RGB(0, 255, 0));
+    FillRect(stripDc, &green, greenBrush);
+    SetPixelV(stripDc, 1, 1, kRed);
+    SetPixelV(stripDc, 6, 2, kBlue);
+    SelectObject(stripDc, oldStrip);
+
+    HIMAGELIST list = ImageList_Create(4, 4, ILC_MASK, 0, 1);
+    EXPECT_EQ(ImageList_AddMasked(list, strip, RGB(0, 255, 0)), 0);
+    EXPECT_EQ(ImageList_GetImageCount(list), 2);
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(list, &cx, &cy));
+    EXPECT_EQ(cx, 4);
+    EXPECT_TRUE(ImageList_Draw(list, 1, dc, 10, 10, ILD_NORMAL));
+    EXPECT_EQ(Inked(), (std::set<std::pair<int, int>>{{12, 12}})) << "only the unmasked pixel is drawn";
+    EXPECT_EQ(GetPixel(dc, 12, 12), kBlue);
+    EXPECT_FALSE(ImageList_Draw(list, 2, dc, 0, 0, ILD_NORMAL));
+
+    HBITMAP copy = ImageList_GetImageBitmap(list, 0);
+    HDC copyDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ oldCopy = SelectObject(copyDc, copy);
+    EXPECT_EQ(GetPixel(copyDc, 1, 1), kRed);
+    EXPECT_EQ(GetPixel(copyDc, 0, 0), RGB(0, 0, 0)) << "masked pixels read as black";
+    SelectObject(copyDc, oldCopy);
+    DeleteDC(copyDc);
+    DeleteObject(copy);
+    ImageList_Destroy(list);
+    DeleteDC(stripDc);
+    DeleteObject(strip);
+    DeleteObject(greenBrush);
+}
+
+} // namespace

@@ -1,0 +1,209 @@
+// Fonts: the default GUI font resolves to DejaVu Sans, the test font has
+// its fixed metrics, and the byte-advance table equals the drawn width.
+#include "platform/Gdi.h"
+#include "platform/QtBridge.h"
+
+#include <QFontInfo>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A bitmap with a memory context, cleared to white.
+class Canvas {
+public:
+    Canvas(int width, int height) : m_bitmap(CreateBitmap(width, height)), m_dc(CreateCompatibleDC(nullptr))
+    {
+        m_old = SelectObject(m_dc, m_bitmap);
+        SetBkMode(m_dc, TRANSPARENT);
+        m_width = width;
+        m_height = height;
+    }
+    ~Canvas()
+    {
+        SelectObject(m_dc, m_old);
+        DeleteDC(m_dc);
+        DeleteObject(m_bitmap);
+    }
+    HDC dc() const { return m_dc; }
+    void Clear()
+    {
+        RECT all{0, 0, m_width, m_height};
+        FillRect(m_dc, &all, GetStockObject(WHITE_BRUSH));
+    }
+    // The rightmost column with a non-white pixel, -1 when blank.
+    int RightmostInk() const
+    {
+        for (int x = m_width - 1; x >= 0; --x) {
+            for (int y = 0; y < m_height; ++y) {
+                if (GetPixel(m_dc, x, y) != RGB(255, 255, 255))
+                    return x;
+            }
+        }
+        return -1;
+    }
+    bool SamePixels(const Canvas& other) const
+    {
+        for (int y = 0; y < m_height; ++y) {
+            for (int x = 0; x < m_width; ++x) {
+                if (GetPixel(m_dc, x, y) != GetPixel(other.m_dc, x, y))
+                    return false;
+            }
+        }
+        return true;
+    }
+
+private:
+    HBITMAP m_bitmap;
+    HDC m_dc;
+    HGDIOBJ m_old;
+    int m_width;
+    int m_height;
+};
+
+int Extent(HDC dc, const std::string& text)
+{
+    SIZE size;
+    EXPECT_TRUE(GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size));
+    return size.cx;
+}
+
+void Draw(HDC dc, int x, const std::string& text)
+{
+    ExtTextOutA(dc, x, 2, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+TEST(FontsTest, DefaultGuiFontIsDejaVuSans)
+{
+    HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(QFontInfo(QFontOfFont(font)).family(), QStringLiteral("DejaVu Sans"));
+    LOGFONTA lf;
+    ASSERT_EQ(GetObjectA(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_STREQ(lf.lfFaceName, "DejaVu Sans");
+    EXPECT_LT(lf.lfHeight, 0);
+    // Classic face names land on the same family.
+    std::strcpy(lf.lfFaceName, "MS Shell Dlg");
+    HFONT shell = CreateFontIndirectA(&lf);
+    EXPECT_EQ(QFontInfo(QFontOfFont(shell)).family(), QStringLiteral("DejaVu Sans"));
+    DeleteObject(shell);
+}
+
+TEST(FontsTest, TestFontHasExactMetrics)
+{
+    HFONT font = CreateTestFont();
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm;
+    ASSERT_TRUE(GetTextMetricsA(dc, &tm));
+    EXPECT_EQ(tm.tmHeight, kTestFontHeight);
+    EXPECT_EQ(tm.tmAscent, 10);
+    EXPECT_EQ(tm.tmDescent, 3);
+    std::string every;
+    for (int b = 1; b < 256; ++b)
+        every.push_back(static_cast<char>(b));
+    EXPECT_EQ(Extent(dc, every), 255 * kTestFontCharWidth);
+    SIZE size;
+    GetTextExtentPoint32A(dc, "", 0, &size);
+    EXPECT_EQ(size.cx, 0);
+    EXPECT_EQ(size.cy, kTestFontHeight);
+    LOGFONTA lf;
+    GetObjectA(font, sizeof lf, &lf);
+    EXPECT_STREQ(lf.lfFaceName, kTestFontFace);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+}
+
+TEST(FontsTest, ByteAdvancesEqualTheDrawnWidth)
+{
+    HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    Canvas whole(700, 24);
+    Canvas parts(700, 24);
+    SelectObject(whole.dc(), font);
+    SelectObject(parts.dc(), font);
+    const std::string samples[] = {
+        "#12=IFCWALL('2O2Fr$t4X7Zf8NOew3FLOH',#5,'Wall 001',$,$,#30,#34,$);",
+        "AVATAR Wolf fiftyfive ffi fl WAVE To Ty LT",
+        "caf\xE9 \x80 na\xEFve \xC4\xD6\xDC \xDF",
+        "iiiiiiiiiilllllllllll..........,,,,,,,,WWWWWMMMM",
+    };
+    for (const std::string& s : samples) {
+        // Drawn in one piece, or cut in two with the second half placed at
+        // the measured width of the first: the same pixels.
+        const size_t cut = s.size() / 2;
+        const std::string head = s.substr(0, cut);
+        const std::string tail = s.substr(cut);
+        whole.Clear();
+        parts.Clear();
+        Draw(whole.dc(), 3, s);
+        Draw(parts.dc(), 3, head);
+        Draw(parts.dc(), 3 + Extent(parts.dc(), head), tail);
+        EXPECT_TRUE(whole.SamePixels(parts)) << s;
+        EXPECT_EQ(Extent(whole.dc(), s), Extent(whole.dc(), head) + Extent(whole.dc(), tail));
+
+        // The ink of a final bar lies where the extent says it starts.
+        parts.Clear();
+        Draw(parts.dc(), 0, "|");
+        const int barInk = parts.RightmostInk();
+        ASSERT_GE(barInk, 0) << "the font draws glyphs";
+        whole.Clear();
+        Draw(whole.dc(), 0, s + "|");
+        EXPECT_EQ(whole.RightmostInk(), Extent(whole.dc(), s) + barInk) << s;
+    }
+}
+
+TEST(FontsTest, UnderlinedCopyMeasuresLikeTheOriginal)
+{
+    HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    LOGFONTA lf;
+    GetObjectA(font, sizeof lf, &lf);
+    lf.lfUnderline = 1;
+    HFONT underlined = CreateFontIndirectA(&lf);
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    const int plain = Extent(dc, "Underlined label 42");
+    TEXTMETRICA plainTm;
+    GetTextMetricsA(dc, &plainTm);
+    SelectObject(dc, underlined);
+    EXPECT_EQ(Extent(dc, "Underlined label 42"), plain);
+    TEXTMETRICA underTm;
+    GetTextMetricsA(dc, &underTm);
+    EXPECT_EQ(underTm.tmHeight, plainTm.tmHeight);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(underlined);
+}
+
+TEST(FontsTest, DrawTextPlacesAndMeasuresByTheTable)
+{
+    HFONT font = CreateTestFont();
+    Canvas canvas(100, 40);
+    SelectObject(canvas.dc(), font);
+    RECT calc{10, 5, 10, 5};
+    EXPECT_EQ(DrawTextA(canvas.dc(), "abc", -1, &calc, DT_CALCRECT | DT_SINGLELINE), kTestFontHeight);
+    EXPECT_EQ(calc.right, 10 + 3 * kTestFontCharWidth);
+    EXPECT_EQ(calc.bottom, 5 + kTestFontHeight);
+    canvas.Clear();
+    EXPECT_EQ(canvas.RightmostInk(), -1);
+
+    // Centred in a rectangle four pixels wider than the text, as labels are:
+    // nothing is drawn right of the text's own cells.
+    RECT label{20, 0, 20 + 3 * kTestFontCharWidth + 4, 16};
+    DrawTextA(canvas.dc(), "MMM", 3, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+    const int ink = canvas.RightmostInk();
+    EXPECT_GE(ink, 22);
+    EXPECT_LT(ink, 22 + 3 * kTestFontCharWidth);
+
+    RECT two{0, 0, 100, 40};
+    EXPECT_EQ(DrawTextA(canvas.dc(), "one\ntwo", -1, &two, DT_CALCRECT), 2 * kTestFontHeight);
+    RECT prefix{0, 0, 100, 40};
+    DrawTextA(canvas.dc(), "&Open && go", -1, &prefix, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(prefix.right, 9 * kTestFontCharWidth) << "'&O' shows as O, '&&' as one &";
+    DeleteObject(font);
+}
+
+} // namespace
