@@ -92,7 +92,7 @@ TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
     EXPECT_TRUE(ReachedReplaced(TVM_SETITEMHEIGHT, 20));
     EXPECT_TRUE(ReachedReplaced(TVM_INSERTITEMW));
     EXPECT_TRUE(ReachedReplaced(WM_CHAR, 'a'));
-    EXPECT_TRUE(ReachedReplaced(WM_PAINT)) << "painting goes on until the control paints";
+    EXPECT_TRUE(ReachedReplaced(WM_PAINT)) << "an empty tree is painted by the replaced procedure";
     EXPECT_TRUE(ReachedReplaced(WM_TIMER, 999));
     EXPECT_TRUE(ReachedReplaced(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 100)));
 
