@@ -19,6 +19,8 @@ CEntityTreeCtrl::~CEntityTreeCtrl()
 
 BOOL CEntityTreeCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id)
 {
+    if (m_hWnd)
+        return FALSE;
     m_bCreating = 1;
     // Attached before WM_NCCREATE, so that WindowProc sees WM_CREATE.
     HookNextWindowCreation([this](HWND hwnd) {
@@ -30,6 +32,8 @@ BOOL CEntityTreeCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id
     HWND hwnd = CreateWindowExA(0, WC_TREEVIEWA, "", style, rect.left, rect.top, rect.right - rect.left,
                                 rect.bottom - rect.top, parent, static_cast<HMENU>(id),
                                 GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd)
+        HookNextWindowCreation(nullptr); // no window was made: the hook must not catch the next one
     return hwnd != nullptr;
 }
 

@@ -144,9 +144,9 @@ TEST_F(TreeLayoutTest, ThumbPositionComesFromTheBar)
     si.fMask = SIF_POS;
     si.nPos = 70000;
     SetScrollInfo(hwnd, SB_VERT, &si, FALSE);
-    const SCROLLINFO bar = Bar(SB_VERT);
-    Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1234));
-    EXPECT_EQ(TopIndex(), bar.nTrackPos) << "the message's 16-bit position is not used";
+    ASSERT_EQ(Bar(SB_VERT).nTrackPos, 70000);
+    EXPECT_EQ(Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1234)), 0);
+    EXPECT_EQ(TopIndex(), 70000) << "the message's 16-bit position is not used";
     EXPECT_EQ(RecountTree(Data()).firstVisibleRow, TopIndex());
 }
 

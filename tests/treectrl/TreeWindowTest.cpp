@@ -71,6 +71,17 @@ TEST_F(TreeWindowTest, CreateAttachesOnCreation)
     EXPECT_EQ(Send(TVM_ENDEDITLABELNOW, 0), FALSE);
 }
 
+TEST_F(TreeWindowTest, FailedCreationAttachesNothingLater)
+{
+    CEntityTreeCtrl orphan;
+    RECT rect{0, 0, 10, 10};
+    EXPECT_FALSE(orphan.Create(kViewStyle, rect, nullptr, 1)) << "a child needs a parent";
+    EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
+    AttachToExisting();
+    EXPECT_EQ(existing.GetSafeHwnd(), attached);
+    EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
+}
+
 TEST_F(TreeWindowTest, AttachingToAnExistingWindow)
 {
     AttachToExisting();
@@ -102,6 +113,14 @@ TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
     EXPECT_FALSE(ReachedReplaced(WM_MOUSEMOVE));
     EXPECT_FALSE(ReachedReplaced(WM_VSCROLL, SB_LINEDOWN));
     EXPECT_FALSE(ReachedReplaced(WM_LBUTTONDOWN));
+}
+
+TEST_F(TreeWindowTest, ThumbCommandsWithoutAScrollBarAnswer1)
+{
+    AttachToExisting();
+    EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_THUMBTRACK, 0), 1);
+    EXPECT_EQ(SendMessageA(attached, WM_HSCROLL, SB_THUMBPOSITION, 0), 1);
+    EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_LINEDOWN, 0), 0);
 }
 
 TEST_F(TreeWindowTest, SetFontReachesTheReplacedProcedure)
