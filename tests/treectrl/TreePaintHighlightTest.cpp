@@ -1,0 +1,252 @@
+// Highlight, focus rectangle, label colour and the disabled look. Root
+// labels "abc" without lines at root have the text rectangle 0..25 by
+// 0..16; a TVIS_BOLD label is underlined on row 12 from x 2 to 22, which
+// shows the label colour exactly.
+#include "treectrl/TreePaintTestSupport.h"
+
+namespace {
+
+using paint::Canvas;
+using paint::k3dLight;
+using paint::kBtnFace;
+using paint::kGrayText;
+using paint::kHighlight;
+using paint::kHighlightText;
+using paint::kUntouched;
+using paint::kWindow;
+using paint::kWindowText;
+
+constexpr COLORREF Inverted(COLORREF c)
+{
+    return c ^ 0xFFFFFF;
+}
+
+std::vector<int> Underline()
+{
+    std::vector<int> xs;
+    for (int x = 2; x <= 22; ++x)
+        xs.push_back(x);
+    return xs;
+}
+
+class TreePaintHighlightTest : public TreePaintTest {
+protected:
+    // The fill of a text rectangle at row `top`, where no glyph reaches.
+    static COLORREF Fill(const Canvas& c, int top) { return c.At(1, top + 14); }
+    // Whether the underline of a bold label in row `top` has this colour.
+    static bool Labelled(const Canvas& c, int top, COLORREF color)
+    {
+        return c.XsOf(color, top + 12, 0, 30) == Underline();
+    }
+};
+
+TEST_F(TreePaintHighlightTest, SelectionWithFocusIsHighlightedAndFramed)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM b = Insert(nullptr, "abc");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    SetState(b, TVIS_BOLD, TVIS_BOLD);
+    Select(a);
+    Focus(true);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    EXPECT_EQ(Fill(canvas, 0), kHighlight);
+    EXPECT_EQ(canvas.At(25, 14), kWindow) << "only the text rectangle";
+    EXPECT_TRUE(Labelled(canvas, 0, kHighlightText));
+    // The focus frame inverts the frame pixels whose x + y is even.
+    EXPECT_EQ(canvas.At(0, 0), Inverted(kHighlight));
+    EXPECT_EQ(canvas.At(1, 0), kHighlight);
+    EXPECT_EQ(canvas.At(24, 14), Inverted(kHighlight));
+    EXPECT_EQ(canvas.At(23, 15), Inverted(kHighlight));
+    EXPECT_EQ(canvas.At(0, 16), kWindow) << "nothing beyond the row";
+    EXPECT_EQ(Fill(canvas, 16), kWindow);
+    EXPECT_TRUE(Labelled(canvas, 16, kWindowText)) << "the text colour is back for the next row";
+}
+
+TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
+{
+    struct Case {
+        DWORD style;
+        COLORREF btnFace;
+        COLORREF light;
+        COLORREF fill;
+        COLORREF label;
+    };
+    const Case cases[] = {
+        {kViewStyle, kBtnFace, k3dLight, kBtnFace, kWindowText},
+        {kViewStyle, kWindow, k3dLight, kHighlight, kWindowText},
+        {kViewStyle, kBtnFace, kWindow, kBtnFace, kHighlightText},
+        {kViewStyle & ~TVS_SHOWSELALWAYS, kBtnFace, kWindow, kWindow, kWindowText},
+    };
+    for (const Case& c : cases) {
+        CreateTree(c.style);
+        SetColors({{COLOR_BTNFACE, c.btnFace}, {COLOR_3DLIGHT, c.light}});
+        HTREEITEM a = Insert(nullptr, "abc");
+        SetState(a, TVIS_BOLD, TVIS_BOLD);
+        Select(a);
+        Focus(false);
+        Canvas canvas(300, 100);
+        Paint(canvas);
+        const auto index = &c - cases;
+        EXPECT_EQ(Fill(canvas, 0), c.fill) << "case " << index;
+        EXPECT_TRUE(Labelled(canvas, 0, c.label)) << "case " << index;
+        EXPECT_EQ(canvas.At(0, 0), c.fill) << "no focus rectangle, case " << index;
+    }
+}
+
+TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
+{
+    CreateTree(kViewStyle & ~TVS_DISABLEDRAGDROP);
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM b = Insert(nullptr, "abc");
+    SetState(b, TVIS_BOLD, TVIS_BOLD);
+    Select(a);
+    Focus(true);
+    Click(WM_LBUTTONDOWN, 5, 16 + 5);
+    ASSERT_EQ(Next(nullptr, TVGN_DROPHILITE), b) << "pressed and tracked";
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    EXPECT_EQ(Fill(canvas, 16), kHighlight);
+    EXPECT_TRUE(Labelled(canvas, 16, kHighlightText));
+    EXPECT_EQ(canvas.At(0, 16), kHighlight) << "the pressed item is not the caret: no frame";
+    EXPECT_EQ(Fill(canvas, 0), kWindow) << "the selected item loses its fill";
+    EXPECT_EQ(canvas.At(0, 0), Inverted(kWindow)) << "but keeps its focus rectangle";
+    Click(WM_LBUTTONUP, 5, 16 + 5);
+}
+
+TEST_F(TreePaintHighlightTest, DropHighlightShowsWithoutFocus)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM b = Insert(nullptr, "abc");
+    SetState(b, TVIS_BOLD, TVIS_BOLD);
+    Select(a);
+    Select(b, TVGN_DROPHILITE);
+    Focus(false);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    EXPECT_EQ(Fill(canvas, 16), kHighlight);
+    EXPECT_TRUE(Labelled(canvas, 16, kHighlightText));
+    EXPECT_EQ(Fill(canvas, 0), kWindow);
+}
+
+TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
+{
+    CreateTree(kViewStyle | TVS_HASBUTTONS | TVS_LINESATROOT);
+    HTREEITEM a = Insert(nullptr, "abc");
+    Insert(a, "x");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    Select(a);
+    Focus(true);
+    EnableWindow(hwnd, FALSE);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    // Lines at root: the label starts at 19, the box spans 5..13 by 4..12.
+    EXPECT_EQ(canvas.At(200, 50), kBtnFace);
+    EXPECT_EQ(canvas.At(20, 14), kBtnFace) << "no highlight";
+    EXPECT_EQ(canvas.At(20, 0), kBtnFace) << "no focus rectangle";
+    EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50), std::vector<int>({21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32,
+                                                                     33, 34, 35, 36, 37, 38, 39, 40, 41}))
+        << "grey label";
+    EXPECT_EQ(canvas.At(6, 5), kWindow) << "the button box keeps the window colour";
+}
+
+TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLines)
+{
+    CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | TVS_SHOWSELALWAYS);
+    HTREEITEM a = Insert(nullptr, "abc");
+    Select(a);
+    Focus(true);
+    Canvas full(300, 100);
+    Paint(full);
+    EXPECT_EQ(full.At(299, 0), kHighlight) << "the whole row";
+    EXPECT_EQ(full.At(0, 0), kHighlight) << "no focus rectangle";
+    EXPECT_EQ(full.At(0, 16), kWindow);
+
+    CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | TVS_SHOWSELALWAYS | TVS_HASLINES);
+    a = Insert(nullptr, "abc");
+    Select(a);
+    Focus(true);
+    Canvas withLines(300, 100);
+    Paint(withLines);
+    EXPECT_EQ(withLines.At(299, 0), kWindow) << "with lines only the text rectangle";
+    EXPECT_EQ(withLines.At(0, 0), Inverted(kHighlight)) << "and the focus rectangle";
+}
+
+TEST_F(TreePaintHighlightTest, FullRowSelectionLeavesTheButtonUnhighlighted)
+{
+    CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | TVS_HASBUTTONS | TVS_LINESATROOT);
+    HTREEITEM a = Insert(nullptr, "abc");
+    Insert(a, "x");
+    Select(a);
+    Focus(true);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    // Junction x 9, label at 19: the band from 2 * 9 - 19 to 19 is cleared.
+    EXPECT_EQ(canvas.At(0, 1), kWindow);
+    EXPECT_EQ(canvas.At(18, 15), kWindow);
+    EXPECT_EQ(canvas.At(19, 15), kHighlight);
+    EXPECT_EQ(canvas.At(200, 15), kHighlight);
+    EXPECT_EQ(canvas.At(5, 4), kGrayText) << "the box on the cleared band";
+}
+
+TEST_F(TreePaintHighlightTest, BoldLabelIsUnderlinedNotBold)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    Insert(nullptr, "abc");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    EXPECT_TRUE(Labelled(canvas, 0, kWindowText));
+    EXPECT_TRUE(canvas.XsOf(kWindowText, 16 + 12, 0, 30).empty()) << "a plain label has no underline";
+    EXPECT_EQ(ItemRect(a, true).right, 25) << "measured with the underlined font: same widths";
+}
+
+TEST_F(TreePaintHighlightTest, RowsOutsideTheRegionAreNotDrawn)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    Insert(nullptr, "abc");
+    HTREEITEM c = Insert(nullptr, "abc");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    SetState(c, TVIS_BOLD, TVIS_BOLD);
+    Canvas canvas(300, 100);
+    PaintRegion(canvas, RECT{0, 20, 300, 30});
+    EXPECT_TRUE(canvas.XsOf(kWindowText, 12, 0, 30).empty()) << "row 0 ends above the region";
+    EXPECT_TRUE(canvas.XsOf(kWindowText, 32 + 12, 0, 30).empty()) << "row 2 starts below it";
+    EXPECT_EQ(canvas.At(100, 19), kUntouched);
+    EXPECT_EQ(canvas.At(100, 20), kWindow);
+    EXPECT_EQ(canvas.At(100, 30), kUntouched);
+}
+
+TEST_F(TreePaintHighlightTest, PaintedOnlyWithRedrawAndItemsOrAPassedContext)
+{
+    // Disabled, the control paints the button face; the window procedure
+    // it replaced paints the window colour.
+    EnableWindow(hwnd, FALSE);
+    Canvas empty(300, 100);
+    Paint(empty);
+    EXPECT_EQ(empty.At(10, 10), kBtnFace) << "an empty tree is painted into a passed context";
+
+    Insert(nullptr, "abc");
+    Send(WM_SETREDRAW, FALSE);
+    Canvas off(300, 100);
+    Paint(off);
+    EXPECT_EQ(off.At(10, 10), kWindow) << "with redraw off the message is passed on";
+    Send(WM_SETREDRAW, TRUE);
+}
+
+TEST_F(TreePaintHighlightTest, PassedContextGetsItsFontAndModeBack)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    Canvas canvas(300, 100);
+    HFONT own = CreateTestFont();
+    SelectObject(canvas.dc(), own);
+    SetBkMode(canvas.dc(), OPAQUE);
+    Paint(canvas);
+    EXPECT_EQ(GetCurrentObject(canvas.dc(), OBJ_FONT), own);
+    EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
+    SelectObject(canvas.dc(), GetStockObject(DEFAULT_GUI_FONT));
+    DeleteObject(own);
+}
+
+} // namespace

@@ -1,0 +1,198 @@
+// Dotted connector lines, pixel by pixel. With the test font rows are 16
+// high, so the junction of a row lies 8 below its top; with indent 19 and
+// lines at root an item of depth d has its junction at x = 19 d + 9 and its
+// horizontal run starts at x = 19 d + 18.
+#include "treectrl/TreePaintTestSupport.h"
+
+namespace {
+
+using paint::Canvas;
+using paint::kGrayText;
+using paint::kUntouched;
+using paint::kWindow;
+using paint::kWindowText;
+
+constexpr DWORD kLines = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+
+std::vector<int> Range(int from, int to, int step)
+{
+    std::vector<int> values;
+    for (int v = from; v <= to; v += step)
+        values.push_back(v);
+    return values;
+}
+
+class TreePaintLinesTest : public TreePaintTest {};
+
+TEST_F(TreePaintLinesTest, EveryOtherPointFromTheStartAndTheRunsStop)
+{
+    CreateTree(kLines);
+    Insert(nullptr, "a");
+    Canvas alone(300, 100);
+    Paint(alone);
+    EXPECT_EQ(alone.XsOf(kGrayText, 8, 0, 19), (std::vector<int>{11, 13, 15, 17}))
+        << "the 2nd, 4th, ... of the points 18 down to 10; the junction (9, 8) is left out";
+    EXPECT_TRUE(alone.YsOf(kGrayText, 9, 0, 100).empty()) << "a first root item has nothing to connect to";
+
+    Insert(nullptr, "b");
+    Canvas two(300, 100);
+    Paint(two);
+    EXPECT_EQ(two.XsOf(kGrayText, 24, 0, 19), (std::vector<int>{9, 11, 13, 15, 17}));
+    EXPECT_EQ(two.YsOf(kGrayText, 9, 0, 100), Range(8, 24, 2))
+        << "the phase carries on: the junction is the 10th point; the run ends at the sibling's junction";
+    EXPECT_EQ(two.At(9, 7), kWindow);
+    EXPECT_EQ(two.At(9, 6), kWindow) << "nothing above the end";
+}
+
+TEST_F(TreePaintLinesTest, ChildLineStopsAtTheTopOfTheRowBelowItsParent)
+{
+    CreateTree(kLines);
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "c");
+    Insert(nullptr, "b");
+    Expand(a, TVE_EXPAND);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    EXPECT_EQ(canvas.XsOf(kGrayText, 24, 19, 38), (std::vector<int>{28, 30, 32, 34, 36}));
+    EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 100), Range(16, 24, 2)) << "up to the parent's row bottom, inclusive";
+    EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 100), Range(8, 40, 2)) << "b reaches over a's child to a";
+}
+
+TEST_F(TreePaintLinesTest, LineToAPreviousSiblingEndsOnItsButtonBox)
+{
+    CreateTree(kLines | TVS_HASBUTTONS);
+    HTREEITEM a = Insert(nullptr, "a");
+    Insert(a, "c");
+    Insert(nullptr, "b");
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    // a's box spans 5..13 by 4..12 around its junction (9, 8).
+    EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 32), (std::vector<int>{4, 12, 14, 16, 18, 20, 22, 24}))
+        << "the box's top border, then b's line from its bottom border down";
+    EXPECT_EQ(canvas.At(9, 10), kWindowText) << "the plus sign is not drawn over";
+    EXPECT_EQ(canvas.At(9, 11), kWindow);
+}
+
+TEST_F(TreePaintLinesTest, VerticalLinesOfItemsBelowTheRegionAreDrawn)
+{
+    CreateTree(kLines);
+    HTREEITEM p = Insert(nullptr, "p");
+    HTREEITEM c1 = Insert(p, "c1");
+    Insert(c1, "g1");
+    Insert(c1, "g2");
+    Insert(c1, "g3");
+    Insert(p, "c2");
+    Insert(nullptr, "r");
+    Expand(p, TVE_EXPAND);
+    Expand(c1, TVE_EXPAND);
+    // Rows: p 0, c1 1, g1 2, g2 3, g3 4, c2 5, r 6. The region holds rows 2
+    // and 3; row 1 ends at its top and is drawn too.
+    Canvas canvas(300, 120);
+    PaintRegion(canvas, RECT{0, 32, 300, 64});
+
+    EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 120), Range(16, 62, 2)) << "r's line to p, inside the painted rows";
+    EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 120), Range(16, 62, 2)) << "c1's line to p, then c2's line to c1";
+    EXPECT_EQ(canvas.YsOf(kGrayText, 47, 32, 120), Range(32, 62, 2)) << "g1 to c1, g2 to g1, g3 (below) to g2";
+    EXPECT_EQ(canvas.At(9, 8), kUntouched) << "row 0 lies above the region";
+    EXPECT_EQ(canvas.At(200, 20), kUntouched) << "only the region is filled";
+    EXPECT_EQ(canvas.At(200, 40), kWindow);
+    EXPECT_EQ(canvas.At(28, 70), kUntouched) << "nothing below the painted rows";
+}
+
+// A paint of any band of rows shows, inside the band, exactly what a paint
+// of the whole tree shows: lines reaching into it from rows above and below
+// keep their dots' phase.
+void ExpectBandsMatchTheWhole(HWND hwnd, int width, int height, int rowHeight)
+{
+    ValidateRect(hwnd, nullptr);
+    Canvas whole(width, height);
+    SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(whole.dc()), 0);
+    for (int top = 0; top < height; top += rowHeight - 3) {
+        for (int bottom = top + 1; bottom <= height; bottom += 3 * rowHeight + 5) {
+            Canvas band(width, height);
+            RECT region{0, top, width, bottom};
+            InvalidateRect(hwnd, &region, FALSE);
+            SendMessageA(hwnd, WM_PAINT, reinterpret_cast<WPARAM>(band.dc()), 0);
+            ValidateRect(hwnd, nullptr);
+            for (int y = top; y < bottom; ++y) {
+                for (int x = 0; x < 100; ++x)
+                    ASSERT_EQ(band.At(x, y), whole.At(x, y)) << "band " << top << ".." << bottom << " at " << x
+                                                             << "," << y;
+            }
+        }
+    }
+}
+
+class TreePaintBandsTest : public TreePaintTest {
+protected:
+    // A tree of three levels, every item with children expanded but one,
+    // rows enough to need lines from far above and below any band.
+    int FillTree()
+    {
+        int rows = 0;
+        for (int i = 0; i < 3; ++i) {
+            HTREEITEM top = Insert(nullptr, "top");
+            ++rows;
+            for (int j = 0; j < 3; ++j) {
+                HTREEITEM mid = Insert(top, "mid");
+                ++rows;
+                for (int k = 0; k < 2 + j; ++k) {
+                    Insert(mid, "leaf");
+                    if (j != 1)
+                        ++rows;
+                }
+                if (j != 1)
+                    Expand(mid, TVE_EXPAND);
+            }
+            Expand(top, TVE_EXPAND);
+        }
+        return rows;
+    }
+};
+
+TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithEvenRows)
+{
+    CreateTree(kLines | TVS_HASBUTTONS, 200, 40 * 16);
+    const int rows = FillTree();
+    ASSERT_LT(rows, 40);
+    ExpectBandsMatchTheWhole(hwnd, 200, rows * 16 + 16, 16);
+}
+
+TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithOddRows)
+{
+    CreateTree(kLines | TVS_HASBUTTONS, 200, 40 * 17);
+    HIMAGELIST icons = paint::SolidImageList(16, 17, {RGB(200, 0, 0)});
+    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+    ASSERT_EQ(Send(TVM_GETITEMHEIGHT), 17);
+    const int rows = FillTree();
+    ExpectBandsMatchTheWhole(hwnd, 200, rows * 17 + 17, 17);
+    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+    ImageList_Destroy(icons);
+}
+
+TEST_F(TreePaintLinesTest, OddRowHeightPutsTheJunctionBelowTheMiddle)
+{
+    CreateTree(kLines);
+    HIMAGELIST icons = paint::SolidImageList(16, 17, {RGB(200, 0, 0)});
+    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+    Insert(nullptr, "a");
+    Insert(nullptr, "b");
+    Insert(nullptr, "c");
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    // Rows of 17: junctions at 9, 26 and 43. Indent 19, button size 9,
+    // offset 4: the junction column is x = 8, each run starts at 18.
+    EXPECT_EQ(canvas.XsOf(kGrayText, 26, 0, 19), (std::vector<int>{8, 9, 11, 13, 15, 17}))
+        << "ten points, 18 down to 9; the junction is c's line end, not b's dot";
+    std::vector<int> column = Range(9, 25, 2);
+    for (int y : Range(26, 42, 2))
+        column.push_back(y);
+    EXPECT_EQ(canvas.YsOf(kGrayText, 8, 0, 60), column)
+        << "every item has its own phase: b's dots on odd rows, c's on even ones";
+    EXPECT_EQ(canvas.At(19, 1), RGB(200, 0, 0)) << "the icon is centred on the junction: 9 - 17 / 2";
+    EXPECT_EQ(canvas.At(19, 0), kWindow);
+    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+    ImageList_Destroy(icons);
+}
+
+} // namespace
