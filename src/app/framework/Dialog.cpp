@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr DWORD kButtonTypeMask = 0x0F;
-
 bool IsTabStop(HWND hwnd)
 {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
@@ -183,31 +181,6 @@ void CDialog::OnCancel()
 void CDialog::OnClose()
 {
     OnCancel();
-}
-
-BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    // Auto radio buttons: a click checks this one and clears the group.
-    auto control = reinterpret_cast<HWND>(lParam);
-    if (control && HIWORD(wParam) == BN_CLICKED &&
-        (GetWindowLongPtrA(control, GWL_STYLE) & kButtonTypeMask) == BS_AUTORADIOBUTTON) {
-        HWND first = control;
-        while (!(GetWindowLongPtrA(first, GWL_STYLE) & WS_GROUP)) {
-            HWND previous = nullptr;
-            for (HWND h = GetWindow(m_hWnd, GW_CHILD); h && h != first; h = GetWindow(h, GW_HWNDNEXT))
-                previous = h;
-            if (!previous)
-                break;
-            first = previous;
-        }
-        for (HWND h = first; h; h = GetWindow(h, GW_HWNDNEXT)) {
-            if (h != first && (GetWindowLongPtrA(h, GWL_STYLE) & WS_GROUP))
-                break;
-            if (SendMessageA(h, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
-                SendMessageA(h, BM_SETCHECK, h == control ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
-    }
-    return CWnd::OnCommand(wParam, lParam);
 }
 
 void CDialog::CheckRadioButton(int nIDFirstButton, int nIDLastButton, int nIDCheckButton)

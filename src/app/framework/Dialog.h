@@ -42,7 +42,6 @@ protected:
     virtual void DoDataExchange(CDataExchange* pDX);
 
     void OnClose() override;
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT HandleInitDialog(WPARAM, LPARAM);
 
     UINT m_nIDTemplate = 0;

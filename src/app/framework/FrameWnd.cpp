@@ -235,7 +235,7 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
     std::string title = m_strTitle;
     CDocument* doc = GetActiveDocument();
     if (bAddToTitle && m_bAddToTitle && doc)
-        title = doc->GetTitle() + " - " + m_strTitle;
+        title = m_strTitle.empty() ? doc->GetTitle() : doc->GetTitle() + " - " + m_strTitle;
     if (GetWindowText() != title)
         SetWindowText(title);
 }

@@ -1,0 +1,169 @@
+// The progress status bar: layout of its two children, progress mode on
+// and off, painting, and the message pane as the bar's window text.
+#include "app/ProgressStatusBar.h"
+#include "app/framework/Rect.h"
+#include "app/framework/WinApp.h"
+#include "platform/Gdi.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+#include "res/Resource.h"
+
+#include <QColor>
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+const UINT kIndicators[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM,
+                            res::ID_INDICATOR_SCRL};
+
+class StatusBarTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, "status", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 60), nullptr, 0));
+        ASSERT_TRUE(bar.Create(&parent));
+        ASSERT_TRUE(bar.SetIndicators(kIndicators, 4));
+        bar.MoveWindow(0, 0, 800, 20);
+    }
+
+    // A child's rectangle in the bar's client coordinates.
+    CRect RectInBar(const CWnd& child) const
+    {
+        CRect r;
+        child.GetWindowRect(&r);
+        POINT tl{r.left, r.top};
+        ScreenToClient(bar.m_hWnd, &tl);
+        return CRect(tl.x, tl.y, tl.x + r.Width(), tl.y + r.Height());
+    }
+
+    // The bar as it is on the screen now.
+    QImage Shown() const { return GrabWindowImage(bar.m_hWnd); }
+
+    static bool AllPixels(const QImage& image, const CRect& r, QRgb color)
+    {
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                if (image.pixel(x, y) != color)
+                    return false;
+        return true;
+    }
+
+    static QRgb Rgb(int sysColor)
+    {
+        const COLORREF c = GetSysColor(sysColor);
+        return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
+    }
+
+    CWinApp app{"Status bar test"};
+    CWnd parent;
+    CProgressStatusBar bar;
+};
+
+TEST_F(StatusBarTest, ChildrenAreHiddenWithTheirIdsAndTheBarsFont)
+{
+    EXPECT_FALSE(bar.IsProgressMode());
+    EXPECT_EQ(bar.GetProgressCtrl().GetDlgCtrlID(), 0);
+    EXPECT_EQ(bar.GetProgressLabel().GetDlgCtrlID(), 65535);
+    EXPECT_FALSE(bar.GetProgressCtrl().GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(bar.GetProgressLabel().GetStyle() & WS_VISIBLE);
+    EXPECT_NE(bar.GetFont(), nullptr);
+    EXPECT_EQ(bar.GetProgressLabel().GetFont(), bar.GetFont());
+}
+
+TEST_F(StatusBarTest, ProgressModeLaysOutBarAndLabelOverTheLeftPart)
+{
+    bar.SetProgressText("Loading");
+    bar.ShowProgress(TRUE);
+    EXPECT_TRUE(bar.IsProgressMode());
+    EXPECT_EQ(RectInBar(bar.GetProgressCtrl()), CRect(5, 2, 5 + 160, 2 + 16));
+    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 625, 2 + 16));
+    EXPECT_TRUE(bar.GetProgressCtrl().GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(bar.GetProgressLabel().GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(bar.GetProgressLabel().GetWindowText(), "Loading");
+
+    bar.ShowProgress(FALSE);
+    EXPECT_FALSE(bar.GetProgressCtrl().GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(bar.GetProgressLabel().GetStyle() & WS_VISIBLE);
+
+    // No relayout on resize; the next switch-on places the label anew.
+    bar.MoveWindow(0, 0, 300, 20);
+    bar.ShowProgress(TRUE);
+    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 125, 2 + 16));
+    bar.MoveWindow(0, 0, 500, 30);
+    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 125, 2 + 16));
+    bar.SetProgressText("Building tree structure");
+    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 325, 2 + 26)) << "a new label relays out";
+}
+
+TEST_F(StatusBarTest, ProgressTextWithModeOffChangesOnlyTheLabel)
+{
+    const CRect before = RectInBar(bar.GetProgressLabel());
+    bar.SetProgressText("Loading");
+    EXPECT_EQ(bar.GetProgressLabel().GetWindowText(), "Loading");
+    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), before);
+    EXPECT_EQ(before.Width(), 0);
+    EXPECT_FALSE(bar.GetProgressLabel().GetStyle() & WS_VISIBLE);
+    bar.ShowProgress(TRUE);
+    EXPECT_EQ(bar.GetProgressLabel().GetWindowText(), "Loading");
+}
+
+TEST_F(StatusBarTest, TheMessagePaneIsTheWindowText)
+{
+    bar.SetWindowText("Calculate inverse relationships (Progress : 40  %)");
+    EXPECT_EQ(bar.GetPaneText(0), "Calculate inverse relationships (Progress : 40  %)");
+    EXPECT_EQ(bar.GetWindowText(), bar.GetPaneText(0));
+    bar.SetPaneText(0, "Ready");
+    EXPECT_EQ(bar.GetWindowText(), "Ready");
+    char buffer[4];
+    EXPECT_EQ(GetWindowTextA(bar.m_hWnd, buffer, 4), 3);
+    EXPECT_STREQ(buffer, "Rea");
+    EXPECT_EQ(GetWindowTextLengthA(bar.m_hWnd), 5);
+}
+
+TEST_F(StatusBarTest, WritingTheSameMessageAgainDoesNotRepaint)
+{
+    parent.ShowWindow(SW_SHOW);
+    bar.SetWindowText("Ready");
+    PumpWaitingMessages();
+    RECT update;
+    ASSERT_FALSE(GetUpdateRect(bar.m_hWnd, &update, FALSE));
+    bar.SetWindowText("Ready");
+    EXPECT_FALSE(GetUpdateRect(bar.m_hWnd, &update, FALSE)) << "nothing invalidated";
+    bar.SetWindowText("Loading");
+    EXPECT_TRUE(GetUpdateRect(bar.m_hWnd, &update, FALSE));
+    CRect pane;
+    bar.GetItemRect(0, &pane);
+    EXPECT_EQ(CRect(update), pane) << "only the message pane";
+}
+
+TEST_F(StatusBarTest, ProgressModePaintsAtOnceAndNoPanes)
+{
+    parent.ShowWindow(SW_SHOW);
+    bar.SetWindowText("Ready");
+    PumpWaitingMessages();
+    CRect caps;
+    bar.GetItemRect(1, &caps);
+    const QRgb face = Rgb(COLOR_3DFACE);
+    ASSERT_FALSE(AllPixels(Shown(), caps, face)) << "the pane's border is drawn";
+
+    bar.SetProgressText("Loading");
+    bar.ShowProgress(TRUE);
+    bar.GetProgressCtrl().SetRange32(0, 100);
+    bar.GetProgressCtrl().SetStep(10);
+    for (int i = 0; i < 5; ++i)
+        bar.GetProgressCtrl().StepIt();
+    bar.GetProgressCtrl().UpdateWindow();
+    // No message was processed, yet the screen shows the new state.
+    const QImage image = Shown();
+    image.save("/tmp/pm.png");
+    EXPECT_TRUE(AllPixels(image, caps, face)) << "no pane is drawn in progress mode";
+    const QRgb highlight = Rgb(COLOR_HIGHLIGHT);
+    EXPECT_EQ(image.pixel(5 + 40, 10), highlight) << "the first half of the bar is filled";
+    EXPECT_NE(image.pixel(5 + 140, 10), highlight) << "the rest is not";
+
+    bar.ShowProgress(FALSE);
+    EXPECT_FALSE(AllPixels(Shown(), caps, face)) << "the panes are back at once";
+}
+
+} // namespace

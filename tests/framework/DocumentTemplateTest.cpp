@@ -1,0 +1,230 @@
+// Documents, views and the single-document template: UpdateAllViews, the
+// new and open life cycle, and what a failed open leaves behind.
+#include "FrameworkTestSupport.h"
+
+#include "app/framework/CreateContext.h"
+#include "app/framework/DocTemplate.h"
+#include "app/framework/Document.h"
+#include "app/framework/FileOpenError.h"
+#include "app/framework/FrameWnd.h"
+#include "app/framework/RecentFileList.h"
+#include "app/framework/RuntimeClass.h"
+#include "app/framework/SplitterWnd.h"
+#include "app/framework/View.h"
+#include "app/framework/WinApp.h"
+#include "res/Resource.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> g_log;
+
+class LifeDoc : public CDocument {
+public:
+    static inline bool failOpen = false;
+
+    BOOL OnNewDocument() override
+    {
+        g_log.push_back("new");
+        return CDocument::OnNewDocument();
+    }
+    BOOL OnOpenDocument(const char* path) override
+    {
+        g_log.push_back(std::string("open ") + path);
+        return failOpen ? FALSE : CDocument::OnOpenDocument(path);
+    }
+};
+
+class LifeView : public CView {
+public:
+    void OnInitialUpdate() override
+    {
+        g_log.push_back("initial " + Name());
+        CView::OnInitialUpdate();
+    }
+    void OnUpdate(CView* pSender, LPARAM lHint, void*) override
+    {
+        g_log.push_back("update " + Name() + " hint " + std::to_string(lHint) +
+                        (pSender ? " from " + static_cast<LifeView*>(pSender)->Name() : std::string()));
+    }
+    std::string Name() const { return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower"; }
+};
+
+// A frame whose client is a static splitter with two views of the document.
+class LifeFrame : public CFrameWnd {
+public:
+    CSplitterWnd m_wndSplitter;
+
+protected:
+    BOOL OnCreateClient(CREATESTRUCTA*, CCreateContext* pContext) override
+    {
+        if (!m_wndSplitter.CreateStatic(this, 2, 1))
+            return FALSE;
+        m_wndSplitter.CreateView(0, 0, pContext->m_pNewViewClass, SIZE{100, 100}, pContext);
+        m_wndSplitter.CreateView(1, 0, pContext->m_pNewViewClass, SIZE{0, 0}, pContext);
+        return TRUE;
+    }
+};
+
+class DocumentLifeCycle : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        LifeDoc::failOpen = false;
+        app.LoadStdProfileSettings(4);
+        tmpl = new CSingleDocTemplate(res::IDR_MAINFRAME, RUNTIME_CLASS(LifeDoc), RUNTIME_CLASS(LifeFrame),
+                                      RUNTIME_CLASS(LifeView));
+        app.AddDocTemplate(tmpl);
+        g_log.clear();
+    }
+
+    CDocument* NewDocument()
+    {
+        CDocument* doc = app.OpenDocumentFile(nullptr);
+        frame = dynamic_cast<LifeFrame*>(app.m_pMainWnd);
+        return doc;
+    }
+
+    CWinApp app{"Template test"};
+    CSingleDocTemplate* tmpl = nullptr;
+    LifeFrame* frame = nullptr;
+    fwtest::TempDir dir;
+};
+
+TEST_F(DocumentLifeCycle, NewDocumentRunsOnNewDocumentThenEveryViewsInitialUpdate)
+{
+    CDocument* doc = NewDocument();
+    ASSERT_NE(doc, nullptr);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"new", "initial upper", "update upper hint 0", "initial lower",
+                                               "update lower hint 0"}));
+    EXPECT_EQ(doc->GetViews().size(), 2u);
+    EXPECT_EQ(doc->GetTitle(), "Untitled");
+    EXPECT_TRUE(doc->GetPathName().empty());
+    EXPECT_EQ(frame->GetWindowText(), "Untitled - Lumenor");
+    EXPECT_EQ(frame->GetActiveView(), frame->m_wndSplitter.GetPane(0, 0));
+}
+
+TEST_F(DocumentLifeCycle, UpdateAllViewsSkipsTheSender)
+{
+    CDocument* doc = NewDocument();
+    ASSERT_NE(doc, nullptr);
+    auto* upper = static_cast<CView*>(frame->m_wndSplitter.GetPane(0, 0));
+    g_log.clear();
+    doc->UpdateAllViews(upper, 7);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"update lower hint 7 from upper"}));
+    g_log.clear();
+    doc->UpdateAllViews(nullptr, 3);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"update upper hint 3", "update lower hint 3"}));
+}
+
+TEST_F(DocumentLifeCycle, OpenReusesTheDocumentAndRecordsPathTitleAndRecentFile)
+{
+    CDocument* doc = NewDocument();
+    const std::string path = dir.File("house.ifc");
+    fwtest::WriteFile(path, "ISO-10303-21;\n");
+    g_log.clear();
+    EXPECT_EQ(app.OpenDocumentFile(path.c_str()), doc);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"open " + path, "initial upper", "update upper hint 0",
+                                               "initial lower", "update lower hint 0"}));
+    EXPECT_EQ(doc->GetPathName(), path);
+    EXPECT_EQ(doc->GetTitle(), "house.ifc");
+    EXPECT_EQ(frame->GetWindowText(), "house.ifc - Lumenor");
+    ASSERT_EQ(app.GetRecentFileList()->GetCount(), 1);
+    EXPECT_EQ((*app.GetRecentFileList())[0], path);
+}
+
+class FailedOpen : public DocumentLifeCycle, public ::testing::WithParamInterface<std::string> {};
+
+// Each case leaves the previous file shown, untouched, with the reason named.
+TEST_P(FailedOpen, LeavesTitlePathAndViewsAsTheyWereAndNamesFileAndReason)
+{
+    const std::string previous = dir.File("previous.ifc");
+    fwtest::WriteFile(previous, "x\n");
+    ASSERT_NE(NewDocument(), nullptr);
+    CDocument* doc = app.OpenDocumentFile(previous.c_str());
+    ASSERT_NE(doc, nullptr);
+    const std::vector<CView*> views = doc->GetViews();
+
+    std::string path;
+    std::string reason;
+    if (GetParam() == "missing") {
+        path = dir.File("missing.ifc");
+        reason = "the file does not exist";
+    } else if (GetParam() == "folder") {
+        path = dir.File("folder.ifc");
+        ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+        reason = "it is a folder, not a file";
+    } else if (GetParam() == "no permission") {
+        if (geteuid() == 0)
+            GTEST_SKIP() << "root reads every file";
+        path = dir.File("locked.ifc");
+        fwtest::WriteFile(path, "x\n");
+        ASSERT_EQ(chmod(path.c_str(), 0), 0);
+        reason = "permission denied";
+    } else {
+        path = dir.File("unreadable.ifc");
+        fwtest::WriteFile(path, "x\n");
+        LifeDoc::failOpen = true; // the document's own reading fails
+    }
+
+    fwtest::MessageBoxCatcher boxes;
+    g_log.clear();
+    EXPECT_EQ(app.OpenDocumentFile(path.c_str()), nullptr);
+    EXPECT_EQ(doc->GetTitle(), "previous.ifc");
+    EXPECT_EQ(doc->GetPathName(), previous);
+    EXPECT_EQ(doc->GetViews(), views);
+    EXPECT_EQ(frame->GetWindowText(), "previous.ifc - Lumenor");
+    EXPECT_EQ((*app.GetRecentFileList())[0], previous);
+    EXPECT_EQ(app.GetRecentFileList()->GetCount(), 1);
+    if (reason.empty()) {
+        // The document reports its own failures; the template only stops.
+        EXPECT_EQ(g_log, (std::vector<std::string>{"open " + path}));
+        EXPECT_TRUE(boxes.texts.empty());
+    } else {
+        EXPECT_TRUE(g_log.empty()) << "the document was not asked to open it";
+        ASSERT_EQ(boxes.texts.size(), 1u);
+        EXPECT_EQ(boxes.texts[0], "Cannot open the file \"" + path + "\": " + reason + ".");
+        EXPECT_EQ(boxes.captions[0], "Template test");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Reasons, FailedOpen, ::testing::Values("missing", "folder", "no permission", "document"));
+
+TEST_F(DocumentLifeCycle, FailedFirstOpenMakesNoFrame)
+{
+    fwtest::MessageBoxCatcher boxes;
+    const std::string path = dir.File("nothing.ifc");
+    EXPECT_EQ(app.OpenDocumentFile(path.c_str()), nullptr);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(tmpl->GetOnlyDocument(), nullptr);
+    EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST(DocString, SevenFieldsOfTheDescription)
+{
+    CSingleDocTemplate tmpl(res::IDR_MAINFRAME, nullptr, nullptr, nullptr);
+    const std::vector<std::string> expected = {"Lumenor", "", "Ifc", "FileType Ifc (*.ifc)", ".ifc",
+                                               "Lumenor.Document", "Ifc Document"};
+    for (int i = 0; i < 7; ++i) {
+        std::string field;
+        EXPECT_EQ(tmpl.GetDocString(field, static_cast<CDocTemplate::DocStringIndex>(i)), !expected[i].empty());
+        EXPECT_EQ(field, expected[i]) << "field " << i;
+    }
+}
+
+TEST(OpenFailure, ReasonsForPathsThatAreNoReadableFile)
+{
+    EXPECT_EQ(CannotOpenReason(""), "no file name was given");
+    EXPECT_EQ(CannotOpenReason("/dev/null"), "it is not a regular file");
+    EXPECT_EQ(CannotOpenReason("/"), "it is a folder, not a file");
+}
+
+} // namespace

@@ -1,0 +1,392 @@
+// The frame window: layout of bars and client, the splitter's panes and
+// the active view, bar commands, menu prompts, toolbar, status-bar panes
+// and dropped files.
+#include "FrameworkTestSupport.h"
+
+#include "app/framework/CmdUI.h"
+#include "app/framework/CreateContext.h"
+#include "app/framework/DocTemplate.h"
+#include "app/framework/Document.h"
+#include "app/framework/FrameWnd.h"
+#include "app/framework/Menu.h"
+#include "app/framework/Rect.h"
+#include "app/framework/ResourceRegistry.h"
+#include "app/framework/RuntimeClass.h"
+#include "app/framework/SplitterWnd.h"
+#include "app/framework/StatusBar.h"
+#include "app/framework/ToolBar.h"
+#include "app/framework/View.h"
+#include "app/framework/WinApp.h"
+#include "platform/Gdi.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kResource = 9301;
+
+std::vector<std::string> g_log;
+
+class PaneView : public CView {
+public:
+    std::string Name() const { return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower"; }
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override
+    {
+        g_log.push_back((bActivate ? "activate " : "deactivate ") + Name());
+        CView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+    }
+};
+
+class BarFrame : public CFrameWnd {
+public:
+    CSplitterWnd m_wndSplitter;
+    CStatusBar m_wndStatusBar;
+    CToolBar m_wndToolBar;
+    int clientHeightAtCreation = 0;
+
+protected:
+    int OnCreate(CREATESTRUCTA* cs) override
+    {
+        if (CFrameWnd::OnCreate(cs) == -1)
+            return -1;
+        static const UINT indicators[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM,
+                                          res::ID_INDICATOR_SCRL};
+        if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
+                                   WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY) ||
+            !m_wndToolBar.LoadToolBar(kResource) || !m_wndStatusBar.Create(this) ||
+            !m_wndStatusBar.SetIndicators(indicators, 4))
+            return -1;
+        m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+        EnableDocking(CBRS_ALIGN_ANY);
+        DockControlBar(&m_wndToolBar);
+        return 0;
+    }
+
+    BOOL OnCreateClient(CREATESTRUCTA*, CCreateContext* pContext) override
+    {
+        if (!m_wndSplitter.CreateStatic(this, 2, 1))
+            return FALSE;
+        CRect client;
+        GetClientRect(&client);
+        clientHeightAtCreation = client.Height();
+        m_wndSplitter.CreateView(0, 0, pContext->m_pNewViewClass,
+                                 SIZE{0, static_cast<LONG>(client.Height() * 0.8)}, pContext);
+        m_wndSplitter.CreateView(1, 0, pContext->m_pNewViewClass, SIZE{0, 0}, pContext);
+        return TRUE;
+    }
+
+    void OnInitMenu(CMenu* pMenu) override
+    {
+        CFrameWnd::OnInitMenu(pMenu);
+        pMenu->EnableMenuItem(res::ID_FILE_SAVE, MF_BYCOMMAND | MF_GRAYED);
+    }
+
+    void OnUpdateNum(CCmdUI* pCmdUI) { pCmdUI->Enable(TRUE); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(BarFrame, CFrameWnd)
+    ON_UPDATE_COMMAND_UI(res::ID_INDICATOR_NUM, &BarFrame::OnUpdateNum)
+END_MESSAGE_MAP()
+
+class FrameApp : public CWinApp {
+public:
+    FrameApp() : CWinApp("Frame test") {}
+
+protected:
+    void OnOpen() { g_log.push_back("open command"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(FrameApp, CWinApp)
+    ON_COMMAND(res::ID_FILE_OPEN, &FrameApp::OnOpen)
+END_MESSAGE_MAP()
+
+HBITMAP TwoImageStrip()
+{
+    HBITMAP bitmap = CreateBitmap(32, 15);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 200));
+    RECT left{2, 2, 14, 13};
+    RECT right{18, 2, 30, 13};
+    FillRect(dc, &left, red);
+    FillRect(dc, &right, blue);
+    SelectObject(dc, old);
+    DeleteObject(red);
+    DeleteObject(blue);
+    DeleteDC(dc);
+    return bitmap;
+}
+
+class Frame : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        RegisterMenuResource(kResource, {
+            MenuItemDesc::Popup("&File", {MenuItemDesc::Command("&Open...\tStrg+O", res::ID_FILE_OPEN),
+                                          MenuItemDesc::Command("Save", res::ID_FILE_SAVE)}),
+            MenuItemDesc::Popup("&View", {MenuItemDesc::Command("&Toolbar", res::ID_VIEW_TOOLBAR),
+                                          MenuItemDesc::Command("St&atusbar", res::ID_VIEW_STATUS_BAR)}),
+        });
+        static HBITMAP strip = TwoImageStrip();
+        RegisterToolBarResource(kResource, ToolBarResource{16, 15, {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT}, strip});
+        app.AddDocTemplate(new CSingleDocTemplate(kResource, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(BarFrame),
+                                                  RUNTIME_CLASS(PaneView)));
+        ASSERT_NE(app.OpenDocumentFile(nullptr), nullptr);
+        frame = dynamic_cast<BarFrame*>(app.m_pMainWnd);
+        ASSERT_NE(frame, nullptr);
+        upper = static_cast<PaneView*>(frame->m_wndSplitter.GetPane(0, 0));
+        lower = static_cast<PaneView*>(frame->m_wndSplitter.GetPane(1, 0));
+        frame->MoveWindow(0, 0, 640, 480);
+        PumpWaitingMessages();
+        g_log.clear();
+    }
+
+    // A child's rectangle in the frame's client coordinates.
+    CRect RectInFrame(const CWnd& child) const
+    {
+        CRect r;
+        child.GetWindowRect(&r);
+        POINT tl{r.left, r.top};
+        ScreenToClient(frame->m_hWnd, &tl);
+        return CRect(tl.x, tl.y, tl.x + r.Width(), tl.y + r.Height());
+    }
+
+    FrameApp app;
+    BarFrame* frame = nullptr;
+    PaneView* upper = nullptr;
+    PaneView* lower = nullptr;
+};
+
+TEST_F(Frame, ToolbarOnTopStatusBarAtTheBottomSplitterBetween)
+{
+    CRect client;
+    frame->GetClientRect(&client);
+    const CRect tool = RectInFrame(frame->m_wndToolBar);
+    const CRect status = RectInFrame(frame->m_wndStatusBar);
+    const CRect split = RectInFrame(frame->m_wndSplitter);
+    EXPECT_EQ(tool, CRect(0, 0, client.right, frame->m_wndToolBar.CalcFixedLayout(TRUE, TRUE).cy));
+    EXPECT_EQ(status, CRect(0, client.bottom - frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy, client.right,
+                            client.bottom));
+    EXPECT_EQ(split, CRect(0, tool.bottom, client.right, status.top));
+    EXPECT_EQ(frame->m_wndSplitter.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST));
+    EXPECT_EQ(lower->GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST) + 16);
+}
+
+TEST_F(Frame, UpperPaneKeepsItsInitialHeightTheLowerTakesTheRest)
+{
+    frame->MoveWindow(0, 0, 640, frame->clientHeightAtCreation + 200);
+    const int expected = static_cast<int>(frame->clientHeightAtCreation * 0.8);
+    int cur = 0;
+    int min = 0;
+    frame->m_wndSplitter.GetRowInfo(0, cur, min);
+    EXPECT_EQ(cur, expected);
+    CRect split;
+    frame->m_wndSplitter.GetClientRect(&split);
+    frame->m_wndSplitter.GetRowInfo(1, cur, min);
+    EXPECT_EQ(cur, split.Height() - expected - CSplitterWnd::kSplitterSize);
+    CRect lowerRect;
+    lower->GetClientRect(&lowerRect);
+    EXPECT_EQ(lowerRect.Height(), cur);
+}
+
+TEST_F(Frame, SplitterRowsFollowTheSizeGivenToTheirFirstView)
+{
+    CWnd parent;
+    parent.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 500), nullptr, 0);
+    CSplitterWnd splitter;
+    ASSERT_TRUE(splitter.CreateStatic(&parent, 2, 1));
+    splitter.MoveWindow(0, 0, 300, 500);
+    for (int height : {400, 399}) {
+        splitter.SetRowInfo(0, height, 0);
+        splitter.RecalcLayout();
+        int cur = 0;
+        int min = 0;
+        splitter.GetRowInfo(0, cur, min);
+        EXPECT_EQ(cur, height);
+        splitter.GetRowInfo(1, cur, min);
+        EXPECT_EQ(cur, 500 - height - CSplitterWnd::kSplitterSize);
+    }
+    EXPECT_FALSE(splitter.CreateView(2, 0, RUNTIME_CLASS(PaneView), SIZE{}, nullptr)) << "no such row";
+}
+
+TEST_F(Frame, NextAndPreviousPaneMoveTheActivationBetweenTheViews)
+{
+    ASSERT_EQ(frame->GetActiveView(), upper);
+    frame->SendMessage(WM_COMMAND, res::ID_NEXT_PANE);
+    EXPECT_EQ(frame->GetActiveView(), lower);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"deactivate upper", "activate lower"}));
+    EXPECT_EQ(GetFocus(), lower->m_hWnd);
+    frame->SendMessage(WM_COMMAND, res::ID_NEXT_PANE);
+    EXPECT_EQ(frame->GetActiveView(), upper) << "wraps around";
+    frame->SendMessage(WM_COMMAND, res::ID_PREV_PANE);
+    EXPECT_EQ(frame->GetActiveView(), lower);
+    frame->SendMessage(WM_COMMAND, res::ID_PREV_PANE);
+    EXPECT_EQ(frame->GetActiveView(), upper);
+}
+
+TEST_F(Frame, AClickInAViewMakesItTheActiveView)
+{
+    PostMessageA(lower->m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PumpWaitingMessages();
+    EXPECT_EQ(frame->GetActiveView(), lower);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"deactivate upper", "activate lower"}));
+}
+
+TEST_F(Frame, ViewMenuCommandsShowAndHideTheBarsAndCheckTheirItems)
+{
+    CMenu* view = frame->GetMenu()->GetSubMenu(1);
+    frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
+    EXPECT_TRUE(view->GetMenuState(0) & MF_CHECKED);
+    EXPECT_TRUE(view->GetMenuState(1) & MF_CHECKED);
+
+    frame->SendMessage(WM_COMMAND, res::ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(frame->m_wndStatusBar.GetStyle() & WS_VISIBLE);
+    CRect client;
+    frame->GetClientRect(&client);
+    EXPECT_EQ(RectInFrame(frame->m_wndSplitter).bottom, client.bottom) << "the client takes the bar's place";
+    frame->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(view), 1);
+    EXPECT_FALSE(view->GetMenuState(1) & MF_CHECKED);
+
+    frame->SendMessage(WM_COMMAND, res::ID_VIEW_TOOLBAR);
+    EXPECT_EQ(RectInFrame(frame->m_wndSplitter).top, 0);
+    frame->SendMessage(WM_COMMAND, res::ID_VIEW_TOOLBAR);
+    frame->SendMessage(WM_COMMAND, res::ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(frame->m_wndStatusBar.GetStyle() & WS_VISIBLE);
+    EXPECT_EQ(RectInFrame(frame->m_wndSplitter).top, RectInFrame(frame->m_wndToolBar).bottom);
+}
+
+TEST_F(Frame, HighlightedMenuItemsShowTheirPromptAndTheIdleTextReturns)
+{
+    QAction* open = frame->GetMenu()->FindAction(res::ID_FILE_OPEN);
+    ASSERT_NE(open, nullptr);
+    open->hover();
+    EXPECT_EQ(frame->m_wndStatusBar.GetWindowText(), "Open an IFC file.");
+    auto* file = qobject_cast<QMenu*>(frame->GetMenu()->GetSubMenu(0)->GetWidget());
+    ASSERT_NE(file, nullptr);
+    QMetaObject::invokeMethod(file, "aboutToHide");
+    EXPECT_EQ(frame->m_wndStatusBar.GetWindowText(), "Ready");
+
+    open->trigger();
+    PumpWaitingMessages();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"open command"}));
+}
+
+TEST_F(Frame, OpeningATopLevelMenuSendsInitMenuThenUpdatesThePopup)
+{
+    auto* file = qobject_cast<QMenu*>(frame->GetMenu()->GetSubMenu(0)->GetWidget());
+    QMetaObject::invokeMethod(file, "aboutToShow");
+    CMenu* popup = frame->GetMenu()->GetSubMenu(0);
+    EXPECT_TRUE(popup->GetMenuState(1) & MF_GRAYED) << "Save, grayed in OnInitMenu";
+    EXPECT_FALSE(popup->GetMenuState(0) & MF_GRAYED) << "Open, handled by the application";
+}
+
+TEST_F(Frame, ToolbarButtonsShowPromptsAndSendTheirCommand)
+{
+    CToolBar& bar = frame->m_wndToolBar;
+    ASSERT_EQ(bar.GetCount(), 3);
+    EXPECT_EQ(bar.GetButtonStyle(1), TBBS_SEPARATOR);
+    CRect open;
+    bar.GetItemRect(0, &open);
+    CRect about;
+    bar.GetItemRect(2, &about);
+    EXPECT_EQ(open.Width(), 23);
+    EXPECT_EQ(open.Height(), 22);
+    EXPECT_EQ(about.left, open.right + 8);
+
+    // Mouse input through the event bridge, as from the real mouse.
+    QWidget* widget = WidgetOfWindow(bar.m_hWnd);
+    auto mouse = [&](QEvent::Type type, QPoint pos, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(widget, &event);
+        PumpWaitingMessages();
+    };
+    const QPoint inside(open.left + 5, open.top + 5);
+    mouse(QEvent::MouseMove, inside, Qt::NoButton);
+    EXPECT_EQ(frame->m_wndStatusBar.GetWindowText(), "Open an IFC file.");
+    mouse(QEvent::MouseButtonPress, inside, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, inside, Qt::NoButton);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"open command"}));
+    EXPECT_EQ(frame->m_wndStatusBar.GetWindowText(), "Open an IFC file.");
+    PostMessageA(bar.m_hWnd, WM_MOUSELEAVE, 0, 0);
+    PumpWaitingMessages();
+    EXPECT_EQ(frame->m_wndStatusBar.GetWindowText(), "Ready");
+
+    // A press that ends outside the button gives no command.
+    g_log.clear();
+    mouse(QEvent::MouseButtonPress, inside, Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(open.right + 2, open.top + 5), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(open.right + 2, open.top + 5), Qt::NoButton);
+    EXPECT_TRUE(g_log.empty());
+}
+
+TEST_F(Frame, IdleUpdatesDisableToolbarButtonsWithoutHandler)
+{
+    // About has no handler here; Open is handled by the application.
+    frame->m_bAutoMenuEnable = FALSE;
+    app.OnIdle(0);
+    EXPECT_FALSE(frame->m_wndToolBar.GetButtonStyle(2) & TBBS_DISABLED) << "only update handlers disable";
+    frame->m_bAutoMenuEnable = TRUE;
+    app.OnIdle(0);
+    EXPECT_FALSE(frame->m_wndToolBar.GetButtonStyle(0) & TBBS_DISABLED);
+    EXPECT_TRUE(frame->m_wndToolBar.GetButtonStyle(2) & TBBS_DISABLED);
+}
+
+TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)
+{
+    CStatusBar& bar = frame->m_wndStatusBar;
+    ASSERT_EQ(bar.GetCount(), 4);
+    EXPECT_EQ(bar.GetPaneText(1), "UF");
+    EXPECT_EQ(bar.GetPaneText(2), "NUM");
+    EXPECT_EQ(bar.GetPaneText(3), "RF");
+    app.OnIdle(0);
+    EXPECT_FALSE(bar.GetPaneStyle(2) & SBPS_DISABLED) << "enabled by the frame's handler";
+    // The lock keys are off here, so their panes are disabled.
+    EXPECT_TRUE(bar.GetPaneStyle(1) & SBPS_DISABLED);
+    EXPECT_TRUE(bar.GetPaneStyle(3) & SBPS_DISABLED);
+    // The message pane stretches; the indicators follow it, left to right.
+    RECT panes[4];
+    for (int i = 0; i < 4; ++i)
+        bar.GetItemRect(i, &panes[i]);
+    EXPECT_EQ(panes[0].left, 0);
+    for (int i = 1; i < 4; ++i)
+        EXPECT_GT(panes[i].left, panes[i - 1].right - 1);
+}
+
+TEST_F(Frame, ADroppedFileIsOpened)
+{
+    fwtest::TempDir dir;
+    const std::string path = dir.File("dropped.ifc");
+    fwtest::WriteFile(path, "x\n");
+    frame->DragAcceptFiles(TRUE);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QWidget* widget = WidgetOfWindow(frame->m_hWnd);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &enter);
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &drop);
+    PumpWaitingMessages();
+    CDocument* doc = frame->GetActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetPathName(), path);
+    EXPECT_EQ(frame->GetWindowText(), "dropped.ifc");
+}
+
+} // namespace

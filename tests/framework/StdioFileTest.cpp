@@ -1,0 +1,72 @@
+// Line-by-line reading in text mode.
+#include "FrameworkTestSupport.h"
+
+#include "app/framework/StdioFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::vector<std::string> ReadAll(const std::string& bytes)
+{
+    fwtest::TempDir dir;
+    const std::string path = dir.File("lines.txt");
+    fwtest::WriteFile(path, bytes);
+    CStdioFile file;
+    EXPECT_TRUE(file.Open(path)) << file.GetErrorText();
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadString(line))
+        lines.push_back(line);
+    EXPECT_EQ(file.GetPosition(), bytes.size());
+    EXPECT_TRUE(file.GetErrorText().empty());
+    return lines;
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(StdioFile, LineFeedAndCarriageReturnLineFeedEndLinesALoneCarriageReturnStays)
+{
+    EXPECT_EQ(ReadAll("a\nb\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(ReadAll("a\r\nb\r\n"), (Lines{"a", "b"}));
+    EXPECT_EQ(ReadAll("a\rb\nc"), (Lines{"a\rb", "c"}));
+    EXPECT_EQ(ReadAll("a\r\r\n"), (Lines{"a\r"}));
+    EXPECT_EQ(ReadAll("end\r"), (Lines{"end\r"}));
+}
+
+TEST(StdioFile, EmptyFileAndEmptyLines)
+{
+    EXPECT_EQ(ReadAll(""), Lines{});
+    EXPECT_EQ(ReadAll("\n"), (Lines{""}));
+    EXPECT_EQ(ReadAll("\n\r\n\n"), (Lines{"", "", ""}));
+    EXPECT_EQ(ReadAll("no end"), (Lines{"no end"}));
+}
+
+TEST(StdioFile, LinesLongerThanAnyBufferAndLineEndsSplitAcrossReads)
+{
+    const std::string huge(300000, 'x');
+    EXPECT_EQ(ReadAll(huge + "\r\n" + huge), (Lines{huge, huge}));
+    // The CR of a CR LF falls at the end of one read and the LF at the
+    // start of the next, wherever the reads are cut.
+    for (size_t cut : {65535u, 65536u, 65537u}) {
+        const std::string first(cut - 1, 'y');
+        EXPECT_EQ(ReadAll(first + "\r\nz\n"), (Lines{first, "z"})) << cut;
+    }
+}
+
+TEST(StdioFile, OpenFailuresSayWhy)
+{
+    fwtest::TempDir dir;
+    CStdioFile file;
+    EXPECT_FALSE(file.Open(dir.File("absent.txt")));
+    EXPECT_EQ(file.GetErrorText(), "the file does not exist");
+    EXPECT_FALSE(file.Open(dir.Path()));
+    EXPECT_EQ(file.GetErrorText(), "it is a folder, not a file");
+    std::string line;
+    EXPECT_FALSE(file.ReadString(line));
+}
+
+} // namespace
