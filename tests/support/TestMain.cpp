@@ -10,6 +10,9 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+    // Listing the tests (ctest's discovery) needs no display.
+    if (::testing::GTEST_FLAG(list_tests))
+        return RUN_ALL_TESTS();
     if (!InitPlatform(argc, argv)) {
         std::fprintf(stderr, "cannot start the platform: %s\n", PlatformInitError().c_str());
         return 1;

@@ -50,10 +50,20 @@ QImage GrabClient(HWND hwnd)
 
 MessageRecorder::MessageRecorder() = default;
 
-MessageRecorder::~MessageRecorder() = default;
+MessageRecorder::~MessageRecorder()
+{
+    for (HWND hwnd : m_watched) {
+        if (!IsWindow(hwnd) || GetPropA(hwnd, kRecorderProp) != this)
+            continue;
+        SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(hwnd, kPreviousProp)));
+        RemovePropA(hwnd, kRecorderProp);
+        RemovePropA(hwnd, kPreviousProp);
+    }
+}
 
 void MessageRecorder::Watch(HWND hwnd)
 {
+    m_watched.push_back(hwnd);
     SetPropA(hwnd, kRecorderProp, this);
     const LONG_PTR previous = SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageRecorder::Proc));
     SetPropA(hwnd, kPreviousProp, reinterpret_cast<void*>(previous));

@@ -31,7 +31,8 @@ struct Recorded {
 };
 
 // Records every message of the windows it is installed on (by subclassing)
-// and passes them on to the replaced procedure.
+// and passes them on to the replaced procedure. Its end puts the replaced
+// procedures back on the windows that are still alive.
 class MessageRecorder {
 public:
     MessageRecorder();
@@ -49,6 +50,7 @@ public:
 private:
     static LRESULT Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     std::vector<Recorded> m_messages;
+    std::vector<HWND> m_watched;
 };
 
 } // namespace testsupport

@@ -1,0 +1,112 @@
+// Idle calling rules, modal loops and message boxes.
+#include "platform/MessageLoop.h"
+#include "platform/Window.h"
+#include "support/TestSupport.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class IdleAndModalTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        SetIdleHandler(nullptr);
+        SetMessageBoxHook(nullptr);
+        testsupport::ProcessEvents();
+    }
+};
+
+TEST_F(IdleAndModalTest, CountGrowsWhileTheHandlerWantsMoreAndAMessageStartsOver)
+{
+    std::vector<long> counts;
+    SetIdleHandler([&](long count) {
+        counts.push_back(count);
+        return count < 2;
+    });
+    ASSERT_TRUE(PumpUntil([&] { return counts.size() >= 3; }, 5000));
+    EXPECT_EQ(counts, (std::vector<long>{0, 1, 2}));
+
+    // Qt's own events are no messages: a handler that said no stays quiet.
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(1);
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start();
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 5; }, 5000));
+    EXPECT_EQ(counts.size(), 3u);
+
+    PostMessageA(nullptr, WM_USER, 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return counts.size() >= 4; }, 5000));
+    EXPECT_EQ(counts[3], 0) << "a processed message starts a new idle period";
+}
+
+TEST_F(IdleAndModalTest, MessagesArrivingDuringIdleWorkAreHandledBetweenCalls)
+{
+    HWND hwnd = testsupport::CreateShownTopWindow(50, 50);
+    testsupport::MessageRecorder log;
+    log.Watch(hwnd);
+    std::vector<long> counts;
+    int posted = 0;
+    SetIdleHandler([&](long count) {
+        counts.push_back(count);
+        if (count == 3 && posted == 0) {
+            PostMessageA(hwnd, WM_USER + 7, 0, 0);
+            ++posted;
+        }
+        return counts.size() < 8;
+    });
+    ASSERT_TRUE(PumpUntil([&] { return counts.size() >= 8; }, 5000));
+    EXPECT_EQ(log.Count(WM_USER + 7), 1);
+    EXPECT_EQ((std::vector<long>(counts.begin(), counts.begin() + 5)), (std::vector<long>{0, 1, 2, 3, 0}));
+    DestroyWindow(hwnd);
+}
+
+TEST_F(IdleAndModalTest, ModalLoopRunsIdleDisablesTheOwnerAndReturnsTheResult)
+{
+    HWND owner = testsupport::CreateShownTopWindow(100, 100);
+    HWND modal = testsupport::CreateShownTopWindow(60, 40);
+    bool ownerDisabledInside = false;
+    SetIdleHandler([&](long count) {
+        if (count == 2) {
+            ownerDisabledInside = !IsWindowEnabled(owner);
+            EndModalLoop(modal, 77);
+        }
+        return count < 2;
+    });
+    EXPECT_EQ(RunModalLoop(modal, owner), 77);
+    EXPECT_TRUE(ownerDisabledInside);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+
+    // Ended before it ran: it returns at once.
+    SetIdleHandler(nullptr);
+    EndModalLoop(modal, 5);
+    EXPECT_EQ(RunModalLoop(modal, owner), 5);
+    DestroyWindow(modal);
+    DestroyWindow(owner);
+}
+
+TEST_F(IdleAndModalTest, MessageBoxGoesToTheHook)
+{
+    std::string seenText;
+    std::string seenCaption;
+    UINT seenType = 0;
+    SetMessageBoxHook([&](const std::string& text, const std::string& caption, UINT type) {
+        seenText = text;
+        seenCaption = caption;
+        seenType = type;
+        return IDCANCEL;
+    });
+    EXPECT_EQ(MessageBoxA(nullptr, "Cannot open \xAB" "a.ifc\xBB", "Lumenor", MB_OK | MB_ICONERROR), IDCANCEL);
+    EXPECT_EQ(seenText, "Cannot open \xAB" "a.ifc\xBB");
+    EXPECT_EQ(seenCaption, "Lumenor");
+    EXPECT_EQ(seenType, MB_OK | MB_ICONERROR);
+}
+
+} // namespace

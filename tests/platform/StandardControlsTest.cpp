@@ -1,0 +1,270 @@
+// The standard window classes: progress, static, edit, button, tree view
+// and tooltip.
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+#include "platform/Window.h"
+#include "support/TestSupport.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::MessageRecorder;
+
+class StandardControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        top = testsupport::CreateShownTopWindow(400, 300);
+        ASSERT_NE(top, nullptr);
+        parentLog.Watch(top);
+    }
+    void TearDown() override
+    {
+        SetFocus(nullptr);
+        DestroyWindow(top);
+        testsupport::ProcessEvents();
+    }
+
+    HWND Child(const char* cls, const char* text, DWORD style, int x, int y, int w, int h, int id)
+    {
+        return CreateWindowExA(0, cls, text, WS_CHILD | WS_VISIBLE | style, x, y, w, h, top,
+                               static_cast<HMENU>(id), nullptr, nullptr);
+    }
+
+    // The WM_COMMAND notifications the parent got: (id, code).
+    std::vector<std::pair<int, int>> Commands() const
+    {
+        std::vector<std::pair<int, int>> out;
+        for (const auto& m : parentLog.Messages()) {
+            if (m.message == WM_COMMAND)
+                out.emplace_back(LOWORD(m.wParam), HIWORD(m.wParam));
+        }
+        return out;
+    }
+
+    QWindow* Window() const { return WidgetOfWindow(top)->windowHandle(); }
+
+    HWND top = nullptr;
+    MessageRecorder parentLog;
+};
+
+TEST_F(StandardControlsTest, ProgressKeepsRangeStepAndPosition)
+{
+    HWND bar = Child(PROGRESS_CLASSA, "", 0, 10, 10, 160, 16, 0);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(SendMessageA(bar, PBM_SETRANGE32, 0, 200), MAKELPARAM(0, 100));
+    EXPECT_EQ(SendMessageA(bar, PBM_SETSTEP, 50, 0), 10);
+    EXPECT_EQ(SendMessageA(bar, PBM_STEPIT, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(bar, PBM_STEPIT, 0, 0), 50);
+    EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 100);
+    EXPECT_EQ(SendMessageA(bar, PBM_SETPOS, 500, 0), 100);
+    EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 200) << "clamped to the range";
+    SendMessageA(bar, PBM_SETPOS, 180, 0);
+    SendMessageA(bar, PBM_STEPIT, 0, 0);
+    EXPECT_EQ(SendMessageA(bar, PBM_GETPOS, 0, 0), 30) << "past the end it starts over";
+    EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, TRUE, 0), 0);
+    EXPECT_EQ(SendMessageA(bar, PBM_GETRANGE, FALSE, 0), 200);
+
+    // Half full: highlight chunks on the left half, button face on the right.
+    SendMessageA(bar, PBM_SETPOS, 100, 0);
+    UpdateWindow(bar);
+    const QImage image = testsupport::GrabClient(bar);
+    ASSERT_FALSE(image.isNull());
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const QRgb expected = qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight));
+    EXPECT_EQ(image.pixel(3, 8), expected);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(image.pixel(120, 8), qRgb(GetRValue(face), GetGValue(face), GetBValue(face)));
+}
+
+TEST_F(StandardControlsTest, StaticWithNotifyReportsClicks)
+{
+    HWND quiet = Child(WC_STATICA, "quiet", 0, 10, 10, 80, 20, 5);
+    HWND link = Child(WC_STATICA, "link", SS_NOTIFY, 10, 40, 80, 20, 6);
+    ASSERT_NE(link, nullptr);
+    testsupport::ProcessEvents();
+    parentLog.Clear();
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 45));
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{6, static_cast<int>(STN_CLICKED)}}));
+    EXPECT_EQ(GetWindowTextString(quiet), "quiet");
+    SetWindowTextA(link, "changed");
+    EXPECT_EQ(GetWindowTextString(link), "changed");
+}
+
+WNDPROC g_editPrevious = nullptr;
+std::vector<std::pair<UINT, std::string>> g_editSeen; // message and the text at that moment
+
+LRESULT EditSubclass(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_KEYDOWN || msg == WM_CHAR || msg == WM_KILLFOCUS || msg == WM_SETFOCUS)
+        g_editSeen.emplace_back(msg, GetWindowTextString(hwnd));
+    if ((msg == WM_KEYDOWN && wParam == static_cast<WPARAM>(VK_RETURN)) || (msg == WM_CHAR && wParam == 13))
+        return 0; // swallowed, as a label editor does
+    return CallWindowProcA(g_editPrevious, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(StandardControlsTest, EditMessagesReachTheSubclassBeforeTheEditor)
+{
+    HWND edit = Child(WC_EDITA, "ab", WS_BORDER, 10, 10, 150, 24, 9);
+    HWND other = Child(WC_STATICA, "", 0, 10, 100, 50, 20, 10);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(GetWindowTextString(edit), "ab");
+    g_editPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&EditSubclass)));
+    g_editSeen.clear();
+    SetFocus(edit);
+    testsupport::ProcessEvents();
+    parentLog.Clear();
+
+    QWidget* editor = WidgetOfWindow(edit);
+    SendMessageA(edit, EM_SETSEL, 2, -1);
+    QTest::keyClick(editor, Qt::Key_C);
+    EXPECT_EQ(GetWindowTextString(edit), "abc");
+    std::vector<std::pair<UINT, std::string>> expected = {{WM_SETFOCUS, "ab"}, {WM_KEYDOWN, "ab"}, {WM_CHAR, "ab"}};
+    EXPECT_EQ(g_editSeen, expected) << "the subclass sees the key before it is typed";
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{9, static_cast<int>(EN_CHANGE)}}));
+
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(GetWindowTextString(edit), "abc");
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    EXPECT_EQ(GetWindowTextString(edit), "ab");
+    QTest::keyClick(editor, Qt::Key_Home);
+    QTest::keyClick(editor, Qt::Key_X);
+    EXPECT_EQ(GetWindowTextString(edit), "xab") << "navigation keys reach the editor";
+
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    QTest::keyClick(editor, Qt::Key_Z);
+    EXPECT_EQ(GetWindowTextString(edit), "z") << "typing replaces the selection";
+
+    EXPECT_TRUE(SetWindowTextA(edit, "caf\xE9"));
+    EXPECT_EQ(GetWindowTextLengthA(edit), 4);
+    EXPECT_EQ(GetWindowTextString(edit), "caf\xE9");
+    EXPECT_EQ(static_cast<QLineEdit*>(editor)->text(), QString::fromUtf8("café"));
+
+    g_editSeen.clear();
+    parentLog.Clear();
+    SetFocus(other);
+    ASSERT_FALSE(g_editSeen.empty());
+    EXPECT_EQ(g_editSeen.front().first, static_cast<UINT>(WM_KILLFOCUS));
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{9, static_cast<int>(EN_KILLFOCUS)}}));
+}
+
+TEST_F(StandardControlsTest, ClickingAnEditGivesItTheFocusWithMessages)
+{
+    HWND edit = Child(WC_EDITA, "", WS_BORDER, 10, 10, 150, 24, 9);
+    HWND other = Child(WC_STATICA, "", 0, 10, 100, 50, 20, 10);
+    SetFocus(other);
+    MessageRecorder log;
+    log.Watch(edit);
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(log.Codes({WM_SETFOCUS}).size(), 1u);
+}
+
+TEST_F(StandardControlsTest, AutoRadioButtonsCheckWithinTheirGroup)
+{
+    HWND r1 = Child(WC_BUTTONA, "One", BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 20, 21);
+    HWND r2 = Child(WC_BUTTONA, "Two", BS_AUTORADIOBUTTON, 10, 30, 100, 20, 22);
+    HWND r3 = Child(WC_BUTTONA, "Three", BS_AUTORADIOBUTTON, 10, 50, 100, 20, 23);
+    HWND other = Child(WC_BUTTONA, "Other", BS_AUTORADIOBUTTON | WS_GROUP, 10, 70, 100, 20, 24);
+    SendMessageA(r1, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageA(other, BM_SETCHECK, BST_CHECKED, 0);
+    testsupport::ProcessEvents();
+    parentLog.Clear();
+
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 40));
+    EXPECT_EQ(SendMessageA(r1, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessageA(r2, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    EXPECT_EQ(SendMessageA(r3, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessageA(other, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED)) << "another group";
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{22, static_cast<int>(BN_CLICKED)}}));
+
+    SendMessageA(r3, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessageA(r2, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessageA(r3, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+}
+
+TEST_F(StandardControlsTest, PushButtonClicksByMouseAndSpaceButNotWhenReleasedOutside)
+{
+    HWND button = Child(WC_BUTTONA, "OK", BS_DEFPUSHBUTTON, 10, 10, 80, 24, IDOK);
+    testsupport::ProcessEvents();
+    parentLog.Clear();
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{IDOK, static_cast<int>(BN_CLICKED)}}));
+    EXPECT_EQ(GetFocus(), button);
+
+    parentLog.Clear();
+    QTest::keyClick(WidgetOfWindow(button), Qt::Key_Space);
+    EXPECT_EQ(Commands().size(), 1u);
+
+    parentLog.Clear();
+    // Pressed on the button, released elsewhere: no click. The release
+    // reaches the button through its capture.
+    QTest::mousePress(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 20));
+    QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
+    EXPECT_TRUE(Commands().empty());
+    EXPECT_EQ(SendMessageA(button, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
+}
+
+TEST_F(StandardControlsTest, TreeViewClassKeepsTheFontErasesAndPassesContextMenuUp)
+{
+    HWND tree = Child(WC_TREEVIEWA, "", 0, 10, 10, 100, 100, 3);
+    ASSERT_NE(tree, nullptr);
+    HFONT font = CreateTestFont();
+    SendMessageA(tree, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    EXPECT_EQ(SendMessageA(tree, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
+
+    HBITMAP bitmap = CreateBitmap(100, 100);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, 100, 100};
+    FillRect(dc, &all, GetStockObject(BLACK_BRUSH));
+    EXPECT_NE(SendMessageA(tree, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0);
+    EXPECT_EQ(GetPixel(dc, 50, 50), GetSysColor(COLOR_WINDOW));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(bitmap);
+
+    parentLog.Clear();
+    SendMessageA(tree, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tree), MAKELPARAM(1, 2));
+    EXPECT_EQ(parentLog.Count(WM_CONTEXTMENU), 1);
+    DestroyWindow(tree);
+    DeleteObject(font);
+}
+
+TEST_F(StandardControlsTest, TooltipShowsTheTextOfTheToolUnderTheMouse)
+{
+    HWND target = Child(WC_STATICA, "", 0, 10, 10, 100, 50, 4);
+    HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, "", WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, top, 0, nullptr,
+                               nullptr);
+    ASSERT_NE(tip, nullptr);
+    char text[] = "http://example.invalid/";
+    TOOLINFOA info;
+    info.uFlags = TTF_SUBCLASS;
+    info.hwnd = target;
+    info.uId = 1;
+    info.rect = RECT{0, 0, 100, 50};
+    info.lpszText = text;
+    EXPECT_TRUE(SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
+    HWND focus = GetFocus();
+    QTest::mouseMove(Window(), QPoint(30, 30));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != FALSE; }, 5000));
+    EXPECT_EQ(GetWindowTextString(tip), "http://example.invalid/");
+    EXPECT_EQ(GetFocus(), focus) << "a tip never takes the focus";
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 30));
+    EXPECT_FALSE(IsWindowVisible(tip));
+}
+
+} // namespace
