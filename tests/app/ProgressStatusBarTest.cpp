@@ -17,6 +17,19 @@ namespace {
 const UINT kIndicators[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM,
                             res::ID_INDICATOR_SCRL};
 
+// Counts the paint requests that reach the bar.
+class CountingStatusBar : public CProgressStatusBar {
+public:
+    int paints = 0;
+
+protected:
+    void OnPaint() override
+    {
+        ++paints;
+        CProgressStatusBar::OnPaint();
+    }
+};
+
 class StatusBarTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,7 +70,7 @@ protected:
 
     CWinApp app{"Status bar test"};
     CWnd parent;
-    CProgressStatusBar bar;
+    CountingStatusBar bar;
 };
 
 TEST_F(StatusBarTest, ChildrenAreHiddenWithTheirIdsAndTheBarsFont)
@@ -137,13 +150,36 @@ TEST_F(StatusBarTest, WritingTheSameMessageAgainDoesNotRepaint)
     EXPECT_EQ(CRect(update), pane) << "only the message pane";
 }
 
-TEST_F(StatusBarTest, ProgressModePaintsAtOnceAndNoPanes)
+TEST_F(StatusBarTest, SwitchingModesRepaintsAtOnce)
+{
+    parent.ShowWindow(SW_SHOW);
+    PumpWaitingMessages();
+    RECT update;
+    for (BOOL on : {TRUE, FALSE}) {
+        const int before = bar.paints;
+        bar.ShowProgress(on);
+        // No message was processed, yet the bar has been painted.
+        EXPECT_EQ(bar.paints, before + 1);
+        EXPECT_FALSE(GetUpdateRect(bar.m_hWnd, &update, FALSE));
+    }
+    bar.ShowProgress(TRUE);
+    const int before = bar.paints;
+    bar.SetProgressText("Building tree structure");
+    EXPECT_EQ(bar.paints, before + 1) << "a new label in progress mode repaints too";
+    bar.ShowProgress(FALSE);
+    bar.SetProgressText("Loading");
+    EXPECT_EQ(bar.paints, before + 2) << "with progress mode off nothing is repainted";
+}
+
+TEST_F(StatusBarTest, ProgressModeShowsTheChildrenAndNoPanes)
 {
     parent.ShowWindow(SW_SHOW);
     bar.SetWindowText("Ready");
     PumpWaitingMessages();
     CRect caps;
     bar.GetItemRect(1, &caps);
+    CRect message;
+    bar.GetItemRect(0, &message);
     const QRgb face = Rgb(COLOR_3DFACE);
     ASSERT_FALSE(AllPixels(Shown(), caps, face)) << "the pane's border is drawn";
 
@@ -153,17 +189,21 @@ TEST_F(StatusBarTest, ProgressModePaintsAtOnceAndNoPanes)
     bar.GetProgressCtrl().SetStep(10);
     for (int i = 0; i < 5; ++i)
         bar.GetProgressCtrl().StepIt();
-    bar.GetProgressCtrl().UpdateWindow();
-    // No message was processed, yet the screen shows the new state.
-    const QImage image = Shown();
-    image.save("/tmp/pm.png");
+    PumpWaitingMessages();
+    QImage image = Shown();
     EXPECT_TRUE(AllPixels(image, caps, face)) << "no pane is drawn in progress mode";
+    EXPECT_TRUE(AllPixels(image, CRect(message.right - 100, message.top, message.right, message.bottom), face))
+        << "nor the message pane's text";
     const QRgb highlight = Rgb(COLOR_HIGHLIGHT);
     EXPECT_EQ(image.pixel(5 + 40, 10), highlight) << "the first half of the bar is filled";
     EXPECT_NE(image.pixel(5 + 140, 10), highlight) << "the rest is not";
 
     bar.ShowProgress(FALSE);
-    EXPECT_FALSE(AllPixels(Shown(), caps, face)) << "the panes are back at once";
+    PumpWaitingMessages();
+    image = Shown();
+    EXPECT_FALSE(AllPixels(image, caps, face)) << "the panes are back";
+    EXPECT_EQ(bar.GetWindowText(), "Ready") << "with their texts";
+    EXPECT_NE(image.pixel(5 + 40, 10), highlight);
 }
 
 } // namespace
