@@ -49,11 +49,13 @@ private:
 
 // The item data block: what an insertion copies into a node as one unit and
 // what the sort comparison is given.
+// The state comes first: it sits next to the links, in the bytes that
+// walking the display sequence reads.
 struct TreeItemData {
-    char* pszText = nullptr;  // owned, zero-terminated; null: no label
-    LPARAM lParam = 0;
     UINT state = 0;           // TVIS_* bits, stored whole
     int cchText = 0;          // label bytes without the terminator
+    char* pszText = nullptr;  // owned, zero-terminated; null: no label
+    LPARAM lParam = 0;
     int cxText : 31 = 0;      // cached label width in pixels, 0 = not measured
     // The horizontal-extent index still has to measure and count this
     // displayed item (TreeExtent.cpp).
