@@ -55,6 +55,10 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(rec->text.size());
+    case WM_SETREDRAW:
+        // While off, invalidation collects but nothing is painted.
+        rec->widget->setUpdatesEnabled(wParam != 0);
+        return 0;
     case WM_SETFONT:
         rec->font = reinterpret_cast<HFONT>(wParam);
         if (LOWORD(static_cast<std::uintptr_t>(lParam)))

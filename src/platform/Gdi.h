@@ -110,6 +110,9 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 BOOL GetBitmapSize(HBITMAP bitmap, SIZE* size);
 // Writes the bitmap as a PNG file (for looking at rendered output).
 BOOL SaveBitmapPng(HBITMAP bitmap, const char* path);
+// Renders the whole window as it paints now (with its menu bar and every
+// child) and writes it as a PNG file; works offscreen too.
+BOOL SaveWindowPng(HWND hwnd, const char* path);
 BOOL DeleteObject(HGDIOBJ object);
 // For fonts: fills a LOGFONTA; returns the bytes written, 0 on failure.
 int GetObjectA(HGDIOBJ object, int size, void* out);
