@@ -273,6 +273,7 @@ TEST_F(Frame, ViewMenuCommandsShowAndHideTheBarsAndCheckTheirItems)
 
 TEST_F(Frame, HighlightedMenuItemsShowTheirPromptAndTheIdleTextReturns)
 {
+    EXPECT_EQ(frame->m_wndStatusBar.GetWindowText(), "Ready") << "the idle text from the start";
     QAction* open = frame->GetMenu()->FindAction(res::ID_FILE_OPEN);
     ASSERT_NE(open, nullptr);
     open->hover();

@@ -258,6 +258,9 @@ void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible)
             SetActiveView(first, FALSE);
     }
     SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE);
+    // A new frame's message pane starts with the idle text.
+    if (CWnd* bar = GetMessageBar(); bar && bar->GetWindowText().empty())
+        SetMessageText(res::AFX_IDS_IDLEMESSAGE);
     if (bMakeVisible) {
         ActivateFrame();
         if (m_pViewActive)
