@@ -2,10 +2,12 @@
 //
 //     views_bench [FILE.ifc]          (default /tmp/big40.ifc)
 //
-// building the upper tree with its progress, filling the lower tree for the
-// most referred-to entity, a search that finds nothing (a full pass with
-// wrap-around), and unfolding items. Run headless with
-// QT_QPA_PLATFORM=offscreen.
+// building the upper tree with its progress, filling the lower tree for an
+// entity with 100,000 referrers (in a copy of the file with referrers
+// added, written to a temporary folder), a search that finds nothing (a
+// full pass with wrap-around), and unfolding items. Run headless with
+// QT_QPA_PLATFORM=offscreen. Wall and processor times are printed: on a
+// busy machine the wall time also counts other programs.
 #include "views/KantorDocument.h"
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
@@ -17,7 +19,11 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -30,12 +36,27 @@ double Seconds(Clock::duration d)
     return std::chrono::duration<double>(d).count();
 }
 
+// Processor time of this thread: on a busy machine the wall time also
+// counts the time other programs had the processor.
+double ThreadSeconds()
+{
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
+}
+
+struct Timing {
+    double fWall = 0;
+    double fCpu = 0;
+};
+
 template <class F>
-double Time(F&& f)
+Timing Time(F&& f)
 {
     const auto start = Clock::now();
+    const double fCpuStart = ThreadSeconds();
     f();
-    return Seconds(Clock::now() - start);
+    return {Seconds(Clock::now() - start), ThreadSeconds() - fCpuStart};
 }
 
 // A status bar that only counts, so that the figures are the views' own.
@@ -52,6 +73,48 @@ public:
     std::string GetMessageText() const override { return m_strMessage; }
     void SetMessageText(const std::string& strText) override { m_strMessage = strText; }
 };
+
+constexpr std::size_t kReferrers = 100000;
+
+std::int32_t MostReferred(const CKantorDoc& doc)
+{
+    std::int32_t nMostReferred = 0;
+    std::size_t nMostReferrers = 0;
+    CEntityNumberArray arrReferrers;
+    for (std::size_t i = 0; i < doc.GetEntityMap().GetCount(); ++i) {
+        const std::int32_t n = doc.GetEntityMap().GetAt(i).nNumber;
+        doc.GetInverseReferences(n, arrReferrers);
+        if (arrReferrers.GetSize() > nMostReferrers) {
+            nMostReferrers = arrReferrers.GetSize();
+            nMostReferred = n;
+        }
+    }
+    return nMostReferred;
+}
+
+// A copy of the file in a new temporary folder, with entities appended
+// that refer to nTarget until it has nReferrers referrers; its path, or
+// empty on failure.
+std::string WriteWithReferrers(const std::string& strPath, const CKantorDoc& doc, std::int32_t nTarget,
+                               std::size_t nReferrers)
+{
+    std::string strFolder = (std::filesystem::temp_directory_path() / "lumenor-views-bench-XXXXXX").string();
+    if (!::mkdtemp(strFolder.data()))
+        return {};
+    const std::filesystem::path copy = std::filesystem::path(strFolder) / "referrers.ifc";
+    std::error_code ec;
+    std::filesystem::copy_file(strPath, copy, ec);
+    if (ec)
+        return {};
+    CEntityNumberArray arrReferrers;
+    doc.GetInverseReferences(nTarget, arrReferrers);
+    std::ofstream file(copy, std::ios::binary | std::ios::app);
+    std::int32_t n = doc.GetMaxEntityNumber();
+    for (std::size_t i = arrReferrers.GetSize(); i < nReferrers; ++i)
+        file << "\n#" << ++n << "=IFCRELDEFINESBYPROPERTIES('bench',$,$,$,(#" << nTarget << "),$);";
+    file << "\n";
+    return file ? copy.string() : std::string();
+}
 
 template <class TView>
 TView* CreateView(CWnd& frame, CKantorDocument& document, const RECT& rect, UINT nID)
@@ -79,14 +142,15 @@ int main(int argc, char** argv)
     pDocument->SetStatusBarSource([&statusBar] { return &statusBar; });
     CKantorDoc& doc = pDocument->GetKantorDoc();
 
-    const double fLoad = Time([&] { pDocument->OnOpenDocument(strPath.c_str()); });
+    const Timing load = Time([&] { pDocument->OnOpenDocument(strPath.c_str()); });
     if (doc.GetEntityMap().IsEmpty()) {
         std::fprintf(stderr, "cannot load %s\n", strPath.c_str());
         return 1;
     }
     std::printf("file: %s, %zu entities, highest number %d\n", strPath.c_str(), doc.GetEntityMap().GetCount(),
                 doc.GetMaxEntityNumber());
-    std::printf("load (model, for reference):            %8.3f s\n", fLoad);
+    std::printf("                                         wall s   processor s\n");
+    std::printf("load (model, for reference):            %8.3f  %8.3f\n", load.fWall, load.fCpu);
 
     CWnd frame;
     frame.CreateEx(0, nullptr, "views_bench", WS_OVERLAPPEDWINDOW, RECT{0, 0, 800, 600}, nullptr, 0);
@@ -99,43 +163,30 @@ int main(int argc, char** argv)
     frame.ShowWindow(SW_SHOW);
     PumpWaitingMessages();
 
-    const double fBuild = Time([&] { pUpper->OnInitialUpdate(); });
-    std::printf("build upper tree with progress:         %8.3f s  (%d progress steps)\n", fBuild, statusBar.m_nSteps);
+    const Timing build = Time([&] { pUpper->OnInitialUpdate(); });
+    std::printf("build upper tree with progress:         %8.3f  %8.3f  (%d progress steps)\n", build.fWall, build.fCpu,
+                statusBar.m_nSteps);
     pLower->OnInitialUpdate();
 
-    const double fInverse = Time([&] {
+    const Timing inverse = Time([&] {
         while (doc.ComputeInverseStep()) {
         }
     });
-    std::printf("inverse computation (model, reference): %8.3f s\n", fInverse);
+    std::printf("inverse computation (model, reference): %8.3f  %8.3f\n", inverse.fWall, inverse.fCpu);
 
-    // The entity with the most referrers.
-    std::int32_t nMostReferred = 0;
-    std::size_t nMostReferrers = 0;
-    CEntityNumberArray arrReferrers;
-    for (std::size_t i = 0; i < doc.GetEntityMap().GetCount(); ++i) {
-        const std::int32_t n = doc.GetEntityMap().GetAt(i).nNumber;
-        doc.GetInverseReferences(n, arrReferrers);
-        if (arrReferrers.GetSize() > nMostReferrers) {
-            nMostReferrers = arrReferrers.GetSize();
-            nMostReferred = n;
-        }
-    }
     HWND hUpperTree = pUpper->GetTreeHwnd();
     HWND hLowerTree = pLower->GetTreeHwnd();
-    const double fSelect = Time([&] { doc.SetCurrentEntity(nMostReferred, nullptr); });
-    std::printf("select #%d, fill lower tree:       %8.3f s  (%zu referrers, %ld items)\n", nMostReferred, fSelect,
-                nMostReferrers, static_cast<long>(SendMessageA(hLowerTree, TVM_GETCOUNT, 0, 0)));
-
     // From the header item: the first pass runs to the end, the
     // wrap-around back to the header.
     SendMessageA(hUpperTree, TVM_SELECTITEM, TVGN_CARET,
                  SendMessageA(hUpperTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     bool bFound = true;
-    const double fSearchDown = Time([&] { bFound = pUpper->SearchDown("no such text in any entity"); });
-    std::printf("search down, no match, full pass:       %8.3f s  (%s)\n", fSearchDown, bFound ? "found!" : "not found");
-    const double fSearchUp = Time([&] { bFound = pUpper->SearchUp("no such text in any entity"); });
-    std::printf("search up, no match, full pass:         %8.3f s  (%s)\n", fSearchUp, bFound ? "found!" : "not found");
+    const Timing searchDown = Time([&] { bFound = pUpper->SearchDown("no such text in any entity"); });
+    std::printf("search down, no match, full pass:       %8.3f  %8.3f  (%s)\n", searchDown.fWall, searchDown.fCpu,
+                bFound ? "found!" : "not found");
+    const Timing searchUp = Time([&] { bFound = pUpper->SearchUp("no such text in any entity"); });
+    std::printf("search up, no match, full pass:         %8.3f  %8.3f  (%s)\n", searchUp.fWall, searchUp.fCpu,
+                bFound ? "found!" : "not found");
 
     // Unfolding: the first 2000 roots from a point in the middle, each
     // selected and then expanded by the keyboard, which the view answers.
@@ -148,17 +199,44 @@ int main(int argc, char** argv)
         hItem = reinterpret_cast<HTREEITEM>(
             SendMessageA(hUpperTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem)));
     }
-    double fUnfoldTotal = 0;
-    double fUnfoldMax = 0;
+    Timing unfoldTotal;
+    Timing unfoldMax;
     for (HTREEITEM hRoot : aRoots) {
         SendMessageA(hUpperTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hRoot));
-        const double f = Time([&] { SendMessageA(hUpperTree, WM_KEYDOWN, VK_ADD, 0); });
-        fUnfoldTotal += f;
-        fUnfoldMax = std::max(fUnfoldMax, f);
+        const Timing unfold = Time([&] { SendMessageA(hUpperTree, WM_KEYDOWN, VK_ADD, 0); });
+        unfoldTotal.fWall += unfold.fWall;
+        unfoldTotal.fCpu += unfold.fCpu;
+        unfoldMax.fWall = std::max(unfoldMax.fWall, unfold.fWall);
+        unfoldMax.fCpu = std::max(unfoldMax.fCpu, unfold.fCpu);
     }
-    std::printf("unfold an item:                         %8.3f ms mean, %.3f ms max (%zu items)\n",
-                aRoots.empty() ? 0.0 : fUnfoldTotal * 1000 / static_cast<double>(aRoots.size()), fUnfoldMax * 1000,
-                aRoots.size());
+    const double fItems = aRoots.empty() ? 1.0 : static_cast<double>(aRoots.size());
+    std::printf("unfold an item, mean (ms):              %8.3f  %8.3f  (%zu items)\n", unfoldTotal.fWall * 1000 / fItems,
+                unfoldTotal.fCpu * 1000 / fItems, aRoots.size());
+    std::printf("unfold an item, longest (ms):           %8.3f  %8.3f\n", unfoldMax.fWall * 1000,
+                unfoldMax.fCpu * 1000);
+
+    {
+        // No entity of a scaled file has 100,000 referrers; a copy of the
+        // file with referrers added to its most referred-to entity has.
+        const std::int32_t nTarget = MostReferred(doc);
+        const std::string strReferrersPath = WriteWithReferrers(strPath, doc, nTarget, kReferrers);
+        if (strReferrersPath.empty()) {
+            std::fprintf(stderr, "cannot write the file with %zu referrers\n", kReferrers);
+            return 1;
+        }
+        pDocument->OnOpenDocument(strReferrersPath.c_str());
+        std::error_code ec;
+        std::filesystem::remove_all(std::filesystem::path(strReferrersPath).parent_path(), ec);
+        const Timing rebuild = Time([&] { pUpper->OnInitialUpdate(); });
+        std::printf("rebuild for another file (old deleted): %8.3f  %8.3f  (%zu entities)\n", rebuild.fWall,
+                    rebuild.fCpu, doc.GetEntityMap().GetCount());
+        pLower->OnInitialUpdate();
+        while (doc.ComputeInverseStep()) {
+        }
+        const Timing select = Time([&] { doc.SetCurrentEntity(nTarget, nullptr); });
+        std::printf("select, fill lower tree:                %8.3f  %8.3f  (#%d, %ld referrers shown)\n", select.fWall,
+                    select.fCpu, nTarget, static_cast<long>(SendMessageA(hLowerTree, TVM_GETCOUNT, 0, 0)));
+    }
 
     frame.DestroyWindow();
     delete pDocument;

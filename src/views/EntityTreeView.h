@@ -25,7 +25,7 @@ public:
     static constexpr UINT kTreeCtrlId = 102;
     // The style of both trees: lines, no buttons, no label editing.
     static constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
-    // Both maps are sized for this many entries per build or fill at least.
+    // A build sizes its maps for at least this many entries.
     static constexpr std::size_t kMapBuckets = 100001;
 
     CKantorDocument* GetKantorDocument() const;

@@ -5,8 +5,6 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
-#include <algorithm>
-
 void CKantorInverseView::OnInitialUpdate()
 {
     m_nShownEntity = 0;
@@ -49,7 +47,7 @@ void CKantorInverseView::FillInverseTree()
     const std::int32_t n = pDoc->GetCurrentEntity();
     if (n != 0)
         pDoc->GetInverseReferences(n, arrReferrers);
-    m_mapItemToEntity.RemoveAll(std::max(kMapBuckets, arrReferrers.GetSize()));
+    m_mapItemToEntity.RemoveAll(arrReferrers.GetSize());
     m_hHotItem = nullptr;
 
     SetRedraw(FALSE);

@@ -17,11 +17,7 @@ namespace {
 
 constexpr int kNumbersPerProgressStep = 1000;
 
-// Walking every number from 0 to the highest costs one lookup per number;
-// beyond this many numbers per entity the present numbers are sorted
-// instead, so that a file with one entity #2000000000 does not take a
-// minute. The items and the progress steps are the same either way.
-constexpr std::int64_t kMaxNumbersPerEntity = 4;
+constexpr std::size_t kBatchSize = 1024;
 
 } // namespace
 
@@ -32,11 +28,10 @@ void CKantorView::BuildTree()
         return;
     CKantorDoc& doc = pDocument->GetKantorDoc();
     const CEntityStore& store = doc.GetEntityMap();
+    const std::int32_t nMax = doc.GetMaxEntityNumber();
     const std::size_t nExpected = std::max(kMapBuckets, store.GetCount());
     m_mapItemToEntity.RemoveAll(nExpected);
-    m_mapEntityToItem.RemoveAll(nExpected);
-
-    const std::int32_t nMax = doc.GetMaxEntityNumber();
+    m_mapEntityToItem.RemoveAll(nExpected, nMax);
     IProgressSink* pStatusBar = pDocument->GetStatusBar();
     if (pStatusBar) {
         pStatusBar->SetProgressText(res::LoadString(res::IDS_BUILDING_TREE));
@@ -52,18 +47,31 @@ void CKantorView::BuildTree()
     SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     SetRedraw(FALSE);
 
-    auto insertRoot = [this](std::int32_t n, std::string_view strText) {
-        if (HTREEITEM hItem = InsertEntityItem(TVI_ROOT, n, strText)) {
+    // The items go into m_mapItemToEntity in batches, whose slots can be
+    // fetched ahead; nothing looks an item up before the build ends.
+    std::vector<CItemEntityMap::Entry> aBatch;
+    aBatch.reserve(kBatchSize);
+    auto insertRoot = [&](std::int32_t n, std::string_view strText) {
+        if (HTREEITEM hItem = InsertItem(TVI_ROOT, strText)) {
             m_hLastRootItem = hItem;
             m_mapEntityToItem.SetAt(n, hItem);
+            aBatch.emplace_back(hItem, n);
+            if (aBatch.size() == kBatchSize) {
+                m_mapItemToEntity.SetMany(aBatch);
+                aBatch.clear();
+            }
         }
     };
     auto stepIt = [pStatusBar] {
         if (pStatusBar)
             pStatusBar->StepIt();
     };
+    // Walking every number from 0 to the highest costs one lookup per
+    // number; for sparse numbers the present ones are sorted instead, so
+    // that a file with one entity #2000000000 does not take a minute. The
+    // items and the progress steps are the same either way.
     const std::int64_t nNumbers = std::int64_t{nMax} + 1;
-    if (nNumbers <= kMaxNumbersPerEntity * static_cast<std::int64_t>(store.GetCount() + kMapBuckets)) {
+    if (AreNumbersDense(nExpected, nMax)) {
         int nCount = 0;
         for (std::int64_t n = 0; n < nNumbers; ++n) {
             std::string_view strText;
@@ -86,6 +94,8 @@ void CKantorView::BuildTree()
         for (std::int64_t nStep = 0; nStep < nNumbers / kNumbersPerProgressStep; ++nStep)
             stepIt();
     }
+
+    m_mapItemToEntity.SetMany(aBatch);
 
     if (SendTree(TVM_GETCOUNT) == 0)
         m_hLastRootItem = InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_DATA_READ));

@@ -63,6 +63,11 @@ TEST_F(UpperViewTest, BuildShowsProgressPerThousandNumbersExaminedThenTheInverse
         EXPECT_EQ(BuildProgress(m_statusBar), expected) << c.nMax;
         EXPECT_EQ(Children(Upper()).size(), 3u) << c.nMax;
         EXPECT_EQ(Label(Upper(), Children(Upper()).back()).rfind("#" + std::to_string(c.nMax) + "=", 0), 0u) << c.nMax;
+        EXPECT_EQ(Caret(Upper()), Children(Upper()).front()) << c.nMax;
+        Select(Upper(), Children(Upper()).back());
+        EXPECT_EQ(Doc().GetCurrentEntity(), c.nMax);
+        Doc().SetCurrentEntity(1, nullptr);
+        EXPECT_EQ(Caret(Upper()), Children(Upper()).at(1)) << c.nMax;
     }
     EXPECT_EQ(m_statusBar.m_strMessage, res::FormatString(res::IDS_INVERSE_PROGRESS, 0));
 }
