@@ -4,6 +4,8 @@
 
 #include "treectrl/TreeOps.h"
 
+#include "support/TestSupport.h"
+
 #include <cstring>
 
 namespace {
@@ -252,6 +254,19 @@ TEST_F(TreeLayoutTest, RedrawOffDefersTheScrollBars)
     EXPECT_EQ(Send(WM_SETREDRAW, TRUE), 0);
     EXPECT_EQ(Bar(SB_VERT).nMax, 999);
     EXPECT_EQ(Data()->m_nHorzExtent, 4 * 7 + 4);
+}
+
+TEST_F(TreeLayoutTest, RedrawOnRepaintsOnceThoughTheScrollBarAppears)
+{
+    testsupport::MessageRecorder recorder;
+    recorder.Watch(hwnd);
+    Send(WM_SETREDRAW, FALSE);
+    InsertMany(nullptr, 1000, "r");
+    testsupport::ProcessEvents(); // shown and painted once
+    recorder.Clear();
+    SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+    EXPECT_GE(recorder.Count(WM_SIZE), 1) << "the bar takes room from the client area";
+    EXPECT_EQ(recorder.Count(WM_PAINT), 1) << "the size change inside the update only marks the redraw";
 }
 
 TEST_F(TreeLayoutTest, ExtentFollowsEveryChangeOfTheRows)

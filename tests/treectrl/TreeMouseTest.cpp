@@ -95,6 +95,17 @@ TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
     EXPECT_TRUE(parent.contextMenus.empty()) << "a nonzero answer keeps the menu away";
 }
 
+TEST_F(TreeMouseTest, RightClickInAnEmptyTreeReportsNoItem)
+{
+    Click(WM_RBUTTONDOWN, 2, 2);
+    Click(WM_RBUTTONUP, 2, 2);
+    ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, nullptr);
+    EXPECT_EQ(parent.notices[0].itemNew.mask, 0u);
+    EXPECT_EQ(parent.contextMenus.size(), 1u);
+    EXPECT_EQ(GetFocus(), hwnd);
+}
+
 TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
 {
     auto items = InsertMany(nullptr, 3, "r");
@@ -165,6 +176,19 @@ TEST_F(TreeDragStyleTest, LosingTheCaptureSelectsThePressedItem)
     EXPECT_EQ(Caret(), items[2]);
     EXPECT_EQ(parent.notices.back().action, TVC_BYKEYBOARD);
     EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+}
+
+TEST_F(TreeDragStyleTest, CollapsingAroundThePressedItemEndsThePress)
+{
+    HTREEITEM child = Insert(items[0], "child");
+    Expand(items[0], TVE_EXPAND);
+    Click(WM_LBUTTONDOWN, 19 + 3, 16 + 5);
+    ASSERT_EQ(Next(nullptr, TVGN_DROPHILITE), child);
+    Expand(items[0], TVE_COLLAPSE);
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+    Click(WM_LBUTTONUP, 19 + 3, 16 + 5);
+    EXPECT_EQ(Caret(), nullptr) << "the press is gone: its release selects nothing";
 }
 
 TEST_F(TreeDragStyleTest, RightPressDuringALeftPressSelects)

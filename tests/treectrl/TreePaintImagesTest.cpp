@@ -1,0 +1,193 @@
+// State and normal images, image callbacks, and the drag image. With 16 x 16
+// icons rows stay 16 high; a root item without lines at root has its state
+// image at x 0, its normal image at 16 (state width) and its label at 35.
+#include "treectrl/TreePaintTestSupport.h"
+
+#include "platform/Window.h"
+
+namespace {
+
+using paint::Canvas;
+using paint::kUntouched;
+using paint::kWindow;
+using paint::kWindowText;
+
+constexpr COLORREF kRed = RGB(200, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 160);
+constexpr COLORREF kState1 = RGB(90, 60, 30);
+constexpr UINT kStateImage1 = 1u << 12;
+
+class TreePaintImagesTest : public TreePaintTest {
+protected:
+    void SetUp() override
+    {
+        TreePaintTest::SetUp();
+        normal = paint::SolidImageList(16, 16, {kRed, kGreen, kBlue});
+        state = paint::SolidImageList(16, 16, {RGB(1, 1, 1), kState1});
+    }
+    void TearDown() override
+    {
+        TreePaintTest::TearDown();
+        ImageList_Destroy(normal);
+        ImageList_Destroy(state);
+    }
+    void UseLists(bool withState) const
+    {
+        Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(normal));
+        if (withState)
+            Send(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(state));
+    }
+    HIMAGELIST normal = nullptr;
+    HIMAGELIST state = nullptr;
+};
+
+TEST_F(TreePaintImagesTest, StateImageThenNormalImageBeforeTheLabel)
+{
+    UseLists(true);
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM b = Insert(nullptr, "abc");
+    SetImages(a, 0, 1);
+    SetImages(b, 0, 1);
+    SetState(a, kStateImage1, TVIS_STATEIMAGEMASK);
+    SetState(b, TVIS_SELECTED, TVIS_SELECTED);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    EXPECT_EQ(canvas.At(0, 0), kState1);
+    EXPECT_EQ(canvas.At(15, 15), kState1);
+    EXPECT_EQ(canvas.At(16, 0), kRed);
+    EXPECT_EQ(canvas.At(31, 15), kRed);
+    EXPECT_EQ(canvas.At(32, 8), kWindow) << "3 pixels between image and label";
+    EXPECT_EQ(ItemRect(a, true).left, 35);
+
+    EXPECT_EQ(canvas.At(0, 16 + 8), kGreen) << "no state image: the normal image comes first; selected image";
+    EXPECT_EQ(canvas.At(15, 16 + 8), kGreen);
+    EXPECT_EQ(canvas.At(16, 16 + 8), kWindow);
+}
+
+TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
+{
+    UseLists(false);
+    HTREEITEM a = Insert(nullptr, "abc");
+    SetImages(a, I_IMAGECALLBACK, 0);
+    TVITEM tvi;
+    tvi.mask = TVIF_PARAM;
+    tvi.hItem = a;
+    tvi.lParam = 77;
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+
+    struct Asked {
+        NMTVDISPINFO info;
+        int count = 0;
+        LRESULT answer = 0;
+    };
+    static Asked asked;
+    asked = Asked{};
+    static WNDPROC previous = nullptr;
+    previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        parent.hwnd(), GWL_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+            auto* nm = reinterpret_cast<NMHDR*>(l);
+            if (m == WM_NOTIFY && nm->code == TVN_GETDISPINFO) {
+                auto* info = reinterpret_cast<NMTVDISPINFO*>(l);
+                asked.info = *info;
+                ++asked.count;
+                info->item.iImage = 2;
+                return asked.answer;
+            }
+            return CallWindowProcA(previous, h, m, w, l);
+        })));
+
+    Canvas unanswered(300, 100);
+    Paint(unanswered);
+    EXPECT_EQ(asked.count, 1);
+    EXPECT_EQ(unanswered.At(8, 8), kWindow) << "answered 0: no image";
+    EXPECT_EQ(asked.info.hdr.hwndFrom, hwnd);
+    EXPECT_EQ(asked.info.hdr.idFrom, kTreeId);
+    EXPECT_EQ(asked.info.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE);
+    EXPECT_EQ(asked.info.item.hItem, a);
+    EXPECT_EQ(asked.info.item.lParam, 77);
+    EXPECT_EQ(asked.info.item.iImage, I_IMAGECALLBACK);
+    EXPECT_EQ(asked.info.item.iSelectedImage, 0);
+
+    asked.answer = 1;
+    Canvas answered(300, 100);
+    Paint(answered);
+    EXPECT_EQ(asked.count, 2) << "the answer of the last paint was not kept";
+    EXPECT_EQ(answered.At(8, 8), kBlue);
+
+    SetState(a, TVIS_SELECTED, TVIS_SELECTED);
+    SetImages(a, 0, I_IMAGECALLBACK);
+    Canvas selected(300, 100);
+    Paint(selected);
+    EXPECT_EQ(asked.info.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE);
+    EXPECT_EQ(asked.info.item.state & TVIS_SELECTED, TVIS_SELECTED);
+    EXPECT_EQ(asked.info.item.iSelectedImage, I_IMAGECALLBACK);
+    EXPECT_EQ(selected.At(8, 8), kWindow) << "the parent filled iImage, not the selected image asked for";
+    SetWindowLongPtrA(parent.hwnd(), GWL_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+}
+
+class TreePaintDragImageTest : public TreePaintImagesTest {
+protected:
+    HIMAGELIST DragImage(HTREEITEM item) const
+    {
+        return reinterpret_cast<HIMAGELIST>(Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(item)));
+    }
+};
+
+TEST_F(TreePaintDragImageTest, NoNormalImageListNoDragImage)
+{
+    HTREEITEM a = Insert(nullptr, "abc");
+    EXPECT_EQ(DragImage(a), nullptr);
+}
+
+TEST_F(TreePaintDragImageTest, LabelAndImageOverATransparentGround)
+{
+    UseLists(false);
+    HTREEITEM a = Insert(nullptr, "abc");
+    HTREEITEM b = Insert(a, "abc");
+    Expand(a, TVE_EXPAND);
+    SetImages(b, 0, 1);
+    SetState(b, TVIS_BOLD, TVIS_BOLD);
+    HIMAGELIST drag = DragImage(b);
+    ASSERT_NE(drag, nullptr);
+    int cx = 0;
+    int cy = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(drag, &cx, &cy));
+    EXPECT_EQ(cx, 19 + 25) << "the label's rectangle widened by the normal image width";
+    EXPECT_EQ(cy, 16);
+    EXPECT_EQ(ImageList_GetImageCount(drag), 1);
+
+    Canvas canvas(100, 40);
+    ImageList_Draw(drag, 0, canvas.dc(), 0, 0, ILD_NORMAL);
+    EXPECT_EQ(canvas.At(0, 0), kRed) << "not the caret: the plain image";
+    EXPECT_EQ(canvas.At(15, 15), kRed);
+    EXPECT_EQ(canvas.At(17, 8), kUntouched) << "the green ground is transparent";
+    EXPECT_EQ(canvas.At(20, 1), kUntouched);
+    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100),
+              std::vector<int>({21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}))
+        << "the label, underlined, in black";
+    EXPECT_EQ(canvas.At(44, 8), kUntouched);
+    ImageList_Destroy(drag);
+}
+
+TEST_F(TreePaintDragImageTest, CaretShowsItsSelectedImageAndStateImageWidens)
+{
+    UseLists(true);
+    HTREEITEM a = Insert(nullptr, "abc");
+    SetImages(a, 0, 1);
+    Select(a);
+    SetState(a, kStateImage1, TVIS_SELECTED | TVIS_STATEIMAGEMASK);
+    HIMAGELIST drag = DragImage(a);
+    ASSERT_NE(drag, nullptr);
+    int cx = 0;
+    int cy = 0;
+    ImageList_GetIconSize(drag, &cx, &cy);
+    EXPECT_EQ(cx, 16 + 19 + 25);
+    Canvas canvas(100, 40);
+    ImageList_Draw(drag, 0, canvas.dc(), 0, 0, ILD_NORMAL);
+    EXPECT_EQ(canvas.At(0, 0), kState1);
+    EXPECT_EQ(canvas.At(16, 0), kGreen) << "the caret's selected image, though not TVIS_SELECTED";
+    ImageList_Destroy(drag);
+}
+
+} // namespace
