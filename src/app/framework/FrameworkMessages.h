@@ -14,6 +14,14 @@ constexpr UINT WM_INITIALUPDATE = 0x0364;
 // wParam: string id to show; the pane's idle text returns on the next pop.
 constexpr UINT WM_POPMESSAGESTRING = 0x0375;
 
+// Messages that a parent hands back to the child control that sent them
+// (WM_COMMAND notifications, WM_CTLCOLORSTATIC) arrive in the child's
+// message map under WM_REFLECT_BASE + the message, so that a control can
+// handle its own notifications and colours.
+constexpr UINT WM_REFLECT_BASE = 0xBC00;
+// nCtlColor of a reflected WM_CTLCOLORSTATIC.
+constexpr UINT CTLCOLOR_STATIC = 6;
+
 // OnCmdMsg codes: a command, or a request to update its user-interface.
 constexpr int CN_COMMAND = 0;
 constexpr int CN_UPDATE_COMMAND_UI = -1;

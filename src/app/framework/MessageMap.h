@@ -19,7 +19,9 @@ class CCmdTarget;
 class CCmdUI;
 
 struct MessageMapEntry {
-    enum class Kind { Message, Command, Notify, UpdateCommandUI };
+    // ReflectedCommand: a control's own notification code, reflected back to
+    // it by its parent.
+    enum class Kind { Message, Command, Notify, UpdateCommandUI, ReflectedCommand };
     Kind kind;
     UINT code;    // the message, the control's notification code, or CN_COMMAND
     UINT idFirst; // command or control id range (unused for Kind::Message)
@@ -53,6 +55,24 @@ MessageMapEntry MapCommand(UINT first, UINT last, int code, void (T::*fn)(UINT))
 {
     return {MessageMapEntry::Kind::Command, static_cast<UINT>(code), first, last,
             [fn](CCmdTarget* t, UINT id, WPARAM, LPARAM) -> LRESULT { (static_cast<T*>(t)->*fn)(id); return 0; }};
+}
+
+template <class T>
+MessageMapEntry MapReflectedCommand(UINT code, void (T::*fn)())
+{
+    return {MessageMapEntry::Kind::ReflectedCommand, code, 0, 0xFFFF,
+            [fn](CCmdTarget* t, UINT, WPARAM, LPARAM) -> LRESULT { (static_cast<T*>(t)->*fn)(); return 0; }};
+}
+
+// The handler returns the brush the control is painted with; null leaves
+// the colours to the parent.
+template <class T>
+MessageMapEntry MapCtlColorReflect(HBRUSH (T::*fn)(HDC, UINT))
+{
+    return {MessageMapEntry::Kind::Message, WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0,
+            [fn](CCmdTarget* t, UINT, WPARAM w, LPARAM) -> LRESULT {
+                return reinterpret_cast<LRESULT>((static_cast<T*>(t)->*fn)(reinterpret_cast<HDC>(w), CTLCOLOR_STATIC));
+            }};
 }
 
 template <class T>
@@ -98,6 +118,8 @@ protected:                                            \
 #define ON_CONTROL(code, id, fn) MapCommand(id, id, code, fn),
 #define ON_BN_CLICKED(id, fn) ON_CONTROL(BN_CLICKED, id, fn)
 #define ON_EN_CHANGE(id, fn) ON_CONTROL(EN_CHANGE, id, fn)
+#define ON_CONTROL_REFLECT(code, fn) MapReflectedCommand(code, fn),
+#define ON_WM_CTLCOLOR_REFLECT() MapCtlColorReflect(&ThisClass::CtlColor),
 #define ON_NOTIFY(code, id, fn) MapNotify(code, id, fn),
 #define ON_UPDATE_COMMAND_UI(id, fn) MapUpdateCommandUI(id, id, fn),
 #define ON_UPDATE_COMMAND_UI_RANGE(first, last, fn) MapUpdateCommandUI(first, last, fn),

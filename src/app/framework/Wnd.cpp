@@ -217,12 +217,18 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
 {
     switch (message) {
     case WM_COMMAND:
+        if (ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, pResult))
+            return TRUE;
         if (!OnCommand(wParam, lParam))
             return FALSE;
         *pResult = 0;
         return TRUE;
     case WM_NOTIFY:
         return OnNotify(wParam, lParam, pResult);
+    case WM_CTLCOLORSTATIC:
+        if (ReflectToChild(reinterpret_cast<HWND>(lParam), message, wParam, lParam, pResult))
+            return TRUE;
+        break;
     case WM_NCDESTROY: {
         *pResult = Default();
         Detach();
@@ -284,6 +290,33 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     // select a control notification.
     const int nCode = lParam == 0 ? CN_COMMAND : static_cast<int>(HIWORD(wParam));
     return OnCmdMsg(nID, nCode, nullptr, nullptr);
+}
+
+BOOL CWnd::ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    CWnd* control = child ? FromHandlePermanent(child) : nullptr;
+    return control && control != this && control->OnChildNotify(message, wParam, lParam, pResult);
+}
+
+BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (message == WM_COMMAND) {
+        const UINT id = LOWORD(wParam);
+        const MessageMapEntry* e = FindMessageEntry(MessageMapEntry::Kind::ReflectedCommand, HIWORD(wParam), id);
+        if (!e)
+            return FALSE;
+        e->call(this, id, 0, 0);
+        *pResult = 0;
+        return TRUE;
+    }
+    const MessageMapEntry* e = FindMessageEntry(MessageMapEntry::Kind::Message, WM_REFLECT_BASE + message, 0);
+    if (!e)
+        return FALSE;
+    const LRESULT result = e->call(this, 0, wParam, lParam);
+    if (message == WM_CTLCOLORSTATIC && result == 0)
+        return FALSE;
+    *pResult = result;
+    return TRUE;
 }
 
 BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)

@@ -98,6 +98,11 @@ protected:
     // WM_NOTIFY: the message-map entry for the code and control id; its
     // result is the message's result.
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A notification or colour request of this control, handed back by its
+    // parent before the parent handles it: the map's reflected entries
+    // (ON_CONTROL_REFLECT, ON_WM_CTLCOLOR_REFLECT). TRUE when handled; the
+    // parent then answers *pResult.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 
     // Handlers of common messages; each default passes the message on.
     virtual int OnCreate(CREATESTRUCTA* cs);
@@ -132,6 +137,7 @@ private:
     static LRESULT WndProcThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND hwnd);
     void Detach();
+    BOOL ReflectToChild(HWND child, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     BOOL DispatchCommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
 };
 
