@@ -224,9 +224,14 @@ constexpr UINT TTF_SUBCLASS = 0x0010;
 constexpr UINT TTM_ACTIVATE = WM_USER + 1;
 constexpr UINT TTM_ADDTOOLA = WM_USER + 4;
 constexpr UINT TTM_RELAYEVENT = WM_USER + 7;
+// wParam: size of the buffer in lpszText of the TOOLINFOA in lParam, which
+// receives the text of the tool named by its hwnd and uId.
+constexpr UINT TTM_GETTEXTA = WM_USER + 11;
 constexpr UINT TTM_UPDATETIPTEXTA = WM_USER + 12;
 constexpr UINT TTM_SETTIPBKCOLOR = WM_USER + 19;
 constexpr UINT TTM_SETTIPTEXTCOLOR = WM_USER + 20;
+constexpr UINT TTM_GETTIPBKCOLOR = WM_USER + 22;
+constexpr UINT TTM_GETTIPTEXTCOLOR = WM_USER + 23;
 
 struct TOOLINFOA {
     UINT cbSize = sizeof(TOOLINFOA);

@@ -198,6 +198,17 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     }
+    case TTM_GETTEXTA: {
+        const auto* info = reinterpret_cast<const TOOLINFOA*>(lParam);
+        if (!info || !info->lpszText || wParam == 0)
+            return 0;
+        const Tool* tool = FindTool(st, info->hwnd, info->uId);
+        const std::string text = tool ? tool->text : std::string();
+        const size_t n = std::min(text.size(), static_cast<size_t>(wParam) - 1);
+        text.copy(info->lpszText, n);
+        info->lpszText[n] = '\0';
+        return static_cast<LRESULT>(n);
+    }
     case TTM_RELAYEVENT:
         if (const auto* relayed = reinterpret_cast<const MSG*>(lParam))
             Relay(hwnd, *relayed);
@@ -215,6 +226,10 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         st.foreground = static_cast<COLORREF>(wParam);
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
+    case TTM_GETTIPBKCOLOR:
+        return static_cast<LRESULT>(st.background);
+    case TTM_GETTIPTEXTCOLOR:
+        return static_cast<LRESULT>(st.foreground);
     case WM_TIMER:
         if (wParam == kShowTimer) {
             KillTimer(hwnd, kShowTimer);

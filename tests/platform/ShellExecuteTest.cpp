@@ -1,0 +1,43 @@
+// The desktop's open operation, with the hook standing in for the desktop.
+#include "platform/Shell.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class ShellExecuteTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        SetShellOpenHook([this](const std::string& target) {
+            opened.push_back(target);
+            return accept;
+        });
+    }
+    void TearDown() override { SetShellOpenHook(nullptr); }
+
+    std::vector<std::string> opened;
+    bool accept = true;
+};
+
+TEST_F(ShellExecuteTest, OpenHandsTheTargetOverAndReportsWhetherItWasTaken)
+{
+    EXPECT_GT(ShellExecuteA(nullptr, "open", "https://www.velmora.example", nullptr, nullptr, 2), 32);
+    EXPECT_GT(ShellExecuteA(nullptr, nullptr, "/tmp/file.ifc", nullptr, nullptr, 1), 32) << "no verb means open";
+    accept = false;
+    EXPECT_EQ(ShellExecuteA(nullptr, "open", "nothing-takes-this", nullptr, nullptr, 1), SE_ERR_NOASSOC);
+    EXPECT_EQ(opened, (std::vector<std::string>{"https://www.velmora.example", "/tmp/file.ifc", "nothing-takes-this"}));
+}
+
+TEST_F(ShellExecuteTest, OtherVerbsAndEmptyNamesReachNoHandler)
+{
+    EXPECT_EQ(ShellExecuteA(nullptr, "print", "/tmp/file.ifc", nullptr, nullptr, 1), SE_ERR_NOASSOC);
+    EXPECT_EQ(ShellExecuteA(nullptr, "open", "", nullptr, nullptr, 1), SE_ERR_FNF);
+    EXPECT_EQ(ShellExecuteA(nullptr, "open", nullptr, nullptr, nullptr, 1), SE_ERR_FNF);
+    EXPECT_TRUE(opened.empty());
+}
+
+} // namespace
