@@ -8,7 +8,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 
 // The header names #5, so the header entry refers to 5. In the store's
 // order (all numbers below 16 share one bucket, latest first) the

@@ -19,7 +19,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 
 const std::string kFile = "ISO-10303-21;\nHEADER;\nFILE_NAME('marker');\nENDSEC;\nDATA;\n"
                           "#1=IFCWALL('a');\n"

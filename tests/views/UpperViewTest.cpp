@@ -11,7 +11,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 
 const std::string kHeader = "ISO-10303-21;\nHEADER;\nFILE_NAME('x');\nENDSEC;\nDATA;\n";
 const std::string kHeaderText = "ISO-10303-21;HEADER;FILE_NAME('x');ENDSEC;DATA;";

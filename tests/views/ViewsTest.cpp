@@ -79,7 +79,7 @@ std::vector<HTREEITEM> ViewsTest::Children(HWND hTree, HTREEITEM hParent)
 
 std::string ViewsTest::Label(HWND hTree, HTREEITEM hItem)
 {
-    std::vector<char> aBuffer(1 << 16);
+    static std::vector<char> aBuffer(1 << 20);
     TVITEM item;
     item.mask = TVIF_TEXT;
     item.hItem = hItem;

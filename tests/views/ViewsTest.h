@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+using Strings = std::vector<std::string>;
+
 class ViewsTest : public ::testing::Test {
 protected:
     void SetUp() override;
