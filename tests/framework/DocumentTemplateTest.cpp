@@ -29,6 +29,7 @@ std::vector<std::string> g_log;
 class LifeDoc : public CDocument {
 public:
     static inline bool failOpen = false;
+    ~LifeDoc() override { g_log.push_back("document deleted"); }
 
     BOOL OnNewDocument() override
     {
@@ -55,6 +56,13 @@ public:
                         (pSender ? " from " + static_cast<LifeView*>(pSender)->Name() : std::string()));
     }
     std::string Name() const { return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower"; }
+
+protected:
+    void OnDestroy() override
+    {
+        g_log.push_back("destroy " + Name());
+        CView::OnDestroy();
+    }
 };
 
 // A frame whose client is a static splitter with two views of the document.
@@ -206,6 +214,16 @@ TEST_F(DocumentLifeCycle, FailedFirstOpenMakesNoFrame)
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     EXPECT_EQ(tmpl->GetOnlyDocument(), nullptr);
     EXPECT_EQ(boxes.texts.size(), 1u);
+}
+
+TEST_F(DocumentLifeCycle, ExitClosesTheFrameWithItsViewsThenDeletesTheDocument)
+{
+    ASSERT_NE(NewDocument(), nullptr);
+    g_log.clear();
+    frame->SendMessage(WM_COMMAND, res::ID_APP_EXIT);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"destroy upper", "destroy lower", "document deleted"}));
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    EXPECT_EQ(tmpl->GetOnlyDocument(), nullptr);
 }
 
 TEST(DocString, SevenFieldsOfTheDescription)

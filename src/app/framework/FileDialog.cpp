@@ -2,6 +2,7 @@
 
 #include "app/framework/DocTemplate.h"
 #include "app/framework/Wnd.h"
+#include "platform/QtBridge.h"
 
 #include <QFileDialog>
 
@@ -14,7 +15,9 @@ BOOL CWinApp::DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate)
     if (pTemplate && pTemplate->GetDocString(name, CDocTemplate::filterName))
         filter = QString::fromLatin1(name.c_str()) + QStringLiteral(";;");
     filter += QStringLiteral("All Files (*)");
-    const QString chosen = QFileDialog::getOpenFileName(nullptr, QStringLiteral("Open"),
+    CWnd* owner = AfxGetMainWnd();
+    QWidget* parent = owner ? WidgetOfWindow(owner->GetSafeHwnd()) : nullptr;
+    const QString chosen = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),
                                                         QString::fromLocal8Bit(fileName.c_str()), filter);
     if (chosen.isEmpty())
         return FALSE;
