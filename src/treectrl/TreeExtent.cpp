@@ -16,6 +16,8 @@
 
 namespace {
 
+constexpr std::size_t kPendingLimit = 1 << 16;
+
 ExtentParams ReadParams(TreeData* td, MeasureContext& mc)
 {
     ExtentParams p;
@@ -43,7 +45,7 @@ void Rebuild(TreeData* td, MeasureContext& mc, const ExtentParams& params)
     x.valid = false;
     x.params = params;
     x.widths.Clear();
-    x.pending.clear();
+    std::vector<TreeNode*>().swap(x.pending);
     int depth = 0;
     for (TreeNode* q = td->m_root.pFirstChild; q;) {
         mc.LabelWidth(q);
@@ -74,6 +76,12 @@ void ExtentItemShown(TreeData* td, TreeNode* q, int depth)
     if (q->cxText) {
         x.widths.Add(RightEdge(x.params, q, depth));
     } else if (!q->bExtentPending) {
+        // When most rows are new (filling a tree), a full scan costs no more
+        // than the pending list and needs no memory for it.
+        if (x.pending.size() >= kPendingLimit && x.pending.size() > static_cast<std::size_t>(td->m_nVisibleCount / 2)) {
+            ExtentInvalidate(td);
+            return;
+        }
         q->bExtentPending = 1;
         x.pending.push_back(q);
     }
@@ -106,7 +114,7 @@ void ExtentLabelMeasured(TreeData* td, TreeNode* q, int oldWidth)
 void ExtentInvalidate(TreeData* td)
 {
     td->m_extent.valid = false;
-    td->m_extent.pending.clear();
+    std::vector<TreeNode*>().swap(td->m_extent.pending);
 }
 
 void RecalcHorzExtent(TreeData* td)
@@ -124,7 +132,10 @@ void RecalcHorzExtent(TreeData* td)
             q->bExtentPending = 0;
             x.widths.Add(RightEdge(params, q, Depth(q)));
         }
-        x.pending.clear();
+        if (x.pending.capacity() > kPendingLimit)
+            std::vector<TreeNode*>().swap(x.pending);
+        else
+            x.pending.clear();
     }
     td->m_nHorzExtent = x.widths.Max();
     const int clientWidth = ClientRect(td).right;

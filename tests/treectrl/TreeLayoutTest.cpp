@@ -269,6 +269,18 @@ TEST_F(TreeLayoutTest, RedrawOnRepaintsOnceThoughTheScrollBarAppears)
     EXPECT_EQ(recorder.Count(WM_PAINT), 1) << "the size change inside the update only marks the redraw";
 }
 
+TEST_F(TreeLayoutTest, FillingManyRowsRebuildsTheExtentInsteadOfListingThem)
+{
+    Insert(nullptr, "first");
+    Send(WM_SETREDRAW, FALSE);
+    for (int i = 0; i < 70000; ++i)
+        Insert(nullptr, i == 50000 ? "the widest label of all" : "row");
+    EXPECT_LT(Data()->m_extent.pending.capacity(), 70000u);
+    Send(WM_SETREDRAW, TRUE);
+    EXPECT_EQ(Data()->m_nHorzExtent, 23 * 7 + 4);
+    EXPECT_EQ(Data()->m_nHorzExtent, ScannedExtent(Data()));
+}
+
 TEST_F(TreeLayoutTest, ExtentFollowsEveryChangeOfTheRows)
 {
     HTREEITEM a = Insert(nullptr, "aaaa");
