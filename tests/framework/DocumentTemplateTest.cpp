@@ -226,6 +226,41 @@ TEST_F(DocumentLifeCycle, ExitClosesTheFrameWithItsViewsThenDeletesTheDocument)
     EXPECT_EQ(tmpl->GetOnlyDocument(), nullptr);
 }
 
+// File Open with the dialog answered by the test.
+class PromptingApp : public CWinApp {
+public:
+    PromptingApp() : CWinApp("Prompt test") {}
+    std::string answer; // empty: cancelled
+    std::string filterSeen;
+
+    BOOL DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate) override
+    {
+        filterSeen = FileOpenFilter(pTemplate);
+        fileName = answer;
+        return !answer.empty();
+    }
+};
+
+TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
+{
+    fwtest::TempDir dir;
+    PromptingApp app;
+    auto* tmpl = new CSingleDocTemplate(res::IDR_MAINFRAME, RUNTIME_CLASS(LifeDoc), RUNTIME_CLASS(LifeFrame),
+                                        RUNTIME_CLASS(LifeView));
+    app.AddDocTemplate(tmpl);
+    ASSERT_NE(app.OpenDocumentFile(nullptr), nullptr);
+    g_log.clear();
+    app.OnFileOpen();
+    EXPECT_EQ(app.filterSeen, "FileType Ifc (*.ifc);;All Files (*)");
+    EXPECT_TRUE(g_log.empty());
+    EXPECT_EQ(tmpl->GetOnlyDocument()->GetTitle(), "Untitled");
+
+    app.answer = dir.File("chosen.ifc");
+    fwtest::WriteFile(app.answer, "x\n");
+    app.OnFileOpen();
+    EXPECT_EQ(tmpl->GetOnlyDocument()->GetPathName(), app.answer);
+}
+
 TEST(DocString, SevenFieldsOfTheDescription)
 {
     CSingleDocTemplate tmpl(res::IDR_MAINFRAME, nullptr, nullptr, nullptr);

@@ -6,15 +6,18 @@
 
 #include <QFileDialog>
 
-// The File Open dialog: the template's filter first ("FileType Ifc
-// (*.ifc)" carries its own pattern), then every file.
-BOOL CWinApp::DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate)
+std::string FileOpenFilter(const CDocTemplate* pTemplate)
 {
-    QString filter;
+    // The filter name carries its own pattern: "FileType Ifc (*.ifc)".
     std::string name;
     if (pTemplate && pTemplate->GetDocString(name, CDocTemplate::filterName))
-        filter = QString::fromLatin1(name.c_str()) + QStringLiteral(";;");
-    filter += QStringLiteral("All Files (*)");
+        return name + ";;All Files (*)";
+    return "All Files (*)";
+}
+
+BOOL CWinApp::DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate)
+{
+    const QString filter = QString::fromStdString(FileOpenFilter(pTemplate));
     CWnd* owner = AfxGetMainWnd();
     QWidget* parent = owner ? WidgetOfWindow(owner->GetSafeHwnd()) : nullptr;
     const QString chosen = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),

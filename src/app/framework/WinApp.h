@@ -85,6 +85,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
+// The File Open dialog's filter: the template's file type, then all files.
+std::string FileOpenFilter(const CDocTemplate* pTemplate);
+
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();
 
