@@ -33,10 +33,11 @@ class TreePaintHighlightTest : public TreePaintTest {
 protected:
     // The fill of a text rectangle at row `top`, where no glyph reaches.
     static COLORREF Fill(const Canvas& c, int top) { return c.At(1, top + 14); }
-    // Whether the underline of a bold label in row `top` has this colour.
+    // Whether the underline of a bold label in row `top` has this colour
+    // (looked for inside a focus rectangle's frame).
     static bool Labelled(const Canvas& c, int top, COLORREF color)
     {
-        return c.XsOf(color, top + 12, 0, 30) == Underline();
+        return c.XsOf(color, top + 12, 1, 24) == Underline();
     }
 };
 
@@ -99,6 +100,7 @@ TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
     CreateTree(kViewStyle & ~TVS_DISABLEDRAGDROP);
     HTREEITEM a = Insert(nullptr, "abc");
     HTREEITEM b = Insert(nullptr, "abc");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
     SetState(b, TVIS_BOLD, TVIS_BOLD);
     Select(a);
     Focus(true);
@@ -110,6 +112,7 @@ TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
     EXPECT_TRUE(Labelled(canvas, 16, kHighlightText));
     EXPECT_EQ(canvas.At(0, 16), kHighlight) << "the pressed item is not the caret: no frame";
     EXPECT_EQ(Fill(canvas, 0), kWindow) << "the selected item loses its fill";
+    EXPECT_TRUE(Labelled(canvas, 0, kWindowText)) << "and with it the highlight text colour";
     EXPECT_EQ(canvas.At(0, 0), Inverted(kWindow)) << "but keeps its focus rectangle";
     Click(WM_LBUTTONUP, 5, 16 + 5);
 }
