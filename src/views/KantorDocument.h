@@ -25,6 +25,7 @@ public:
     BOOL OnOpenDocument(const char* lpszPathName) override;
 
     IProgressSink* GetStatusBar() override;
+    using CDocument::UpdateAllViews;
     void UpdateAllViews(const void* pSender) override;
     void ReportFileError(const std::string& strPath, const std::string& strReason) override;
 
