@@ -25,8 +25,6 @@ public:
     static constexpr UINT kTreeCtrlId = 102;
     // The style of both trees: lines, no buttons, no label editing.
     static constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
-    // A build sizes its maps for at least this many entries.
-    static constexpr std::size_t kMapBuckets = 100001;
 
     CKantorDocument* GetKantorDocument() const;
     // The model of the view's document; null while the view has none.

@@ -9,7 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-// Keys are nonzero integers (0 marks a free slot); see ItemKey and EntityKey.
+// Keys are nonzero integers (0 marks a free slot); EntityItemMaps.h makes
+// them from item handles and entity numbers.
 template <class V>
 class CFlatHashMap {
 public:
@@ -81,8 +82,7 @@ private:
     {
         std::vector<Slot> aOld;
         aOld.swap(m_aSlots);
-        const std::size_t nCount = m_nCount;
-        RemoveAll(nCount + 1 > aOld.size() ? nCount + 1 : aOld.size());
+        RemoveAll(aOld.size());
         for (const Slot& slot : aOld)
             if (slot.nKey != 0)
                 SetAt(slot.nKey, slot.value);

@@ -17,6 +17,9 @@ namespace {
 
 constexpr int kNumbersPerProgressStep = 1000;
 
+// The maps are sized for at least this many entries, as the document's are.
+constexpr std::size_t kMapBuckets = 100001;
+
 constexpr std::size_t kBatchSize = 1024;
 
 } // namespace
