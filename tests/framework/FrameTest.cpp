@@ -291,11 +291,15 @@ TEST_F(Frame, HighlightedMenuItemsShowTheirPromptAndTheIdleTextReturns)
 
 TEST_F(Frame, OpeningATopLevelMenuSendsInitMenuThenUpdatesThePopup)
 {
+    // Only update handlers and OnInitMenu disable items here.
+    frame->m_bAutoMenuEnable = FALSE;
     auto* file = qobject_cast<QMenu*>(frame->GetMenu()->GetSubMenu(0)->GetWidget());
     QMetaObject::invokeMethod(file, "aboutToShow");
     CMenu* popup = frame->GetMenu()->GetSubMenu(0);
     EXPECT_TRUE(popup->GetMenuState(1) & MF_GRAYED) << "Save, grayed in OnInitMenu";
-    EXPECT_FALSE(popup->GetMenuState(0) & MF_GRAYED) << "Open, handled by the application";
+    EXPECT_FALSE(popup->GetMenuState(0) & MF_GRAYED) << "Open";
+    EXPECT_FALSE(frame->GetMenu()->GetMenuState(0) & MF_GRAYED) << "the menu bar's own entries stay";
+    EXPECT_FALSE(frame->GetMenu()->GetMenuState(1) & MF_GRAYED);
 }
 
 TEST_F(Frame, ToolbarButtonsShowPromptsAndSendTheirCommand)

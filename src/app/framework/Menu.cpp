@@ -159,7 +159,7 @@ UINT ForEachByCommand(const CMenu* menu, UINT id, Fn fn)
             if (previous == MF_NOTFOUND)
                 previous = r;
         } else if (menu->GetMenuItemID(pos) == id && id != 0) {
-            UINT r = fn(pos);
+            UINT r = fn(const_cast<CMenu*>(menu), pos);
             if (previous == MF_NOTFOUND)
                 previous = r;
         }
@@ -172,8 +172,8 @@ UINT ForEachByCommand(const CMenu* menu, UINT id, Fn fn)
 UINT CMenu::EnableMenuItem(UINT idOrPos, UINT flags)
 {
     if (!(flags & MF_BYPOSITION)) {
-        return ForEachByCommand(this, idOrPos, [&](int pos) {
-            return const_cast<CMenu*>(this)->EnableMenuItem(static_cast<UINT>(pos), flags | MF_BYPOSITION);
+        return ForEachByCommand(this, idOrPos, [&](CMenu* owner, int pos) {
+            return owner->EnableMenuItem(static_cast<UINT>(pos), flags | MF_BYPOSITION);
         });
     }
     QAction* a = ActionAt(static_cast<int>(idOrPos));
@@ -187,8 +187,8 @@ UINT CMenu::EnableMenuItem(UINT idOrPos, UINT flags)
 UINT CMenu::CheckMenuItem(UINT idOrPos, UINT flags)
 {
     if (!(flags & MF_BYPOSITION)) {
-        return ForEachByCommand(this, idOrPos, [&](int pos) {
-            return const_cast<CMenu*>(this)->CheckMenuItem(static_cast<UINT>(pos), flags | MF_BYPOSITION);
+        return ForEachByCommand(this, idOrPos, [&](CMenu* owner, int pos) {
+            return owner->CheckMenuItem(static_cast<UINT>(pos), flags | MF_BYPOSITION);
         });
     }
     QAction* a = ActionAt(static_cast<int>(idOrPos));
