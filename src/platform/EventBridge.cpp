@@ -171,7 +171,10 @@ HWND BridgedWindowOf(QWidget* widget)
 
 void HandleFocus(WindowRecord* rec, QFocusEvent* event)
 {
-    if (QtFocusChangeGuard::active() || event->reason() == Qt::PopupFocusReason || rec->destroying)
+    // Menus take Qt's focus for a while; a menu never takes the window focus.
+    const Qt::FocusReason reason = event->reason();
+    if (QtFocusChangeGuard::active() || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
+        rec->destroying)
         return;
     if (event->type() == QEvent::FocusIn) {
         if (GetFocus() != rec)

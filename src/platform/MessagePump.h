@@ -15,6 +15,9 @@ void NoteMessagePosition(QPoint globalPos);
 QPoint LastMessagePosition();
 bool PostedMessagesWaiting();
 
+// A modal loop whose window is destroyed ends as cancelled (ModalLoop.cpp).
+void EndModalLoopOfDestroyedWindow(HWND hwnd);
+
 // Idle bookkeeping (IdleProcessing.cpp).
 void NoteMessageProcessed(const MSG& msg);
 void StartIdleProcessing();

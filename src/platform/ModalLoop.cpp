@@ -2,6 +2,7 @@
 // disabled meanwhile. Idle processing goes on inside (the dispatcher's
 // about-to-block signal fires in nested loops too).
 #include "platform/MessageLoop.h"
+#include "platform/MessagePump.h"
 
 #include "platform/Window.h"
 #include "platform/WindowRecord.h"
@@ -51,6 +52,13 @@ int RunModalLoop(HWND modal, HWND owner)
         EnableWindow(owner, TRUE);
     // Ended by a quit request rather than by EndModalLoop: cancelled.
     return finished.ended ? finished.result : IDCANCEL;
+}
+
+void EndModalLoopOfDestroyedWindow(HWND hwnd)
+{
+    auto it = Runs().find(hwnd);
+    if (it != Runs().end() && it->second.loop && !it->second.ended)
+        EndModalLoop(hwnd, IDCANCEL);
 }
 
 void EndModalLoop(HWND modal, int result)

@@ -1,10 +1,31 @@
 // Static text: the window text drawn in the parent's colours
-// (WM_CTLCOLORSTATIC); with SS_NOTIFY a click tells the parent.
+// (WM_CTLCOLORSTATIC); with SS_NOTIFY a click tells the parent. A static of
+// style SS_BITMAP shows a bitmap at its top left instead.
 #include "platform/StandardControls.h"
 
 #include "platform/Gdi.h"
+#include "platform/GdiObjects.h"
+#include "platform/QtBridge.h"
+
+#include <QPainter>
 
 namespace {
+
+struct StaticState : ControlState {
+    HBITMAP image = nullptr;
+};
+
+StaticState& State(WindowRecord* rec)
+{
+    if (!rec->control)
+        rec->control = std::make_unique<StaticState>();
+    return static_cast<StaticState&>(*rec->control);
+}
+
+bool IsBitmapStatic(const WindowRecord* rec)
+{
+    return (rec->style & SS_TYPEMASK) == SS_BITMAP;
+}
 
 void Paint(HWND hwnd, HDC hdc)
 {
@@ -18,8 +39,15 @@ void Paint(HWND hwnd, HDC hdc)
         brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
                                                       reinterpret_cast<LPARAM>(hwnd)));
     FillRect(hdc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
-    if (!LiveWindow(hwnd))
+    WindowRecord* live = LiveWindow(hwnd);
+    if (!live)
         return;
+    if (IsBitmapStatic(live)) {
+        const GdiObjectRecord* bitmap = LiveGdiObject(State(live).image, GdiKind::Bitmap);
+        if (QPainter* painter = PainterOfDC(hdc); painter && bitmap)
+            painter->drawImage(0, 0, bitmap->image);
+        return;
+    }
     HGDIOBJ oldFont = rec->font ? SelectObject(hdc, rec->font) : nullptr;
     if (rec->style & WS_DISABLED)
         SetTextColor(hdc, GetSysColor(COLOR_GRAYTEXT));
@@ -57,6 +85,17 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         EndPaint(hwnd, &ps);
         return 0;
     }
+    case STM_SETIMAGE: {
+        if (wParam != IMAGE_BITMAP)
+            return 0;
+        StaticState& st = State(LiveWindow(hwnd));
+        HBITMAP previous = st.image;
+        st.image = reinterpret_cast<HBITMAP>(lParam);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return reinterpret_cast<LRESULT>(previous);
+    }
+    case STM_GETIMAGE:
+        return wParam == IMAGE_BITMAP ? reinterpret_cast<LRESULT>(State(LiveWindow(hwnd)).image) : 0;
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

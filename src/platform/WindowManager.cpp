@@ -91,6 +91,7 @@ void SendDestroy(HWND hwnd)
 void FreeWindow(WindowRecord* rec)
 {
     KillWindowTimers(rec);
+    EndModalLoopOfDestroyedWindow(rec);
     g_liveWindows.erase(rec);
     rec->dead = true;
     DetachWidget(rec->widget);

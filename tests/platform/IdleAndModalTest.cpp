@@ -92,6 +92,20 @@ TEST_F(IdleAndModalTest, ModalLoopRunsIdleDisablesTheOwnerAndReturnsTheResult)
     DestroyWindow(owner);
 }
 
+TEST_F(IdleAndModalTest, DestroyingTheModalWindowEndsItsLoopAsCancelled)
+{
+    HWND owner = testsupport::CreateShownTopWindow(100, 100);
+    HWND modal = testsupport::CreateShownTopWindow(60, 40);
+    SetIdleHandler([&](long count) {
+        if (count == 1)
+            DestroyWindow(modal);
+        return count < 1;
+    });
+    EXPECT_EQ(RunModalLoop(modal, owner), IDCANCEL);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    DestroyWindow(owner);
+}
+
 TEST_F(IdleAndModalTest, MessageBoxGoesToTheHook)
 {
     std::string seenText;
