@@ -19,6 +19,7 @@ constexpr unsigned IDC_DIRECTION_GROUP = 1004;
 constexpr unsigned IDC_HOMEPAGE_LINK = 1005;
 constexpr unsigned IDC_VERSION = 1006;
 constexpr unsigned IDC_USAGE_TEXT = 1007;
+constexpr unsigned IDC_ABOUT_ICON = 1008;
 
 // Lumenor's own commands.
 constexpr unsigned ID_SEARCH = 32771;
