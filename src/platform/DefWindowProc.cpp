@@ -75,7 +75,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         // The parent may set the cursor for its children first.
         if ((rec->style & WS_CHILD) && rec->parent && SendMessageA(rec->parent, WM_SETCURSOR, wParam, lParam))
             return TRUE;
-        if (LOWORD(static_cast<std::uintptr_t>(lParam)) == HTCLIENT) {
+        // A parent asked about a child's cursor only passes the question up.
+        if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(static_cast<std::uintptr_t>(lParam)) == HTCLIENT) {
             HCURSOR cursor = rec->windowClass->wc.hCursor;
             SetCursor(cursor ? cursor : LoadStandardCursor(StandardCursor::Arrow));
             return TRUE;

@@ -1,0 +1,131 @@
+// The Qt side: hosted widgets, the menu bar outside the client area,
+// dropped files and cursors through WM_SETCURSOR.
+#include "platform/QtBridge.h"
+#include "platform/Window.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using testsupport::MessageRecorder;
+
+class QtBridgeTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        top = testsupport::CreateShownTopWindow(300, 200);
+        ASSERT_NE(top, nullptr);
+    }
+    void TearDown() override
+    {
+        DestroyWindow(top);
+        testsupport::ProcessEvents();
+    }
+    HWND top = nullptr;
+};
+
+TEST_F(QtBridgeTest, MenuBarSitsAboveTheClientArea)
+{
+    MessageRecorder log;
+    log.Watch(top);
+    auto* menu = new QMenuBar;
+    menu->addMenu(QStringLiteral("&File"));
+    ASSERT_TRUE(SetWindowMenuWidget(top, menu));
+    RECT client;
+    GetClientRect(top, &client);
+    const int menuHeight = menu->sizeHint().height();
+    EXPECT_GT(menuHeight, 0);
+    EXPECT_EQ(client.bottom, 200 - menuHeight);
+    ASSERT_EQ(log.Count(WM_SIZE), 1);
+    EXPECT_EQ(HIWORD(log.Messages().back().lParam), 200 - menuHeight);
+    POINT origin{0, 0};
+    ClientToScreen(top, &origin);
+    EXPECT_EQ(origin.y, WidgetOfWindow(top)->mapToGlobal(QPoint(0, menuHeight)).y());
+    EXPECT_EQ(WindowOfWidget(menu), top);
+    EXPECT_TRUE(SetWindowMenuWidget(top, nullptr));
+    GetClientRect(top, &client);
+    EXPECT_EQ(client.bottom, 200);
+}
+
+TEST_F(QtBridgeTest, HostWindowKeepsItsWidgetAtTheClientSize)
+{
+    auto* label = new QLabel(QStringLiteral("hosted"));
+    HWND host = CreateHostWindow(top, label, WS_VISIBLE, 50);
+    ASSERT_NE(host, nullptr);
+    EXPECT_EQ(GetDlgItem(top, 50), host);
+    MoveWindow(host, 10, 20, 120, 30, TRUE);
+    EXPECT_EQ(label->geometry(), QRect(0, 0, 120, 30));
+    EXPECT_EQ(WindowOfWidget(label), host);
+    EXPECT_EQ(WidgetOfWindow(host), label->parentWidget());
+    DestroyWindow(host);
+}
+
+TEST_F(QtBridgeTest, DroppedFilesArriveAsDropFiles)
+{
+    MessageRecorder log;
+    log.Watch(top);
+    DragAcceptFiles(top, TRUE);
+    std::vector<std::string> names;
+    UINT count = 0;
+    log.Clear();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.ifc")), QUrl::fromLocalFile(QStringLiteral("/tmp/b c.ifc"))});
+    QWidget* widget = WidgetOfWindow(top);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &drop);
+    ASSERT_EQ(log.Count(WM_DROPFILES), 1);
+    HDROP handle = nullptr;
+    for (const auto& m : log.Messages()) {
+        if (m.message == WM_DROPFILES)
+            handle = reinterpret_cast<HDROP>(m.wParam);
+    }
+    count = DragQueryFileA(handle, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        char buffer[260];
+        DragQueryFileA(handle, i, buffer, sizeof buffer);
+        names.emplace_back(buffer);
+    }
+    DragFinish(handle);
+    EXPECT_EQ(names, (std::vector<std::string>{"/tmp/a.ifc", "/tmp/b c.ifc"}));
+    EXPECT_EQ(DragQueryFileA(handle, 0xFFFFFFFF, nullptr, 0), 0u) << "a finished drop is gone";
+
+    DragAcceptFiles(top, FALSE);
+    log.Clear();
+    QDropEvent refused(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &refused);
+    EXPECT_EQ(log.Count(WM_DROPFILES), 0);
+}
+
+TEST_F(QtBridgeTest, ClassCursorIsSetThroughSetCursor)
+{
+    WNDCLASSA wc;
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hCursor = LoadStandardCursor(StandardCursor::Hand);
+    wc.lpszClassName = "PlatformTestHandCursor";
+    RegisterClassA(&wc);
+    HWND link = CreateWindowExA(0, "PlatformTestHandCursor", "", WS_CHILD | WS_VISIBLE, 10, 10, 80, 20, top,
+                                static_cast<HMENU>(1), nullptr, nullptr);
+    MessageRecorder log;
+    log.Watch(link);
+    QTest::mouseMove(WidgetOfWindow(top)->windowHandle(), QPoint(20, 15));
+    ASSERT_GE(log.Count(WM_SETCURSOR), 1);
+    EXPECT_EQ(WidgetOfWindow(link)->cursor().shape(), Qt::PointingHandCursor);
+}
+
+} // namespace
