@@ -176,6 +176,8 @@ void PlaceWindow(WindowRecord* rec, const QPoint& pos, const QSize& size)
     NotifySizeIfChanged(rec, false);
 }
 
+BOOL Show(HWND hwnd, int cmd, bool activate);
+
 QPoint CurrentPosition(const WindowRecord* rec)
 {
     QPoint pos = rec->widget->pos();
@@ -218,9 +220,9 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!LiveWindow(hwnd))
         return FALSE;
     if (flags & SWP_SHOWWINDOW)
-        ShowWindow(hwnd, SW_SHOW);
+        Show(hwnd, SW_SHOW, !(flags & SWP_NOACTIVATE));
     else if (flags & SWP_HIDEWINDOW)
-        ShowWindow(hwnd, SW_HIDE);
+        Show(hwnd, SW_HIDE, false);
     return TRUE;
 }
 
@@ -256,7 +258,9 @@ BOOL GetCursorPos(POINT* pt)
     return TRUE;
 }
 
-BOOL ShowWindow(HWND hwnd, int cmd)
+namespace {
+
+BOOL Show(HWND hwnd, int cmd, bool activate)
 {
     WindowRecord* rec = LiveWindow(hwnd);
     if (!rec)
@@ -285,10 +289,17 @@ BOOL ShowWindow(HWND hwnd, int cmd)
         rec->widget->show();
         // Frames and dialogs take the activation; tool windows and tips never do.
         const Qt::WindowType type = rec->widget->windowType();
-        if (type == Qt::Window || type == Qt::Dialog)
+        if (activate && (type == Qt::Window || type == Qt::Dialog))
             rec->widget->activateWindow();
     }
     return wasVisible;
+}
+
+} // namespace
+
+BOOL ShowWindow(HWND hwnd, int cmd)
+{
+    return Show(hwnd, cmd, true);
 }
 
 BOOL IsWindowVisible(HWND hwnd)

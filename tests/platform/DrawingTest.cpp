@@ -155,6 +155,16 @@ TEST_F(DrawingTest, FillRectWithSystemColourBrushesAndClipping)
     FillRect(dc, &s, reinterpret_cast<HBRUSH>(static_cast<std::intptr_t>(COLOR_WINDOWTEXT + 1)));
     EXPECT_EQ(GetPixel(dc, 10, 10), GetSysColor(COLOR_WINDOWTEXT));
 
+    // A system-colour brush follows the table.
+    const int element = COLOR_HIGHLIGHT;
+    const COLORREF original = GetSysColor(element);
+    const COLORREF replaced = RGB(1, 2, 3);
+    ASSERT_TRUE(SetSysColors(1, &element, &replaced));
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), replaced);
+    FillRect(dc, &s, GetSysColorBrush(COLOR_HIGHLIGHT));
+    EXPECT_EQ(GetPixel(dc, 10, 10), replaced);
+    SetSysColors(1, &element, &original);
+
     const int saved = SaveDC(dc);
     EXPECT_EQ(IntersectClipRect(dc, 20, 20, 22, 22), SIMPLEREGION);
     RECT box;
