@@ -4,9 +4,7 @@
 
 #include "platform/WindowRecord.h"
 
-#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QObject>

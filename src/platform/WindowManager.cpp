@@ -10,7 +10,6 @@
 #include "platform/WindowWidget.h"
 
 #include <QApplication>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
