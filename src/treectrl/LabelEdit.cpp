@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr DWORD kEsWantReturn = 0x1000;
-constexpr DWORD kEditStyle = WS_CHILD | WS_BORDER | ES_MULTILINE | kEsWantReturn | ES_AUTOHSCROLL;
+constexpr DWORD kEditStyle = WS_CHILD | WS_BORDER | ES_MULTILINE | ES_WANTRETURN | ES_AUTOHSCROLL;
 
 } // namespace
 
