@@ -236,6 +236,20 @@ int main(int argc, char** argv)
         const Timing select = Time([&] { doc.SetCurrentEntity(nTarget, nullptr); });
         std::printf("select, fill lower tree:                %8.3f  %8.3f  (#%d, %ld referrers shown)\n", select.fWall,
                     select.fCpu, nTarget, static_cast<long>(SendMessageA(hLowerTree, TVM_GETCOUNT, 0, 0)));
+
+        // The lower view unfolds with redrawing on; the last referrer is the
+        // farthest from the top.
+        auto hReferrer = reinterpret_cast<HTREEITEM>(SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_LASTVISIBLE, 0));
+        SendMessageA(hLowerTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hReferrer));
+        const Timing unfold = Time([&] { SendMessageA(hLowerTree, WM_KEYDOWN, VK_ADD, 0); });
+        long nChildren = 0;
+        for (auto hChild = reinterpret_cast<HTREEITEM>(
+                 SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hReferrer)));
+             hChild; hChild = reinterpret_cast<HTREEITEM>(
+                         SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hChild))))
+            ++nChildren;
+        std::printf("unfold the last lower item (ms):        %8.3f  %8.3f  (%ld children)\n", unfold.fWall * 1000,
+                    unfold.fCpu * 1000, nChildren);
     }
 
     frame.DestroyWindow();
