@@ -1,0 +1,91 @@
+#include "DialogsTest.h"
+
+#include "platform/Shell.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace dialogstest {
+
+ScopedLocale::ScopedLocale(const char* locale)
+{
+    if (const char* previous = std::getenv("LC_ALL"))
+        m_previous = previous;
+    setenv("LC_ALL", locale, 1);
+}
+
+ScopedLocale::~ScopedLocale()
+{
+    if (m_previous)
+        setenv("LC_ALL", m_previous->c_str(), 1);
+    else
+        unsetenv("LC_ALL");
+}
+
+TempFile::TempFile(const std::vector<BYTE>& bytes)
+{
+    static int counter = 0;
+    m_path = (std::filesystem::temp_directory_path() /
+              ("lumenor-dialogs-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".bin"))
+                 .string();
+    std::ofstream file(m_path, std::ios::binary);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+TempFile::~TempFile()
+{
+    std::error_code ec;
+    std::filesystem::remove(m_path, ec);
+}
+
+res::VersionBlock LabelledBlock(const std::vector<DWORD>& translations)
+{
+    res::VersionBlock block{};
+    block.fixed.dwSignature = 0xFEEF04BD;
+    block.fixed.dwFileVersionMS = 0x00020003;
+    for (DWORD translation : translations) {
+        char name[9];
+        std::snprintf(name, sizeof name, "%04X%04X", static_cast<unsigned>(translation & 0xFFFF),
+                      static_cast<unsigned>(translation >> 16));
+        res::VersionTranslation table{translation, {}};
+        for (const char* key : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
+                                "OriginalFilename", "ProductName", "ProductVersion", "Comments", "LegalTrademarks",
+                                "PrivateBuild", "SpecialBuild"})
+            table.strings.push_back({key, std::string(key) + " " + name});
+        block.translations.push_back(std::move(table));
+    }
+    return block;
+}
+
+OpenedTargets::OpenedTargets()
+{
+    SetShellOpenHook([this](const std::string& target) {
+        targets.push_back(target);
+        return accept;
+    });
+}
+
+OpenedTargets::~OpenedTargets()
+{
+    SetShellOpenHook(nullptr);
+}
+
+int CountColour(const QImage& image, COLORREF colour)
+{
+    const QRgb wanted = qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF);
+    return count;
+}
+
+std::string OutputPath(const std::string& fileName)
+{
+    return std::string(LUMENOR_BINARY_DIR) + "/" + fileName;
+}
+
+} // namespace dialogstest

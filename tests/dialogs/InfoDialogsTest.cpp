@@ -1,0 +1,207 @@
+// The Info box and the Usage dialog, opened modally as the application
+// opens them: their controls, texts and the link's set-up; each is
+// rendered to a picture in the build folder.
+#include "DialogsTest.h"
+
+#include "app/framework/Rect.h"
+#include "app/framework/WinApp.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/AppIcon.h"
+#include "dialogs/UsageDlg.h"
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+#include "platform/QtBridge.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "support/TestSupport.h"
+
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <QWindow>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <sstream>
+
+namespace {
+
+using dialogstest::CountColour;
+using dialogstest::OutputPath;
+
+// Runs `whileOpen` inside the modal loop, once the dialog is up.
+template <class Dialog>
+class Opened : public Dialog {
+public:
+    std::function<void(Opened&)> whileOpen;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        const BOOL result = Dialog::OnInitDialog();
+        QTimer::singleShot(0, [this] {
+            testsupport::ProcessEvents();
+            if (whileOpen)
+                whileOpen(*this);
+            SendMessageA(this->GetDlgItem(IDOK), BM_CLICK, 0, 0);
+        });
+        return result;
+    }
+};
+
+HDC MeasuringDC(HWND control)
+{
+    HDC hdc = GetDC(control);
+    SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+    return hdc;
+}
+
+// Every static text of the dialog fits its control on one line.
+void ExpectStaticTextsFit(HWND dialog)
+{
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_STATIC))
+            continue;
+        const std::string text = GetWindowTextString(child);
+        HDC hdc = MeasuringDC(child);
+        SIZE extent;
+        GetTextExtentPoint32A(hdc, text.data(), static_cast<int>(text.size()), &extent);
+        ReleaseDC(child, hdc);
+        CRect client;
+        GetClientRect(child, &client);
+        EXPECT_LE(extent.cx, client.Width()) << text;
+        EXPECT_LE(extent.cy, client.Height()) << text;
+    }
+}
+
+void Save(HWND dialog, const char* fileName)
+{
+    const QImage image = testsupport::GrabClient(dialog);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_TRUE(image.save(QString::fromStdString(OutputPath(fileName))));
+}
+
+class InfoDialogs : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The dialogs' layout and text checks hold for the font they are made for.
+        LOGFONTA lf;
+        lf.lfHeight = -11;
+        std::strcpy(lf.lfFaceName, "DejaVu Sans");
+        HFONT font = CreateFontIndirectA(&lf);
+        ASSERT_EQ(QFontOfFont(font).family(), "DejaVu Sans") << "fonts-dejavu-core is needed";
+        DeleteObject(font);
+    }
+
+    // A point of a control in the dialog window's coordinates.
+    static QPoint InDialog(HWND dialog, HWND control, POINT inControl)
+    {
+        ClientToScreen(control, &inControl);
+        ScreenToClient(dialog, &inControl);
+        return QPoint(inControl.x, inControl.y);
+    }
+    static void MoveTo(HWND dialog, HWND control, POINT inControl)
+    {
+        QTest::mouseMove(WidgetOfWindow(dialog)->windowHandle(), InDialog(dialog, control, inControl));
+        testsupport::ProcessEvents();
+    }
+    static void ClickAt(HWND dialog, HWND control, POINT inControl)
+    {
+        QTest::mouseClick(WidgetOfWindow(dialog)->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          InDialog(dialog, control, inControl));
+        testsupport::ProcessEvents();
+    }
+
+    CWinApp app{"Info dialogs test"};
+};
+
+TEST_F(InfoDialogs, TheInfoBoxShowsTheStoredVersionAndASetUpLink)
+{
+    dialogstest::OpenedTargets opened;
+    Opened<CAboutDlg> dlg;
+    EXPECT_EQ(dlg.m_strVersion, "1, 1, 0, 0");
+    bool ran = false;
+    dlg.whileOpen = [&](Opened<CAboutDlg>& d) {
+        ran = true;
+        const HWND box = d.GetSafeHwnd();
+        EXPECT_EQ(d.GetWindowText(), "Info about Lumenor");
+        EXPECT_EQ(GetWindowTextString(d.GetDlgItem(res::IDC_VERSION)), "1, 1, 0, 0") << "exactly as stored";
+        const HWND link = d.GetDlgItem(res::IDC_HOMEPAGE_LINK);
+        EXPECT_EQ(CWnd::FromHandlePermanent(link), &d.m_wndLink);
+        EXPECT_EQ(GetWindowTextString(link), kHomepageAddress);
+        EXPECT_EQ(GetFocus(), d.GetDlgItem(IDOK));
+        ExpectStaticTextsFit(box);
+
+        const HWND icon = d.GetDlgItem(res::IDC_ABOUT_ICON);
+        EXPECT_EQ(SendMessageA(icon, STM_GETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(AppIconBitmap()));
+        const QImage iconShown = testsupport::GrabClient(icon);
+        ASSERT_GE(iconShown.width(), kAppIconSize) << "the whole icon shows";
+        ASSERT_GE(iconShown.height(), kAppIconSize);
+        EXPECT_EQ(iconShown.pixel(16, 2) & 0xFFFFFF, 0x24507Au) << "the tile";
+        EXPECT_EQ(iconShown.pixel(16, 10) & 0xFFFFFF, 0xF3EFE4u) << "the house";
+
+        char tip[128] = "";
+        TOOLINFOA ti;
+        ti.hwnd = link;
+        ti.uId = CLinkLabel::kTipToolId;
+        ti.lpszText = tip;
+        SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&ti));
+        EXPECT_EQ(std::string(tip), res::LoadString(res::IDS_HOMEPAGE_TIP));
+        EXPECT_EQ(std::string(tip), "Click here to go to the Velmora Homepage");
+        EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0), LRESULT(RGB(255, 255, 200)));
+        EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPTEXTCOLOR, 0, 0), LRESULT(RGB(0, 0, 0)));
+
+        EXPECT_GT(CountColour(testsupport::GrabClient(link), RGB(0, 0, 255)), 0);
+        Save(box, "about-box.png");
+        MoveTo(box, link, POINT{5, 5});
+        EXPECT_GT(CountColour(testsupport::GrabClient(link), RGB(75, 75, 255)), 0) << "hot";
+        ClickAt(box, link, POINT{5, 5});
+        EXPECT_EQ(opened.targets, (std::vector<std::string>{kHomepageAddress}));
+        EXPECT_GT(CountColour(testsupport::GrabClient(link), RGB(200, 0, 200)), 0) << "visited";
+        MoveTo(box, d.GetDlgItem(IDOK), POINT{3, 3});
+        Save(box, "about-box-visited.png");
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(ran);
+}
+
+TEST_F(InfoDialogs, TheUsageDialogShowsTheUsageTextInFull)
+{
+    Opened<CUsageDlg> dlg;
+    std::vector<std::string> lines;
+    std::istringstream text(dlg.m_strUsage);
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[0], "- The top window is the main window.");
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[8], "- Strg-F will show the search dialog. The entered string will be searched for in the top "
+                        "window. The first item to match the string will be selected.");
+    EXPECT_EQ(lines[9], "- F3 searches the top window for the next match of the search string and selects the "
+                        "according item.");
+
+    bool ran = false;
+    dlg.whileOpen = [&](Opened<CUsageDlg>& d) {
+        ran = true;
+        EXPECT_EQ(d.GetWindowText(), "Lumenor Usage");
+        const HWND usage = d.GetDlgItem(res::IDC_USAGE_TEXT);
+        EXPECT_EQ(GetWindowTextString(usage), d.m_strUsage);
+        // The wrapped text fits the control.
+        HDC hdc = MeasuringDC(usage);
+        CRect client;
+        GetClientRect(usage, &client);
+        RECT needed = client;
+        DrawTextA(hdc, d.m_strUsage.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        ReleaseDC(usage, hdc);
+        EXPECT_LE(needed.bottom - needed.top, client.Height());
+        EXPECT_LE(needed.right - needed.left, client.Width());
+        Save(d.GetSafeHwnd(), "usage-dialog.png");
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(ran);
+}
+
+} // namespace
