@@ -139,6 +139,14 @@ void CEntityTreeView::OnPaint()
     CPaintDC dc(m_hWnd);
 }
 
+void CEntityTreeView::OnSetFocus(HWND)
+{
+    // A view made active (F6, a click, the end of a dialog) takes the focus;
+    // the keys are meant for its tree.
+    if (HWND hTree = m_wndTree.GetSafeHwnd())
+        ::SetFocus(hTree);
+}
+
 void CEntityTreeView::OnMouseMove(UINT nFlags, POINT point)
 {
     if (!m_wndTree.GetSafeHwnd()) {

@@ -60,6 +60,8 @@ protected:
 
     void OnSize(UINT nType, int cx, int cy) override;
     void OnPaint() override;
+    // The tree is all the user sees of the view: the keyboard goes to it.
+    void OnSetFocus(HWND hOldWnd) override;
     // Hover marking: the mouse moves and leaves of the tree, posted to the
     // view by its pre-translation, in the tree's client coordinates.
     void OnMouseMove(UINT nFlags, POINT point) override;
