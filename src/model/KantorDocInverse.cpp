@@ -49,7 +49,14 @@ void CKantorDoc::ShowInverseProgress()
     if (!pStatusBar)
         return;
     const std::string strProgress = res::FormatString(res::IDS_INVERSE_PROGRESS, GetInversePercent());
-    m_strSavedStatus = pStatusBar->GetMessageText();
+    // A report that still shows has not given the pane back yet (the empty
+    // document's, when a file opens in the idle pass before its restore):
+    // the text it saved is the one to restore, not the report itself.
+    const std::string& strFormat = res::LoadString(res::IDS_INVERSE_PROGRESS);
+    const std::string strReportStart = strFormat.substr(0, strFormat.find('%'));
+    const std::string strShown = pStatusBar->GetMessageText();
+    if (strShown.rfind(strReportStart, 0) != 0)
+        m_strSavedStatus = strShown;
     SetMessageText(strProgress);
 }
 

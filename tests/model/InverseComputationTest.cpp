@@ -125,6 +125,18 @@ TEST_F(InverseComputationTest, ProgressInTheEmptyDocument)
     EXPECT_EQ(StatusBar().m_strMessage, kReady);
 }
 
+// A file opened in the idle pass that would end the empty document's
+// report: the new report restores the text from before both.
+TEST_F(InverseComputationTest, AReportOverAnUnfinishedOneRestoresTheTextBeforeBoth)
+{
+    m_doc.ShowInverseProgress();
+    Load(EntitiesReferringTo(10, 1));
+    m_doc.ShowInverseProgress();
+    EXPECT_EQ(StatusBar().m_strMessage, Progress(0));
+    EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+}
+
 TEST_F(InverseComputationTest, LoadInTheMiddleAbandonsTheComputation)
 {
     Load(EntitiesReferringTo(2500, 1));
