@@ -1,0 +1,47 @@
+// The program's command line: a file to open in the window, or one of the
+// read-only queries and the screenshot, which run without a display.
+//
+//   lumenor [FILE]
+//   lumenor --print FILE
+//   lumenor --refs N FILE
+//   lumenor --inverse N FILE
+//   lumenor --screenshot OUT.png [--select N] FILE
+//   lumenor --help | --version
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct ProgramRequest {
+    enum class Action {
+        OpenWindow, // the viewer, with FILE when one is given
+        Help,
+        Version,
+        Print,      // the upper tree's root labels
+        Refs,       // the labels that unfolding entity N gives
+        Inverse,    // the lower tree's labels for entity N
+        Screenshot, // the main window as a PNG file
+    };
+    Action action = Action::OpenWindow;
+    std::string strFile;
+    std::int32_t nEntity = 0;
+    std::string strImagePath;
+    std::optional<std::int32_t> nSelect;
+
+    // Everything but the window runs on the offscreen platform.
+    bool RunsOffscreen() const
+    {
+        return action == Action::Print || action == Action::Refs || action == Action::Inverse ||
+               action == Action::Screenshot;
+    }
+};
+
+// Parses the arguments after the program name. False, with a message for
+// the user in strError, when they ask for nothing this program does.
+bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest& request, std::string& strError);
+
+// The text of --help and of --version.
+std::string UsageText();
+std::string VersionText();

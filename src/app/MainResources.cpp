@@ -1,0 +1,68 @@
+#include "app/MainResources.h"
+
+#include "app/ToolBarImages.h"
+#include "app/framework/ResourceRegistry.h"
+#include "res/Resource.h"
+
+namespace {
+
+std::vector<MenuItemDesc> MainMenu()
+{
+    using Item = MenuItemDesc;
+    return {
+        Item::Popup("&File",
+                    {
+                        Item::Command("&Open...\tStrg+O", res::ID_FILE_OPEN),
+                        Item::Separator(),
+                        // Stands for the recent-file list, grayed while it is empty.
+                        Item::Command("Last File", res::ID_FILE_MRU_FILE1),
+                        Item::Separator(),
+                        Item::Command("&Exit", res::ID_APP_EXIT),
+                    }),
+        Item::Popup("&Edit",
+                    {
+                        Item::Command("&Search\tStrg+F", res::ID_SEARCH),
+                        Item::Command("Search again\tF3", res::ID_SEARCH_AGAIN),
+                    }),
+        Item::Popup("&View",
+                    {
+                        Item::Command("&Toolbar", res::ID_VIEW_TOOLBAR),
+                        Item::Command("St&atusbar", res::ID_VIEW_STATUS_BAR),
+                    }),
+        Item::Popup("&?",
+                    {
+                        Item::Command("&Info about Lumenor...", res::ID_APP_ABOUT),
+                        Item::Command("Usage", res::ID_USAGE),
+                    }),
+    };
+}
+
+std::vector<ACCEL> MainAccelerators()
+{
+    auto key = [](BYTE modifiers, WORD vk, unsigned cmd) {
+        return ACCEL{static_cast<BYTE>(FVIRTKEY | modifiers), vk, static_cast<WORD>(cmd)};
+    };
+    return {
+        key(FCONTROL, 'F', res::ID_SEARCH),
+        key(FCONTROL, 'O', res::ID_FILE_OPEN),
+        key(0, VK_F3, res::ID_SEARCH_AGAIN),
+        key(0, VK_F6, res::ID_NEXT_PANE),
+        key(FSHIFT, VK_F6, res::ID_PREV_PANE),
+    };
+}
+
+} // namespace
+
+void RegisterMainResources()
+{
+    RegisterMenuResource(res::IDR_MAINFRAME, MainMenu());
+    RegisterAcceleratorResource(res::IDR_MAINFRAME, MainAccelerators());
+    if (FindToolBarResource(res::IDR_MAINFRAME))
+        return;
+    ToolBarResource toolbar;
+    toolbar.cx = kToolBarImageWidth;
+    toolbar.cy = kToolBarImageHeight;
+    toolbar.ids = {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT};
+    toolbar.bitmap = CreateToolBarImages();
+    RegisterToolBarResource(res::IDR_MAINFRAME, std::move(toolbar));
+}

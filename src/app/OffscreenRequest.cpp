@@ -1,0 +1,166 @@
+#include "app/OffscreenRequest.h"
+
+#include "app/CommandLine.h"
+#include "app/KantorApp.h"
+#include "app/MainFrame.h"
+#include "model/KantorDoc.h"
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+#include "platform/MessageLoop.h"
+#include "views/KantorDocument.h"
+#include "views/KantorInverseView.h"
+#include "views/KantorView.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Action = ProgramRequest::Action;
+
+// A query is no open by the user: the recent-file list stays as it was.
+class CQueryApp : public CKantorApp {
+public:
+    void AddToRecentFileList(const std::string&) override {}
+};
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "lumenor: %s\n", message.c_str());
+    return 1;
+}
+
+HTREEITEM NextItem(HWND hTree, WPARAM code, HTREEITEM hItem)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(hItem)));
+}
+
+// Writes the item's whole label and a line feed.
+void WriteLabel(HWND hTree, HTREEITEM hItem, std::vector<char>& buffer)
+{
+    // The control cuts a label to the buffer; one that fills it may go on.
+    for (;;) {
+        TVITEM item;
+        item.mask = TVIF_TEXT;
+        item.hItem = hItem;
+        item.pszText = buffer.data();
+        item.cchTextMax = static_cast<int>(buffer.size());
+        buffer[0] = '\0';
+        SendMessageA(hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+        const size_t length = std::strlen(buffer.data());
+        if (length + 1 < buffer.size() || buffer.size() > INT_MAX / 2) {
+            buffer[length] = '\n';
+            std::fwrite(buffer.data(), 1, length + 1, stdout);
+            return;
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+// The labels of the children of hParent in order; of the roots for null.
+void WriteLabels(HWND hTree, HTREEITEM hParent)
+{
+    std::vector<char> buffer(4096);
+    HTREEITEM hItem = hParent ? NextItem(hTree, TVGN_CHILD, hParent) : NextItem(hTree, TVGN_ROOT, nullptr);
+    for (; hItem; hItem = NextItem(hTree, TVGN_NEXT, hItem))
+        WriteLabel(hTree, hItem, buffer);
+}
+
+bool HasEntity(const CKantorDoc& doc, std::int32_t n)
+{
+    std::string_view text;
+    return doc.GetEntityMap().Lookup(n, text);
+}
+
+// The answer once the file is open and its inverse references are known.
+int Answer(const ProgramRequest& request, CMainFrame& frame, CKantorDoc& doc)
+{
+    CKantorView* pUpper = frame.GetUpperView();
+    CKantorInverseView* pLower = frame.GetLowerView();
+    if (!pUpper || !pLower)
+        return Fail("the views could not be made");
+    const HWND hUpper = pUpper->GetTreeHwnd();
+    const std::string strNoEntity = "\"" + request.strFile + "\" has no entity #";
+
+    switch (request.action) {
+    case Action::Print:
+        WriteLabels(hUpper, nullptr);
+        return 0;
+    case Action::Refs: {
+        if (!HasEntity(doc, request.nEntity))
+            return Fail(strNoEntity + std::to_string(request.nEntity));
+        // As a user would: select the entity's item and unfold it with '+'.
+        doc.SetCurrentEntity(request.nEntity, nullptr);
+        HTREEITEM hItem = NextItem(hUpper, TVGN_CARET, nullptr);
+        SendMessageA(hUpper, WM_KEYDOWN, VK_ADD, 0);
+        WriteLabels(hUpper, hItem);
+        return 0;
+    }
+    case Action::Inverse:
+        if (!HasEntity(doc, request.nEntity))
+            return Fail(strNoEntity + std::to_string(request.nEntity));
+        doc.SetCurrentEntity(request.nEntity, nullptr);
+        WriteLabels(pLower->GetTreeHwnd(), nullptr);
+        return 0;
+    case Action::Screenshot:
+        if (request.nSelect) {
+            if (!HasEntity(doc, *request.nSelect))
+                return Fail(strNoEntity + std::to_string(*request.nSelect));
+            doc.SetCurrentEntity(*request.nSelect, nullptr);
+        }
+        PumpWaitingMessages();
+        if (!SaveWindowPng(frame.GetSafeHwnd(), request.strImagePath.c_str()))
+            return Fail("cannot write the image \"" + request.strImagePath + "\"");
+        return 0;
+    default:
+        return Fail("nothing to do offscreen");
+    }
+}
+
+} // namespace
+
+int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
+{
+    CQueryApp app;
+    if (!InitPlatform(argc, argv))
+        return Fail(PlatformInitError());
+    // What the window would show in a message box goes to standard error.
+    std::string strMessage;
+    SetMessageBoxHook([&strMessage](const std::string& text, const std::string&, UINT) {
+        if (strMessage.empty())
+            strMessage = text;
+        return IDOK;
+    });
+    struct HookReset {
+        ~HookReset() { SetMessageBoxHook(nullptr); }
+    } hookReset;
+
+    app.SetCommandLine({argc > 0 ? argv[0] : "lumenor", request.strFile});
+    if (!app.InitInstance() || !app.GetMainFrame())
+        return Fail("the main window could not be made");
+    CMainFrame& frame = *app.GetMainFrame();
+
+    // The open and the inverse computation run in the idle passes, as in
+    // the window; a failed open leaves the empty document.
+    auto documentOf = [&frame] { return dynamic_cast<CKantorDocument*>(frame.GetActiveDocument()); };
+    PumpUntil(
+        [&] {
+            CKantorDocument* pDocument = documentOf();
+            return !app.IsDeferredOpenPending() && pDocument && pDocument->GetKantorDoc().GetInversePercent() == 100;
+        },
+        INT_MAX);
+    CKantorDocument* pDocument = documentOf();
+    if (!strMessage.empty())
+        return Fail(strMessage);
+    if (!pDocument || pDocument->GetPathName().empty())
+        return Fail("cannot open \"" + request.strFile + "\": it holds no IFC entities (no line starts with #)");
+
+    const int status = Answer(request, frame, pDocument->GetKantorDoc());
+    if (std::fflush(stdout) != 0)
+        return Fail("cannot write the answer");
+    frame.DestroyWindow();
+    return status;
+}

@@ -1,0 +1,135 @@
+#include "app/AppTest.h"
+
+#include "platform/CommCtrl.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTest>
+#include <QWidget>
+
+#include <climits>
+
+BOOL CTestKantorApp::DoPromptFileName(std::string& fileName, CDocTemplate*)
+{
+    ++m_nPrompts;
+    if (m_strPromptAnswer.empty())
+        return FALSE;
+    fileName = m_strPromptAnswer;
+    return TRUE;
+}
+
+void AppTest::SetUp()
+{
+    // Settings of this test only, never the user's own.
+    const QString path = QString::fromStdString(m_folder.GetPath().string());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, path);
+}
+
+void AppTest::Start(const std::vector<std::string>& args)
+{
+    SetMessageBoxHook([this](const std::string& text, const std::string&, UINT) {
+        m_messages.push_back(text);
+        return IDOK;
+    });
+    m_pApp = std::make_unique<CTestKantorApp>();
+    std::vector<std::string> commandLine{"lumenor"};
+    commandLine.insert(commandLine.end(), args.begin(), args.end());
+    m_pApp->SetCommandLine(commandLine);
+    ASSERT_TRUE(m_pApp->InitInstance());
+    ASSERT_NE(m_pApp->GetMainFrame(), nullptr);
+    if (QWidget* widget = WidgetOfWindow(Frame().GetSafeHwnd())) {
+        widget->activateWindow();
+        (void)QTest::qWaitForWindowActive(widget);
+    }
+}
+
+void AppTest::TearDown()
+{
+    if (m_pApp && m_pApp->GetMainFrame())
+        m_pApp->GetMainFrame()->DestroyWindow();
+    PumpWaitingMessages();
+    m_pApp.reset();
+    SetMessageBoxHook(nullptr);
+}
+
+void AppTest::RunUntilIdle()
+{
+    // A test opens files by calling, not by a message; a message starts the
+    // idle period that the user's command would have started.
+    Frame().PostMessage(WM_NULL);
+    ASSERT_TRUE(PumpUntil(
+        [this] {
+            auto* pDocument = dynamic_cast<CKantorDocument*>(Frame().GetActiveDocument());
+            return !m_pApp->IsDeferredOpenPending() && pDocument &&
+                   pDocument->GetKantorDoc().GetInversePercent() == 100;
+        },
+        20000));
+    PumpWaitingMessages();
+}
+
+CKantorDocument& AppTest::Document()
+{
+    auto* pDocument = dynamic_cast<CKantorDocument*>(Frame().GetActiveDocument());
+    if (!pDocument)
+        throw std::logic_error("the main frame has no document");
+    return *pDocument;
+}
+
+void AppTest::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    // The window that has the focus in the window system's terms; keys go
+    // there through the event bridge as real ones do.
+    QWidget* target = WidgetOfWindow(GetFocus());
+    ASSERT_NE(target, nullptr);
+    QTest::keyClick(target, key, modifiers);
+    PumpWaitingMessages();
+}
+
+std::string AppTest::SamplePath(const std::string& name)
+{
+    return std::string(LUMENOR_SAMPLES_DIR) + "/" + name;
+}
+
+std::string AppTest::ExamplePath()
+{
+    return std::string(LUMENOR_SOURCE_DIR) + "/examples/house.ifc";
+}
+
+std::vector<HTREEITEM> TreeChildren(HWND hTree, HTREEITEM hParent)
+{
+    std::vector<HTREEITEM> items;
+    auto next = [hTree](WPARAM code, HTREEITEM h) {
+        return reinterpret_cast<HTREEITEM>(SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(h)));
+    };
+    for (HTREEITEM h = hParent ? next(TVGN_CHILD, hParent) : next(TVGN_ROOT, nullptr); h; h = next(TVGN_NEXT, h))
+        items.push_back(h);
+    return items;
+}
+
+std::string TreeLabel(HWND hTree, HTREEITEM hItem)
+{
+    std::vector<char> buffer(1 << 16);
+    TVITEM item;
+    item.mask = TVIF_TEXT;
+    item.hItem = hItem;
+    item.pszText = buffer.data();
+    item.cchTextMax = static_cast<int>(buffer.size());
+    SendMessageA(hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+    return buffer.data();
+}
+
+std::vector<std::string> TreeLabels(HWND hTree, HTREEITEM hParent)
+{
+    std::vector<std::string> labels;
+    for (HTREEITEM h : TreeChildren(hTree, hParent))
+        labels.push_back(TreeLabel(hTree, h));
+    return labels;
+}
+
+HTREEITEM TreeCaret(HWND hTree)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}

@@ -1,0 +1,65 @@
+// The real program in process: a CKantorApp started as main() starts it,
+// with its main frame, both views and the status bar, on the offscreen
+// platform. Settings go to a private temporary folder, message boxes to a
+// list, the File Open dialog to a chosen answer.
+#pragma once
+
+#include "app/KantorApp.h"
+#include "app/MainFrame.h"
+#include "model/ModelTestFiles.h"
+#include "views/KantorDocument.h"
+#include "views/KantorInverseView.h"
+#include "views/KantorView.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The application as main() makes it, except that the File Open dialog
+// answers with m_strPromptAnswer (empty: cancelled).
+class CTestKantorApp : public CKantorApp {
+public:
+    std::string m_strPromptAnswer;
+    int m_nPrompts = 0;
+    BOOL DoPromptFileName(std::string& fileName, CDocTemplate*) override;
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the program with these arguments after the program name; the
+    // window is shown, no idle pass has run yet.
+    void Start(const std::vector<std::string>& args = {});
+    // Lets the message loop run until the idle work is done: a pending
+    // deferred open and the whole inverse computation.
+    void RunUntilIdle();
+
+    CMainFrame& Frame() { return *m_pApp->GetMainFrame(); }
+    CKantorDocument& Document();
+    CKantorDoc& Doc() { return Document().GetKantorDoc(); }
+    HWND Upper() { return Frame().GetUpperView()->GetTreeHwnd(); }
+    HWND Lower() { return Frame().GetLowerView()->GetTreeHwnd(); }
+    std::string MessagePane() { return Frame().GetStatusBar()->GetWindowText(); }
+
+    // A key as the user presses it, to the window that has the focus.
+    static void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    static std::string SamplePath(const std::string& name);
+    static std::string ExamplePath();
+
+    std::unique_ptr<CTestKantorApp> m_pApp;
+    CTempFolder m_folder;
+    std::vector<std::string> m_messages;
+};
+
+// Reading a tree through its messages.
+std::vector<HTREEITEM> TreeChildren(HWND hTree, HTREEITEM hParent = nullptr);
+std::string TreeLabel(HWND hTree, HTREEITEM hItem);
+std::vector<std::string> TreeLabels(HWND hTree, HTREEITEM hParent = nullptr);
+HTREEITEM TreeCaret(HWND hTree);

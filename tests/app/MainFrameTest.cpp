@@ -1,0 +1,285 @@
+// The main frame of the real program: its bars, panes and menu, the keys
+// that move between the views, the search commands that always reach the
+// upper view, and the prompts of menu items and toolbar buttons.
+#include "app/AppTest.h"
+
+#include "app/MainResources.h"
+
+#include "app/framework/CreateContext.h"
+#include "app/framework/Menu.h"
+#include "app/framework/Rect.h"
+#include "app/framework/RuntimeClass.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+#include "res/Resource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class MainFrameTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        Start({ExamplePath()});
+        RunUntilIdle();
+    }
+
+    CView* Active() { return Frame().GetActiveView(); }
+
+    CView* UpperView() { return Frame().GetUpperView(); }
+    CView* LowerView() { return Frame().GetLowerView(); }
+
+    // Runs `trigger`, which opens a modal dialog that has a control of id
+    // nControl; `answer` acts on the dialog as a user would and closes it.
+    void WhileModal(UINT nControl, const std::function<void()>& trigger, const std::function<void(HWND)>& answer)
+    {
+        bool bAnswered = false;
+        std::function<void()> poll = [&] {
+            HWND hFocus = GetFocus();
+            HWND hDialog = hFocus ? GetParent(hFocus) : nullptr;
+            if (hDialog && GetDlgItem(hDialog, static_cast<int>(nControl))) {
+                bAnswered = true;
+                answer(hDialog);
+                return;
+            }
+            QTimer::singleShot(5, poll);
+        };
+        QTimer::singleShot(0, poll);
+        trigger();
+        EXPECT_TRUE(PumpUntil([&] { return bAnswered; }, 5000));
+        PumpWaitingMessages();
+    }
+
+    void SearchByKey(const std::function<void(HWND)>& answer)
+    {
+        WhileModal(res::IDC_FIND_WHAT, [this] { PressKey(Qt::Key_F, Qt::ControlModifier); }, answer);
+    }
+
+    static std::string ControlText(HWND hDialog, UINT nControl)
+    {
+        char text[4096] = {};
+        GetWindowTextA(GetDlgItem(hDialog, static_cast<int>(nControl)), text, sizeof text);
+        return text;
+    }
+
+    static void TypeAndConfirm(HWND hDialog, const std::string& strText)
+    {
+        QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT));
+        QTest::keyClicks(edit, QString::fromLatin1(strText));
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    // Labels of the upper root items that contain the text.
+    Strings UpperRootsContaining(const std::string& strText)
+    {
+        Strings found;
+        for (const std::string& label : TreeLabels(Upper()))
+            if (label.find(strText) != std::string::npos)
+                found.push_back(label);
+        return found;
+    }
+};
+
+TEST_F(MainFrameTest, BarsAndPanesAreWhereTheProgramExpectsThem)
+{
+    CToolBar& bar = Frame().GetToolBar();
+    EXPECT_EQ(bar.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_TOOLBAR));
+    ASSERT_EQ(bar.GetCount(), 3);
+    EXPECT_EQ(bar.GetItemID(0), res::ID_FILE_OPEN);
+    EXPECT_TRUE(bar.GetButtonStyle(1) & TBBS_SEPARATOR);
+    EXPECT_EQ(bar.GetItemID(2), res::ID_APP_ABOUT);
+
+    CProgressStatusBar* pStatus = Frame().GetStatusBar();
+    EXPECT_EQ(pStatus->GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_STATUS_BAR));
+    ASSERT_EQ(pStatus->GetCount(), 4);
+    const UINT ids[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM, res::ID_INDICATOR_SCRL};
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(pStatus->GetItemID(i), ids[i]);
+    EXPECT_EQ(m_pApp->GetStatusBar(), pStatus);
+
+    CSplitterWnd& splitter = Frame().GetSplitter();
+    EXPECT_EQ(splitter.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST));
+    EXPECT_EQ(splitter.GetRowCount(), 2);
+    EXPECT_EQ(splitter.GetColumnCount(), 1);
+    EXPECT_NE(dynamic_cast<CKantorView*>(splitter.GetPane(0, 0)), nullptr);
+    EXPECT_NE(dynamic_cast<CKantorInverseView*>(splitter.GetPane(1, 0)), nullptr);
+    // Toolbar, splitter and status bar fill the client area from top to bottom.
+    CRect client, toolRect, splitRect, statusRect;
+    Frame().GetClientRect(&client);
+    bar.GetWindowRect(&toolRect);
+    splitter.GetWindowRect(&splitRect);
+    pStatus->GetWindowRect(&statusRect);
+    EXPECT_EQ(toolRect.bottom, splitRect.top);
+    EXPECT_EQ(splitRect.bottom, statusRect.top);
+    EXPECT_EQ(toolRect.Height() + splitRect.Height() + statusRect.Height(), client.Height());
+}
+
+// The upper view starts with 0.8 of the client height the frame has when
+// it makes its client, cut to whole pixels.
+TEST(MainFrameSplitTest, TheUpperPaneStartsAtFourFifthsOfTheClientHeight)
+{
+    CKantorApp app;
+    RegisterMainResources();
+    for (const auto& [height, expected] : {std::pair{500, 400}, std::pair{499, 399}, std::pair{301, 240}}) {
+        auto* pDocument = new CKantorDocument;
+        CCreateContext context;
+        context.m_pCurrentDoc = pDocument;
+        auto* pFrame = new CMainFrame;
+        ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "split", WS_OVERLAPPEDWINDOW, CRect(0, 0, 700, height), nullptr, 0, &context));
+        CRect client;
+        pFrame->GetClientRect(&client);
+        ASSERT_EQ(client.Height(), height);
+        int cyCur = 0;
+        int cyMin = 0;
+        pFrame->GetSplitter().GetRowInfo(0, cyCur, cyMin);
+        EXPECT_EQ(cyCur, expected) << height;
+        pFrame->DestroyWindow();
+        delete pDocument;
+    }
+}
+
+TEST_F(MainFrameTest, TheMenuHasTheProgramsCommandsAndNeverOffersToSave)
+{
+    CMenu* pMenu = Frame().GetMenu();
+    ASSERT_NE(pMenu, nullptr);
+    Strings popups;
+    for (int i = 0; i < static_cast<int>(pMenu->GetMenuItemCount()); ++i)
+        popups.push_back(pMenu->GetMenuString(i));
+    EXPECT_EQ(popups, (Strings{"&File", "&Edit", "&View", "&?"}));
+    auto items = [pMenu](int popup) {
+        std::vector<std::pair<std::string, UINT>> out;
+        CMenu* pPopup = pMenu->GetSubMenu(popup);
+        for (int i = 0; i < static_cast<int>(pPopup->GetMenuItemCount()); ++i)
+            out.emplace_back(pPopup->GetMenuString(i), pPopup->GetMenuItemID(i));
+        return out;
+    };
+    using Items = std::vector<std::pair<std::string, UINT>>;
+    EXPECT_EQ(items(1), (Items{{"&Search\tStrg+F", res::ID_SEARCH}, {"Search again\tF3", res::ID_SEARCH_AGAIN}}));
+    EXPECT_EQ(items(2), (Items{{"&Toolbar", res::ID_VIEW_TOOLBAR}, {"St&atusbar", res::ID_VIEW_STATUS_BAR}}));
+    EXPECT_EQ(items(3), (Items{{"&Info about Lumenor...", res::ID_APP_ABOUT}, {"Usage", res::ID_USAGE}}));
+
+    // Save and Save As are grayed wherever a menu has them; a command with
+    // no handler at all stays enabled.
+    constexpr UINT kUnhandled = 40000;
+    auto other = CMenu::CreateMenuBar({MenuItemDesc::Popup(
+        "File", {MenuItemDesc::Command("Save", res::ID_FILE_SAVE), MenuItemDesc::Command("Unhandled", kUnhandled),
+                 MenuItemDesc::Popup("More", {MenuItemDesc::Command("Save As", res::ID_FILE_SAVE_AS)})})});
+    Frame().SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(other.get()), 0);
+    CMenu* pFile = other->GetSubMenu(0);
+    Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile), 0);
+    EXPECT_TRUE(pFile->GetMenuState(0) & MF_GRAYED);
+    EXPECT_FALSE(pFile->GetMenuState(1) & MF_GRAYED);
+    EXPECT_TRUE(pFile->GetSubMenu(2)->GetMenuState(0) & MF_GRAYED);
+}
+
+TEST_F(MainFrameTest, F6AndShiftF6MoveTheActivationBetweenTheViews)
+{
+    ASSERT_EQ(Active(), UpperView());
+    PressKey(Qt::Key_F6);
+    EXPECT_EQ(Active(), LowerView());
+    EXPECT_EQ(GetFocus(), Lower());
+    PressKey(Qt::Key_F6);
+    EXPECT_EQ(Active(), UpperView());
+    EXPECT_EQ(GetFocus(), Upper());
+    PressKey(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(Active(), LowerView());
+    PressKey(Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(Active(), UpperView());
+}
+
+TEST_F(MainFrameTest, SearchFromTheLowerViewActivatesTheUpperViewAndSearchesThere)
+{
+    const Strings walls = UpperRootsContaining("IFCWALL");
+    ASSERT_GE(walls.size(), 2u);
+
+    PressKey(Qt::Key_F6);
+    ASSERT_EQ(Active(), LowerView());
+    SearchByKey([](HWND hDialog) { TypeAndConfirm(hDialog, "ifcwall"); });
+    EXPECT_EQ(Active(), UpperView());
+    EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), walls[0]);
+
+    // Search again from the lower view: the next match in the upper tree.
+    PressKey(Qt::Key_F6);
+    ASSERT_EQ(Active(), LowerView());
+    PressKey(Qt::Key_F3);
+    PumpWaitingMessages();
+    EXPECT_EQ(Active(), UpperView());
+    EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), walls[1]);
+    // And from the upper view itself.
+    PressKey(Qt::Key_F3);
+    EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), walls.size() > 2 ? walls[2] : walls[0]);
+}
+
+TEST_F(MainFrameTest, InfoAndUsageShowTheirDialogs)
+{
+    std::string strVersion;
+    WhileModal(
+        res::IDC_VERSION, [this] { Frame().SendMessage(WM_COMMAND, res::ID_APP_ABOUT, 0); },
+        [&](HWND hDialog) {
+            strVersion = ControlText(hDialog, res::IDC_VERSION);
+            SendMessageA(hDialog, WM_COMMAND, IDOK, 0);
+        });
+    EXPECT_EQ(strVersion, "1, 1, 0, 0");
+
+    std::string strUsage;
+    WhileModal(
+        res::IDC_USAGE_TEXT, [this] { Frame().SendMessage(WM_COMMAND, res::ID_USAGE, 0); },
+        [&](HWND hDialog) {
+            strUsage = ControlText(hDialog, res::IDC_USAGE_TEXT);
+            SendMessageA(hDialog, WM_COMMAND, IDOK, 0);
+        });
+    EXPECT_EQ(strUsage.rfind("- The top window is the main window.", 0), 0u) << strUsage;
+    // The keyboard is back in the tree that had it.
+    EXPECT_EQ(GetFocus(), Upper());
+}
+
+TEST_F(MainFrameTest, MenuItemsAndToolbarButtonsShowTheirPromptsAndTips)
+{
+    Frame().GetMenu()->FindAction(res::ID_SEARCH)->hover();
+    EXPECT_EQ(MessagePane(), "Search for a String in the Tree.");
+    Frame().GetMenu()->FindAction(res::ID_VIEW_STATUS_BAR)->hover();
+    EXPECT_EQ(MessagePane(), "Turn Statusbar on-/off.");
+    Frame().GetMenu()->FindAction(res::ID_FILE_MRU_FILE1)->hover();
+    EXPECT_EQ(MessagePane(), "Opens the Document.");
+    Frame().SendMessage(WM_MENUSELECT, MAKEWPARAM(0, MF_MENUCLOSED), 0);
+    EXPECT_EQ(MessagePane(), "Ready");
+
+    // The pointer rests on the Info button: its prompt and its tip.
+    CToolBar& bar = Frame().GetToolBar();
+    RECT r;
+    bar.GetItemRect(bar.CommandToIndex(res::ID_APP_ABOUT), &r);
+    QTest::mouseMove(WidgetOfWindow(bar.GetSafeHwnd()), QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    PumpWaitingMessages();
+    EXPECT_EQ(MessagePane(), "Display Information aboutt Lumenor.");
+    const HWND hTip = bar.GetToolTips();
+    ASSERT_NE(hTip, nullptr);
+    EXPECT_TRUE(PumpUntil([hTip] { return IsWindowVisible(hTip) != FALSE; }, 3000));
+    char text[64] = {};
+    GetWindowTextA(hTip, text, sizeof text);
+    EXPECT_STREQ(text, "Info");
+}
+
+TEST_F(MainFrameTest, TheViewMenuHidesAndShowsTheBars)
+{
+    for (UINT nID : {res::ID_VIEW_TOOLBAR, res::ID_VIEW_STATUS_BAR}) {
+        CWnd* pBar = Frame().GetControlBar(nID);
+        ASSERT_NE(pBar, nullptr);
+        Frame().GetMenu()->FindAction(nID)->trigger();
+        PumpWaitingMessages();
+        EXPECT_FALSE(pBar->IsWindowVisible()) << nID;
+        Frame().SendMessage(WM_COMMAND, nID, 0);
+        EXPECT_TRUE(pBar->IsWindowVisible()) << nID;
+    }
+}
+
+} // namespace

@@ -1,0 +1,180 @@
+// Every way a user opens a file: File Open by key, menu and toolbar, a file
+// dropped on the window, the recent-file list; and a file that cannot be
+// opened, which leaves the document that was open as it was.
+#include "app/AppTest.h"
+
+#include "app/framework/Menu.h"
+#include "app/framework/RecentFileList.h"
+#include "platform/MessageLoop.h"
+#include "platform/QtBridge.h"
+#include "res/Resource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <QWidget>
+
+#include <filesystem>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class OpenPathsTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        Start();
+    }
+
+    // What the window shows of the open document.
+    struct Shown {
+        std::string strTitle;
+        std::string strPath;
+        Strings aUpper;
+        std::int32_t nCurrent;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown Showing() { return {Frame().GetWindowText(), Document().GetPathName(), TreeLabels(Upper()), Doc().GetCurrentEntity()}; }
+
+    void Open(const std::string& strPath)
+    {
+        ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr) << strPath;
+        RunUntilIdle();
+    }
+
+    // The user clicks the toolbar button of the command.
+    void ClickToolBarButton(UINT nID)
+    {
+        CToolBar& bar = Frame().GetToolBar();
+        RECT r;
+        bar.GetItemRect(bar.CommandToIndex(nID), &r);
+        QTest::mouseClick(WidgetOfWindow(bar.GetSafeHwnd()), Qt::LeftButton, Qt::NoModifier,
+                          QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+        PumpWaitingMessages();
+    }
+
+    // Files dropped on the main window, as the desktop delivers them.
+    void Drop(const Strings& paths)
+    {
+        QWidget* widget = WidgetOfWindow(Frame().GetSafeHwnd());
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const std::string& path : paths)
+            urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+        mime.setUrls(urls);
+        const QPointF at(100, 100);
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &enter);
+        QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &drop);
+        PumpWaitingMessages();
+    }
+
+    // The items of the File menu as it is about to be shown.
+    Strings FileMenuItems()
+    {
+        CMenu* pFile = Frame().GetMenu()->GetSubMenu(0);
+        Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile), 0);
+        Strings items;
+        for (int i = 0; i < static_cast<int>(pFile->GetMenuItemCount()); ++i)
+            items.push_back(pFile->GetMenuString(i) + ((pFile->GetMenuState(i) & MF_GRAYED) ? " (grayed)" : ""));
+        return items;
+    }
+};
+
+TEST_F(OpenPathsTest, FileOpenByKeyMenuAndToolbarOpensTheChosenFile)
+{
+    m_pApp->m_strPromptAnswer = ExamplePath();
+    PressKey(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(m_pApp->m_nPrompts, 1);
+    EXPECT_EQ(Frame().GetWindowText(), "house.ifc - Lumenor");
+
+    m_pApp->m_strPromptAnswer = SamplePath("test.ifc");
+    Frame().GetMenu()->FindAction(res::ID_FILE_OPEN)->trigger();
+    PumpWaitingMessages();
+    EXPECT_EQ(m_pApp->m_nPrompts, 2);
+    EXPECT_EQ(Frame().GetWindowText(), "test.ifc - Lumenor");
+
+    m_pApp->m_strPromptAnswer = SamplePath("sample-entities.ifc");
+    ClickToolBarButton(res::ID_FILE_OPEN);
+    EXPECT_EQ(m_pApp->m_nPrompts, 3);
+    EXPECT_EQ(Frame().GetWindowText(), "sample-entities.ifc - Lumenor");
+
+    // Cancelling the dialog changes nothing.
+    m_pApp->m_strPromptAnswer.clear();
+    PressKey(Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(m_pApp->m_nPrompts, 4);
+    EXPECT_EQ(Frame().GetWindowText(), "sample-entities.ifc - Lumenor");
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(OpenPathsTest, AFileThatCannotBeOpenedLeavesThePreviousDocumentAsItWas)
+{
+    Open(ExamplePath());
+    // Something is selected and unfolded, as a user would have it.
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Down);
+    const Shown before = Showing();
+    ASSERT_NE(before.nCurrent, 0);
+
+    const std::string strMissing = m_folder.GetPath().string() + "/gone.ifc";
+    const std::string strFolder = m_folder.GetPath().string();
+    for (const std::string& strPath : {strMissing, strFolder}) {
+        m_messages.clear();
+        EXPECT_EQ(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr);
+        ASSERT_EQ(m_messages.size(), 1u) << strPath;
+        EXPECT_NE(m_messages[0].find("\"" + strPath + "\""), std::string::npos) << m_messages[0];
+        EXPECT_EQ(Showing(), before) << strPath;
+    }
+    EXPECT_NE(m_messages[0].find("folder"), std::string::npos) << m_messages[0];
+}
+
+TEST_F(OpenPathsTest, AFileDroppedOnTheWindowIsOpened)
+{
+    EXPECT_TRUE(GetWindowLongPtrA(Frame().GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+    Drop({SamplePath("test.ifc")});
+    EXPECT_EQ(Frame().GetWindowText(), "test.ifc - Lumenor");
+    RunUntilIdle();
+    // One document at a time: of several files the first is opened.
+    Drop({ExamplePath(), SamplePath("test.ifc")});
+    EXPECT_EQ(Frame().GetWindowText(), "house.ifc - Lumenor");
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(OpenPathsTest, OpenedFilesEnterTheRecentFileListWhichReopensThemAndOutlivesTheProgram)
+{
+    EXPECT_EQ(FileMenuItems(), (Strings{"&Open...\tStrg+O", "", "Last File (grayed)", "", "&Exit"}));
+
+    // Files outside the current folder are shown with their paths.
+    const std::string strFirst = m_folder.GetPath().string() + "/first.ifc";
+    const std::string strSecond = m_folder.GetPath().string() + "/second.ifc";
+    std::filesystem::copy_file(ExamplePath(), strFirst);
+    std::filesystem::copy_file(SamplePath("test.ifc"), strSecond);
+    Open(strFirst);
+    Open(strSecond);
+    const Strings items = FileMenuItems();
+    ASSERT_EQ(items.size(), 6u);
+    EXPECT_EQ(items[2].rfind("&1 ", 0), 0u) << items[2];
+    EXPECT_NE(items[2].find("second.ifc"), std::string::npos) << items[2];
+    EXPECT_NE(items[3].find("first.ifc"), std::string::npos) << items[3];
+
+    // The second entry, chosen in the menu, opens that file.
+    Frame().SendMessage(WM_COMMAND, res::ID_FILE_MRU_FILE1 + 1, 0);
+    EXPECT_EQ(Frame().GetWindowText(), "first.ifc - Lumenor");
+    EXPECT_EQ(Document().GetPathName(), strFirst);
+
+    // A new start of the program finds the list as it was left.
+    TearDown();
+    Start();
+    CRecentFileList* pList = m_pApp->GetRecentFileList();
+    ASSERT_EQ(pList->GetCount(), 2);
+    EXPECT_EQ((*pList)[0], strFirst);
+    EXPECT_EQ((*pList)[1], strSecond);
+}
+
+} // namespace

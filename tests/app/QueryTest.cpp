@@ -1,0 +1,205 @@
+// The command line's queries and screenshot, run in process as main() runs
+// them: what they print is what the views show, on every real sample file.
+#include "app/AppTest.h"
+
+#include "app/CommandLine.h"
+#include "app/OffscreenRequest.h"
+#include "model/EntityNumberArray.h"
+#include "model/KantorDoc.h"
+#include "platform/Gdi.h"
+
+#include <QColor>
+#include <QImage>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+#include <sstream>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const Strings kSamples = {"test.ifc", "sample-entities.ifc", "composite-profile.ifc", "open-house-ifc4.ifc",
+                          "example.ifc", "tested-sample-project.ifc", "duplex.ifc", "AC20-FZK-Haus.ifc",
+                          "mini-project.ifc"};
+
+struct Outcome {
+    int nStatus = -1;
+    std::string strOut;
+    std::string strErr;
+    Strings Lines() const
+    {
+        Strings lines;
+        std::istringstream in(strOut);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+};
+
+Outcome RunProgram(const Strings& args)
+{
+    ProgramRequest request;
+    std::string strError;
+    EXPECT_TRUE(ParseProgramArguments(args, request, strError)) << strError;
+    char program[] = "lumenor";
+    char* argv[] = {program, nullptr};
+    Outcome outcome;
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    outcome.nStatus = RunOffscreenRequest(request, 1, argv);
+    outcome.strOut = ::testing::internal::GetCapturedStdout();
+    outcome.strErr = ::testing::internal::GetCapturedStderr();
+    return outcome;
+}
+
+Strings Texts(const CKantorDoc& doc, const CEntityNumberArray& numbers)
+{
+    Strings texts;
+    for (std::int32_t n : numbers)
+        if (auto text = EntityText(doc, n); n != 0 && text)
+            texts.push_back(*text);
+    return texts;
+}
+
+class QueryTest : public AppTest {};
+
+// The expectations come from the model directly: every stored entity in
+// ascending number; the present references of an entity's text in order;
+// its referrers in the document's order.
+TEST_F(QueryTest, PrintRefsAndInverseGiveWhatTheModelHoldsOnEverySample)
+{
+    for (const std::string& name : kSamples) {
+        SCOPED_TRACE(name);
+        const std::string strPath = SamplePath(name);
+        CKantorDoc doc;
+        ASSERT_TRUE(doc.OnOpenDocument(strPath));
+        while (doc.ComputeInverseStep()) {
+        }
+
+        Strings expectedPrint;
+        std::vector<std::int32_t> numbers;
+        for (std::int32_t n = 0; n <= doc.GetMaxEntityNumber(); ++n)
+            if (auto text = EntityText(doc, n)) {
+                expectedPrint.push_back(*text);
+                numbers.push_back(n);
+            }
+        const Outcome print = RunProgram({"--print", strPath});
+        EXPECT_EQ(print.nStatus, 0) << print.strErr;
+        EXPECT_EQ(print.Lines(), expectedPrint);
+
+        // A few entities across the file, and the one most referred to.
+        std::vector<std::int32_t> probes;
+        for (size_t i = 1; i < numbers.size(); i += numbers.size() / 4 + 1)
+            probes.push_back(numbers[i]);
+        std::int32_t nMost = 0;
+        size_t nMostCount = 0;
+        for (std::int32_t n : numbers) {
+            CEntityNumberArray referrers;
+            doc.GetInverseReferences(n, referrers);
+            if (static_cast<size_t>(referrers.GetSize()) > nMostCount) {
+                nMostCount = referrers.GetSize();
+                nMost = n;
+            }
+        }
+        probes.push_back(nMost);
+        for (std::int32_t n : probes) {
+            CEntityNumberArray references;
+            CKantorDoc::ExtractReferences(*EntityText(doc, n), references);
+            const Outcome refs = RunProgram({"--refs", std::to_string(n), strPath});
+            EXPECT_EQ(refs.nStatus, 0) << refs.strErr;
+            EXPECT_EQ(refs.Lines(), Texts(doc, references)) << "--refs " << n;
+
+            CEntityNumberArray referrers;
+            doc.GetInverseReferences(n, referrers);
+            const Outcome inverse = RunProgram({"--inverse", "#" + std::to_string(n), strPath});
+            EXPECT_EQ(inverse.nStatus, 0) << inverse.strErr;
+            EXPECT_EQ(inverse.Lines(), Texts(doc, referrers)) << "--inverse " << n;
+        }
+    }
+}
+
+// The same answers as the window gives a user who selects and unfolds.
+TEST_F(QueryTest, QueriesAgreeWithTheViewsOfTheRunningProgram)
+{
+    const std::string strPath = SamplePath("duplex.ifc");
+    Start({strPath});
+    RunUntilIdle();
+    const Strings upper = TreeLabels(Upper());
+    const int nEntity = 3004;
+    ASSERT_TRUE(EntityText(Doc(), nEntity).has_value());
+    // The user walks down to the entity a page at a time, then row by row.
+    while (Doc().GetCurrentEntity() < nEntity)
+        PressKey(Doc().GetCurrentEntity() + 40 < nEntity ? Qt::Key_PageDown : Qt::Key_Down);
+    ASSERT_EQ(Doc().GetCurrentEntity(), nEntity);
+    const Strings lower = TreeLabels(Lower());
+    // '+' on the keypad unfolds the selected item.
+    PressKey(Qt::Key_Plus, Qt::KeypadModifier);
+    const Strings children = TreeLabels(Upper(), TreeCaret(Upper()));
+    ASSERT_FALSE(children.empty());
+    TearDown();
+
+    EXPECT_EQ(RunProgram({"--print", strPath}).Lines(), upper);
+    EXPECT_EQ(RunProgram({"--refs", std::to_string(nEntity), strPath}).Lines(), children);
+    EXPECT_EQ(RunProgram({"--inverse", std::to_string(nEntity), strPath}).Lines(), lower);
+}
+
+TEST_F(QueryTest, AFileOrEntityThatIsNotThereIsAnErrorThatSaysWhich)
+{
+    const std::string strMissing = m_folder.GetPath().string() + "/missing.ifc";
+    Outcome missing = RunProgram({"--print", strMissing});
+    EXPECT_EQ(missing.nStatus, 1);
+    EXPECT_TRUE(missing.strOut.empty());
+    EXPECT_NE(missing.strErr.find(strMissing), std::string::npos) << missing.strErr;
+    EXPECT_NE(missing.strErr.find("does not exist"), std::string::npos) << missing.strErr;
+    EXPECT_EQ(std::count(missing.strErr.begin(), missing.strErr.end(), '\n'), 1) << missing.strErr;
+
+    const std::string strNoEntities = m_folder.Write("empty.ifc", "ISO-10303-21;\nHEADER;\nENDSEC;\n");
+    Outcome empty = RunProgram({"--print", strNoEntities});
+    EXPECT_EQ(empty.nStatus, 1);
+    EXPECT_NE(empty.strErr.find(strNoEntities), std::string::npos) << empty.strErr;
+
+    for (const Strings& args : {Strings{"--refs", "99999", ExamplePath()}, Strings{"--inverse", "26", ExamplePath()},
+                                Strings{"--screenshot", m_folder.GetPath().string() + "/x.png", "--select", "99999",
+                                        ExamplePath()}}) {
+        Outcome unknown = RunProgram(args);
+        EXPECT_EQ(unknown.nStatus, 1) << args[0];
+        EXPECT_TRUE(unknown.strOut.empty()) << args[0];
+        EXPECT_NE(unknown.strErr.find("no entity #"), std::string::npos) << unknown.strErr;
+    }
+    EXPECT_FALSE(std::filesystem::exists(m_folder.GetPath() / "x.png"));
+}
+
+TEST_F(QueryTest, TheScreenshotShowsTheWindowWithTheSelectedEntity)
+{
+    const std::string strPlain = m_folder.GetPath().string() + "/plain.png";
+    const std::string strSelected = m_folder.GetPath().string() + "/selected.png";
+    ASSERT_EQ(RunProgram({"--screenshot", strPlain, ExamplePath()}).nStatus, 0);
+    ASSERT_EQ(RunProgram({"--screenshot", strSelected, "--select", "36", ExamplePath()}).nStatus, 0);
+    QImage plain(QString::fromStdString(strPlain));
+    QImage selected(QString::fromStdString(strSelected));
+    ASSERT_FALSE(plain.isNull());
+    ASSERT_EQ(plain.size(), selected.size());
+    EXPECT_GE(plain.width(), 400);
+    EXPECT_GE(plain.height(), 300);
+    EXPECT_NE(plain, selected);
+
+    // The selected item's row is highlighted: with #36 selected the
+    // highlight sits lower in the upper pane than with the header selected.
+    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+    const QRgb rgb = qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight));
+    auto firstHighlightedRow = [rgb](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == rgb)
+                    return y;
+        return -1;
+    };
+    const int nPlainRow = firstHighlightedRow(plain);
+    const int nSelectedRow = firstHighlightedRow(selected);
+    EXPECT_GE(nPlainRow, 0);
+    EXPECT_GT(nSelectedRow, nPlainRow);
+}
+
+} // namespace

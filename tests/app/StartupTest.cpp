@@ -1,0 +1,113 @@
+// Start-up and idle processing of the real program: the window comes first,
+// a file named on the command line is opened on the first idle pass, and
+// the inverse computation advances in the idle passes after it.
+#include "app/AppTest.h"
+
+#include "app/framework/DocTemplate.h"
+#include "app/framework/ProfileSettings.h"
+#include "app/framework/RecentFileList.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "support/TestSupport.h"
+
+#include <algorithm>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+const std::string kNoData = "Tree displaying IFC file - No data read";
+const std::string kNoEntity = "Tree displaying inverse references to selected entity in IFC file tree - No entity selected";
+
+class StartupTest : public AppTest {};
+
+TEST_F(StartupTest, TheWindowIsShownWithTheEmptyDocumentBeforeTheFileIsRead)
+{
+    Start({SamplePath("duplex.ifc")});
+    EXPECT_TRUE(Frame().IsWindowVisible());
+    EXPECT_EQ(Frame().GetWindowText(), "Untitled - Lumenor");
+    EXPECT_TRUE(m_pApp->IsDeferredOpenPending());
+    EXPECT_TRUE(Document().GetPathName().empty());
+    EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
+    EXPECT_EQ(TreeLabels(Lower()), Strings{kNoEntity});
+}
+
+TEST_F(StartupTest, TheFirstIdlePassLoadsWithProgressAndLaterPassesComputeTheInverseReferences)
+{
+    Start({SamplePath("duplex.ifc")});
+    testsupport::MessageRecorder recorder;
+    recorder.Watch(Frame().GetStatusBar()->GetProgressLabel().GetSafeHwnd());
+
+    // The first pass opens the file, builds the tree and runs one slice.
+    EXPECT_TRUE(m_pApp->OnIdle(0));
+    EXPECT_FALSE(m_pApp->IsDeferredOpenPending());
+    Strings labels;
+    for (const testsupport::Recorded& r : recorder.Messages())
+        if (r.message == WM_SETTEXT)
+            labels.emplace_back(reinterpret_cast<const char*>(r.lParam));
+    EXPECT_EQ(labels, (Strings{"Loading", "Building tree structure"}));
+    EXPECT_EQ(Frame().GetWindowText(), "duplex.ifc - Lumenor");
+    EXPECT_FALSE(Frame().GetStatusBar()->IsProgressMode());
+    EXPECT_EQ(TreeLabels(Upper()).size(), Doc().GetEntityMap().GetCount());
+    // The header item is selected.
+    EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper()).front());
+
+    const int nFirst = Doc().GetInversePercent();
+    EXPECT_LT(nFirst, 100);
+    EXPECT_EQ(MessagePane(), res::FormatString(res::IDS_INVERSE_PROGRESS, nFirst));
+    long nPass = 1;
+    while (m_pApp->OnIdle(nPass))
+        ++nPass;
+    // duplex.ifc has 38,898 entities: 39 slices of 1000, one per pass.
+    EXPECT_EQ(nPass + 1, 39);
+    EXPECT_EQ(Doc().GetInversePercent(), 100);
+    EXPECT_EQ(MessagePane(), "Ready");
+    EXPECT_FALSE(m_pApp->OnIdle(nPass + 1));
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(StartupTest, WithoutAFileNothingIsOpenedAndIdleAsksForNoMorePasses)
+{
+    Start();
+    EXPECT_FALSE(m_pApp->IsDeferredOpenPending());
+    EXPECT_FALSE(m_pApp->OnIdle(0));
+    EXPECT_EQ(MessagePane(), "Ready");
+    EXPECT_TRUE(Document().GetPathName().empty());
+    EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(StartupTest, AMissingFileOnTheCommandLineIsReportedOnceAndTheEmptyDocumentStays)
+{
+    const std::string strMissing = m_folder.GetPath().string() + "/missing.ifc";
+    Start({strMissing});
+    EXPECT_FALSE(m_pApp->OnIdle(0));
+    EXPECT_FALSE(m_pApp->OnIdle(1));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find(strMissing), std::string::npos);
+    EXPECT_NE(m_messages[0].find("does not exist"), std::string::npos);
+    EXPECT_EQ(Frame().GetWindowText(), "Untitled - Lumenor");
+    EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
+}
+
+TEST_F(StartupTest, TheTemplateAndTheSettingsCarryTheProgramsNames)
+{
+    Start();
+    EXPECT_EQ(m_pApp->m_strAppName, "Lumenor by Velmora");
+    CDocTemplate* pTemplate = m_pApp->GetFirstDocTemplate();
+    ASSERT_NE(pTemplate, nullptr);
+    const Strings expected = {"Lumenor", "", "Ifc", "FileType Ifc (*.ifc)", ".ifc", "Lumenor.Document", "Ifc Document"};
+    for (int i = 0; i < 7; ++i) {
+        std::string field;
+        pTemplate->GetDocString(field, static_cast<CDocTemplate::DocStringIndex>(i));
+        EXPECT_EQ(field, expected[static_cast<size_t>(i)]) << "field " << i;
+    }
+    ASSERT_NE(m_pApp->GetProfileSettings(), nullptr);
+    const std::string strSettings = m_pApp->GetProfileSettings()->FileName();
+    EXPECT_NE(strSettings.find("Velmora"), std::string::npos);
+    EXPECT_EQ(strSettings.rfind(m_folder.GetPath().string(), 0), 0u) << strSettings;
+    ASSERT_NE(m_pApp->GetRecentFileList(), nullptr);
+    EXPECT_EQ(m_pApp->GetRecentFileList()->GetSize(), 4);
+}
+
+} // namespace
