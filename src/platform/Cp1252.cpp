@@ -23,13 +23,21 @@ QChar CharFromByte(unsigned char byte)
 QString TextFromBytes(const char* bytes, int count)
 {
     QString text;
-    if (!bytes || count <= 0)
-        return text;
+    if (bytes && count > 0)
+        AssignTextFromBytes(text, bytes, count);
+    return text;
+}
+
+void AssignTextFromBytes(QString& text, const char* bytes, int count)
+{
+    if (!bytes || count <= 0) {
+        text.resize(0);
+        return;
+    }
     text.resize(count);
     QChar* out = text.data();
     for (int i = 0; i < count; ++i)
         out[i] = CharFromByte(static_cast<unsigned char>(bytes[i]));
-    return text;
 }
 
 int ByteFromChar(QChar ch)

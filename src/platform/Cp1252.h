@@ -10,6 +10,9 @@
 // The character a byte stands for.
 QChar CharFromByte(unsigned char byte);
 QString TextFromBytes(const char* bytes, int count);
+// The same into `text`, reusing its storage: no allocation once it has
+// held as many characters (the hot path of text output).
+void AssignTextFromBytes(QString& text, const char* bytes, int count);
 inline QString TextFromBytes(const std::string& bytes)
 {
     return TextFromBytes(bytes.data(), static_cast<int>(bytes.size()));

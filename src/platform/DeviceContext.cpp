@@ -81,6 +81,24 @@ HDC NewDc(DcKind kind, HWND hwnd)
     return dc;
 }
 
+const GdiObjectRecord* SelectedFont(const DcRecord* dc)
+{
+    const GdiObjectRecord* font = LiveGdiObject(dc->state.font, GdiKind::Font);
+    return font ? font : DefaultGuiFont();
+}
+
+QRect DrawableBox(const DcRecord* dc)
+{
+    if (!dc->painter)
+        return QRect();
+    const QPainter& painter = *dc->painter;
+    const QPaintDevice* device = painter.device();
+    QRectF box = painter.combinedTransform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+    if (painter.hasClipping())
+        box &= painter.clipBoundingRect();
+    return box.toAlignedRect();
+}
+
 void ApplyClip(DcRecord* dc)
 {
     if (dc->painter)

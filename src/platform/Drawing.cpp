@@ -7,9 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <set>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -84,6 +82,22 @@ void DrawPenLine(DcRecord* dc, int x1, int y1, int x2, int y2)
         if (dotted)
             on = !on;
     });
+}
+
+// White on the pixels whose x + y is even, black on the others: XORed onto
+// a surface it inverts the first and leaves the second as they are (the
+// surfaces are opaque). The pattern is anchored at the context's origin.
+const QBrush& EvenPixelsWhite()
+{
+    static const QBrush brush = [] {
+        QImage tile(2, 2, QImage::Format_RGB32);
+        tile.setPixel(0, 0, 0xFFFFFFFF);
+        tile.setPixel(1, 1, 0xFFFFFFFF);
+        tile.setPixel(1, 0, 0xFF000000);
+        tile.setPixel(0, 1, 0xFF000000);
+        return QBrush(tile);
+    }();
+    return brush;
 }
 
 } // namespace
@@ -193,21 +207,35 @@ BOOL DrawFocusRect(HDC hdc, const RECT* rect)
         return FALSE;
     if (!dc->painter || IsRectEmpty(rect))
         return TRUE;
-    std::set<std::pair<int, int>> frame;
-    for (int x = rect->left; x < rect->right; ++x) {
-        frame.insert({x, rect->top});
-        frame.insert({x, rect->bottom - 1});
+    // The four edges, each pixel once: the rows take the corners, the
+    // columns what lies between them.
+    const int left = rect->left;
+    const int top = rect->top;
+    const int right = rect->right - 1;
+    const int bottom = rect->bottom - 1;
+    const int width = right - left + 1;
+    const int between = bottom - top - 1;
+    QRect edges[4] = {QRect(left, top, width, 1)};
+    if (bottom > top)
+        edges[1] = QRect(left, bottom, width, 1);
+    if (between > 0) {
+        edges[2] = QRect(left, top + 1, 1, between);
+        if (right > left)
+            edges[3] = QRect(right, top + 1, 1, between);
     }
-    for (int y = rect->top; y < rect->bottom; ++y) {
-        frame.insert({rect->left, y});
-        frame.insert({rect->right - 1, y});
-    }
+    // A frame reaching far beyond the surface (a label 30,000 px wide) is
+    // worked only where it can change pixels.
+    const QRect box = DrawableBox(dc);
     QPainter& painter = *dc->painter;
+    const QPointF origin = painter.brushOrigin();
+    painter.setBrushOrigin(0, 0);
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-    for (const auto& [x, y] : frame) {
-        if (((x + y) & 1) == 0)
-            painter.fillRect(QRect(x, y, 1, 1), Qt::white);
+    for (const QRect& edge : edges) {
+        const QRect part = edge & box;
+        if (!part.isEmpty())
+            painter.fillRect(part, EvenPixelsWhite());
     }
     painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setBrushOrigin(origin);
     return TRUE;
 }

@@ -8,6 +8,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QRawFont>
 
 #include <algorithm>
 #include <cctype>
@@ -60,7 +61,9 @@ using MetricsKey = std::tuple<QString, int, int, bool>;
 
 std::shared_ptr<const FontMetricsData> MeasureFont(const QFont& font)
 {
-    static std::map<MetricsKey, std::shared_ptr<const FontMetricsData>> cache;
+    // Never destroyed: the metrics hold Qt font engines, which must not be
+    // released after the application has taken Qt's font system down.
+    static auto& cache = *new std::map<MetricsKey, std::shared_ptr<const FontMetricsData>>;
     const MetricsKey key{font.family(), font.pixelSize(), font.weight(), font.italic()};
     auto it = cache.find(key);
     if (it != cache.end())
@@ -76,6 +79,18 @@ std::shared_ptr<const FontMetricsData> MeasureFont(const QFont& font)
     data->externalLeading = std::max(0, fm.leading());
     data->aveCharWidth = data->advance[static_cast<unsigned char>('x')];
     data->maxCharWidth = *std::max_element(std::begin(data->advance), std::end(data->advance));
+    int widestGlyph = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\t')
+            widestGlyph = std::max(widestGlyph, data->advance[b]);
+    }
+    data->inkMargin = 2 * widestGlyph;
+    data->face = QRawFont::fromFont(font);
+    for (int b = 0; b < 256; ++b) {
+        const QChar ch = CharFromByte(static_cast<unsigned char>(b));
+        if (ch.isPrint())
+            data->glyph[b] = data->face.glyphIndexesForString(QString(ch)).value(0);
+    }
     cache.emplace(key, data);
     return data;
 }
@@ -91,6 +106,7 @@ std::shared_ptr<const FontMetricsData> TestFontMetrics()
         data->externalLeading = 0;
         data->aveCharWidth = kTestFontCharWidth;
         data->maxCharWidth = kTestFontCharWidth;
+        data->inkMargin = 2 * kTestFontCharWidth;
         return data;
     }();
     return metrics;

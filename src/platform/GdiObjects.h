@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QImage>
 #include <QPoint>
+#include <QRawFont>
+#include <QRect>
 #include <QRegion>
 
 #include <memory>
@@ -27,6 +29,15 @@ struct FontMetricsData {
     int externalLeading = 0;
     int aveCharWidth = 0;
     int maxCharWidth = 0;
+    // How far past its own cell a glyph may ink, with room to spare: two of
+    // the widest glyph advances (the tab's advance is no glyph's).
+    int inkMargin = 0;
+    // The face as a glyph source and each byte's glyph in it, for drawing
+    // glyphs at their table positions without Qt's text layout. 0 where
+    // only the layout knows what to draw: controls, format characters
+    // (the soft hyphen) and characters the face lacks.
+    QRawFont face;
+    quint32 glyph[256] = {};
 };
 
 struct GdiObjectRecord {
@@ -105,6 +116,12 @@ struct DcRecord {
 
 DcRecord* LiveDc(HDC hdc);
 HDC NewDc(DcKind kind, HWND hwnd);
+// The font selected into the context, or the default GUI font.
+const GdiObjectRecord* SelectedFont(const DcRecord* dc);
+// What drawing can still change, in the context's coordinates: the
+// painter's clip (update region, clip rectangles) within its device. Empty
+// without a painter. Drawing outside it is skipped, not merely clipped.
+QRect DrawableBox(const DcRecord* dc);
 // Applies the clip of the state to the painter.
 void ApplyClip(DcRecord* dc);
 // Draws bytes with the selected font at (x, y) top-left; the advances are

@@ -2,43 +2,19 @@
 // byte-advance table, so what is measured is what is drawn.
 #include "platform/GdiObjects.h"
 
-#include "platform/Cp1252.h"
-
 #include <QPainter>
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <string>
 #include <vector>
 
 namespace {
 
-const GdiObjectRecord* SelectedFont(const DcRecord* dc)
-{
-    const GdiObjectRecord* font = LiveGdiObject(dc->state.font, GdiKind::Font);
-    return font ? font : DefaultGuiFont();
-}
-
 int LineHeight(const GdiObjectRecord* font)
 {
     return font->metrics->ascent + font->metrics->descent;
-}
-
-void DrawTestFontGlyphs(DcRecord* dc, const GdiObjectRecord* font, int x, int y, const char* text, int count,
-                        const QColor& color)
-{
-    QPainter& painter = *dc->painter;
-    painter.save();
-    painter.setClipRect(QRect(x, y, count * kTestFontCharWidth, kTestFontHeight), Qt::IntersectClip);
-    painter.setFont(font->font);
-    painter.setPen(color);
-    const int baseline = y + font->metrics->ascent;
-    for (int i = 0; i < count; ++i)
-        painter.drawText(QPoint(x + i * kTestFontCharWidth, baseline), QString(CharFromByte(static_cast<unsigned char>(text[i]))));
-    painter.restore();
-    dc->painterFontSet = false;
-    if (font->logFont.lfUnderline)
-        painter.fillRect(QRect(x, baseline + 1, count * kTestFontCharWidth, 1), color);
 }
 
 // One line of DrawText after prefix handling: the bytes to show and the
@@ -152,26 +128,100 @@ void AddEllipsis(TextLine& line, const GdiObjectRecord* font, int width)
     line.bytes += "...";
 }
 
-} // namespace
+// A line as it is drawn: bytes that stay the caller's or a layout's.
+struct LineView {
+    const char* bytes;
+    int count;
+    int underline;
+};
 
-void DrawBytes(DcRecord* dc, int x, int y, const char* text, int count, const QColor& color)
+// The labels' case: one line, no prefixes, tabs or ellipsis. Its bytes are
+// drawn from the caller's buffer, without a copy.
+bool ShownAsItIs(UINT format)
 {
-    if (!dc->painter || count <= 0)
-        return;
-    const GdiObjectRecord* font = SelectedFont(dc);
-    if (font->testFont) {
-        DrawTestFontGlyphs(dc, font, x, y, text, count, color);
-        return;
+    return (format & DT_SINGLELINE) && (format & DT_NOPREFIX) && !(format & (DT_EXPANDTABS | DT_END_ELLIPSIS));
+}
+
+std::vector<TextLine> LayOutLines(const std::string& all, const GdiObjectRecord* font, int width, UINT format)
+{
+    std::vector<TextLine> lines;
+    const std::vector<std::string> rawLines = (format & DT_SINGLELINE) ? std::vector<std::string>{all} : SplitLines(all);
+    for (std::string raw : rawLines) {
+        if (format & DT_EXPANDTABS)
+            raw = ExpandTabs(raw, font);
+        TextLine line;
+        if (format & DT_NOPREFIX)
+            line.bytes = raw;
+        else
+            line = StripPrefixes(raw);
+        if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE)) {
+            for (TextLine& piece : WrapLine(line, font, width))
+                lines.push_back(std::move(piece));
+        } else {
+            lines.push_back(std::move(line));
+        }
+    }
+    if ((format & DT_END_ELLIPSIS) && !lines.empty())
+        AddEllipsis(lines.back(), font, width);
+    return lines;
+}
+
+int DrawLines(DcRecord* dc, const GdiObjectRecord* font, std::span<const LineView> lines, RECT* rect, UINT format)
+{
+    const int lineHeight = LineHeight(font);
+    const int rectWidth = rect->right - rect->left;
+    const int height = static_cast<int>(lines.size()) * lineHeight;
+    if (format & DT_CALCRECT) {
+        int widest = 0;
+        for (const LineView& line : lines)
+            widest = std::max(widest, TextWidth(font, line.bytes, line.count));
+        rect->right = rect->left + widest;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+    if (!dc->painter)
+        return height;
+
+    int y = rect->top;
+    if (format & DT_SINGLELINE) {
+        if (format & DT_VCENTER)
+            y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
+        else if (format & DT_BOTTOM)
+            y = rect->bottom - lineHeight;
     }
     QPainter& painter = *dc->painter;
-    if (!dc->painterFontSet || dc->painterFont != font->font) {
-        painter.setFont(font->font);
-        dc->painterFont = font->font;
-        dc->painterFontSet = true;
+    const bool clip = !(format & DT_NOCLIP);
+    if (clip) {
+        painter.save();
+        painter.setClipRect(QRect(rect->left, rect->top, rectWidth, rect->bottom - rect->top), Qt::IntersectClip);
+        dc->painterFontSet = false;
     }
-    painter.setPen(color);
-    painter.drawText(QPoint(x, y + font->metrics->ascent), TextFromBytes(text, count));
+    const QColor color = ToQColor(dc->state.textColor);
+    for (const LineView& line : lines) {
+        const int width = TextWidth(font, line.bytes, line.count);
+        int x = rect->left;
+        if (format & DT_CENTER)
+            x = rect->left + (rectWidth - width) / 2;
+        else if (format & DT_RIGHT)
+            x = rect->right - width;
+        if (dc->state.bkMode == OPAQUE)
+            painter.fillRect(QRect(x, y, width, lineHeight), ToQColor(dc->state.bkColor));
+        DrawBytes(dc, x, y, line.bytes, line.count, color);
+        if (line.underline >= 0) {
+            const int ux = x + TextWidth(font, line.bytes, line.underline);
+            const int uw = font->metrics->advance[static_cast<unsigned char>(line.bytes[line.underline])];
+            painter.fillRect(QRect(ux, y + font->metrics->ascent + 1, uw, 1), color);
+        }
+        y += lineHeight;
+    }
+    if (clip) {
+        painter.restore();
+        dc->painterFontSet = false;
+    }
+    return height;
 }
+
+} // namespace
 
 BOOL GetTextMetricsA(HDC hdc, TEXTMETRICA* tm)
 {
@@ -257,79 +307,15 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, UINT format)
     if (count < 0)
         count = static_cast<int>(std::strlen(text));
     const GdiObjectRecord* font = SelectedFont(dc);
-    const int lineHeight = LineHeight(font);
-    const int rectWidth = rect->right - rect->left;
-    const std::string all(text, static_cast<size_t>(count));
-
-    std::vector<TextLine> lines;
-    const std::vector<std::string> rawLines = (format & DT_SINGLELINE) ? std::vector<std::string>{all} : SplitLines(all);
-    for (std::string raw : rawLines) {
-        if (format & DT_EXPANDTABS)
-            raw = ExpandTabs(raw, font);
-        TextLine line;
-        if (format & DT_NOPREFIX)
-            line.bytes = raw;
-        else
-            line = StripPrefixes(raw);
-        if ((format & DT_WORDBREAK) && !(format & DT_SINGLELINE)) {
-            for (TextLine& piece : WrapLine(line, font, rectWidth))
-                lines.push_back(std::move(piece));
-        } else {
-            lines.push_back(std::move(line));
-        }
+    if (ShownAsItIs(format)) {
+        const LineView line{text, count, -1};
+        return DrawLines(dc, font, std::span(&line, 1), rect, format);
     }
-    if ((format & DT_END_ELLIPSIS) && !lines.empty())
-        AddEllipsis(lines.back(), font, rectWidth);
-
-    const int height = static_cast<int>(lines.size()) * lineHeight;
-    int widest = 0;
+    const std::vector<TextLine> lines = LayOutLines(std::string(text, static_cast<size_t>(count)), font,
+                                                    rect->right - rect->left, format);
+    std::vector<LineView> views;
+    views.reserve(lines.size());
     for (const TextLine& line : lines)
-        widest = std::max(widest, TextWidth(font, line.bytes.data(), static_cast<int>(line.bytes.size())));
-    if (format & DT_CALCRECT) {
-        rect->right = rect->left + widest;
-        rect->bottom = rect->top + height;
-        return height;
-    }
-    if (!dc->painter)
-        return height;
-
-    int y = rect->top;
-    if (format & DT_SINGLELINE) {
-        if (format & DT_VCENTER)
-            y = rect->top + (rect->bottom - rect->top - lineHeight) / 2;
-        else if (format & DT_BOTTOM)
-            y = rect->bottom - lineHeight;
-    }
-    QPainter& painter = *dc->painter;
-    const bool clip = !(format & DT_NOCLIP);
-    if (clip) {
-        painter.save();
-        painter.setClipRect(QRect(rect->left, rect->top, rectWidth, rect->bottom - rect->top), Qt::IntersectClip);
-        dc->painterFontSet = false;
-    }
-    const QColor color = ToQColor(dc->state.textColor);
-    const QColor background = ToQColor(dc->state.bkColor);
-    for (const TextLine& line : lines) {
-        const int n = static_cast<int>(line.bytes.size());
-        const int width = TextWidth(font, line.bytes.data(), n);
-        int x = rect->left;
-        if (format & DT_CENTER)
-            x = rect->left + (rectWidth - width) / 2;
-        else if (format & DT_RIGHT)
-            x = rect->right - width;
-        if (dc->state.bkMode == OPAQUE)
-            painter.fillRect(QRect(x, y, width, lineHeight), background);
-        DrawBytes(dc, x, y, line.bytes.data(), n, color);
-        if (line.underline >= 0) {
-            const int ux = x + TextWidth(font, line.bytes.data(), line.underline);
-            const int uw = font->metrics->advance[static_cast<unsigned char>(line.bytes[static_cast<size_t>(line.underline)])];
-            painter.fillRect(QRect(ux, y + font->metrics->ascent + 1, uw, 1), color);
-        }
-        y += lineHeight;
-    }
-    if (clip) {
-        painter.restore();
-        dc->painterFontSet = false;
-    }
-    return height;
+        views.push_back(LineView{line.bytes.data(), static_cast<int>(line.bytes.size()), line.underline});
+    return DrawLines(dc, font, views, rect, format);
 }

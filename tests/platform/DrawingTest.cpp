@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <utility>
 #include <vector>
@@ -199,6 +200,54 @@ TEST_F(DrawingTest, FocusRectInvertsEveryOtherFramePixelAndUndoesItself)
     EXPECT_EQ(inked, (std::set<std::pair<int, int>>{{2, 2}, {4, 2}, {6, 2}, {3, 5}, {5, 5}, {7, 5}, {2, 4}, {7, 3}}));
     DrawFocusRect(dc, &r);
     EXPECT_TRUE(Inked().empty()) << "drawing it again restores the pixels";
+}
+
+// The frame pixels with even x + y inside `clip`, of the frame of `r`.
+std::set<std::pair<int, int>> EvenFramePixels(const RECT& r, const RECT& clip)
+{
+    std::set<std::pair<int, int>> pixels;
+    for (int x = std::max(r.left, clip.left); x < std::min(r.right, clip.right); ++x) {
+        for (int y = std::max(r.top, clip.top); y < std::min(r.bottom, clip.bottom); ++y) {
+            const bool onFrame = x == r.left || x == r.right - 1 || y == r.top || y == r.bottom - 1;
+            if (onFrame && (x + y) % 2 == 0)
+                pixels.insert({x, y});
+        }
+    }
+    return pixels;
+}
+
+TEST_F(DrawingTest, FocusRectIsClippedAndKeepsItsPatternWhereverItStarts)
+{
+    const RECT all{0, 0, 40, 30};
+    // A frame far wider than the bitmap, its sides outside it.
+    const RECT wide{-30001, 3, 30002, 9};
+    DrawFocusRect(dc, &wide);
+    EXPECT_EQ(Inked(), EvenFramePixels(wide, all));
+    DrawFocusRect(dc, &wide);
+    EXPECT_TRUE(Inked().empty());
+
+    // Clipped: the left side is cut off, the right side and parts of the
+    // rows stay.
+    const int saved = SaveDC(dc);
+    const RECT clip{5, 0, 20, 30};
+    IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
+    const RECT cut{3, 2, 12, 7};
+    DrawFocusRect(dc, &cut);
+    EXPECT_EQ(Inked(), EvenFramePixels(cut, clip));
+    EXPECT_EQ(Inked().count({11, 3}), 1u) << "the right side inside the clip";
+    EXPECT_EQ(Inked().count({3, 3}), 0u) << "the left side outside it";
+    // Frames of one row or one column invert each pixel once.
+    const RECT row{6, 20, 15, 21};
+    const RECT column{17, 10, 18, 17};
+    DrawFocusRect(dc, &row);
+    DrawFocusRect(dc, &column);
+    auto expected = EvenFramePixels(cut, clip);
+    expected.merge(EvenFramePixels(row, clip));
+    expected.merge(EvenFramePixels(column, clip));
+    EXPECT_EQ(Inked(), expected);
+    for (const auto& [x, y] : expected)
+        EXPECT_EQ(GetPixel(dc, x, y), RGB(0, 0, 0));
+    RestoreDC(dc, saved);
 }
 
 TEST_F(DrawingTest, OpaqueTextOutFillsTheRectangleWithTheBackgroundColour)
