@@ -1,0 +1,132 @@
+#!/usr/bin/env bash
+# End to end: the real program on a virtual X display, driven by real key
+# and mouse input. What the window shows after each step is compared pixel
+# for pixel with what the same program renders offscreen for the state that
+# step must reach (--screenshot --select N); both paint through the same
+# code with the same fonts, so any difference is a real one.
+#
+#   viewer_e2e.sh LUMENOR EXAMPLE.ifc
+set -euo pipefail
+
+lumenor="$1"
+example="$2"
+
+for tool in xvfb-run xauth xdotool import compare convert; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup-deps installs it)"; exit 77; }
+done
+# Everything runs on a virtual display of its own.
+if [ -z "${LUMENOR_E2E_DISPLAY:-}" ]; then
+  LUMENOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
+
+# --- The program's command line ----------------------------------------------
+
+[[ "$("$lumenor" --help)" == *"--screenshot OUT.png"* ]] || fail "--help does not describe --screenshot"
+[ "$("$lumenor" --version)" = "Lumenor 1, 1, 0, 0" ] || fail "--version: $("$lumenor" --version)"
+status=0
+"$lumenor" --bogus >/dev/null 2>"$work/err" || status=$?
+[ "$status" = 2 ] || fail "an unknown option exits with $status, not 2"
+entities=$(grep -c '^#[0-9]*=' "$example")
+lines=$(QT_QPA_PLATFORM= "$lumenor" --print "$example" | wc -l)
+[ "$lines" = $((entities + 1)) ] || fail "--print gave $lines lines for $entities entities and the header"
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$lumenor" "$example" >/dev/null 2>"$work/err" || status=$?
+[ "$status" != 0 ] || fail "without a display the program exits with 0"
+[ "$(wc -l <"$work/err")" = 1 ] && grep -q -- '--screenshot' "$work/err" ||
+  fail "without a display: $(cat "$work/err")"
+
+# --- The window ------------------------------------------------------------
+
+export QT_QPA_PLATFORM=xcb
+
+# What the program renders offscreen with entity N selected (0: as opened).
+reference() {
+  local out="$work/ref$1.png"
+  if [ "$1" = 0 ]; then
+    QT_QPA_PLATFORM=offscreen "$lumenor" --screenshot "$out" "$example"
+  else
+    QT_QPA_PLATFORM=offscreen "$lumenor" --screenshot "$out" --select "$1" "$example"
+  fi
+  echo "$out"
+}
+
+# Waits until the window shows exactly the reference, or fails.
+expect_shows() {
+  local what="$1" ref="$2" shot="$work/shown.png" diff=""
+  for _ in $(seq 40); do
+    import -window "$window" "$shot"
+    diff=$(compare -metric AE "$shot" "$ref" null: 2>&1 || true)
+    [ "$diff" = 0 ] && return 0
+    sleep 0.1
+  done
+  cp "$shot" "${LUMENOR_E2E_KEEP:-$work}/failed-$(basename "$ref")" 2>/dev/null || true
+  fail "$what: the window differs from the program's own rendering in $diff pixels"
+}
+
+"$lumenor" "$example" >"$work/out" 2>"$work/log" &
+pid=$!
+trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+
+# The file named on the command line is opened after the window is shown.
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^house\.ifc - Lumenor$' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window titled 'house.ifc - Lumenor' (log: $(cat "$work/log"))"
+xdotool windowfocus --sync "$window" 2>/dev/null || true
+expect_shows "opened" "$(reference 0)"
+
+# Select with the arrow keys: the header, then #1, then #2.
+xdotool key --delay 50 Down Down
+expect_shows "two rows down" "$(reference 2)"
+
+# Search: Ctrl+F, a text, Enter. #6 is the first unit after #2.
+xdotool key ctrl+f
+dialog=""
+for _ in $(seq 50); do
+  dialog=$(xdotool search --name '^Search$' 2>/dev/null | head -1 || true)
+  [ -n "$dialog" ] && break
+  sleep 0.1
+done
+[ -n "$dialog" ] || fail "Ctrl+F opened no Search dialog"
+xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+xdotool type --delay 20 "ifcsiunit"
+xdotool key Return
+expect_shows "search for ifcsiunit" "$(reference 6)"
+
+# Search again: the next unit, #7.
+xdotool key F3
+ref7=$(reference 7)
+expect_shows "search again" "$ref7"
+
+# A right double click on the first item of the lower tree (#10, the only
+# entity that refers to #7) makes that entity the selected one, and the
+# lower tree then lists #16, which refers to #10. The renderings for #7
+# and for #10 differ in the two selected rows near the top of the upper
+# tree and in the lower tree's first row: the first band of differing
+# rows in the lower half of the window.
+ref10=$(reference 10)
+height=$(identify -format '%h' "$ref7")
+first_row=$({ compare "$ref7" "$ref10" -compose src -highlight-color black -lowlight-color white - 2>/dev/null || true; } |
+  convert - -scale "1x${height}!" -depth 8 txt:- |
+  awk -F'[,:]' -v half=$((height / 2)) 'NR > 1 && $2 > half && $0 !~ /#FFFFFF/ { print $2; exit }')
+[ -n "$first_row" ] || fail "cannot find the lower tree's rows"
+xdotool mousemove --window "$window" 40 $((first_row + 6)) click --repeat 2 --delay 80 3
+# The pointer leaves the tree; F6 gives the upper view the keyboard back, as
+# in the rendering.
+xdotool mousemove --window "$window" 400 5
+xdotool key F6
+expect_shows "right double click in the lower tree" "$ref10"
+
+[ "$(xdotool getwindowname "$window")" = "house.ifc - Lumenor" ] || fail "the title changed"
+echo "e2e: passed"
