@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,25 @@ int main(int argc, char** argv)
     }
     if (request.RunsOffscreen()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // Qt warns on standard error when it has no private runtime folder;
+        // a query run from a plain shell gets one of its own.
+        std::string strRuntime;
+        if (!std::getenv("XDG_RUNTIME_DIR")) {
+            char folder[] = "/tmp/lumenor-runtime-XXXXXX";
+            if (mkdtemp(folder)) {
+                strRuntime = folder;
+                setenv("XDG_RUNTIME_DIR", folder, 1);
+            }
+        }
         // --print writes a line per entity: millions of them.
         static char outBuffer[1 << 16];
         std::setvbuf(stdout, outBuffer, _IOFBF, sizeof outBuffer);
-        return RunOffscreenRequest(request, argc, argv);
+        const int status = RunOffscreenRequest(request, argc, argv);
+        if (!strRuntime.empty()) {
+            std::error_code ec;
+            std::filesystem::remove_all(strRuntime, ec);
+        }
+        return status;
     }
 
     // The window needs a display; say so plainly rather than let the
