@@ -29,3 +29,25 @@ bool IsReadableFile(const std::string& strPath, std::string& strReason)
     std::fclose(pFile);
     return true;
 }
+
+bool HoldsEntityLine(const std::string& strPath)
+{
+    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
+    if (!pFile)
+        return true;
+    // Real files have their first entity a few lines in; only a file that
+    // is no IFC file at all is read to its end.
+    char aBlock[65536];
+    bool bLineStart = true;
+    bool bFound = false;
+    std::size_t nRead;
+    while (!bFound && (nRead = std::fread(aBlock, 1, sizeof aBlock, pFile)) > 0) {
+        for (std::size_t i = 0; i < nRead && !bFound; ++i) {
+            bFound = bLineStart && aBlock[i] == '#';
+            bLineStart = aBlock[i] == '\n';
+        }
+    }
+    const bool bError = std::ferror(pFile) != 0;
+    std::fclose(pFile);
+    return bFound || bError;
+}

@@ -7,3 +7,8 @@
 // otherwise false with the reason in strReason. Anything but a regular file
 // is refused: a pipe or a device could block or never end.
 bool IsReadableFile(const std::string& strPath, std::string& strReason);
+
+// True when a line of the file begins with '#', as every entity does. The
+// open refuses a file without one before the open document is given up;
+// a file that cannot be read counts as holding one, for the load to report.
+bool HoldsEntityLine(const std::string& strPath);

@@ -58,6 +58,20 @@ TEST_F(DocumentLifecycleTest, FolderIsReportedAndChangesNothing)
     ExpectOpenFileUnchanged();
 }
 
+// Mend: a file that holds no entity line (here a header, and an empty
+// file) is refused with a reason instead of emptying the open document.
+TEST_F(DocumentLifecycleTest, FileWithoutEntitiesIsReportedAndChangesNothing)
+{
+    for (const std::string& strContent : {std::string("ISO-10303-21;\nHEADER;\n/* #1 */ ENDSEC;\n"), std::string()}) {
+        m_host.m_aFileErrors.clear();
+        const std::string strPath = m_folder.Write("none.ifc", strContent);
+        EXPECT_FALSE(m_doc.OnOpenDocument(strPath));
+        EXPECT_THAT(m_host.m_aFileErrors,
+                    ElementsAre(Pair(strPath, "No line begins with #: it holds no IFC entities")));
+        ExpectOpenFileUnchanged();
+    }
+}
+
 TEST_F(DocumentLifecycleTest, OpenReplacesTheDocument)
 {
     EXPECT_TRUE(m_doc.OnOpenDocument(m_folder.Write("other.ifc", "#7=X;\n")));
