@@ -156,7 +156,7 @@ int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
     if (!strMessage.empty())
         return Fail(strMessage);
     if (!pDocument || pDocument->GetPathName().empty())
-        return Fail("cannot open \"" + request.strFile + "\": it holds no IFC entities (no line starts with #)");
+        return Fail("cannot open \"" + request.strFile + "\"");
 
     const int status = Answer(request, frame, pDocument->GetKantorDoc());
     if (std::fflush(stdout) != 0)

@@ -124,14 +124,15 @@ TEST_F(OpenPathsTest, AFileThatCannotBeOpenedLeavesThePreviousDocumentAsItWas)
 
     const std::string strMissing = m_folder.GetPath().string() + "/gone.ifc";
     const std::string strFolder = m_folder.GetPath().string();
-    for (const std::string& strPath : {strMissing, strFolder}) {
+    const std::string strNoEntities = m_folder.Write("notes.ifc", "ISO-10303-21;\nHEADER;\nENDSEC;\n");
+    for (const std::string& strPath : {strMissing, strFolder, strNoEntities}) {
         m_messages.clear();
         EXPECT_EQ(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr);
         ASSERT_EQ(m_messages.size(), 1u) << strPath;
         EXPECT_NE(m_messages[0].find("\"" + strPath + "\""), std::string::npos) << m_messages[0];
         EXPECT_EQ(Showing(), before) << strPath;
     }
-    EXPECT_NE(m_messages[0].find("folder"), std::string::npos) << m_messages[0];
+    EXPECT_NE(m_messages[0].find("no IFC entities"), std::string::npos) << m_messages[0];
 }
 
 TEST_F(OpenPathsTest, AFileDroppedOnTheWindowIsOpened)

@@ -159,6 +159,7 @@ TEST_F(QueryTest, AFileOrEntityThatIsNotThereIsAnErrorThatSaysWhich)
     Outcome empty = RunProgram({"--print", strNoEntities});
     EXPECT_EQ(empty.nStatus, 1);
     EXPECT_NE(empty.strErr.find(strNoEntities), std::string::npos) << empty.strErr;
+    EXPECT_NE(empty.strErr.find("no IFC entities"), std::string::npos) << empty.strErr;
 
     for (const Strings& args : {Strings{"--refs", "99999", ExamplePath()}, Strings{"--inverse", "26", ExamplePath()},
                                 Strings{"--screenshot", m_folder.GetPath().string() + "/x.png", "--select", "99999",
