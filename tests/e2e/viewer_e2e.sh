@@ -23,6 +23,8 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# The recent-file list goes here, not into the user's own settings.
+export XDG_CONFIG_HOME="$work/config"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
