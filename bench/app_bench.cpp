@@ -158,6 +158,9 @@ int main(int argc, char** argv)
 
     // Keys pressed while the inverse computation runs.
     QPointer<QWidget> treeWidget = WidgetOfWindow(hTree);
+    // The first key event makes Qt's keyboard device; that must happen on
+    // this thread.
+    QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
     std::atomic<bool> bStop{false};
     std::thread keys([&] {
         while (!bStop) {
