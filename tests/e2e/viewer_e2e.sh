@@ -29,6 +29,12 @@ export XDG_CONFIG_HOME="$work/config"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
 
+# The virtual display may take a moment to accept connections.
+for _ in $(seq 50); do
+  xdotool getmouselocation >/dev/null 2>&1 && break
+  sleep 0.1
+done
+
 # --- The program's command line ----------------------------------------------
 
 [[ "$("$lumenor" --help)" == *"--screenshot OUT.png"* ]] || fail "--help does not describe --screenshot"
