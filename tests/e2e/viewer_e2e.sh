@@ -137,4 +137,20 @@ xdotool key F6
 expect_shows "right double click in the lower tree" "$ref10"
 
 [ "$(xdotool getwindowname "$window")" = "house.ifc - Lumenor" ] || fail "the title changed"
+
+# File > Exit by its keys ends the program, which has put the file into its
+# recent-file list.
+xdotool key alt+f
+sleep 0.3
+xdotool key e
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+! kill -0 "$pid" 2>/dev/null || fail "File > Exit did not end the program"
+status=0
+wait "$pid" || status=$?
+[ "$status" = 0 ] || fail "File > Exit: the program ended with status $status"
+grep -q "house.ifc" "$XDG_CONFIG_HOME/Velmora/Lumenor by Velmora.conf" ||
+  fail "the opened file is not in the recent-file list"
 echo "e2e: passed"
