@@ -6,9 +6,9 @@
 #include "views/FlatHashMap.h"
 
 #include "platform/CommCtrl.h"
+#include "platform/Window.h"
 
 #include <cstdint>
-#include <utility>
 #include <vector>
 
 // Whether entity numbers up to nHighest, about nEntities of them, are dense
@@ -18,27 +18,33 @@ inline bool AreNumbersDense(std::size_t nEntities, std::int32_t nHighest)
     return nHighest >= 0 && static_cast<std::size_t>(nHighest) < 4 * nEntities;
 }
 
+// Item to entity. Every item that the view inserts for an entity carries
+// the number in its item parameter, offset by one so that 0 stands for an
+// item inserted for no entity (the placeholders). Kept in the items rather
+// than in a table of its own, it costs no memory per item: a hash entry per
+// item is tens of megabytes on files of millions of entities.
 class CItemEntityMap {
 public:
-    using Entry = std::pair<HTREEITEM, std::int32_t>;
-
-    void RemoveAll(std::size_t nExpected) { m_map.RemoveAll(nExpected); }
-    void SetAt(HTREEITEM hItem, std::int32_t n) { m_map.SetAt(Key(hItem), n); }
-    // SetAt for each entry, with the slots of later entries fetched early.
-    void SetMany(const std::vector<Entry>& aEntries)
+    // The tree whose items carry the numbers.
+    void Attach(HWND hTree) { m_hTree = hTree; }
+    // The parameter to insert an item for entity n with.
+    static LPARAM ParamOf(std::int32_t n) { return static_cast<LPARAM>(static_cast<std::uint32_t>(n)) + 1; }
+    bool Lookup(HTREEITEM hItem, std::int32_t& n) const
     {
-        constexpr std::size_t kAhead = 16;
-        for (std::size_t i = 0; i < aEntries.size(); ++i) {
-            if (i + kAhead < aEntries.size())
-                m_map.Prefetch(Key(aEntries[i + kAhead].first));
-            m_map.SetAt(Key(aEntries[i].first), aEntries[i].second);
-        }
+        if (!hItem || !m_hTree)
+            return false;
+        TVITEM item;
+        item.mask = TVIF_PARAM;
+        item.hItem = hItem;
+        SendMessageA(m_hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+        if (item.lParam == 0)
+            return false;
+        n = static_cast<std::int32_t>(static_cast<std::uint32_t>(item.lParam - 1));
+        return true;
     }
-    bool Lookup(HTREEITEM hItem, std::int32_t& n) const { return hItem && m_map.Lookup(Key(hItem), n); }
 
 private:
-    static std::uint64_t Key(HTREEITEM hItem) { return reinterpret_cast<std::uintptr_t>(hItem); }
-    CFlatHashMap<std::int32_t> m_map;
+    HWND m_hTree = nullptr;
 };
 
 class CEntityItemMap {

@@ -32,27 +32,26 @@ void CEntityTreeView::CreateTreeControl()
         RECT rect;
         GetClientRect(&rect);
         m_wndTree.Create(kTreeStyle, rect, m_hWnd, kTreeCtrlId);
+        m_mapItemToEntity.Attach(m_wndTree.GetSafeHwnd());
     }
     SetCursor(LoadStandardCursor(StandardCursor::Arrow));
 }
 
-HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLabel)
+HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLabel, LPARAM lParam)
 {
     m_strInsertLabel.assign(strLabel);
     TVINSERTSTRUCT insert;
     insert.hParent = hParent;
     insert.hInsertAfter = TVI_LAST;
-    insert.item.mask = TVIF_TEXT;
+    insert.item.mask = lParam ? TVIF_TEXT | TVIF_PARAM : TVIF_TEXT;
     insert.item.pszText = m_strInsertLabel.data();
+    insert.item.lParam = lParam;
     return reinterpret_cast<HTREEITEM>(SendTree(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
 HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel)
 {
-    HTREEITEM hItem = InsertItem(hParent, strLabel);
-    if (hItem)
-        m_mapItemToEntity.SetAt(hItem, n);
-    return hItem;
+    return InsertItem(hParent, strLabel, CItemEntityMap::ParamOf(n));
 }
 
 HTREEITEM CEntityTreeView::GetNextItem(HTREEITEM hItem, WPARAM nCode) const

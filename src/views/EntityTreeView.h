@@ -39,8 +39,9 @@ protected:
     {
         return SendMessageA(m_wndTree.GetSafeHwnd(), msg, wParam, lParam);
     }
-    // A new last child of hParent (TVI_ROOT for a root) with the label only.
-    HTREEITEM InsertItem(HTREEITEM hParent, std::string_view strLabel);
+    // A new last child of hParent (TVI_ROOT for a root) with the label and
+    // item parameter lParam (0: the label only).
+    HTREEITEM InsertItem(HTREEITEM hParent, std::string_view strLabel, LPARAM lParam = 0);
     // The same, entered in m_mapItemToEntity under n.
     HTREEITEM InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel);
     HTREEITEM GetNextItem(HTREEITEM hItem, WPARAM nCode) const;

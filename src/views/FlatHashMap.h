@@ -42,10 +42,6 @@ public:
         slot.value = value;
     }
 
-    // Fetches the key's slot into the cache ahead of a SetAt, so that a
-    // build need not wait on memory for each of its items.
-    void Prefetch(std::uint64_t nKey) const { __builtin_prefetch(&m_aSlots[Home(nKey)], 1); }
-
     bool Lookup(std::uint64_t nKey, V& value) const
     {
         const Slot& slot = m_aSlots[Find(nKey)];

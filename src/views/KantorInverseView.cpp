@@ -47,7 +47,6 @@ void CKantorInverseView::FillInverseTree()
     const std::int32_t n = pDoc->GetCurrentEntity();
     if (n != 0)
         pDoc->GetInverseReferences(n, arrReferrers);
-    m_mapItemToEntity.RemoveAll(arrReferrers.GetSize());
     m_hHotItem = nullptr;
 
     SetRedraw(FALSE);

@@ -20,8 +20,6 @@ constexpr int kNumbersPerProgressStep = 1000;
 // The maps are sized for at least this many entries, as the document's are.
 constexpr std::size_t kMapBuckets = 100001;
 
-constexpr std::size_t kBatchSize = 1024;
-
 } // namespace
 
 void CKantorView::BuildTree()
@@ -33,7 +31,6 @@ void CKantorView::BuildTree()
     const CEntityStore& store = doc.GetEntityMap();
     const std::int32_t nMax = doc.GetMaxEntityNumber();
     const std::size_t nExpected = std::max(kMapBuckets, store.GetCount());
-    m_mapItemToEntity.RemoveAll(nExpected);
     m_mapEntityToItem.RemoveAll(nExpected, nMax);
     IProgressSink* pStatusBar = pDocument->GetStatusBar();
     if (pStatusBar) {
@@ -50,19 +47,10 @@ void CKantorView::BuildTree()
     SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     SetRedraw(FALSE);
 
-    // The items go into m_mapItemToEntity in batches, whose slots can be
-    // fetched ahead; nothing looks an item up before the build ends.
-    std::vector<CItemEntityMap::Entry> aBatch;
-    aBatch.reserve(kBatchSize);
     auto insertRoot = [&](std::int32_t n, std::string_view strText) {
-        if (HTREEITEM hItem = InsertItem(TVI_ROOT, strText)) {
+        if (HTREEITEM hItem = InsertEntityItem(TVI_ROOT, n, strText)) {
             m_hLastRootItem = hItem;
             m_mapEntityToItem.SetAt(n, hItem);
-            aBatch.emplace_back(hItem, n);
-            if (aBatch.size() == kBatchSize) {
-                m_mapItemToEntity.SetMany(aBatch);
-                aBatch.clear();
-            }
         }
     };
     auto stepIt = [pStatusBar] {
@@ -97,8 +85,6 @@ void CKantorView::BuildTree()
         for (std::int64_t nStep = 0; nStep < nNumbers / kNumbersPerProgressStep; ++nStep)
             stepIt();
     }
-
-    m_mapItemToEntity.SetMany(aBatch);
 
     if (SendTree(TVM_GETCOUNT) == 0)
         m_hLastRootItem = InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_DATA_READ));

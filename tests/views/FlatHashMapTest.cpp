@@ -51,16 +51,6 @@ TEST(FlatHashMapTest, EntityMapsHoldEntityZeroAndSparseNumbers)
         EXPECT_FALSE(map.Lookup(-1, hItem));
         EXPECT_FALSE(map.Lookup(nHighest - 1, hItem));
     }
-    CItemEntityMap items;
-    items.RemoveAll(0);
-    std::vector<CItemEntityMap::Entry> aEntries;
-    for (std::int32_t i = 1; i <= 3000; ++i)
-        aEntries.emplace_back(item(static_cast<std::uintptr_t>(i)), i);
-    items.SetMany(aEntries);
-    std::int32_t n = 0;
-    EXPECT_TRUE(items.Lookup(item(3000), n));
-    EXPECT_EQ(n, 3000);
-    EXPECT_FALSE(items.Lookup(nullptr, n)) << "no item";
 }
 
 } // namespace
