@@ -38,11 +38,10 @@ void CKantorDoc::SetCurrentEntity(std::int32_t n, const void* pSender)
 
 void CKantorDoc::DeleteContents()
 {
-    // An abandoned computation will not reach its end, where the message
-    // pane gets its text back; give it back now, or the next report would
-    // save the stale percentage as the text to restore.
-    if (m_posInverse)
-        RestoreSavedStatus();
+    // A report that has not reached its end gives the message pane back now,
+    // or the next report would save the stale percentage as the text to
+    // restore.
+    RestoreSavedStatus();
     m_mapEntities.RemoveAll();
     m_mapInverse.Reset(0);
     m_nMaxEntity = 0;

@@ -65,7 +65,7 @@ private:
     void EndProgress();
     IProgressSink* GetStatusBar() const;
     void SetMessageText(const std::string& strText) const;
-    void RestoreSavedStatus() const;
+    void RestoreSavedStatus();
 
     IDocumentHost* m_pHost = nullptr;
 
@@ -80,4 +80,6 @@ private:
     std::int64_t m_nProgressChars = 0;
     std::size_t m_nInverseDone = 0;
     std::string m_strSavedStatus;
+    // The message pane shows this document's progress report, not yet given back.
+    bool m_bReportShown = false;
 };

@@ -48,16 +48,12 @@ void CKantorDoc::ShowInverseProgress()
     IProgressSink* pStatusBar = GetStatusBar();
     if (!pStatusBar)
         return;
-    const std::string strProgress = res::FormatString(res::IDS_INVERSE_PROGRESS, GetInversePercent());
-    // A report that still shows has not given the pane back yet (the empty
-    // document's, when a file opens in the idle pass before its restore):
-    // the text it saved is the one to restore, not the report itself.
-    const std::string& strFormat = res::LoadString(res::IDS_INVERSE_PROGRESS);
-    const std::string strReportStart = strFormat.substr(0, strFormat.find('%'));
-    const std::string strShown = pStatusBar->GetMessageText();
-    if (strShown.rfind(strReportStart, 0) != 0)
-        m_strSavedStatus = strShown;
-    SetMessageText(strProgress);
+    // A report that has not given the pane back yet keeps the text it saved:
+    // that text, not the report, is the one to restore.
+    if (!m_bReportShown)
+        m_strSavedStatus = pStatusBar->GetMessageText();
+    m_bReportShown = true;
+    SetMessageText(res::FormatString(res::IDS_INVERSE_PROGRESS, GetInversePercent()));
 }
 
 void CKantorDoc::GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const
@@ -77,8 +73,13 @@ void CKantorDoc::SetMessageText(const std::string& strText) const
         pStatusBar->SetMessageText(strText);
 }
 
-void CKantorDoc::RestoreSavedStatus() const
+void CKantorDoc::RestoreSavedStatus()
 {
+    // The pane is given back once; after that it belongs to the frame again,
+    // so that menu and toolbar prompts shown between idle passes stay.
+    if (!m_bReportShown)
+        return;
+    m_bReportShown = false;
     if (!m_strSavedStatus.empty())
         SetMessageText(m_strSavedStatus);
 }

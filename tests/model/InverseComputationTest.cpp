@@ -99,13 +99,14 @@ TEST_F(InverseComputationTest, EmptyPaneAtTheStartIsNotRestored)
     EXPECT_EQ(StatusBar().m_strMessage, Progress(66));
 }
 
-// Mend: after completion every idle pass restores the saved text; the pane
-// is written only when it shows something else, so nothing repaints.
-TEST_F(InverseComputationTest, FinishedStepsWriteThePaneOnlyWhenItChanged)
+// Mend: the saved text is given back once. Later idle passes neither
+// repaint the pane nor overwrite a menu or toolbar prompt shown meanwhile.
+TEST_F(InverseComputationTest, FinishedStepsGiveThePaneBackOnce)
 {
     Load(EntitiesReferringTo(10, 1));
     m_doc.ShowInverseProgress();
     EXPECT_FALSE(m_doc.ComputeInverseStep());
+    EXPECT_EQ(StatusBar().m_strMessage, kReady);
     const std::size_t nWrites = StatusBar().m_aMessageWrites.size();
     for (int i = 0; i < 5; ++i)
         EXPECT_FALSE(m_doc.ComputeInverseStep());
@@ -113,7 +114,7 @@ TEST_F(InverseComputationTest, FinishedStepsWriteThePaneOnlyWhenItChanged)
 
     StatusBar().m_strMessage = "Open an IFC file.";
     EXPECT_FALSE(m_doc.ComputeInverseStep());
-    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+    EXPECT_EQ(StatusBar().m_strMessage, "Open an IFC file.");
 }
 
 TEST_F(InverseComputationTest, ProgressInTheEmptyDocument)
@@ -170,15 +171,17 @@ TEST_F(InverseComputationTest, NewDocumentInTheMiddleAbandonsTheComputation)
     EXPECT_THAT(Referrers(m_doc, 1), IsEmpty());
 }
 
-TEST_F(InverseComputationTest, NewDocumentKeepsTheSavedText)
+// A finished report has given the pane back: neither a new document nor
+// its idle steps write it again.
+TEST_F(InverseComputationTest, NewDocumentAfterAFinishedReportLeavesThePaneAlone)
 {
     Load(EntitiesReferringTo(10, 1));
     m_doc.ShowInverseProgress();
     CompleteInverse(m_doc);
-    ASSERT_TRUE(m_doc.OnNewDocument());
     StatusBar().m_strMessage = "Other";
+    ASSERT_TRUE(m_doc.OnNewDocument());
     EXPECT_FALSE(m_doc.ComputeInverseStep());
-    EXPECT_EQ(StatusBar().m_strMessage, kReady);
+    EXPECT_EQ(StatusBar().m_strMessage, "Other");
 }
 
 } // namespace
