@@ -47,7 +47,9 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase)
     const QRect area = rect ? ToQRect(*rect).intersected(client) : client;
     if (erase)
         rec->eraseNeeded = true;
-    if (area.isEmpty() || rec->updateRegion.contains(area))
+    // Only an area wholly inside the pending region adds nothing (a region's
+    // contains() of a rectangle tests for overlap, not inclusion).
+    if (area.isEmpty() || QRegion(area).subtracted(rec->updateRegion).isEmpty())
         return TRUE;
     rec->updateRegion += area;
     rec->widget->update(area.translated(ClientOrigin(rec)));

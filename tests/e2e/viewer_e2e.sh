@@ -98,18 +98,23 @@ expect_shows "opened" "$(reference 0)"
 xdotool key --delay 50 Down Down
 expect_shows "two rows down" "$(reference 2)"
 
-# Search: Ctrl+F, a text, Enter. #6 is the first unit after #2.
-xdotool key ctrl+f
-dialog=""
-for _ in $(seq 50); do
-  dialog=$(xdotool search --name '^Search$' 2>/dev/null | head -1 || true)
-  [ -n "$dialog" ] && break
-  sleep 0.1
-done
-[ -n "$dialog" ] || fail "Ctrl+F opened no Search dialog"
-xdotool windowfocus --sync "$dialog" 2>/dev/null || true
-xdotool type --delay 20 "ifcsiunit"
-xdotool key Return
+# Search: Ctrl+F, a text, Enter.
+search_for() {
+  local dialog=""
+  xdotool key ctrl+f
+  for _ in $(seq 50); do
+    dialog=$(xdotool search --name '^Search$' 2>/dev/null | head -1 || true)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+  done
+  [ -n "$dialog" ] || fail "Ctrl+F opened no Search dialog"
+  xdotool windowfocus --sync "$dialog" 2>/dev/null || true
+  xdotool type --delay 20 "$1"
+  xdotool key Return
+}
+
+# #6 is the first unit after #2.
+search_for "ifcsiunit"
 expect_shows "search for ifcsiunit" "$(reference 6)"
 
 # Search again: the next unit, #7.
@@ -135,6 +140,12 @@ xdotool mousemove --window "$window" 40 $((first_row + 6)) click --repeat 2 --de
 xdotool mousemove --window "$window" 400 5
 xdotool key F6
 expect_shows "right double click in the lower tree" "$ref10"
+
+# A search whose item lies below the last shown row: the tree scrolls it
+# into view as the dialog goes, and every row must show the scrolled
+# content, not only the two rows whose selection changed.
+search_for "wallstandard"
+expect_shows "search for wallstandard, below the shown rows" "$(reference 36)"
 
 [ "$(xdotool getwindowname "$window")" = "house.ifc - Lumenor" ] || fail "the title changed"
 

@@ -119,6 +119,27 @@ TEST_F(PaintingTest, UpdateWindowPaintsAtOnceOnlyWhereInvalid)
     EXPECT_EQ(recorder.Count(WM_PAINT), 0) << "nothing invalid, nothing painted";
 }
 
+// A control that changes one row and then scrolls invalidates the row and
+// then everything: the second, larger area overlaps the pending one and
+// must still be painted and reach the screen, not only the row.
+TEST_F(PaintingTest, InvalidatingAnAreaOverlappingThePendingOneAddsAllOfIt)
+{
+    RECT row{0, 32, 100, 48};
+    InvalidateRect(child, &row, FALSE);
+    InvalidateRect(child, nullptr, FALSE);
+    RECT update;
+    ASSERT_TRUE(GetUpdateRect(child, &update, FALSE));
+    EXPECT_EQ(update.top, 0);
+    EXPECT_EQ(update.bottom, 300);
+
+    g_paintColor = RGB(255, 0, 0);
+    testsupport::ProcessEvents();
+    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
+    EXPECT_EQ(Pixel(50, 40), 0xFF0000u);
+    EXPECT_EQ(Pixel(50, 5), 0xFF0000u);
+    EXPECT_EQ(Pixel(50, 290), 0xFF0000u);
+}
+
 TEST_F(PaintingTest, EraseFlagSendsEraseBackgroundFromBeginPaint)
 {
     InvalidateRect(child, nullptr, TRUE);
