@@ -3,6 +3,7 @@
 // standard window classes and idle processing.
 #include "platform/MessageLoop.h"
 
+#include "platform/DisplayCheck.h"
 #include "platform/GdiObjects.h"
 #include "platform/MessagePump.h"
 #include "platform/StandardControls.h"
@@ -11,21 +12,10 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-#include <cstdlib>
-
 namespace {
 
 std::string g_initError;
 bool g_initialised = false;
-
-bool DisplayAvailable()
-{
-    const auto set = [](const char* name) {
-        const char* value = std::getenv(name);
-        return value && *value;
-    };
-    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
-}
 
 } // namespace
 
@@ -35,10 +25,9 @@ BOOL InitPlatform(int& argc, char** argv)
         return TRUE;
     if (!QApplication::instance()) {
         // Qt aborts when it cannot open a display; say why instead.
-        if (!DisplayAvailable()) {
-            g_initError = "No display: set DISPLAY, or QT_QPA_PLATFORM=offscreen to run without one.";
+        g_initError = DisplayProblem();
+        if (!g_initError.empty())
             return FALSE;
-        }
         new QApplication(argc, argv);
     }
     QApplication::setQuitOnLastWindowClosed(false);

@@ -50,6 +50,13 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$lumenor" "$example" >/dev
 [ "$status" != 0 ] || fail "without a display the program exits with 0"
 [ "$(wc -l <"$work/err")" = 1 ] && grep -q -- '--screenshot' "$work/err" ||
   fail "without a display: $(cat "$work/err")"
+# A display that cannot be reached is refused the same way, before the
+# windowing system would abort the program.
+status=0
+env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:99999 "$lumenor" "$example" >/dev/null 2>"$work/err" || status=$?
+[ "$status" = 1 ] || fail "with an unreachable display the program exits with $status, not 1"
+[ "$(wc -l <"$work/err")" = 1 ] && grep -q -- ":99999.*--screenshot" "$work/err" ||
+  fail "with an unreachable display: $(cat "$work/err")"
 
 # --- The window ------------------------------------------------------------
 

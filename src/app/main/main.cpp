@@ -55,9 +55,10 @@ int main(int argc, char** argv)
     // The window needs a display; say so plainly rather than let the
     // windowing system abort the program.
     if (!InitPlatform(argc, argv)) {
-        std::fputs("lumenor: no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
-                   "--print, --refs, --inverse and --screenshot work without one, see lumenor --help.\n",
-                   stderr);
+        std::fprintf(stderr,
+                     "lumenor: %s; --print, --refs, --inverse and --screenshot work without one, "
+                     "see lumenor --help.\n",
+                     PlatformInitError().c_str());
         return 1;
     }
     // The application takes the file from its command line as the first
