@@ -1,5 +1,6 @@
-// Notifications to the parent window: WM_NOTIFY with an NMTREEVIEW whose
-// item parts are filled by mask and whose other fields are zero.
+// Notifications to the parent window: WM_NOTIFY with an NMTREEVIEW (or, for
+// label editing, an NMTVDISPINFO) whose item parts are filled by mask and
+// whose other fields are zero.
 #include "treectrl/TreeHandles.h"
 #include "treectrl/TreeOps.h"
 
@@ -21,16 +22,30 @@ void FillNotifyItem(TVITEM* item, const TreeNode* node, UINT mask)
         item->lParam = node->lParam;
 }
 
-LRESULT SendTreeNotify(TreeData* td, UINT code, NMTREEVIEW* nm)
+namespace {
+
+LRESULT SendNotify(TreeData* td, UINT code, NMHDR* hdr)
 {
     HWND parent = GetParent(td->m_hWnd);
     if (!parent)
         return 0;
     const int id = GetDlgCtrlID(td->m_hWnd);
-    nm->hdr.hwndFrom = td->m_hWnd;
-    nm->hdr.idFrom = static_cast<UINT_PTR>(id);
-    nm->hdr.code = code;
-    return SendMessageA(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(nm));
+    hdr->hwndFrom = td->m_hWnd;
+    hdr->idFrom = static_cast<UINT_PTR>(id);
+    hdr->code = code;
+    return SendMessageA(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(hdr));
+}
+
+} // namespace
+
+LRESULT SendTreeNotify(TreeData* td, UINT code, NMTREEVIEW* nm)
+{
+    return SendNotify(td, code, &nm->hdr);
+}
+
+LRESULT SendDispInfoNotify(TreeData* td, UINT code, NMTVDISPINFO* nm)
+{
+    return SendNotify(td, code, &nm->hdr);
 }
 
 void OnDeleteNode(TreeNode* node, void* context)

@@ -77,6 +77,7 @@ void FreeNodeLabel(TreeData* td, TreeNode* q);
 // Notifications (TreeNotify.cpp) ------------------------------------------
 
 LRESULT SendTreeNotify(TreeData* td, UINT code, NMTREEVIEW* nm);
+LRESULT SendDispInfoNotify(TreeData* td, UINT code, NMTVDISPINFO* nm);
 void FillNotifyItem(TVITEM* item, const TreeNode* node, UINT mask);
 constexpr UINT kNotifyItemMask = TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;
 
@@ -151,15 +152,21 @@ void OnCaptureChanged(TreeData* td);
 void OnTimer(TreeData* td, UINT_PTR id);
 LRESULT OnKeyDown(TreeData* td, WPARAM key);
 
-// Label editing (LabelEdit.cpp) -------------------------------------------
+// Label editing (LabelEdit.cpp, LabelEditProc.cpp) -------------------------
 
+// The longest label text an edit reports and stores.
+constexpr int kMaxEditText = 259;
 void CreateEditChild(TreeData* td);
 TreeNode* EditLabel(TreeData* td, TreeNode* q);
 BOOL EndEditLabelNow(TreeData* td, BOOL cancel);
 HWND GetEditControl(TreeData* td);
-// Ends any label edit, cancelled, and stops the edit timer where the
-// caller asks for it.
+// Ends any label edit, cancelled.
 void CancelLabelEdit(TreeData* td);
+// Subclasses the edit child; the record it keeps goes with the window.
+void InstallEditProc(HWND edit);
+// Where the edit was placed when editing began and the control's client
+// rectangle then, both in screen coordinates: the limits of its growth.
+void SetEditPlacement(HWND edit, const RECT& start, const RECT& bounds);
 
 // The window (TreeDispatch.cpp) ----------------------------------------------
 

@@ -42,6 +42,15 @@ TreeParent::~TreeParent()
 LRESULT TreeParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<TreeParent*>(GetWindowLongPtrA(hwnd, GWL_USERDATA));
+    const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+    if (self && msg == WM_NOTIFY && (hdr->code == TVN_BEGINLABELEDITA || hdr->code == TVN_ENDLABELEDITA)) {
+        const auto* info = reinterpret_cast<const NMTVDISPINFO*>(lParam);
+        NMTREEVIEW header{};
+        header.hdr = *hdr;
+        self->notices.push_back(header);
+        self->labelNotices.push_back({*info, info->item.pszText ? info->item.pszText : ""});
+        return self->labelAnswer ? self->labelAnswer(*info) : 0;
+    }
     if (self && msg == WM_NOTIFY) {
         const auto* nm = reinterpret_cast<const NMTREEVIEW*>(lParam);
         self->notices.push_back(*nm);
@@ -87,6 +96,7 @@ int TreeParent::Count(UINT code) const
 void TreeParent::Clear()
 {
     notices.clear();
+    labelNotices.clear();
     contextMenus.clear();
 }
 

@@ -34,6 +34,15 @@ public:
     std::vector<std::pair<WPARAM, LPARAM>> contextMenus;
     // Answers notifications; none: 0.
     std::function<LRESULT(const NMTREEVIEW&)> answer;
+    // The label-edit notifications come as NMTVDISPINFO: recorded here with
+    // the text they pointed to (and in `notices` by header only), answered
+    // by labelAnswer; none: 0.
+    struct LabelNotice {
+        NMTVDISPINFO info;
+        std::string text;
+    };
+    std::vector<LabelNotice> labelNotices;
+    std::function<LRESULT(const NMTVDISPINFO&)> labelAnswer;
 
     std::vector<UINT> Codes() const;
     std::vector<UINT> CodesWithout(UINT code) const;
