@@ -27,41 +27,42 @@ bool XcbWillBeUsed()
     return Env("WAYLAND_DISPLAY").empty();
 }
 
-// Tries the connection that the xcb plugin will make; false only when
-// libxcb itself says it failed.
-bool XcbConnectFails()
-{
-    void* library = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
-    if (!library)
-        return false;
-    using Connect = void* (*)(const char*, int*);
-    using HasError = int (*)(void*);
-    using Disconnect = void (*)(void*);
-    const auto connect = reinterpret_cast<Connect>(dlsym(library, "xcb_connect"));
-    const auto hasError = reinterpret_cast<HasError>(dlsym(library, "xcb_connection_has_error"));
-    const auto disconnect = reinterpret_cast<Disconnect>(dlsym(library, "xcb_disconnect"));
-    bool fails = false;
-    if (connect && hasError && disconnect) {
-        // A failed connection is still an object, to be disconnected.
-        void* connection = connect(nullptr, nullptr);
-        fails = hasError(connection) != 0;
-        disconnect(connection);
-    }
-    dlclose(library);
-    return fails;
-}
+using Connect = void* (*)(const char*, int*);
+using HasError = int (*)(void*);
+using Disconnect = void (*)(void*);
 
 } // namespace
 
-std::string DisplayProblem()
+CDisplayProbe::CDisplayProbe()
 {
     const std::string display = Env("DISPLAY");
-    if (Env("QT_QPA_PLATFORM").empty() && display.empty() && Env("WAYLAND_DISPLAY").empty())
-        return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)";
-    if (XcbWillBeUsed() && XcbConnectFails()) {
-        if (display.empty())
-            return "no X display to show the window on (DISPLAY is not set)";
-        return "cannot connect to the X display '" + display + "' to show the window on";
+    if (Env("QT_QPA_PLATFORM").empty() && display.empty() && Env("WAYLAND_DISPLAY").empty()) {
+        m_strProblem = "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)";
+        return;
     }
-    return {};
+    if (!XcbWillBeUsed())
+        return;
+    // Tries the connection that the xcb plugin will make; only libxcb's own
+    // word that it failed counts as a problem.
+    m_pLibrary = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!m_pLibrary)
+        return;
+    const auto connect = reinterpret_cast<Connect>(dlsym(m_pLibrary, "xcb_connect"));
+    const auto hasError = reinterpret_cast<HasError>(dlsym(m_pLibrary, "xcb_connection_has_error"));
+    if (!connect || !hasError || !dlsym(m_pLibrary, "xcb_disconnect"))
+        return;
+    // A failed connection is still an object, to be disconnected.
+    m_pConnection = connect(nullptr, nullptr);
+    if (hasError(m_pConnection) == 0)
+        return;
+    m_strProblem = display.empty() ? "no X display to show the window on (DISPLAY is not set)"
+                                   : "cannot connect to the X display '" + display + "' to show the window on";
+}
+
+CDisplayProbe::~CDisplayProbe()
+{
+    if (m_pConnection)
+        reinterpret_cast<Disconnect>(dlsym(m_pLibrary, "xcb_disconnect"))(m_pConnection);
+    if (m_pLibrary)
+        dlclose(m_pLibrary);
 }

@@ -25,7 +25,8 @@ BOOL InitPlatform(int& argc, char** argv)
         return TRUE;
     if (!QApplication::instance()) {
         // Qt aborts when it cannot open a display; say why instead.
-        g_initError = DisplayProblem();
+        const CDisplayProbe probe;
+        g_initError = probe.Problem();
         if (!g_initError.empty())
             return FALSE;
         new QApplication(argc, argv);

@@ -14,9 +14,11 @@ example="$2"
 for tool in xvfb-run xauth xdotool import compare convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup-deps installs it)"; exit 77; }
 done
-# Everything runs on a virtual display of its own.
+# Everything runs on a virtual display of its own. Without -noreset the
+# server resets whenever its last client leaves (each xdotool call, each
+# program run), and a connection made during a reset fails.
 if [ -z "${LUMENOR_E2E_DISPLAY:-}" ]; then
-  LUMENOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  LUMENOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
 
 work="$(mktemp -d)"
