@@ -11,6 +11,7 @@
 // and the longest idle pass. Last the peak resident memory against the
 // file's size. Run with QT_QPA_PLATFORM=offscreen or on a (virtual) X
 // display. The settings go to a temporary folder, never the user's.
+#include "BenchSupport.h"
 #include "app/KantorApp.h"
 #include "app/MainFrame.h"
 #include "model/KantorDoc.h"
@@ -62,15 +63,6 @@ double ProcessStart()
     return std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-long StatusKb(const char* key)
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(std::strlen(key)));
-    return -1;
-}
-
 struct Times {
     double fStart = ProcessStart();
     double fShown = 0;
@@ -106,7 +98,7 @@ public:
     {
         CDocument* pDocument = CKantorApp::OpenDocumentFile(lpszFileName);
         g_times.fBuilt = Now();
-        g_times.nRssBuilt = StatusKb("VmRSS:");
+        g_times.nRssBuilt = ProcessStatusKb("VmRSS:");
         return pDocument;
     }
 
@@ -196,7 +188,7 @@ int main(int argc, char** argv)
     if (!latencies.empty())
         std::printf("keys during computation   %zu, waited median %.2f ms, longest %.2f ms\n", latencies.size(),
                     latencies[latencies.size() / 2] * 1e3, latencies.back() * 1e3);
-    const long nPeakKb = StatusKb("VmHWM:");
+    const long nPeakKb = ProcessStatusKb("VmHWM:");
     std::printf("resident after the build  %6.0f MB\n", static_cast<double>(t.nRssBuilt) * 1024.0 / 1e6);
     std::printf("peak resident             %6.0f MB = %.2f x the file\n", static_cast<double>(nPeakKb) * 1024.0 / 1e6,
                 static_cast<double>(nPeakKb) * 1024.0 / static_cast<double>(nFileBytes));

@@ -6,6 +6,7 @@
 //
 // The file is read once beforehand so that the load is measured with a warm
 // page cache.
+#include "BenchSupport.h"
 #include "model/KantorDoc.h"
 
 #include <algorithm>
@@ -26,16 +27,10 @@ double Seconds(Clock::duration d)
     return std::chrono::duration<double>(d).count();
 }
 
-// The peak resident set size of this process in bytes (VmHWM).
+// The peak resident set size of this process in bytes.
 double PeakResidentBytes()
 {
-    std::ifstream status("/proc/self/status");
-    std::string strLine;
-    while (std::getline(status, strLine)) {
-        if (strLine.rfind("VmHWM:", 0) == 0)
-            return std::stod(strLine.substr(6)) * 1024.0;
-    }
-    return 0.0;
+    return static_cast<double>(ProcessStatusKb("VmHWM:")) * 1024.0;
 }
 
 void WarmPageCache(const std::string& strPath)

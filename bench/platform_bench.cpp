@@ -4,6 +4,7 @@
 // Run with QT_QPA_PLATFORM=offscreen.
 //
 //   platform_bench [file.ifc] [repeats]
+#include "BenchSupport.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 
@@ -19,7 +20,6 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 constexpr int kWidth = 1200;
 constexpr int kHeight = 1000;
@@ -31,28 +31,8 @@ constexpr UINT kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP
 // `calls` calls, over `repeat` runs.
 void Report(const char* what, int repeat, int calls, const std::function<void()>& f)
 {
-    std::vector<double> us;
-    for (int i = 0; i < repeat; ++i) {
-        const auto start = Clock::now();
-        f();
-        us.push_back(std::chrono::duration<double, std::micro>(Clock::now() - start).count() / calls);
-    }
-    std::sort(us.begin(), us.end());
-    std::printf("  %-58s median %8.2f us, min %8.2f us\n", what, us[us.size() / 2], us.front());
-}
-
-std::vector<std::string> EntityLines(const std::string& path)
-{
-    std::vector<std::string> lines;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.size() > 1 && line[0] == '#')
-            lines.push_back(line);
-    }
-    return lines;
+    const Timing t = TimeMs(repeat, f);
+    std::printf("  %-58s median %8.2f us, min %8.2f us\n", what, t.median * 1000.0 / calls, t.min * 1000.0 / calls);
 }
 
 int Width(HDC dc, const std::string& text)
@@ -78,11 +58,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no display: %s\n", PlatformInitError().c_str());
         return 1;
     }
-    const std::filesystem::path samples =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "shared" / "ifc-samples";
-    const std::string path = argc > 1 ? argv[1] : (samples / "AC20-FZK-Haus.ifc").string();
+    const std::string path = argc > 1 ? argv[1] : (SamplesDir() / "AC20-FZK-Haus.ifc").string();
     const int repeat = argc > 2 ? std::atoi(argv[2]) : 200;
-    const std::vector<std::string> lines = EntityLines(path);
+    const std::vector<std::string> lines = ReadEntityLines(path);
     if (lines.size() < 100) {
         std::fprintf(stderr, "too few entity lines in %s\n", path.c_str());
         return 1;

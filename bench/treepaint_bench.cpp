@@ -4,6 +4,7 @@
 // never run by the tests. Run with QT_QPA_PLATFORM=offscreen.
 //
 //   treepaint_bench [file.ifc] [repeats]
+#include "BenchSupport.h"
 #include "treectrl/EntityTreeCtrl.h"
 
 #include "platform/CommCtrl.h"
@@ -25,45 +26,15 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
 
 constexpr int kWidth = 1200;
 constexpr int kHeight = 1000;
 
-double Ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// Median and minimum milliseconds of `repeat` calls.
-struct Timing {
-    double median;
-    double min;
-};
-
-Timing Time(int repeat, const std::function<void()>& f)
-{
-    std::vector<double> ms;
-    for (int i = 0; i < repeat; ++i) {
-        const auto start = Clock::now();
-        f();
-        ms.push_back(Ms(Clock::now() - start));
-    }
-    std::sort(ms.begin(), ms.end());
-    return Timing{ms[ms.size() / 2], ms.front()};
-}
-
 std::map<int, std::string> ReadEntities(const std::string& path)
 {
     std::map<int, std::string> entities;
-    std::ifstream in(path, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.size() > 1 && line[0] == '#')
-            entities.emplace(std::atoi(line.c_str() + 1), line);
-    }
+    for (std::string& line : ReadEntityLines(path))
+        entities.emplace(std::atoi(line.c_str() + 1), std::move(line));
     return entities;
 }
 
@@ -125,13 +96,13 @@ void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
     const int rows = static_cast<int>(shown.size());
     std::printf("  %d rows, %.0f bytes per label\n", rows, static_cast<double>(bytes) / rows);
 
-    const Timing memory = Time(repeat, [&] {
+    const Timing memory = TimeMs(repeat, [&] {
         ValidateRect(tree.hwnd, nullptr);
         tree.Send(WM_PAINT, reinterpret_cast<WPARAM>(dc));
     });
     std::printf("  full repaint into a bitmap (passed context): median %.3f ms, min %.3f ms\n", memory.median,
                 memory.min);
-    const Timing window = Time(repeat, [&] {
+    const Timing window = TimeMs(repeat, [&] {
         InvalidateRect(tree.hwnd, nullptr, FALSE);
         UpdateWindow(tree.hwnd);
     });
@@ -143,7 +114,7 @@ void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
     HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const int h = static_cast<int>(tree.Send(TVM_GETITEMHEIGHT));
-    const Timing text = Time(repeat, [&] {
+    const Timing text = TimeMs(repeat, [&] {
         int top = 0;
         for (const std::string& label : shown) {
             RECT r{19, top, client.right, top + h};
@@ -162,7 +133,7 @@ void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
     std::memcpy(static_cast<void*>(&focus), &caret, sizeof(caret));
     if (caret && tree.Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&focus)) && focus.top >= 0
         && focus.top < client.bottom) {
-        const Timing frame = Time(repeat, [&] { DrawFocusRect(dc, &focus); });
+        const Timing frame = TimeMs(repeat, [&] { DrawFocusRect(dc, &focus); });
         std::printf("  DrawFocusRect on the caret's label (%d px wide): median %.3f ms, min %.3f ms\n",
                     static_cast<int>(focus.right - focus.left), frame.median, frame.min);
     }
@@ -176,10 +147,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no display: %s\n", PlatformInitError().c_str());
         return 1;
     }
-    // By default a sample beside the checkout: <checkout>/../shared/ifc-samples.
-    const std::filesystem::path samples =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "shared" / "ifc-samples";
-    const std::string path = argc > 1 ? argv[1] : (samples / "duplex.ifc").string();
+    const std::string path = argc > 1 ? argv[1] : (SamplesDir() / "duplex.ifc").string();
     const int repeat = argc > 2 ? std::atoi(argv[2]) : 200;
     const auto entities = ReadEntities(path);
     if (entities.empty()) {
