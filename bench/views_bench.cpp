@@ -12,7 +12,7 @@
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
 
-#include "app/framework/CreateContext.h"
+#include "framework/CreateContext.h"
 #include "model/DocumentHost.h"
 #include "model/KantorDoc.h"
 #include "platform/MessageLoop.h"

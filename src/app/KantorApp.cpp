@@ -2,8 +2,8 @@
 
 #include "app/MainFrame.h"
 #include "app/MainResources.h"
-#include "app/framework/DocTemplate.h"
-#include "app/framework/RuntimeClass.h"
+#include "framework/DocTemplate.h"
+#include "framework/RuntimeClass.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/UsageDlg.h"
 #include "res/Resource.h"

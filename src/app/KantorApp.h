@@ -4,7 +4,7 @@
 // inverse-reference computation in slices from the idle processing.
 #pragma once
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 
 #include <string>
 

@@ -6,9 +6,9 @@
 
 #include "app/ProgressStatusBar.h"
 #include "app/StatusBarProgressSink.h"
-#include "app/framework/FrameWnd.h"
-#include "app/framework/SplitterWnd.h"
-#include "app/framework/ToolBar.h"
+#include "framework/FrameWnd.h"
+#include "framework/SplitterWnd.h"
+#include "framework/ToolBar.h"
 
 class CKantorView;
 class CKantorInverseView;

@@ -1,7 +1,7 @@
 #include "app/MainResources.h"
 
 #include "app/ToolBarImages.h"
-#include "app/framework/ResourceRegistry.h"
+#include "framework/ResourceRegistry.h"
 #include "res/Resource.h"
 
 namespace {

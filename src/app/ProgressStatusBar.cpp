@@ -1,7 +1,7 @@
 #include "app/ProgressStatusBar.h"
 
-#include "app/framework/PaintDC.h"
-#include "app/framework/Rect.h"
+#include "framework/PaintDC.h"
+#include "framework/Rect.h"
 
 namespace {
 

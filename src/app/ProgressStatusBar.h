@@ -4,8 +4,8 @@
 // the message pane (the bar's window text) carries other progress texts.
 #pragma once
 
-#include "app/framework/Controls.h"
-#include "app/framework/StatusBar.h"
+#include "framework/Controls.h"
+#include "framework/StatusBar.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "dialogs/AboutDlg.h"
 
-#include "app/framework/DataExchange.h"
-#include "app/framework/ResourceRegistry.h"
+#include "framework/DataExchange.h"
+#include "framework/ResourceRegistry.h"
 #include "dialogs/AppIcon.h"
 #include "dialogs/VersionInfo.h"
 #include "res/Resource.h"

@@ -3,7 +3,7 @@
 // homepage.
 #pragma once
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 #include "dialogs/LinkLabel.h"
 
 #include <string>

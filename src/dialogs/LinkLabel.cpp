@@ -1,6 +1,6 @@
 #include "dialogs/LinkLabel.h"
 
-#include "app/framework/Rect.h"
+#include "framework/Rect.h"
 #include "platform/CommCtrl.h"
 #include "platform/Shell.h"
 

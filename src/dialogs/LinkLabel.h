@@ -6,7 +6,7 @@
 // explains the link.
 #pragma once
 
-#include "app/framework/Controls.h"
+#include "framework/Controls.h"
 #include "platform/Gdi.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "dialogs/UsageDlg.h"
 
-#include "app/framework/DataExchange.h"
-#include "app/framework/ResourceRegistry.h"
+#include "framework/DataExchange.h"
+#include "framework/ResourceRegistry.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 

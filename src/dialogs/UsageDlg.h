@@ -2,7 +2,7 @@
 // with the two trees and the search.
 #pragma once
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 
 #include "views/KantorDocument.h"
 
-#include "app/framework/PaintDC.h"
+#include "framework/PaintDC.h"
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
 

@@ -7,7 +7,7 @@
 
 #include "views/EntityItemMaps.h"
 
-#include "app/framework/View.h"
+#include "framework/View.h"
 #include "model/EntityNumberArray.h"
 #include "treectrl/EntityTreeCtrl.h"
 

@@ -1,7 +1,7 @@
 #include "views/KantorDocument.h"
 
-#include "app/framework/FileOpenError.h"
-#include "app/framework/View.h"
+#include "framework/FileOpenError.h"
+#include "framework/View.h"
 
 CKantorDocument::CKantorDocument()
 {

@@ -4,7 +4,7 @@
 // progress to the status bar that the application hands in.
 #pragma once
 
-#include "app/framework/Document.h"
+#include "framework/Document.h"
 #include "model/DocumentHost.h"
 #include "model/KantorDoc.h"
 

@@ -1,7 +1,7 @@
 #include "views/SearchDlg.h"
 
-#include "app/framework/DataExchange.h"
-#include "app/framework/ResourceRegistry.h"
+#include "framework/DataExchange.h"
+#include "framework/ResourceRegistry.h"
 #include "res/Resource.h"
 
 CSearchDlg::CSearchDlg(CWnd* pParent) : CDialog(res::IDD_SEARCH, pParent)

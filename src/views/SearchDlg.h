@@ -3,7 +3,7 @@
 // with the controls when the dialog opens and when it is confirmed.
 #pragma once
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 
 #include <string>
 

@@ -5,10 +5,10 @@
 
 #include "app/MainResources.h"
 
-#include "app/framework/CreateContext.h"
-#include "app/framework/Menu.h"
-#include "app/framework/Rect.h"
-#include "app/framework/RuntimeClass.h"
+#include "framework/CreateContext.h"
+#include "framework/Menu.h"
+#include "framework/Rect.h"
+#include "framework/RuntimeClass.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"
 #include "res/Resource.h"

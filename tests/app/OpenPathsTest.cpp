@@ -3,8 +3,8 @@
 // opened, which leaves the document that was open as it was.
 #include "app/AppTest.h"
 
-#include "app/framework/Menu.h"
-#include "app/framework/RecentFileList.h"
+#include "framework/Menu.h"
+#include "framework/RecentFileList.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"
 #include "res/Resource.h"

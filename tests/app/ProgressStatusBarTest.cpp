@@ -1,8 +1,8 @@
 // The progress status bar: layout of its two children, progress mode on
 // and off, painting, and the message pane as the bar's window text.
 #include "app/ProgressStatusBar.h"
-#include "app/framework/Rect.h"
-#include "app/framework/WinApp.h"
+#include "framework/Rect.h"
+#include "framework/WinApp.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"

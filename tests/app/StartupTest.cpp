@@ -3,8 +3,8 @@
 // the inverse computation advances in the idle passes after it.
 #include "app/AppTest.h"
 
-#include "app/framework/ProfileSettings.h"
-#include "app/framework/RecentFileList.h"
+#include "framework/ProfileSettings.h"
+#include "framework/RecentFileList.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "support/TestSupport.h"

@@ -1,8 +1,8 @@
 // Renders a frame with the status bar in progress mode to
 // screenshots/statusbar-progress.png in the build folder, for a look.
 #include "app/ProgressStatusBar.h"
-#include "app/framework/FrameWnd.h"
-#include "app/framework/WinApp.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"

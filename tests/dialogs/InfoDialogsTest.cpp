@@ -3,8 +3,8 @@
 // rendered to a picture in the build folder.
 #include "DialogsTest.h"
 
-#include "app/framework/Rect.h"
-#include "app/framework/WinApp.h"
+#include "framework/Rect.h"
+#include "framework/WinApp.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/AppIcon.h"
 #include "dialogs/UsageDlg.h"

@@ -3,8 +3,8 @@
 // cursor, font and tooltip.
 #include "DialogsTest.h"
 
-#include "app/framework/Rect.h"
-#include "app/framework/WinApp.h"
+#include "framework/Rect.h"
+#include "framework/WinApp.h"
 #include "dialogs/LinkLabel.h"
 #include "platform/CommCtrl.h"
 #include "platform/MessageLoop.h"

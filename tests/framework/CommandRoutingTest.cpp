@@ -1,15 +1,15 @@
 // Command routing: active view, its document, the frame, the application;
 // the first with a handler takes the command. Update requests travel the
 // same way; accelerators turn keys into commands in pre-translation.
-#include "app/framework/CmdUI.h"
-#include "app/framework/DocTemplate.h"
-#include "app/framework/Document.h"
-#include "app/framework/FrameWnd.h"
-#include "app/framework/Menu.h"
-#include "app/framework/ResourceRegistry.h"
-#include "app/framework/RuntimeClass.h"
-#include "app/framework/View.h"
-#include "app/framework/WinApp.h"
+#include "framework/CmdUI.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/FrameWnd.h"
+#include "framework/Menu.h"
+#include "framework/ResourceRegistry.h"
+#include "framework/RuntimeClass.h"
+#include "framework/View.h"
+#include "framework/WinApp.h"
 #include "platform/MessageLoop.h"
 #include "platform/TestHooks.h"
 

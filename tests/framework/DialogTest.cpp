@@ -1,9 +1,9 @@
 // Modal dialogs from templates: the closing button's id, data exchange in
 // both directions (text, radio index, control attachment) and the keys.
-#include "app/framework/DataExchange.h"
-#include "app/framework/Dialog.h"
-#include "app/framework/ResourceRegistry.h"
-#include "app/framework/WinApp.h"
+#include "framework/DataExchange.h"
+#include "framework/Dialog.h"
+#include "framework/ResourceRegistry.h"
+#include "framework/WinApp.h"
 #include "platform/MessageLoop.h"
 #include "platform/TestHooks.h"
 

@@ -2,16 +2,16 @@
 // new and open life cycle, and what a failed open leaves behind.
 #include "FrameworkTestSupport.h"
 
-#include "app/framework/CreateContext.h"
-#include "app/framework/DocTemplate.h"
-#include "app/framework/Document.h"
-#include "app/framework/FileOpenError.h"
-#include "app/framework/FrameWnd.h"
-#include "app/framework/RecentFileList.h"
-#include "app/framework/RuntimeClass.h"
-#include "app/framework/SplitterWnd.h"
-#include "app/framework/View.h"
-#include "app/framework/WinApp.h"
+#include "framework/CreateContext.h"
+#include "framework/DocTemplate.h"
+#include "framework/Document.h"
+#include "framework/FileOpenError.h"
+#include "framework/FrameWnd.h"
+#include "framework/RecentFileList.h"
+#include "framework/RuntimeClass.h"
+#include "framework/SplitterWnd.h"
+#include "framework/View.h"
+#include "framework/WinApp.h"
 #include "res/Resource.h"
 
 #include <gtest/gtest.h>

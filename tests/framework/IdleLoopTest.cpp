@@ -1,8 +1,8 @@
 // The application's idle processing: the calling rules of OnIdle and input
 // handled between idle calls while idle work goes on.
-#include "app/framework/Rect.h"
-#include "app/framework/WinApp.h"
-#include "app/framework/Wnd.h"
+#include "framework/Rect.h"
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"
 

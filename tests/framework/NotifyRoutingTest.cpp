@@ -1,7 +1,7 @@
 // WM_NOTIFY: the parent's message map binds a handler to the notification
 // code and the control id; the handler's result is the message's result.
-#include "app/framework/Rect.h"
-#include "app/framework/Wnd.h"
+#include "framework/Rect.h"
+#include "framework/Wnd.h"
 #include "platform/CommCtrl.h"
 
 #include <gtest/gtest.h>

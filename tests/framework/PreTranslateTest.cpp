@@ -1,8 +1,8 @@
 // Message pre-translation: the target window first, then each parent up to
 // the top-level window; a true answer consumes the message.
-#include "app/framework/Rect.h"
-#include "app/framework/WinApp.h"
-#include "app/framework/Wnd.h"
+#include "framework/Rect.h"
+#include "framework/WinApp.h"
+#include "framework/Wnd.h"
 #include "platform/MessageLoop.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // and its place in the File menu.
 #include "FrameworkTestSupport.h"
 
-#include "app/framework/CmdUI.h"
-#include "app/framework/Menu.h"
-#include "app/framework/ProfileSettings.h"
-#include "app/framework/RecentFileList.h"
-#include "app/framework/WinApp.h"
+#include "framework/CmdUI.h"
+#include "framework/Menu.h"
+#include "framework/ProfileSettings.h"
+#include "framework/RecentFileList.h"
+#include "framework/WinApp.h"
 #include "res/Resource.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // Reflection: a control's own WM_COMMAND notifications and its
 // WM_CTLCOLORSTATIC come back to the control's message map before the
 // parent handles them; without such entries the parent handles them as usual.
-#include "app/framework/Controls.h"
-#include "app/framework/Rect.h"
-#include "app/framework/Wnd.h"
+#include "framework/Controls.h"
+#include "framework/Rect.h"
+#include "framework/Wnd.h"
 #include "platform/Gdi.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Line-by-line reading in text mode.
 #include "FrameworkTestSupport.h"
 
-#include "app/framework/StdioFile.h"
+#include "framework/StdioFile.h"
 
 #include <gtest/gtest.h>
 

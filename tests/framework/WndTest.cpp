@@ -1,8 +1,8 @@
 // CWnd: the object is attached before the window's creation messages,
 // subclassing passes unhandled messages on to the replaced procedure, and
 // the object lets go of the window when it is destroyed.
-#include "app/framework/Rect.h"
-#include "app/framework/Wnd.h"
+#include "framework/Rect.h"
+#include "framework/Wnd.h"
 
 #include <gtest/gtest.h>
 

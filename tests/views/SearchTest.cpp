@@ -8,7 +8,7 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
-#include "app/framework/Dialog.h"
+#include "framework/Dialog.h"
 #include "platform/QtBridge.h"
 
 #include <QTest>

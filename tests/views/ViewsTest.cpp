@@ -1,7 +1,7 @@
 #include "views/ViewsTest.h"
 
-#include "app/framework/CreateContext.h"
-#include "app/framework/FrameworkMessages.h"
+#include "framework/CreateContext.h"
+#include "framework/FrameworkMessages.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"
 

@@ -13,7 +13,7 @@
 #include "model/ModelTestFiles.h"
 #include "support/TestSupport.h"
 
-#include "app/framework/WinApp.h"
+#include "framework/WinApp.h"
 #include "platform/CommCtrl.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,29 @@
+#include "framework/WinApp.h"
+
+#include "framework/DocTemplate.h"
+#include "framework/Wnd.h"
+#include "platform/QtBridge.h"
+
+#include <QFileDialog>
+
+std::string FileOpenFilter(const CDocTemplate* pTemplate)
+{
+    // The filter name carries its own pattern: "FileType Ifc (*.ifc)".
+    std::string name;
+    if (pTemplate && pTemplate->GetDocString(name, CDocTemplate::filterName))
+        return name + ";;All Files (*)";
+    return "All Files (*)";
+}
+
+BOOL CWinApp::DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate)
+{
+    const QString filter = QString::fromStdString(FileOpenFilter(pTemplate));
+    CWnd* owner = AfxGetMainWnd();
+    QWidget* parent = owner ? WidgetOfWindow(owner->GetSafeHwnd()) : nullptr;
+    const QString chosen = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),
+                                                        QString::fromLocal8Bit(fileName.c_str()), filter);
+    if (chosen.isEmpty())
+        return FALSE;
+    fileName = chosen.toLocal8Bit().toStdString();
+    return TRUE;
+}

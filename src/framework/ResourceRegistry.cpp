@@ -1,0 +1,62 @@
+#include "framework/ResourceRegistry.h"
+
+#include <map>
+
+namespace {
+
+template <class T>
+std::map<UINT, T>& Table()
+{
+    static std::map<UINT, T> table;
+    return table;
+}
+
+template <class T>
+const T* Find(UINT id)
+{
+    const auto& table = Table<T>();
+    auto it = table.find(id);
+    return it == table.end() ? nullptr : &it->second;
+}
+
+} // namespace
+
+void RegisterMenuResource(UINT id, std::vector<MenuItemDesc> menu)
+{
+    Table<std::vector<MenuItemDesc>>()[id] = std::move(menu);
+}
+
+const std::vector<MenuItemDesc>* FindMenuResource(UINT id)
+{
+    return Find<std::vector<MenuItemDesc>>(id);
+}
+
+void RegisterAcceleratorResource(UINT id, std::vector<ACCEL> table)
+{
+    Table<std::vector<ACCEL>>()[id] = std::move(table);
+}
+
+const std::vector<ACCEL>* FindAcceleratorResource(UINT id)
+{
+    return Find<std::vector<ACCEL>>(id);
+}
+
+void RegisterToolBarResource(UINT id, ToolBarResource toolbar)
+{
+    Table<ToolBarResource>()[id] = std::move(toolbar);
+}
+
+const ToolBarResource* FindToolBarResource(UINT id)
+{
+    return Find<ToolBarResource>(id);
+}
+
+void RegisterDialogResource(UINT id, DialogTemplate dialog)
+{
+    Table<DialogTemplate>()[id] = std::move(dialog);
+}
+
+const DialogTemplate* FindDialogResource(UINT id)
+{
+    return Find<DialogTemplate>(id);
+}
