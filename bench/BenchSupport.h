@@ -14,7 +14,8 @@
 // The real sample files beside the checkout: <checkout>/../shared/ifc-samples.
 inline std::filesystem::path SamplesDir()
 {
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "shared" / "ifc-samples";
+    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "shared"
+        / "ifc-samples";
 }
 
 // Every line of the file that begins with '#', without its line end.
@@ -44,7 +45,8 @@ inline Timing TimeMs(int repeat, const std::function<void()>& f)
     for (int i = 0; i < repeat; ++i) {
         const auto start = std::chrono::steady_clock::now();
         f();
-        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ms.push_back(
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
     std::sort(ms.begin(), ms.end());
     return Timing{ms[ms.size() / 2], ms.front()};

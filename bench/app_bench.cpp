@@ -163,8 +163,10 @@ int main(int argc, char** argv)
                 std::lock_guard<std::mutex> lock(g_keyMutex);
                 g_keyPosted.push_back(Now());
             }
-            QCoreApplication::postEvent(treeWidget.data(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
-            QCoreApplication::postEvent(treeWidget.data(), new QKeyEvent(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier));
+            QCoreApplication::postEvent(treeWidget.data(),
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier));
+            QCoreApplication::postEvent(treeWidget.data(),
+                                        new QKeyEvent(QEvent::KeyRelease, Qt::Key_Down, Qt::NoModifier));
         }
     });
     RunMessageLoop();
@@ -186,11 +188,12 @@ int main(int argc, char** argv)
     std::vector<double> latencies = g_keyLatencies;
     std::sort(latencies.begin(), latencies.end());
     if (!latencies.empty())
-        std::printf("keys during computation   %zu, waited median %.2f ms, longest %.2f ms\n", latencies.size(),
-                    latencies[latencies.size() / 2] * 1e3, latencies.back() * 1e3);
+        std::printf("keys during computation   %zu, waited median %.2f ms, longest %.2f ms\n",
+                    latencies.size(), latencies[latencies.size() / 2] * 1e3, latencies.back() * 1e3);
     const long nPeakKb = ProcessStatusKb("VmHWM:");
     std::printf("resident after the build  %6.0f MB\n", static_cast<double>(t.nRssBuilt) * 1024.0 / 1e6);
-    std::printf("peak resident             %6.0f MB = %.2f x the file\n", static_cast<double>(nPeakKb) * 1024.0 / 1e6,
+    std::printf("peak resident             %6.0f MB = %.2f x the file\n",
+                static_cast<double>(nPeakKb) * 1024.0 / 1e6,
                 static_cast<double>(nPeakKb) * 1024.0 / static_cast<double>(nFileBytes));
     app.GetMainFrame()->DestroyWindow();
     std::filesystem::remove_all(settings, ec);

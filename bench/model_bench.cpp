@@ -11,8 +11,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -37,8 +37,7 @@ void WarmPageCache(const std::string& strPath)
 {
     std::ifstream file(strPath, std::ios::binary);
     static char buffer[1 << 20];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) {
-    }
+    while (file.read(buffer, sizeof buffer) || file.gcount() > 0) { }
 }
 
 } // namespace

@@ -20,7 +20,6 @@
 
 namespace {
 
-
 constexpr int kWidth = 1200;
 constexpr int kHeight = 1000;
 constexpr int kRowHeight = 16;
@@ -32,7 +31,8 @@ constexpr UINT kLabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP
 void Report(const char* what, int repeat, int calls, const std::function<void()>& f)
 {
     const Timing t = TimeMs(repeat, f);
-    std::printf("  %-58s median %8.2f us, min %8.2f us\n", what, t.median * 1000.0 / calls, t.min * 1000.0 / calls);
+    std::printf("  %-58s median %8.2f us, min %8.2f us\n", what, t.median * 1000.0 / calls,
+                t.min * 1000.0 / calls);
 }
 
 int Width(HDC dc, const std::string& text)
@@ -67,8 +67,9 @@ int main(int argc, char** argv)
     }
     const std::vector<std::string> page(lines.begin() + static_cast<long>(lines.size() / 2),
                                         lines.begin() + static_cast<long>(lines.size() / 2) + 62);
-    const std::string longest = *std::max_element(lines.begin(), lines.end(),
-                                                  [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    const std::string longest =
+        *std::max_element(lines.begin(), lines.end(),
+                          [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
 
     HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bitmap = CreateBitmap(kWidth, kHeight);

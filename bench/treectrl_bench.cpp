@@ -149,7 +149,8 @@ int main(int argc, char** argv)
                                GetModuleHandleA(nullptr), nullptr);
     ShowWindow(b.parent, SW_SHOW);
     RECT rect{0, 0, 800, 600};
-    b.tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS, rect, b.parent, 102);
+    b.tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS, rect,
+                  b.parent, 102);
     b.hwnd = b.tree.GetSafeHwnd();
     b.Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     PumpWaitingMessages();
@@ -164,18 +165,22 @@ int main(int argc, char** argv)
     b.Send(WM_SETREDRAW, TRUE);
     const auto done = Clock::now();
     const long rssAfter = ResidentBytes();
-    std::printf("insert %d items: %.0f ms, redraw on (scroll-bar update, all labels measured): %.0f ms, total %.0f ms\n",
+    std::printf("insert %d items: %.0f ms, redraw on (scroll-bar update, all labels measured): %.0f ms, "
+                "total %.0f ms\n",
                 n, Ms(inserted - start), Ms(done - inserted), Ms(done - start));
-    std::printf("memory: %.1f bytes per item beyond the label bytes (resident growth %.0f MB for %.0f MB of labels)\n",
+    std::printf("memory: %.1f bytes per item beyond the label bytes (resident growth %.0f MB for %.0f MB of "
+                "labels)\n",
                 (static_cast<double>(rssAfter - rssBefore) - static_cast<double>(labels.bytes)) / n,
                 (rssAfter - rssBefore) / 1e6, labels.bytes / 1e6);
     {
         TreeData* td = b.Data();
         const double pool = static_cast<double>(td->m_nodes.BytesReserved());
         const double blocks = static_cast<double>(td->m_labels.BytesReserved());
-        std::printf("        structure: %.1f bytes per item (node %zu bytes, label terminator 1 byte; node pool %.0f MB, "
+        std::printf("        structure: %.1f bytes per item (node %zu bytes, label terminator 1 byte; node "
+                    "pool %.0f MB, "
                     "label blocks %.0f MB)\n",
-                    (pool + blocks - static_cast<double>(labels.bytes)) / n, sizeof(TreeNode), pool / 1e6, blocks / 1e6);
+                    (pool + blocks - static_cast<double>(labels.bytes)) / n, sizeof(TreeNode), pool / 1e6,
+                    blocks / 1e6);
     }
 
     const int page = static_cast<int>(b.Send(TVM_GETVISIBLECOUNT));
@@ -204,7 +209,8 @@ int main(int argc, char** argv)
             set.stateMask = TVIS_BOLD;
             b.Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
         });
-        const double pageMs = TimeEach(200, [&](int i) { b.Send(WM_VSCROLL, (i & 1) ? SB_PAGEUP : SB_PAGEDOWN); });
+        const double pageMs =
+            TimeEach(200, [&](int i) { b.Send(WM_VSCROLL, (i & 1) ? SB_PAGEUP : SB_PAGEDOWN); });
         std::printf("at row %d (top %d): TVM_GETITEMRECT %.4f ms, TVM_HITTEST %.4f ms, "
                     "TVM_SETITEMA hover bit + scroll-bar update %.4f ms, page scroll with repaint %.4f ms\n",
                     row, td->m_nTopIndex, rectMs, hitMs, hoverMs, pageMs);

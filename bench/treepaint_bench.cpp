@@ -26,7 +26,6 @@
 
 namespace {
 
-
 constexpr int kWidth = 1200;
 constexpr int kHeight = 1000;
 
@@ -47,7 +46,10 @@ LRESULT ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 struct Tree {
     HWND hwnd = nullptr;
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return SendMessageA(hwnd, msg, wParam, lParam); }
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendMessageA(hwnd, msg, wParam, lParam);
+    }
     HTREEITEM Insert(HTREEITEM parent, const std::string& text) const
     {
         TVINSERTSTRUCT is;
@@ -64,7 +66,8 @@ struct Tree {
 };
 
 // Children for the entities that an entity line refers to.
-void Unfold(const Tree& tree, HTREEITEM item, const std::string& label, const std::map<int, std::string>& entities)
+void Unfold(const Tree& tree, HTREEITEM item, const std::string& label,
+            const std::map<int, std::string>& entities)
 {
     for (std::size_t at = label.find('#', 1); at != std::string::npos; at = label.find('#', at + 1)) {
         auto found = entities.find(std::atoi(label.c_str() + at + 1));
@@ -123,8 +126,9 @@ void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
             top += h;
         }
     });
-    std::printf("  DrawTextA of the %d labels alone: median %.3f ms, min %.3f ms (%.0f%% of the bitmap repaint)\n",
-                rows, text.median, text.min, 100.0 * text.median / memory.median);
+    std::printf(
+        "  DrawTextA of the %d labels alone: median %.3f ms, min %.3f ms (%.0f%% of the bitmap repaint)\n",
+        rows, text.median, text.min, 100.0 * text.median / memory.median);
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);
 
@@ -165,7 +169,8 @@ int main(int argc, char** argv)
     ShowWindow(parent, SW_SHOW);
     CEntityTreeCtrl control;
     RECT rect{0, 0, kWidth, kHeight};
-    control.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS, rect, parent, 102);
+    control.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS, rect,
+                   parent, 102);
     Tree tree{control.GetSafeHwnd()};
     tree.Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // Make the client area (inside any scroll bars) exactly the pane.

@@ -19,9 +19,9 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -65,10 +65,10 @@ public:
     int m_nSteps = 0;
     std::string m_strMessage;
 
-    void SetProgressText(const std::string&) override {}
-    void ShowProgress(bool) override {}
-    void SetRange32(int, int) override {}
-    void SetStep(int) override {}
+    void SetProgressText(const std::string&) override { }
+    void ShowProgress(bool) override { }
+    void SetRange32(int, int) override { }
+    void SetStep(int) override { }
     void StepIt() override { ++m_nSteps; }
     std::string GetMessageText() const override { return m_strMessage; }
     void SetMessageText(const std::string& strText) override { m_strMessage = strText; }
@@ -164,13 +164,12 @@ int main(int argc, char** argv)
     PumpWaitingMessages();
 
     const Timing build = Time([&] { pUpper->OnInitialUpdate(); });
-    std::printf("build upper tree with progress:         %8.3f  %8.3f  (%d progress steps)\n", build.fWall, build.fCpu,
-                statusBar.m_nSteps);
+    std::printf("build upper tree with progress:         %8.3f  %8.3f  (%d progress steps)\n", build.fWall,
+                build.fCpu, statusBar.m_nSteps);
     pLower->OnInitialUpdate();
 
     const Timing inverse = Time([&] {
-        while (doc.ComputeInverseStep()) {
-        }
+        while (doc.ComputeInverseStep()) { }
     });
     std::printf("inverse computation (model, reference): %8.3f  %8.3f\n", inverse.fWall, inverse.fCpu);
 
@@ -182,8 +181,8 @@ int main(int argc, char** argv)
                  SendMessageA(hUpperTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
     bool bFound = true;
     const Timing searchDown = Time([&] { bFound = pUpper->SearchDown("no such text in any entity"); });
-    std::printf("search down, no match, full pass:       %8.3f  %8.3f  (%s)\n", searchDown.fWall, searchDown.fCpu,
-                bFound ? "found!" : "not found");
+    std::printf("search down, no match, full pass:       %8.3f  %8.3f  (%s)\n", searchDown.fWall,
+                searchDown.fCpu, bFound ? "found!" : "not found");
     const Timing searchUp = Time([&] { bFound = pUpper->SearchUp("no such text in any entity"); });
     std::printf("search up, no match, full pass:         %8.3f  %8.3f  (%s)\n", searchUp.fWall, searchUp.fCpu,
                 bFound ? "found!" : "not found");
@@ -210,8 +209,8 @@ int main(int argc, char** argv)
         unfoldMax.fCpu = std::max(unfoldMax.fCpu, unfold.fCpu);
     }
     const double fItems = aRoots.empty() ? 1.0 : static_cast<double>(aRoots.size());
-    std::printf("unfold an item, mean (ms):              %8.3f  %8.3f  (%zu items)\n", unfoldTotal.fWall * 1000 / fItems,
-                unfoldTotal.fCpu * 1000 / fItems, aRoots.size());
+    std::printf("unfold an item, mean (ms):              %8.3f  %8.3f  (%zu items)\n",
+                unfoldTotal.fWall * 1000 / fItems, unfoldTotal.fCpu * 1000 / fItems, aRoots.size());
     std::printf("unfold an item, longest (ms):           %8.3f  %8.3f\n", unfoldMax.fWall * 1000,
                 unfoldMax.fCpu * 1000);
 
@@ -231,25 +230,26 @@ int main(int argc, char** argv)
         std::printf("rebuild for another file (old deleted): %8.3f  %8.3f  (%zu entities)\n", rebuild.fWall,
                     rebuild.fCpu, doc.GetEntityMap().GetCount());
         pLower->OnInitialUpdate();
-        while (doc.ComputeInverseStep()) {
-        }
+        while (doc.ComputeInverseStep()) { }
         const Timing select = Time([&] { doc.SetCurrentEntity(nTarget, nullptr); });
-        std::printf("select, fill lower tree:                %8.3f  %8.3f  (#%d, %ld referrers shown)\n", select.fWall,
-                    select.fCpu, nTarget, static_cast<long>(SendMessageA(hLowerTree, TVM_GETCOUNT, 0, 0)));
+        std::printf("select, fill lower tree:                %8.3f  %8.3f  (#%d, %ld referrers shown)\n",
+                    select.fWall, select.fCpu, nTarget,
+                    static_cast<long>(SendMessageA(hLowerTree, TVM_GETCOUNT, 0, 0)));
 
         // The lower view unfolds with redrawing on; the last referrer is the
         // farthest from the top.
-        auto hReferrer = reinterpret_cast<HTREEITEM>(SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_LASTVISIBLE, 0));
+        auto hReferrer =
+            reinterpret_cast<HTREEITEM>(SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_LASTVISIBLE, 0));
         SendMessageA(hLowerTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hReferrer));
         const Timing unfold = Time([&] { SendMessageA(hLowerTree, WM_KEYDOWN, VK_ADD, 0); });
         long nChildren = 0;
         for (auto hChild = reinterpret_cast<HTREEITEM>(
                  SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hReferrer)));
-             hChild; hChild = reinterpret_cast<HTREEITEM>(
-                         SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hChild))))
+             hChild; hChild = reinterpret_cast<HTREEITEM>(SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_NEXT,
+                                                                       reinterpret_cast<LPARAM>(hChild))))
             ++nChildren;
-        std::printf("unfold the last lower item (ms):        %8.3f  %8.3f  (%ld children)\n", unfold.fWall * 1000,
-                    unfold.fCpu * 1000, nChildren);
+        std::printf("unfold the last lower item (ms):        %8.3f  %8.3f  (%ld children)\n",
+                    unfold.fWall * 1000, unfold.fCpu * 1000, nChildren);
     }
 
     frame.DestroyWindow();

@@ -24,17 +24,23 @@ bool ParseEntityNumber(const std::string& text, std::int32_t& n)
 const char* OptionOf(Action action)
 {
     switch (action) {
-    case Action::Print: return "--print";
-    case Action::Refs: return "--refs";
-    case Action::Inverse: return "--inverse";
-    case Action::Screenshot: return "--screenshot";
-    default: return "";
+    case Action::Print:
+        return "--print";
+    case Action::Refs:
+        return "--refs";
+    case Action::Inverse:
+        return "--inverse";
+    case Action::Screenshot:
+        return "--screenshot";
+    default:
+        return "";
     }
 }
 
 } // namespace
 
-bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest& request, std::string& strError)
+bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest& request,
+                           std::string& strError)
 {
     request = ProgramRequest();
     std::vector<std::string> files;
@@ -161,5 +167,6 @@ std::string UsageText()
 std::string VersionText()
 {
     const res::VersionBlock& block = res::ProgramVersionBlock();
-    return res::FindVersionString(block, "ProductName") + " " + res::FindVersionString(block, "FileVersion") + "\n";
+    return res::FindVersionString(block, "ProductName") + " " + res::FindVersionString(block, "FileVersion")
+        + "\n";
 }

@@ -19,9 +19,9 @@ struct ProgramRequest {
         OpenWindow, // the viewer, with FILE when one is given
         Help,
         Version,
-        Print,      // the upper tree's root labels
-        Refs,       // the labels that unfolding entity N gives
-        Inverse,    // the lower tree's labels for entity N
+        Print, // the upper tree's root labels
+        Refs, // the labels that unfolding entity N gives
+        Inverse, // the lower tree's labels for entity N
         Screenshot, // the main window as a PNG file
     };
     Action action = Action::OpenWindow;
@@ -33,14 +33,15 @@ struct ProgramRequest {
     // Everything but the window runs on the offscreen platform.
     bool RunsOffscreen() const
     {
-        return action == Action::Print || action == Action::Refs || action == Action::Inverse ||
-               action == Action::Screenshot;
+        return action == Action::Print || action == Action::Refs || action == Action::Inverse
+            || action == Action::Screenshot;
     }
 };
 
 // Parses the arguments after the program name. False, with a message for
 // the user in strError, when they ask for nothing this program does.
-bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest& request, std::string& strError);
+bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest& request,
+                           std::string& strError);
 
 // The text of --help and of --version.
 std::string UsageText();

@@ -2,19 +2,19 @@
 
 #include "app/MainFrame.h"
 #include "app/MainResources.h"
-#include "framework/DocTemplate.h"
-#include "framework/RuntimeClass.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/UsageDlg.h"
+#include "framework/DocTemplate.h"
+#include "framework/RuntimeClass.h"
 #include "res/Resource.h"
 #include "views/KantorDocument.h"
 #include "views/KantorView.h"
 
 BEGIN_MESSAGE_MAP(CKantorApp, CWinApp)
-    ON_COMMAND(res::ID_FILE_NEW, &CWinApp::OnFileNew)
-    ON_COMMAND(res::ID_FILE_OPEN, &CWinApp::OnFileOpen)
-    ON_COMMAND(res::ID_APP_ABOUT, &CKantorApp::OnAppAbout)
-    ON_COMMAND(res::ID_USAGE, &CKantorApp::OnUsage)
+ON_COMMAND(res::ID_FILE_NEW, &CWinApp::OnFileNew)
+ON_COMMAND(res::ID_FILE_OPEN, &CWinApp::OnFileOpen)
+ON_COMMAND(res::ID_APP_ABOUT, &CKantorApp::OnAppAbout)
+ON_COMMAND(res::ID_USAGE, &CKantorApp::OnUsage)
 END_MESSAGE_MAP()
 
 CKantorApp::CKantorApp() = default;

@@ -27,9 +27,9 @@ constexpr double kUpperPaneShare = 0.8;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
-    ON_MESSAGE(WM_ENABLE, &CMainFrame::OnEnable)
-    ON_COMMAND(res::ID_SEARCH, &CMainFrame::OnSearchCommand)
-    ON_COMMAND(res::ID_SEARCH_AGAIN, &CMainFrame::OnSearchCommand)
+ON_MESSAGE(WM_ENABLE, &CMainFrame::OnEnable)
+ON_COMMAND(res::ID_SEARCH, &CMainFrame::OnSearchCommand)
+ON_COMMAND(res::ID_SEARCH_AGAIN, &CMainFrame::OnSearchCommand)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -45,7 +45,8 @@ CKantorView* CMainFrame::GetUpperView() const
 
 CKantorInverseView* CMainFrame::GetLowerView() const
 {
-    return dynamic_cast<CKantorInverseView*>(m_wndSplitter.GetSafeHwnd() ? m_wndSplitter.GetPane(1, 0) : nullptr);
+    return dynamic_cast<CKantorInverseView*>(m_wndSplitter.GetSafeHwnd() ? m_wndSplitter.GetPane(1, 0)
+                                                                         : nullptr);
 }
 
 int CMainFrame::OnCreate(CREATESTRUCTA* cs)
@@ -54,11 +55,11 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
         return -1;
     const DWORD toolBarStyle =
         WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC;
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, toolBarStyle, RECT{0, 0, 0, 0}, res::AFX_IDW_TOOLBAR) ||
-        !m_wndToolBar.LoadToolBar(res::IDR_MAINFRAME))
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, toolBarStyle, RECT{0, 0, 0, 0}, res::AFX_IDW_TOOLBAR)
+        || !m_wndToolBar.LoadToolBar(res::IDR_MAINFRAME))
         return -1;
-    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, res::AFX_IDW_STATUS_BAR) ||
-        !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
+    if (!m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, res::AFX_IDW_STATUS_BAR)
+        || !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators))))
         return -1;
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     EnableDocking(CBRS_ALIGN_ANY);

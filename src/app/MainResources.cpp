@@ -43,10 +43,8 @@ std::vector<ACCEL> MainAccelerators()
         return ACCEL{static_cast<BYTE>(FVIRTKEY | modifiers), vk, static_cast<WORD>(cmd)};
     };
     return {
-        key(FCONTROL, 'F', res::ID_SEARCH),
-        key(FCONTROL, 'O', res::ID_FILE_OPEN),
-        key(0, VK_F3, res::ID_SEARCH_AGAIN),
-        key(0, VK_F6, res::ID_NEXT_PANE),
+        key(FCONTROL, 'F', res::ID_SEARCH),    key(FCONTROL, 'O', res::ID_FILE_OPEN),
+        key(0, VK_F3, res::ID_SEARCH_AGAIN),   key(0, VK_F6, res::ID_NEXT_PANE),
         key(FSHIFT, VK_F6, res::ID_PREV_PANE),
     };
 }

@@ -24,7 +24,7 @@ using Action = ProgramRequest::Action;
 // A query is no open by the user: the recent-file list stays as it was.
 class CQueryApp : public CKantorApp {
 public:
-    void AddToRecentFileList(const std::string&) override {}
+    void AddToRecentFileList(const std::string&) override { }
 };
 
 int Fail(const std::string& message)
@@ -35,7 +35,8 @@ int Fail(const std::string& message)
 
 HTREEITEM NextItem(HWND hTree, WPARAM code, HTREEITEM hItem)
 {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(hItem)));
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(hItem)));
 }
 
 // Writes the item's whole label and a line feed.
@@ -149,7 +150,8 @@ int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
     PumpUntil(
         [&] {
             CKantorDocument* pDocument = documentOf();
-            return !app.IsDeferredOpenPending() && pDocument && pDocument->GetKantorDoc().GetInversePercent() == 100;
+            return !app.IsDeferredOpenPending() && pDocument
+                && pDocument->GetKantorDoc().GetInversePercent() == 100;
         },
         INT_MAX);
     CKantorDocument* pDocument = documentOf();

@@ -9,7 +9,7 @@ class CProgressStatusBar;
 
 class CStatusBarProgressSink : public IProgressSink {
 public:
-    explicit CStatusBarProgressSink(CProgressStatusBar& bar) : m_bar(bar) {}
+    explicit CStatusBarProgressSink(CProgressStatusBar& bar) : m_bar(bar) { }
 
     void SetProgressText(const std::string& strText) override;
     void ShowProgress(bool bShow) override;

@@ -11,40 +11,16 @@ using Image = std::array<std::string_view, kToolBarImageHeight>;
 
 // An open folder: back and flap in yellow, the front in a darker yellow.
 constexpr Image kOpenImage = {
-    "................",
-    "................",
-    "................",
-    ".kkkkk..........",
-    "kwyyyyk.........",
-    "kyyyyyykkkkkkk..",
-    "kyyyyyyyyyyyyyk.",
-    "kyykkkkkkkkkkkkk",
-    "kykooooooooooook",
-    "kkooooooooooook.",
-    "kooooooooooook..",
-    "kkkkkkkkkkkkk...",
-    "................",
-    "................",
-    "................",
+    "................", "................", "................", ".kkkkk..........", "kwyyyyk.........",
+    "kyyyyyykkkkkkk..", "kyyyyyyyyyyyyyk.", "kyykkkkkkkkkkkkk", "kykooooooooooook", "kkooooooooooook.",
+    "kooooooooooook..", "kkkkkkkkkkkkk...", "................", "................", "................",
 };
 
 // A white "i" on a blue disc.
 constexpr Image kInfoImage = {
-    "................",
-    ".....bbbbbb.....",
-    "...bbbbbbbbbb...",
-    "..bbbbbwwbbbbb..",
-    "..bbbbbwwbbbbb..",
-    ".bbbbbbbbbbbbbb.",
-    ".bbbbwwwwbbbbbb.",
-    ".bbbbbbwwbbbbbb.",
-    ".bbbbbbwwbbbbbb.",
-    ".bbbbbbwwbbbbbb.",
-    "..bbbbbwwbbbbb..",
-    "..bbbbwwwwbbbb..",
-    "...bbbbbbbbbb...",
-    ".....bbbbbb.....",
-    "................",
+    "................", ".....bbbbbb.....", "...bbbbbbbbbb...", "..bbbbbwwbbbbb..", "..bbbbbwwbbbbb..",
+    ".bbbbbbbbbbbbbb.", ".bbbbwwwwbbbbbb.", ".bbbbbbwwbbbbbb.", ".bbbbbbwwbbbbbb.", ".bbbbbbwwbbbbbb.",
+    "..bbbbbwwbbbbb..", "..bbbbwwwwbbbb..", "...bbbbbbbbbb...", ".....bbbbbb.....", "................",
 };
 
 constexpr bool RowsFit(const Image& image)
@@ -59,12 +35,18 @@ static_assert(RowsFit(kOpenImage) && RowsFit(kInfoImage));
 COLORREF ColorOf(char c)
 {
     switch (c) {
-    case 'k': return RGB(0, 0, 0);
-    case 'w': return RGB(255, 255, 255);
-    case 'y': return RGB(255, 255, 0);
-    case 'o': return RGB(192, 160, 0);
-    case 'b': return RGB(0, 64, 192);
-    default: return RGB(192, 192, 192);
+    case 'k':
+        return RGB(0, 0, 0);
+    case 'w':
+        return RGB(255, 255, 255);
+    case 'y':
+        return RGB(255, 255, 0);
+    case 'o':
+        return RGB(192, 160, 0);
+    case 'b':
+        return RGB(0, 64, 192);
+    default:
+        return RGB(192, 192, 192);
     }
 }
 

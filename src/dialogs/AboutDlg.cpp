@@ -1,9 +1,9 @@
 #include "dialogs/AboutDlg.h"
 
-#include "framework/DataExchange.h"
-#include "framework/ResourceRegistry.h"
 #include "dialogs/AppIcon.h"
 #include "dialogs/VersionInfo.h"
+#include "framework/DataExchange.h"
+#include "framework/ResourceRegistry.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 

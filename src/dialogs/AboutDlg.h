@@ -3,8 +3,8 @@
 // homepage.
 #pragma once
 
-#include "framework/Dialog.h"
 #include "dialogs/LinkLabel.h"
+#include "framework/Dialog.h"
 
 #include <string>
 

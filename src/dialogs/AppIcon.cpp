@@ -9,38 +9,22 @@ namespace {
 
 // b tile, k outline, c wall, l window pane, g gold plan lines, . background.
 constexpr std::array<std::string_view, kAppIconSize> kIcon = {
-    "................................",
-    ".....bbbbbbbbbbbbbbbbbbbbbb.....",
-    "...bbbbbbbbbbbbbbbbbbbbbbbbbb...",
-    "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..",
-    "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..",
-    ".bbbbbbbbbbbbbbbbbbbbbbbbbbbbbb.",
-    ".bbbbbbbbbbbbbbbkbbbbbbbbbbbbbb.",
-    ".bbbbbbbbbbbbbbkckbbbbbbbbbbbbb.",
-    ".bbbbbbbbbbbbbkccckbbbbbbbbbbbb.",
-    ".bbbbbbbbbbbbkccccckbbbbbbbbbbb.",
-    ".bbbbbbbbbbbkccccccckbbbbbbbbbb.",
-    ".bbbbbbbbbbkccccccccckbbbbbbbbb.",
-    ".bbbbbbbbbkccccccccccckbbbbbbbb.",
-    ".bbbbbbbbkccccccccccccckbbbbbbb.",
-    ".bbbbbbbkccccccccccccccckbbbbbb.",
-    ".bbbbbbkccccccccccccccccckbbbbb.",
-    ".bbbbbbkccccccccccccccccckbbbbb.",
-    ".bbbbbbkcgcccccccccckkkkckbbbbb.",
-    ".bbbbbbkcgcccccccccckllkckbbbbb.",
-    ".bbbbbbkcgccccbbbbbckllkckbbbbb.",
-    ".bbbbbbkcggggcbbbbbckkkkckbbbbb.",
-    ".bbbbbbkcgccccbbbbbcccccckbbbbb.",
-    ".bbbbbbkcgccccbbbbbcccccckbbbbb.",
-    ".bbbbbbkcggggcbbbbbcccccckbbbbb.",
-    ".bbbbbbkccccccbbbbbcccccckbbbbb.",
-    ".bbbbbbkccccccbbbbbcccccckbbbbb.",
-    ".bbbbbbkkkkkkkkkkkkkkkkkkkbbbbb.",
-    "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..",
-    "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..",
-    "...bbbbbbbbbbbbbbbbbbbbbbbbbb...",
-    ".....bbbbbbbbbbbbbbbbbbbbbb.....",
-    "................................",
+    "................................", ".....bbbbbbbbbbbbbbbbbbbbbb.....",
+    "...bbbbbbbbbbbbbbbbbbbbbbbbbb...", "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..",
+    "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..", ".bbbbbbbbbbbbbbbbbbbbbbbbbbbbbb.",
+    ".bbbbbbbbbbbbbbbkbbbbbbbbbbbbbb.", ".bbbbbbbbbbbbbbkckbbbbbbbbbbbbb.",
+    ".bbbbbbbbbbbbbkccckbbbbbbbbbbbb.", ".bbbbbbbbbbbbkccccckbbbbbbbbbbb.",
+    ".bbbbbbbbbbbkccccccckbbbbbbbbbb.", ".bbbbbbbbbbkccccccccckbbbbbbbbb.",
+    ".bbbbbbbbbkccccccccccckbbbbbbbb.", ".bbbbbbbbkccccccccccccckbbbbbbb.",
+    ".bbbbbbbkccccccccccccccckbbbbbb.", ".bbbbbbkccccccccccccccccckbbbbb.",
+    ".bbbbbbkccccccccccccccccckbbbbb.", ".bbbbbbkcgcccccccccckkkkckbbbbb.",
+    ".bbbbbbkcgcccccccccckllkckbbbbb.", ".bbbbbbkcgccccbbbbbckllkckbbbbb.",
+    ".bbbbbbkcggggcbbbbbckkkkckbbbbb.", ".bbbbbbkcgccccbbbbbcccccckbbbbb.",
+    ".bbbbbbkcgccccbbbbbcccccckbbbbb.", ".bbbbbbkcggggcbbbbbcccccckbbbbb.",
+    ".bbbbbbkccccccbbbbbcccccckbbbbb.", ".bbbbbbkccccccbbbbbcccccckbbbbb.",
+    ".bbbbbbkkkkkkkkkkkkkkkkkkkbbbbb.", "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..",
+    "..bbbbbbbbbbbbbbbbbbbbbbbbbbbb..", "...bbbbbbbbbbbbbbbbbbbbbbbbbb...",
+    ".....bbbbbbbbbbbbbbbbbbbbbb.....", "................................",
 };
 
 constexpr bool RowsFit()
@@ -55,12 +39,18 @@ static_assert(RowsFit());
 COLORREF ColorOf(char c)
 {
     switch (c) {
-    case 'b': return RGB(0x24, 0x50, 0x7A);
-    case 'k': return RGB(0x0F, 0x2C, 0x45);
-    case 'c': return RGB(0xF3, 0xEF, 0xE4);
-    case 'l': return RGB(0x9C, 0xC3, 0xE6);
-    case 'g': return RGB(0xE0, 0xA5, 0x26);
-    default: return GetSysColor(COLOR_3DFACE);
+    case 'b':
+        return RGB(0x24, 0x50, 0x7A);
+    case 'k':
+        return RGB(0x0F, 0x2C, 0x45);
+    case 'c':
+        return RGB(0xF3, 0xEF, 0xE4);
+    case 'l':
+        return RGB(0x9C, 0xC3, 0xE6);
+    case 'g':
+        return RGB(0xE0, 0xA5, 0x26);
+    default:
+        return GetSysColor(COLOR_3DFACE);
     }
 }
 

@@ -5,8 +5,8 @@
 #include "platform/Shell.h"
 
 BEGIN_MESSAGE_MAP(CLinkLabel, CStatic)
-    ON_CONTROL_REFLECT(STN_CLICKED, &CLinkLabel::OnClicked)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_CONTROL_REFLECT(STN_CLICKED, &CLinkLabel::OnClicked)
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 CLinkLabel::~CLinkLabel()
@@ -30,7 +30,8 @@ void CLinkLabel::PreSubclassWindow()
 
     CStatic::PreSubclassWindow();
 
-    if (m_wndTip.CreateEx(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CRect(0, 0, 0, 0), this, 0)) {
+    if (m_wndTip.CreateEx(0, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CRect(0, 0, 0, 0), this,
+                          0)) {
         char empty[] = "";
         TOOLINFOA ti;
         ti.hwnd = m_hWnd;

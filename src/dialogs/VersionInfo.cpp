@@ -35,10 +35,10 @@ bool ChooseTranslation(const void* table, UINT length, DWORD& translation)
     if (length < sizeof(DWORD))
         return false;
     const LANGID user = GetUserDefaultLangID();
-    if (CVersionInfo::FindTranslation(table, length, user, translation, FALSE) ||
-        CVersionInfo::FindTranslation(table, length, user, translation, TRUE) ||
-        CVersionInfo::FindTranslation(table, length, kNeutral, translation, TRUE) ||
-        CVersionInfo::FindTranslation(table, length, kEnglish, translation, TRUE))
+    if (CVersionInfo::FindTranslation(table, length, user, translation, FALSE)
+        || CVersionInfo::FindTranslation(table, length, user, translation, TRUE)
+        || CVersionInfo::FindTranslation(table, length, kNeutral, translation, TRUE)
+        || CVersionInfo::FindTranslation(table, length, kEnglish, translation, TRUE))
         return true;
     std::memcpy(&translation, table, sizeof translation);
     return true;
@@ -91,20 +91,20 @@ BOOL CVersionInfo::ReadBlock(const void* pBlock)
         std::memcpy(&m_fixedInfo, value, sizeof m_fixedInfo);
 
     DWORD translation = 0;
-    if (!VerQueryValueA(pBlock, "\\VarFileInfo\\Translation", &value, &length) ||
-        !ChooseTranslation(value, length, translation))
+    if (!VerQueryValueA(pBlock, "\\VarFileInfo\\Translation", &value, &length)
+        || !ChooseTranslation(value, length, translation))
         return TRUE;
     char prefix[32];
-    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\", static_cast<unsigned>(LOWORD(translation)),
-                  static_cast<unsigned>(HIWORD(translation)));
+    std::snprintf(prefix, sizeof prefix, "\\StringFileInfo\\%04X%04X\\",
+                  static_cast<unsigned>(LOWORD(translation)), static_cast<unsigned>(HIWORD(translation)));
     for (const auto& [key, field] : kStrings)
         if (VerQueryValueA(pBlock, (std::string(prefix) + key).c_str(), &value, &length))
             this->*field = static_cast<const char*>(value);
     return TRUE;
 }
 
-BOOL CVersionInfo::FindTranslation(const void* pTranslations, UINT nLength, LANGID wLangId, DWORD& dwTranslation,
-                                   BOOL bAllowPrimaryMatch)
+BOOL CVersionInfo::FindTranslation(const void* pTranslations, UINT nLength, LANGID wLangId,
+                                   DWORD& dwTranslation, BOOL bAllowPrimaryMatch)
 {
     const auto* bytes = static_cast<const BYTE*>(pTranslations);
     const UINT count = pTranslations ? nLength / sizeof(DWORD) : 0;

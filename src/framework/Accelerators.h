@@ -14,7 +14,7 @@ constexpr BYTE FALT = 0x10;
 
 struct ACCEL {
     BYTE fVirt = FVIRTKEY; // modifiers that must be down (and no others)
-    WORD key = 0;          // virtual key
+    WORD key = 0; // virtual key
     WORD cmd = 0;
 };
 

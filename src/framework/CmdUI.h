@@ -14,8 +14,8 @@ public:
     virtual ~CCmdUI() = default;
 
     UINT m_nID = 0;
-    UINT m_nIndex = 0;      // position in the menu or bar
-    UINT m_nIndexMax = 0;   // number of items; a handler that inserts items updates both
+    UINT m_nIndex = 0; // position in the menu or bar
+    UINT m_nIndexMax = 0; // number of items; a handler that inserts items updates both
     CMenu* m_pMenu = nullptr;
     CWnd* m_pOther = nullptr; // the bar, when not a menu
     BOOL m_bEnableChanged = FALSE;

@@ -4,7 +4,7 @@
 #include "framework/Rect.h"
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, &CControlBar::OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 BOOL CControlBar::CreateBar(const char* className, DWORD style, CWnd* pParent, UINT nID)

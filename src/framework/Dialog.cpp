@@ -30,12 +30,14 @@ HWND ChildOf(HWND dialog, HWND hwnd)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
-    ON_COMMAND(IDOK, &CDialog::OnOK)
-    ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
+ON_MESSAGE(WM_INITDIALOG, &CDialog::HandleInitDialog)
+ON_COMMAND(IDOK, &CDialog::OnOK)
+ON_COMMAND(IDCANCEL, &CDialog::OnCancel)
 END_MESSAGE_MAP()
 
-CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd) {}
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : m_nIDTemplate(nIDTemplate), m_pParentWnd(pParentWnd)
+{
+}
 
 CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* pParentWnd)
     : m_template(std::move(dialogTemplate)), m_pParentWnd(pParentWnd)
@@ -66,7 +68,8 @@ void CDialog::MapDialogRect(RECT* rect) const
 BOOL CDialog::CreateDialogWindow(const DialogTemplate& tmpl, CWnd* pOwner)
 {
     const DWORD style = (tmpl.style | WS_POPUP) & ~(WS_CHILD | WS_VISIBLE);
-    if (!CreateEx(0, nullptr, tmpl.caption.c_str(), style, CRect(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0), pOwner, 0))
+    if (!CreateEx(0, nullptr, tmpl.caption.c_str(), style, CRect(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0), pOwner,
+                  0))
         return FALSE;
 
     LOGFONTA lf;
@@ -157,7 +160,9 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
-void CDialog::DoDataExchange(CDataExchange*) {}
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
 
 BOOL CDialog::UpdateData(BOOL bSaveAndValidate)
 {
@@ -233,8 +238,9 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     const auto key = static_cast<int>(pMsg->wParam);
     if (key != VK_TAB && key != VK_RETURN && key != VK_ESCAPE)
         return FALSE;
-    if (pMsg->hwnd != m_hWnd &&
-        (SendMessageA(pMsg->hwnd, WM_GETDLGCODE, pMsg->wParam, reinterpret_cast<LPARAM>(pMsg)) & DLGC_WANTALLKEYS))
+    if (pMsg->hwnd != m_hWnd
+        && (SendMessageA(pMsg->hwnd, WM_GETDLGCODE, pMsg->wParam, reinterpret_cast<LPARAM>(pMsg))
+            & DLGC_WANTALLKEYS))
         return FALSE;
     // The characters of these keys are the dialog's too.
     if (pMsg->message == WM_CHAR)

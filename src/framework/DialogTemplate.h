@@ -14,7 +14,7 @@ struct DialogItemTemplate {
     UINT id = 0;
     std::string text;
     int x = 0, y = 0, cx = 0, cy = 0; // dialog units
-    DWORD style = WS_VISIBLE;         // WS_CHILD is implied
+    DWORD style = WS_VISIBLE; // WS_CHILD is implied
     DWORD exStyle = 0;
 };
 

@@ -102,4 +102,6 @@ void CDocument::OnCloseDocument()
         delete this;
 }
 
-void CDocument::DeleteContents() {}
+void CDocument::DeleteContents()
+{
+}

@@ -29,8 +29,8 @@ public:
         m_bEnabled = bOn;
         m_bEnableChanged = TRUE;
     }
-    void SetCheck(int) override {}
-    void SetText(const char*) override {}
+    void SetCheck(int) override { }
+    void SetText(const char*) override { }
 };
 
 std::string FirstField(const std::string& text)
@@ -40,26 +40,29 @@ std::string FirstField(const std::string& text)
 
 bool IsMouseButtonDown(UINT message)
 {
-    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-           message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK;
+    return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN
+        || message == WM_LBUTTONDBLCLK || message == WM_RBUTTONDBLCLK;
 }
 
 int VirtualKeyOfIndicator(UINT id)
 {
     switch (id) {
-    case res::ID_INDICATOR_CAPS: return VK_CAPITAL;
-    case res::ID_INDICATOR_NUM: return VK_NUMLOCK;
-    default: return VK_SCROLL;
+    case res::ID_INDICATOR_CAPS:
+        return VK_CAPITAL;
+    case res::ID_INDICATOR_NUM:
+        return VK_NUMLOCK;
+    default:
+        return VK_SCROLL;
     }
 }
 
 } // namespace
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
-    ON_UPDATE_COMMAND_UI_RANGE(res::ID_VIEW_TOOLBAR, res::ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu)
-    ON_COMMAND_RANGE(res::ID_VIEW_TOOLBAR, res::ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck)
-    ON_UPDATE_COMMAND_UI_RANGE(res::ID_INDICATOR_CAPS, res::ID_INDICATOR_SCRL, &CFrameWnd::OnUpdateKeyIndicator)
+ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
+ON_UPDATE_COMMAND_UI_RANGE(res::ID_VIEW_TOOLBAR, res::ID_VIEW_STATUS_BAR, &CFrameWnd::OnUpdateControlBarMenu)
+ON_COMMAND_RANGE(res::ID_VIEW_TOOLBAR, res::ID_VIEW_STATUS_BAR, &CFrameWnd::OnBarCheck)
+ON_UPDATE_COMMAND_UI_RANGE(res::ID_INDICATOR_CAPS, res::ID_INDICATOR_SCRL, &CFrameWnd::OnUpdateKeyIndicator)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() = default;
@@ -249,7 +252,8 @@ void CFrameWnd::InitialUpdateFrame(CDocument*, BOOL bMakeVisible)
         while (!pending.empty() && !first) {
             HWND h = pending.front();
             pending.erase(pending.begin());
-            for (HWND child = GetWindow(h, GW_CHILD); child && !first; child = GetWindow(child, GW_HWNDNEXT)) {
+            for (HWND child = GetWindow(h, GW_CHILD); child && !first;
+                 child = GetWindow(child, GW_HWNDNEXT)) {
                 first = dynamic_cast<CView*>(FromHandlePermanent(child));
                 pending.push_back(child);
             }

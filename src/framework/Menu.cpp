@@ -274,7 +274,6 @@ void CMenu::ConnectPopup(CMenu* popup)
         const auto index = siblings.indexOf(qmenu->menuAction());
         SendMessageA(owner, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), MAKELPARAM(index, 0));
     });
-    QObject::connect(qmenu, &QMenu::aboutToHide, [owner] {
-        SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(0, MF_MENUCLOSED), 0);
-    });
+    QObject::connect(qmenu, &QMenu::aboutToHide,
+                     [owner] { SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(0, MF_MENUCLOSED), 0); });
 }

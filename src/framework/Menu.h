@@ -22,7 +22,10 @@ struct MenuItemDesc {
     UINT id = 0;
     std::vector<MenuItemDesc> items;
 
-    static MenuItemDesc Command(std::string text, UINT id) { return {Type::Command, std::move(text), id, {}}; }
+    static MenuItemDesc Command(std::string text, UINT id)
+    {
+        return {Type::Command, std::move(text), id, {}};
+    }
     static MenuItemDesc Separator() { return {}; }
     static MenuItemDesc Popup(std::string text, std::vector<MenuItemDesc> items)
     {

@@ -23,7 +23,7 @@ struct MessageMapEntry {
     // it by its parent.
     enum class Kind { Message, Command, Notify, UpdateCommandUI, ReflectedCommand };
     Kind kind;
-    UINT code;    // the message, the control's notification code, or CN_COMMAND
+    UINT code; // the message, the control's notification code, or CN_COMMAND
     UINT idFirst; // command or control id range (unused for Kind::Message)
     UINT idLast;
     // Message: (wParam, lParam). Command: (id). Notify: (NMHDR*, LRESULT*).
@@ -47,21 +47,30 @@ template <class T>
 MessageMapEntry MapCommand(UINT first, UINT last, int code, void (T::*fn)())
 {
     return {MessageMapEntry::Kind::Command, static_cast<UINT>(code), first, last,
-            [fn](CCmdTarget* t, UINT, WPARAM, LPARAM) -> LRESULT { (static_cast<T*>(t)->*fn)(); return 0; }};
+            [fn](CCmdTarget* t, UINT, WPARAM, LPARAM) -> LRESULT {
+                (static_cast<T*>(t)->*fn)();
+                return 0;
+            }};
 }
 
 template <class T>
 MessageMapEntry MapCommand(UINT first, UINT last, int code, void (T::*fn)(UINT))
 {
     return {MessageMapEntry::Kind::Command, static_cast<UINT>(code), first, last,
-            [fn](CCmdTarget* t, UINT id, WPARAM, LPARAM) -> LRESULT { (static_cast<T*>(t)->*fn)(id); return 0; }};
+            [fn](CCmdTarget* t, UINT id, WPARAM, LPARAM) -> LRESULT {
+                (static_cast<T*>(t)->*fn)(id);
+                return 0;
+            }};
 }
 
 template <class T>
 MessageMapEntry MapReflectedCommand(UINT code, void (T::*fn)())
 {
     return {MessageMapEntry::Kind::ReflectedCommand, code, 0, 0xFFFF,
-            [fn](CCmdTarget* t, UINT, WPARAM, LPARAM) -> LRESULT { (static_cast<T*>(t)->*fn)(); return 0; }};
+            [fn](CCmdTarget* t, UINT, WPARAM, LPARAM) -> LRESULT {
+                (static_cast<T*>(t)->*fn)();
+                return 0;
+            }};
 }
 
 // The handler returns the brush the control is painted with; null leaves
@@ -71,7 +80,8 @@ MessageMapEntry MapCtlColorReflect(HBRUSH (T::*fn)(HDC, UINT))
 {
     return {MessageMapEntry::Kind::Message, WM_REFLECT_BASE + WM_CTLCOLORSTATIC, 0, 0,
             [fn](CCmdTarget* t, UINT, WPARAM w, LPARAM) -> LRESULT {
-                return reinterpret_cast<LRESULT>((static_cast<T*>(t)->*fn)(reinterpret_cast<HDC>(w), CTLCOLOR_STATIC));
+                return reinterpret_cast<LRESULT>(
+                    (static_cast<T*>(t)->*fn)(reinterpret_cast<HDC>(w), CTLCOLOR_STATIC));
             }};
 }
 
@@ -95,21 +105,29 @@ MessageMapEntry MapUpdateCommandUI(UINT first, UINT last, void (T::*fn)(CCmdUI*)
             }};
 }
 
-#define DECLARE_MESSAGE_MAP()                         \
-protected:                                            \
-    static const MessageMap* GetThisMessageMap();     \
+#define DECLARE_MESSAGE_MAP()                                                                                \
+protected:                                                                                                   \
+    static const MessageMap* GetThisMessageMap();                                                            \
     const MessageMap* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                             \
-    const MessageMap* theClass::GetMessageMap() const { return GetThisMessageMap(); }      \
-    const MessageMap* theClass::GetThisMessageMap()                                        \
-    {                                                                                      \
-        using ThisClass [[maybe_unused]] = theClass;                                       \
-        static const MessageMap map{&baseClass::GetThisMessageMap, {
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
+    const MessageMap* theClass::GetMessageMap() const                                                        \
+    {                                                                                                        \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
+    const MessageMap* theClass::GetThisMessageMap()                                                          \
+    {                                                                                                        \
+        using ThisClass [[maybe_unused]] = theClass;                                                         \
+        static const MessageMap map                                                                          \
+        {                                                                                                    \
+            &baseClass::GetThisMessageMap,                                                                   \
+            {
 
-#define END_MESSAGE_MAP() \
-        }};               \
-        return &map;      \
+#define END_MESSAGE_MAP()                                                                                    \
+    }                                                                                                        \
+    }                                                                                                        \
+    ;                                                                                                        \
+    return &map;                                                                                             \
     }
 
 #define ON_MESSAGE(message, fn) MapMessage(message, fn),

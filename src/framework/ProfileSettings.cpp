@@ -37,7 +37,8 @@ std::string CProfileSettings::GetString(const std::string& section, const std::s
     return value.isValid() ? FromQt(value.toString()) : defaultValue;
 }
 
-void CProfileSettings::WriteString(const std::string& section, const std::string& entry, const std::string& value)
+void CProfileSettings::WriteString(const std::string& section, const std::string& entry,
+                                   const std::string& value)
 {
     m_pSettings->setValue(Key(section, entry), ToQt(value));
 }

@@ -108,7 +108,8 @@ void CRecentFileList::UpdateMenu(CCmdUI* pCmdUI)
     } else {
         const std::string currentDir = fs::current_path().string();
         for (int i = 0; i < GetCount(); ++i) {
-            const std::string text = "&" + std::to_string(i + 1) + " " + EscapeMnemonics(GetDisplayName(i, currentDir));
+            const std::string text =
+                "&" + std::to_string(i + 1) + " " + EscapeMnemonics(GetDisplayName(i, currentDir));
             menu->InsertMenuItem(index + i, m_nStart + static_cast<unsigned>(i), text);
         }
     }

@@ -24,8 +24,8 @@ BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dw
     m_colInfo.assign(static_cast<size_t>(nCols), RowColInfo{});
     CRect rect;
     pParentWnd->GetClientRect(&rect);
-    return CreateEx(0, RegisterFrameworkClass("LumenorSplitter", COLOR_3DFACE), nullptr, dwStyle | WS_CHILD, rect,
-                    pParentWnd, nID);
+    return CreateEx(0, RegisterFrameworkClass("LumenorSplitter", COLOR_3DFACE), nullptr, dwStyle | WS_CHILD,
+                    rect, pParentWnd, nID);
 }
 
 int CSplitterWnd::IdFromRowCol(int row, int col) const
@@ -240,7 +240,8 @@ void CSplitterWnd::OnMouseMove(UINT, POINT point)
         int left = 0;
         for (int col = 0; col < m_nTrackCol; ++col)
             left += m_colInfo[static_cast<size_t>(col)].nCurSize + kSplitterSize;
-        m_colInfo[static_cast<size_t>(m_nTrackCol)].nIdealSize = std::max(0, static_cast<int>(point.x) - left);
+        m_colInfo[static_cast<size_t>(m_nTrackCol)].nIdealSize =
+            std::max(0, static_cast<int>(point.x) - left);
     }
     RecalcLayout();
 }

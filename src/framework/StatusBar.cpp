@@ -10,9 +10,9 @@
 
 namespace {
 
-constexpr int kTopMargin = 2;  // above the panes
+constexpr int kTopMargin = 2; // above the panes
 constexpr int kRightMargin = 2;
-constexpr int kPaneGap = 2;    // between panes
+constexpr int kPaneGap = 2; // between panes
 constexpr int kTextMargin = 4; // left and right of a pane's text
 
 int TextWidth(HWND hwnd, HFONT font, const std::string& text)
@@ -35,9 +35,9 @@ void FillEdge(HDC dc, int l, int t, int r, int b, int color)
 } // namespace
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
-    ON_MESSAGE(WM_SETTEXT, &CStatusBar::OnSetText)
-    ON_MESSAGE(WM_GETTEXT, &CStatusBar::OnGetText)
-    ON_MESSAGE(WM_GETTEXTLENGTH, &CStatusBar::OnGetTextLength)
+ON_MESSAGE(WM_SETTEXT, &CStatusBar::OnSetText)
+ON_MESSAGE(WM_GETTEXT, &CStatusBar::OnGetText)
+ON_MESSAGE(WM_GETTEXTLENGTH, &CStatusBar::OnGetTextLength)
 END_MESSAGE_MAP()
 
 BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr int kBorder = 2;        // around the row of buttons
-constexpr int kGripperWidth = 8;  // with CBRS_GRIPPER
+constexpr int kBorder = 2; // around the row of buttons
+constexpr int kGripperWidth = 8; // with CBRS_GRIPPER
 constexpr int kSeparatorWidth = 8;
 constexpr COLORREF kMaskColor = RGB(192, 192, 192);
 
@@ -103,8 +103,8 @@ BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell)
     SIZE size;
     if (!GetBitmapSize(hbmImageWell, &size) || size.cx < m_sizeImage.cx)
         return FALSE;
-    m_hImageList = ImageList_Create(m_sizeImage.cx, m_sizeImage.cy, ILC_COLOR32 | ILC_MASK,
-                                    size.cx / m_sizeImage.cx, 0);
+    m_hImageList =
+        ImageList_Create(m_sizeImage.cx, m_sizeImage.cy, ILC_COLOR32 | ILC_MASK, size.cx / m_sizeImage.cx, 0);
     return m_hImageList && ImageList_AddMasked(m_hImageList, hbmImageWell, kMaskColor) >= 0;
 }
 

@@ -9,9 +9,9 @@
 #include "res/Resource.h"
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
-    ON_COMMAND_RANGE(res::ID_NEXT_PANE, res::ID_PREV_PANE, &CView::OnNextPaneCmd)
-    ON_UPDATE_COMMAND_UI_RANGE(res::ID_NEXT_PANE, res::ID_PREV_PANE, &CView::OnUpdateNextPaneMenu)
+ON_MESSAGE(WM_INITIALUPDATE, &CView::OnInitialUpdateMessage)
+ON_COMMAND_RANGE(res::ID_NEXT_PANE, res::ID_PREV_PANE, &CView::OnNextPaneCmd)
+ON_UPDATE_COMMAND_UI_RANGE(res::ID_NEXT_PANE, res::ID_PREV_PANE, &CView::OnUpdateNextPaneMenu)
 END_MESSAGE_MAP()
 
 CView::~CView()

@@ -19,9 +19,9 @@ CWinApp* g_app = nullptr;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CWinApp, CCmdTarget)
-    ON_COMMAND(res::ID_APP_EXIT, &CWinApp::OnAppExit)
-    ON_COMMAND_RANGE(res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_LAST, &CWinApp::OnOpenRecentFile)
-    ON_UPDATE_COMMAND_UI(res::ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
+ON_COMMAND(res::ID_APP_EXIT, &CWinApp::OnAppExit)
+ON_COMMAND_RANGE(res::ID_FILE_MRU_FILE1, res::ID_FILE_MRU_LAST, &CWinApp::OnOpenRecentFile)
+ON_UPDATE_COMMAND_UI(res::ID_FILE_MRU_FILE1, &CWinApp::OnUpdateRecentFileMenu)
 END_MESSAGE_MAP()
 
 CWinApp* AfxGetApp()
@@ -188,8 +188,8 @@ void CWinApp::SetRegistryKey(const char* lpszRegistryKey)
 
 void CWinApp::LoadStdProfileSettings(unsigned nMaxMRU)
 {
-    m_pRecentFileList = std::make_unique<CRecentFileList>(res::ID_FILE_MRU_FILE1, "Recent File List", "File%d",
-                                                          static_cast<int>(nMaxMRU));
+    m_pRecentFileList = std::make_unique<CRecentFileList>(res::ID_FILE_MRU_FILE1, "Recent File List",
+                                                          "File%d", static_cast<int>(nMaxMRU));
     if (m_pSettings)
         m_pRecentFileList->ReadList(*m_pSettings);
 }

@@ -129,14 +129,13 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName
         m_pfnSuper = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::WndProcThunk)));
     });
-    HWND hwnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style),
-                                cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance,
-                                cs.lpCreateParams);
+    HWND hwnd = CreateWindowExA(cs.dwExStyle, cs.lpszClass, cs.lpszName, static_cast<DWORD>(cs.style), cs.x,
+                                cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     return hwnd != nullptr;
 }
 
-BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
-                  CWnd* pParent, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(const char* className, const char* windowName, DWORD style, const RECT& rect, CWnd* pParent,
+                  UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, className, windowName, style | WS_CHILD, rect, pParent, nID, pContext);
 }
@@ -169,9 +168,13 @@ HWND CWnd::UnsubclassWindow()
     return hwnd;
 }
 
-void CWnd::PreSubclassWindow() {}
+void CWnd::PreSubclassWindow()
+{
+}
 
-void CWnd::PostNcDestroy() {}
+void CWnd::PostNcDestroy()
+{
+}
 
 LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
@@ -249,35 +252,87 @@ BOOL CWnd::DispatchCommonMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
 {
     const UINT flags = static_cast<UINT>(wParam);
     switch (message) {
-    case WM_CREATE: *pResult = OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam)); return TRUE;
-    case WM_DESTROY: OnDestroy(); break;
-    case WM_SIZE: OnSize(flags, LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam))); break;
-    case WM_PAINT: OnPaint(); break;
-    case WM_ERASEBKGND: *pResult = OnEraseBkgnd(reinterpret_cast<HDC>(wParam)); return TRUE;
-    case WM_SETFOCUS: OnSetFocus(reinterpret_cast<HWND>(wParam)); break;
-    case WM_KILLFOCUS: OnKillFocus(reinterpret_cast<HWND>(wParam)); break;
-    case WM_TIMER: OnTimer(wParam); break;
-    case WM_CLOSE: OnClose(); break;
-    case WM_MOUSEMOVE: OnMouseMove(flags, PointOf(lParam)); break;
-    case WM_LBUTTONDOWN: OnLButtonDown(flags, PointOf(lParam)); break;
-    case WM_LBUTTONUP: OnLButtonUp(flags, PointOf(lParam)); break;
-    case WM_LBUTTONDBLCLK: OnLButtonDblClk(flags, PointOf(lParam)); break;
-    case WM_RBUTTONDOWN: OnRButtonDown(flags, PointOf(lParam)); break;
-    case WM_RBUTTONUP: OnRButtonUp(flags, PointOf(lParam)); break;
-    case WM_RBUTTONDBLCLK: OnRButtonDblClk(flags, PointOf(lParam)); break;
-    case WM_KEYDOWN: OnKeyDown(flags, LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam))); break;
-    case WM_CHAR: OnChar(flags, LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam))); break;
-    case WM_MOUSELEAVE: OnMouseLeave(); break;
-    case WM_CAPTURECHANGED: OnCaptureChanged(reinterpret_cast<HWND>(lParam)); break;
+    case WM_CREATE:
+        *pResult = OnCreate(reinterpret_cast<CREATESTRUCTA*>(lParam));
+        return TRUE;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    case WM_SIZE:
+        OnSize(flags, LOWORD(static_cast<std::uintptr_t>(lParam)),
+               HIWORD(static_cast<std::uintptr_t>(lParam)));
+        break;
+    case WM_PAINT:
+        OnPaint();
+        break;
+    case WM_ERASEBKGND:
+        *pResult = OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
+        return TRUE;
+    case WM_SETFOCUS:
+        OnSetFocus(reinterpret_cast<HWND>(wParam));
+        break;
+    case WM_KILLFOCUS:
+        OnKillFocus(reinterpret_cast<HWND>(wParam));
+        break;
+    case WM_TIMER:
+        OnTimer(wParam);
+        break;
+    case WM_CLOSE:
+        OnClose();
+        break;
+    case WM_MOUSEMOVE:
+        OnMouseMove(flags, PointOf(lParam));
+        break;
+    case WM_LBUTTONDOWN:
+        OnLButtonDown(flags, PointOf(lParam));
+        break;
+    case WM_LBUTTONUP:
+        OnLButtonUp(flags, PointOf(lParam));
+        break;
+    case WM_LBUTTONDBLCLK:
+        OnLButtonDblClk(flags, PointOf(lParam));
+        break;
+    case WM_RBUTTONDOWN:
+        OnRButtonDown(flags, PointOf(lParam));
+        break;
+    case WM_RBUTTONUP:
+        OnRButtonUp(flags, PointOf(lParam));
+        break;
+    case WM_RBUTTONDBLCLK:
+        OnRButtonDblClk(flags, PointOf(lParam));
+        break;
+    case WM_KEYDOWN:
+        OnKeyDown(flags, LOWORD(static_cast<std::uintptr_t>(lParam)),
+                  HIWORD(static_cast<std::uintptr_t>(lParam)));
+        break;
+    case WM_CHAR:
+        OnChar(flags, LOWORD(static_cast<std::uintptr_t>(lParam)),
+               HIWORD(static_cast<std::uintptr_t>(lParam)));
+        break;
+    case WM_MOUSELEAVE:
+        OnMouseLeave();
+        break;
+    case WM_CAPTURECHANGED:
+        OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+        break;
     case WM_SETCURSOR:
         *pResult = OnSetCursor(reinterpret_cast<HWND>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)),
                                HIWORD(static_cast<std::uintptr_t>(lParam)));
         return TRUE;
-    case WM_DROPFILES: OnDropFiles(reinterpret_cast<HDROP>(wParam)); break;
-    case WM_INITMENU: OnInitMenu(reinterpret_cast<CMenu*>(wParam)); break;
-    case WM_INITMENUPOPUP: OnInitMenuPopup(reinterpret_cast<CMenu*>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam))); break;
-    case WM_MENUSELECT: OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CMenu*>(lParam)); break;
-    default: return FALSE;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        break;
+    case WM_INITMENU:
+        OnInitMenu(reinterpret_cast<CMenu*>(wParam));
+        break;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(reinterpret_cast<CMenu*>(wParam), LOWORD(static_cast<std::uintptr_t>(lParam)));
+        break;
+    case WM_MENUSELECT:
+        OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<CMenu*>(lParam));
+        break;
+    default:
+        return FALSE;
     }
     *pResult = 0;
     return TRUE;
@@ -302,7 +357,8 @@ BOOL CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pR
 {
     if (message == WM_COMMAND) {
         const UINT id = LOWORD(wParam);
-        const MessageMapEntry* e = FindMessageEntry(MessageMapEntry::Kind::ReflectedCommand, HIWORD(wParam), id);
+        const MessageMapEntry* e =
+            FindMessageEntry(MessageMapEntry::Kind::ReflectedCommand, HIWORD(wParam), id);
         if (!e)
             return FALSE;
         e->call(this, id, 0, 0);
@@ -333,31 +389,106 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
     return TRUE;
 }
 
-int CWnd::OnCreate(CREATESTRUCTA*) { return static_cast<int>(Default()); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(HDC) { return static_cast<BOOL>(Default()); }
-void CWnd::OnSetFocus(HWND) { Default(); }
-void CWnd::OnKillFocus(HWND) { Default(); }
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnMouseMove(UINT, POINT) { Default(); }
-void CWnd::OnLButtonDown(UINT, POINT) { Default(); }
-void CWnd::OnLButtonUp(UINT, POINT) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, POINT) { Default(); }
-void CWnd::OnRButtonDown(UINT, POINT) { Default(); }
-void CWnd::OnRButtonUp(UINT, POINT) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, POINT) { Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnMouseLeave() { Default(); }
-void CWnd::OnCaptureChanged(HWND) { Default(); }
-BOOL CWnd::OnSetCursor(HWND, UINT, UINT) { return static_cast<BOOL>(Default()); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-void CWnd::OnInitMenu(CMenu*) { Default(); }
-void CWnd::OnInitMenuPopup(CMenu*, UINT) { Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, CMenu*) { Default(); }
+int CWnd::OnCreate(CREATESTRUCTA*)
+{
+    return static_cast<int>(Default());
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(HDC)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnSetFocus(HWND)
+{
+    Default();
+}
+void CWnd::OnKillFocus(HWND)
+{
+    Default();
+}
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnRButtonDblClk(UINT, POINT)
+{
+    Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnMouseLeave()
+{
+    Default();
+}
+void CWnd::OnCaptureChanged(HWND)
+{
+    Default();
+}
+BOOL CWnd::OnSetCursor(HWND, UINT, UINT)
+{
+    return static_cast<BOOL>(Default());
+}
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+void CWnd::OnInitMenu(CMenu*)
+{
+    Default();
+}
+void CWnd::OnInitMenuPopup(CMenu*, UINT)
+{
+    Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, CMenu*)
+{
+    Default();
+}
 
 CWnd* CWnd::GetParent() const
 {

@@ -31,8 +31,8 @@ public:
     // are sent, so OnCreate runs on it. On failure objects that delete
     // themselves in PostNcDestroy (frames, views) are already deleted.
     virtual BOOL PreCreateWindow(CREATESTRUCTA& cs);
-    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style,
-                  const RECT& rect, CWnd* pParent, UINT nID, void* lpParam = nullptr);
+    BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                  CWnd* pParent, UINT nID, void* lpParam = nullptr);
     virtual BOOL Create(const char* className, const char* windowName, DWORD style, const RECT& rect,
                         CWnd* pParent, UINT nID, CCreateContext* pContext = nullptr);
     virtual BOOL DestroyWindow();

@@ -76,7 +76,8 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         if ((rec->style & WS_CHILD) && rec->parent && SendMessageA(rec->parent, WM_SETCURSOR, wParam, lParam))
             return TRUE;
         // A parent asked about a child's cursor only passes the question up.
-        if (reinterpret_cast<HWND>(wParam) == hwnd && LOWORD(static_cast<std::uintptr_t>(lParam)) == HTCLIENT) {
+        if (reinterpret_cast<HWND>(wParam) == hwnd
+            && LOWORD(static_cast<std::uintptr_t>(lParam)) == HTCLIENT) {
             HCURSOR cursor = rec->windowClass->wc.hCursor;
             SetCursor(cursor ? cursor : LoadStandardCursor(StandardCursor::Arrow));
             return TRUE;
@@ -117,8 +118,8 @@ int GetWindowTextA(HWND hwnd, char* buffer, int maxCount)
     buffer[0] = '\0';
     if (!LiveWindow(hwnd))
         return 0;
-    return static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount),
-                                         reinterpret_cast<LPARAM>(buffer)));
+    return static_cast<int>(
+        SendMessageA(hwnd, WM_GETTEXT, static_cast<WPARAM>(maxCount), reinterpret_cast<LPARAM>(buffer)));
 }
 
 int GetWindowTextLengthA(HWND hwnd)

@@ -93,7 +93,8 @@ QRect DrawableBox(const DcRecord* dc)
         return QRect();
     const QPainter& painter = *dc->painter;
     const QPaintDevice* device = painter.device();
-    QRectF box = painter.combinedTransform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+    QRectF box =
+        painter.combinedTransform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
     if (painter.hasClipping())
         box &= painter.clipBoundingRect();
     return box.toAlignedRect();
@@ -126,7 +127,8 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps)
     }
     const QRect bounds = region.boundingRect();
     ps->hdc = hdc;
-    ps->rcPaint = RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
+    ps->rcPaint =
+        RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
     ps->fErase = FALSE;
     if (erase)
         ps->fErase = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
@@ -237,11 +239,16 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type)
     if (!dc)
         return nullptr;
     switch (type) {
-    case OBJ_PEN: return dc->state.pen;
-    case OBJ_BRUSH: return dc->state.brush;
-    case OBJ_FONT: return dc->state.font;
-    case OBJ_BITMAP: return dc->bitmap;
-    default: return nullptr;
+    case OBJ_PEN:
+        return dc->state.pen;
+    case OBJ_BRUSH:
+        return dc->state.brush;
+    case OBJ_FONT:
+        return dc->state.font;
+    case OBJ_BITMAP:
+        return dc->bitmap;
+    default:
+        return nullptr;
     }
 }
 

@@ -55,8 +55,9 @@ CDisplayProbe::CDisplayProbe()
     m_pConnection = connect(nullptr, nullptr);
     if (hasError(m_pConnection) == 0)
         return;
-    m_strProblem = display.empty() ? "no X display to show the window on (DISPLAY is not set)"
-                                   : "cannot connect to the X display '" + display + "' to show the window on";
+    m_strProblem = display.empty()
+        ? "no X display to show the window on (DISPLAY is not set)"
+        : "cannot connect to the X display '" + display + "' to show the window on";
 }
 
 CDisplayProbe::~CDisplayProbe()

@@ -21,7 +21,8 @@ struct InkingBytes {
     int x = 0;
 };
 
-InkingBytes BytesReachingBox(const FontMetricsData& m, const QRect& box, int x, int y, const char* text, int count)
+InkingBytes BytesReachingBox(const FontMetricsData& m, const QRect& box, int x, int y, const char* text,
+                             int count)
 {
     const int lineHeight = m.ascent + m.descent;
     if (box.isEmpty() || y + 2 * lineHeight <= box.top() || y - lineHeight > box.bottom())
@@ -55,7 +56,8 @@ void DrawTestFontGlyphs(DcRecord* dc, const GdiObjectRecord* font, int x, int y,
     painter.setPen(color);
     const int baseline = y + font->metrics->ascent;
     for (int i = 0; i < count; ++i)
-        painter.drawText(QPoint(x + i * kTestFontCharWidth, baseline), QString(CharFromByte(static_cast<unsigned char>(text[i]))));
+        painter.drawText(QPoint(x + i * kTestFontCharWidth, baseline),
+                         QString(CharFromByte(static_cast<unsigned char>(text[i]))));
     painter.restore();
     dc->painterFontSet = false;
     if (font->logFont.lfUnderline)
@@ -75,7 +77,8 @@ void UseTextColor(QPainter& painter, const QColor& color)
 // table already says (the glyphs and where they go) at a cost per byte
 // close to that of drawing it. False, having drawn nothing, when a byte
 // needs the layout.
-bool DrawGlyphs(QPainter& painter, const FontMetricsData& m, int x, int baseline, const char* bytes, int count)
+bool DrawGlyphs(QPainter& painter, const FontMetricsData& m, int x, int baseline, const char* bytes,
+                int count)
 {
     // Kept between calls: once the run has given them back, they are
     // refilled in place. The run is never destroyed, as it holds a font

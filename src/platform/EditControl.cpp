@@ -16,7 +16,7 @@
 
 namespace {
 
-struct EditState : ControlState {};
+struct EditState : ControlState { };
 
 EditWidget* Editor(WindowRecord* rec)
 {
@@ -140,7 +140,8 @@ LRESULT EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_GETDLGCODE:
-        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL | ((rec->style & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
+        return DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL
+            | ((rec->style & ES_MULTILINE) ? DLGC_WANTALLKEYS : 0);
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }

@@ -22,8 +22,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -107,12 +107,18 @@ std::vector<int> CharsOfKey(const QKeyEvent* event, int virtKey)
     if (mods.testFlag(Qt::AltModifier))
         return {};
     switch (virtKey) {
-    case VK_RETURN: return {13};
-    case VK_ESCAPE: return {27};
-    case VK_BACK: return {8};
-    case VK_TAB: return {9};
-    case VK_DELETE: return {};
-    default: break;
+    case VK_RETURN:
+        return {13};
+    case VK_ESCAPE:
+        return {27};
+    case VK_BACK:
+        return {8};
+    case VK_TAB:
+        return {9};
+    case VK_DELETE:
+        return {};
+    default:
+        break;
     }
     if (mods.testFlag(Qt::ControlModifier)) {
         if (virtKey >= 'A' && virtKey <= 'Z')
@@ -146,7 +152,8 @@ void DeliverKey(WindowRecord* rec, QKeyEvent* event)
             lParam |= LPARAM(1) << 30;
         if (!press)
             lParam |= LPARAM(3) << 30;
-        const UINT message = press ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
+        const UINT message =
+            press ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
         Deliver(target, message, static_cast<WPARAM>(virtKey), lParam);
     }
     if (!press)
@@ -173,8 +180,8 @@ void HandleFocus(WindowRecord* rec, QFocusEvent* event)
 {
     // Menus take Qt's focus for a while; a menu never takes the window focus.
     const Qt::FocusReason reason = event->reason();
-    if (QtFocusChangeGuard::active() || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason ||
-        rec->destroying)
+    if (QtFocusChangeGuard::active() || reason == Qt::PopupFocusReason || reason == Qt::MenuBarFocusReason
+        || rec->destroying)
         return;
     if (event->type() == QEvent::FocusIn) {
         if (GetFocus() != rec)
@@ -202,15 +209,23 @@ void PaintNonClient(WindowRecord* rec, const QRegion& region)
     int inset = 0;
     if (rec->exStyle & WS_EX_CLIENTEDGE) {
         const QRect outer = all;
-        painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), 1), ToQColor(GetSysColor(COLOR_BTNSHADOW)));
-        painter.fillRect(QRect(outer.left(), outer.top(), 1, outer.height()), ToQColor(GetSysColor(COLOR_BTNSHADOW)));
-        painter.fillRect(QRect(outer.left(), outer.bottom(), outer.width(), 1), ToQColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
-        painter.fillRect(QRect(outer.right(), outer.top(), 1, outer.height()), ToQColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
+        painter.fillRect(QRect(outer.left(), outer.top(), outer.width(), 1),
+                         ToQColor(GetSysColor(COLOR_BTNSHADOW)));
+        painter.fillRect(QRect(outer.left(), outer.top(), 1, outer.height()),
+                         ToQColor(GetSysColor(COLOR_BTNSHADOW)));
+        painter.fillRect(QRect(outer.left(), outer.bottom(), outer.width(), 1),
+                         ToQColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
+        painter.fillRect(QRect(outer.right(), outer.top(), 1, outer.height()),
+                         ToQColor(GetSysColor(COLOR_BTNHIGHLIGHT)));
         const QRect inner = outer.adjusted(1, 1, -1, -1);
-        painter.fillRect(QRect(inner.left(), inner.top(), inner.width(), 1), ToQColor(GetSysColor(COLOR_3DDKSHADOW)));
-        painter.fillRect(QRect(inner.left(), inner.top(), 1, inner.height()), ToQColor(GetSysColor(COLOR_3DDKSHADOW)));
-        painter.fillRect(QRect(inner.left(), inner.bottom(), inner.width(), 1), ToQColor(GetSysColor(COLOR_3DLIGHT)));
-        painter.fillRect(QRect(inner.right(), inner.top(), 1, inner.height()), ToQColor(GetSysColor(COLOR_3DLIGHT)));
+        painter.fillRect(QRect(inner.left(), inner.top(), inner.width(), 1),
+                         ToQColor(GetSysColor(COLOR_3DDKSHADOW)));
+        painter.fillRect(QRect(inner.left(), inner.top(), 1, inner.height()),
+                         ToQColor(GetSysColor(COLOR_3DDKSHADOW)));
+        painter.fillRect(QRect(inner.left(), inner.bottom(), inner.width(), 1),
+                         ToQColor(GetSysColor(COLOR_3DLIGHT)));
+        painter.fillRect(QRect(inner.right(), inner.top(), 1, inner.height()),
+                         ToQColor(GetSysColor(COLOR_3DLIGHT)));
         inset = 2;
     }
     if ((rec->style & WS_BORDER) && (rec->style & WS_CHILD)) {
@@ -223,7 +238,8 @@ void PaintNonClient(WindowRecord* rec, const QRegion& region)
 void HandlePaint(WindowRecord* rec, QPaintEvent* event)
 {
     PaintNonClient(rec, event->region());
-    const QRegion client = event->region().translated(-ClientOrigin(rec)).intersected(QRect(QPoint(0, 0), ClientSize(rec)));
+    const QRegion client =
+        event->region().translated(-ClientOrigin(rec)).intersected(QRect(QPoint(0, 0), ClientSize(rec)));
     if (client.isEmpty())
         return;
     // Parts Qt wants painted that nobody invalidated were exposed: they
@@ -332,7 +348,8 @@ bool HandlePlainEvent(WindowRecord* rec, QEvent* event)
         // Keys belong to the window (accelerators are pre-translation's
         // business); only Alt combinations are left to Qt's menu bar.
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool altOnly = key->modifiers().testFlag(Qt::AltModifier) && !key->modifiers().testFlag(Qt::ControlModifier);
+        const bool altOnly =
+            key->modifiers().testFlag(Qt::AltModifier) && !key->modifiers().testFlag(Qt::ControlModifier);
         if (!altOnly)
             event->accept();
         return !altOnly;
@@ -385,7 +402,8 @@ void DeliverWheel(HWND hwnd, QWheelEvent* event)
     if (delta == 0)
         return;
     HWND target = GetCapture() ? GetCapture() : hwnd;
-    Deliver(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags()), delta), MAKELPARAM(global.x(), global.y()));
+    Deliver(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<int>(MouseKeyFlags()), delta),
+            MAKELPARAM(global.x(), global.y()));
 }
 
 bool BridgeEvent(HWND hwnd, QWidget*, QEvent* event)

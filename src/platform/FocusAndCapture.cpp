@@ -37,9 +37,18 @@ bool InsideOrSame(HWND root, HWND hwnd)
 
 } // namespace
 
-QtFocusChangeGuard::QtFocusChangeGuard() { ++g_qtFocusGuards; }
-QtFocusChangeGuard::~QtFocusChangeGuard() { --g_qtFocusGuards; }
-bool QtFocusChangeGuard::active() { return g_qtFocusGuards > 0; }
+QtFocusChangeGuard::QtFocusChangeGuard()
+{
+    ++g_qtFocusGuards;
+}
+QtFocusChangeGuard::~QtFocusChangeGuard()
+{
+    --g_qtFocusGuards;
+}
+bool QtFocusChangeGuard::active()
+{
+    return g_qtFocusGuards > 0;
+}
 
 void ChangeLogicalFocus(HWND hwnd, bool throughPump)
 {

@@ -30,12 +30,23 @@ HFONT g_defaultGuiFont = nullptr;
 QString QtFace(const char* face)
 {
     static const std::map<std::string, const char*> classic = {
-        {"", kUiFace}, {"ms shell dlg", kUiFace}, {"ms shell dlg 2", kUiFace},
-        {"ms sans serif", kUiFace}, {"microsoft sans serif", kUiFace}, {"tahoma", kUiFace},
-        {"segoe ui", kUiFace}, {"arial", kUiFace}, {"helvetica", kUiFace}, {"system", kUiFace},
-        {"courier", kMonoFace}, {"courier new", kMonoFace}, {"fixedsys", kMonoFace},
-        {"lucida console", kMonoFace}, {"consolas", kMonoFace},
-        {"times new roman", kSerifFace}, {"times", kSerifFace},
+        {"", kUiFace},
+        {"ms shell dlg", kUiFace},
+        {"ms shell dlg 2", kUiFace},
+        {"ms sans serif", kUiFace},
+        {"microsoft sans serif", kUiFace},
+        {"tahoma", kUiFace},
+        {"segoe ui", kUiFace},
+        {"arial", kUiFace},
+        {"helvetica", kUiFace},
+        {"system", kUiFace},
+        {"courier", kMonoFace},
+        {"courier new", kMonoFace},
+        {"fixedsys", kMonoFace},
+        {"lucida console", kMonoFace},
+        {"consolas", kMonoFace},
+        {"times new roman", kSerifFace},
+        {"times", kSerifFace},
     };
     std::string key(face);
     for (char& c : key)
@@ -134,7 +145,8 @@ HFONT CreateFontIndirectA(const LOGFONTA* lf)
     }
 
     QFont font(QtFace(record->logFont.lfFaceName));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp<int>(lf->lfWeight ? lf->lfWeight : FW_NORMAL, 1, 1000)));
+    font.setWeight(
+        static_cast<QFont::Weight>(std::clamp<int>(lf->lfWeight ? lf->lfWeight : FW_NORMAL, 1, 1000)));
     font.setItalic(lf->lfItalic != 0);
     font.setUnderline(lf->lfUnderline != 0);
     font.setStrikeOut(lf->lfStrikeOut != 0);

@@ -178,8 +178,8 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, UINT format);
 constexpr UINT ETO_OPAQUE = 0x0002;
 constexpr UINT ETO_CLIPPED = 0x0004;
 // With ETO_OPAQUE the rectangle is filled with the background colour first.
-BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect,
-                 const char* text, UINT count, const int* dx);
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
+                 const int* dx);
 
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 COLORREF SetPixelV(HDC hdc, int x, int y, COLORREF color);

@@ -92,7 +92,8 @@ int ImageList_AddMasked(HIMAGELIST himl, HBITMAP image, COLORREF mask)
     if (!list || !bitmap)
         return -1;
     const QRgb key = ToQColor(mask).rgb() & 0xFFFFFF;
-    return AddPieces(list, bitmap->image.copy(), [key](int, int, QRgb pixel) { return (pixel & 0xFFFFFF) == key; });
+    return AddPieces(list, bitmap->image.copy(),
+                     [key](int, int, QRgb pixel) { return (pixel & 0xFFFFFF) == key; });
 }
 
 int ImageList_GetImageCount(HIMAGELIST himl)

@@ -25,20 +25,28 @@ unsigned long g_beeps = 0;
 bool ModifierDown(int virtKey)
 {
     switch (virtKey) {
-    case VK_CONTROL: return g_modifiers.testFlag(Qt::ControlModifier);
-    case VK_SHIFT: return g_modifiers.testFlag(Qt::ShiftModifier);
-    case VK_MENU: return g_modifiers.testFlag(Qt::AltModifier);
-    default: return false;
+    case VK_CONTROL:
+        return g_modifiers.testFlag(Qt::ControlModifier);
+    case VK_SHIFT:
+        return g_modifiers.testFlag(Qt::ShiftModifier);
+    case VK_MENU:
+        return g_modifiers.testFlag(Qt::AltModifier);
+    default:
+        return false;
     }
 }
 
 Qt::KeyboardModifier ModifierOfKey(int virtKey)
 {
     switch (virtKey) {
-    case VK_CONTROL: return Qt::ControlModifier;
-    case VK_SHIFT: return Qt::ShiftModifier;
-    case VK_MENU: return Qt::AltModifier;
-    default: return Qt::NoModifier;
+    case VK_CONTROL:
+        return Qt::ControlModifier;
+    case VK_SHIFT:
+        return Qt::ShiftModifier;
+    case VK_MENU:
+        return Qt::AltModifier;
+    default:
+        return Qt::NoModifier;
     }
 }
 
@@ -90,10 +98,18 @@ short GetKeyState(int virtKey)
     switch (virtKey) {
     case VK_CONTROL:
     case VK_SHIFT:
-    case VK_MENU: down = ModifierDown(virtKey); break;
-    case VK_LBUTTON: down = g_buttons.testFlag(Qt::LeftButton); break;
-    case VK_RBUTTON: down = g_buttons.testFlag(Qt::RightButton); break;
-    default: down = g_keysDown.count(virtKey) != 0; break;
+    case VK_MENU:
+        down = ModifierDown(virtKey);
+        break;
+    case VK_LBUTTON:
+        down = g_buttons.testFlag(Qt::LeftButton);
+        break;
+    case VK_RBUTTON:
+        down = g_buttons.testFlag(Qt::RightButton);
+        break;
+    default:
+        down = g_keysDown.count(virtKey) != 0;
+        break;
     }
     return down ? static_cast<short>(0x8000) : 0;
 }
@@ -121,12 +137,16 @@ int GetSystemMetrics(int index)
         return index == SM_CXSCREEN ? screen->geometry().width() : screen->geometry().height();
     }
     case SM_CXVSCROLL:
-    case SM_CYHSCROLL: return ScrollBarExtent();
+    case SM_CYHSCROLL:
+        return ScrollBarExtent();
     case SM_CXDOUBLECLK:
-    case SM_CYDOUBLECLK: return 4;
+    case SM_CYDOUBLECLK:
+        return 4;
     case SM_CXDRAG:
-    case SM_CYDRAG: return 4;
-    default: return 0;
+    case SM_CYDRAG:
+        return 4;
+    default:
+        return 0;
     }
 }
 

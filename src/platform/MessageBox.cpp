@@ -14,10 +14,14 @@ MessageBoxHook g_hook;
 QMessageBox::Icon IconOf(UINT type)
 {
     switch (type & 0xF0) {
-    case MB_ICONERROR: return QMessageBox::Critical;
-    case MB_ICONWARNING: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case MB_ICONERROR:
+        return QMessageBox::Critical;
+    case MB_ICONWARNING:
+        return QMessageBox::Warning;
+    case MB_ICONINFORMATION:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
     }
 }
 

@@ -91,7 +91,8 @@ LRESULT ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     ProgressState& st = State(hwnd);
     switch (msg) {
     case PBM_SETRANGE:
-        return SetRange(hwnd, st, LOWORD(static_cast<std::uintptr_t>(lParam)), HIWORD(static_cast<std::uintptr_t>(lParam)));
+        return SetRange(hwnd, st, LOWORD(static_cast<std::uintptr_t>(lParam)),
+                        HIWORD(static_cast<std::uintptr_t>(lParam)));
     case PBM_SETRANGE32:
         return SetRange(hwnd, st, static_cast<int>(wParam), static_cast<int>(lParam));
     case PBM_GETRANGE:

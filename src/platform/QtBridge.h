@@ -33,7 +33,10 @@ BOOL SetWindowMenuWidget(HWND hwnd, QWidget* menu);
 // contexts), in the context's coordinates and clip.
 QPainter* PainterOfDC(HDC hdc);
 QFont QFontOfFont(HFONT font);
-inline QColor QColorOf(COLORREF color) { return QColor(GetRValue(color), GetGValue(color), GetBValue(color)); }
+inline QColor QColorOf(COLORREF color)
+{
+    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
 
 // What a window shows now, client area only, read from Qt's backing store
 // (no paint is caused). Null when the window is not on the screen.

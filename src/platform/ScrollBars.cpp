@@ -64,13 +64,26 @@ private:
             return;
         int code = -1;
         switch (action) {
-        case SliderSingleStepAdd: code = SB_LINEDOWN; break;
-        case SliderSingleStepSub: code = SB_LINEUP; break;
-        case SliderPageStepAdd: code = SB_PAGEDOWN; break;
-        case SliderPageStepSub: code = SB_PAGEUP; break;
-        case SliderToMinimum: code = SB_TOP; break;
-        case SliderToMaximum: code = SB_BOTTOM; break;
-        default: return; // SliderMove: the drag reports through sliderMoved
+        case SliderSingleStepAdd:
+            code = SB_LINEDOWN;
+            break;
+        case SliderSingleStepSub:
+            code = SB_LINEUP;
+            break;
+        case SliderPageStepAdd:
+            code = SB_PAGEDOWN;
+            break;
+        case SliderPageStepSub:
+            code = SB_PAGEUP;
+            break;
+        case SliderToMinimum:
+            code = SB_TOP;
+            break;
+        case SliderToMaximum:
+            code = SB_BOTTOM;
+            break;
+        default:
+            return; // SliderMove: the drag reports through sliderMoved
         }
         // Undo Qt's own step before the window decides where to go.
         setSliderPosition(st->info.nPos);

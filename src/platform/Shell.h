@@ -16,8 +16,8 @@ constexpr int SE_ERR_NOASSOC = 31;
 // shape; the desktop decides how the handler's window appears. Returns 42
 // when the desktop took the request, SE_ERR_FNF for an empty name,
 // SE_ERR_NOASSOC for another verb or when no handler took it.
-int ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters, const char* directory,
-                  int showCmd);
+int ShellExecuteA(HWND owner, const char* verb, const char* file, const char* parameters,
+                  const char* directory, int showCmd);
 
 // While a hook is set it receives the requests instead of the desktop
 // (tests, so that no browser starts); its answer says whether a handler

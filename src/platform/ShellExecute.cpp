@@ -31,6 +31,7 @@ int ShellExecuteA(HWND, const char* verb, const char* file, const char*, const c
         taken = g_hook(file);
     else
         // A bare "www.example.org" becomes a web address, a path a file URL.
-        taken = QDesktopServices::openUrl(QUrl::fromUserInput(TextFromBytes(file, static_cast<int>(std::strlen(file)))));
+        taken = QDesktopServices::openUrl(
+            QUrl::fromUserInput(TextFromBytes(file, static_cast<int>(std::strlen(file)))));
     return taken ? kTaken : SE_ERR_NOASSOC;
 }

@@ -36,8 +36,8 @@ void Paint(HWND hwnd, HDC hdc)
     SetBkColor(hdc, GetSysColor(COLOR_BTNFACE));
     HBRUSH brush = nullptr;
     if (HWND parent = GetParent(hwnd))
-        brush = reinterpret_cast<HBRUSH>(SendMessageA(parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc),
-                                                      reinterpret_cast<LPARAM>(hwnd)));
+        brush = reinterpret_cast<HBRUSH>(SendMessageA(
+            parent, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(hwnd)));
     FillRect(hdc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
     WindowRecord* live = LiveWindow(hwnd);
     if (!live)

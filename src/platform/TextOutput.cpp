@@ -121,7 +121,8 @@ void AddEllipsis(TextLine& line, const GdiObjectRecord* font, int width)
     if (TextWidth(font, line.bytes.data(), static_cast<int>(line.bytes.size())) <= width)
         return;
     const int dots = TextWidth(font, "...", 3);
-    while (!line.bytes.empty() && TextWidth(font, line.bytes.data(), static_cast<int>(line.bytes.size())) + dots > width)
+    while (!line.bytes.empty()
+           && TextWidth(font, line.bytes.data(), static_cast<int>(line.bytes.size())) + dots > width)
         line.bytes.pop_back();
     if (line.underline >= static_cast<int>(line.bytes.size()))
         line.underline = -1;
@@ -139,13 +140,15 @@ struct LineView {
 // drawn from the caller's buffer, without a copy.
 bool ShownAsItIs(UINT format)
 {
-    return (format & DT_SINGLELINE) && (format & DT_NOPREFIX) && !(format & (DT_EXPANDTABS | DT_END_ELLIPSIS));
+    return (format & DT_SINGLELINE) && (format & DT_NOPREFIX)
+        && !(format & (DT_EXPANDTABS | DT_END_ELLIPSIS));
 }
 
 std::vector<TextLine> LayOutLines(const std::string& all, const GdiObjectRecord* font, int width, UINT format)
 {
     std::vector<TextLine> lines;
-    const std::vector<std::string> rawLines = (format & DT_SINGLELINE) ? std::vector<std::string>{all} : SplitLines(all);
+    const std::vector<std::string> rawLines =
+        (format & DT_SINGLELINE) ? std::vector<std::string>{all} : SplitLines(all);
     for (std::string raw : rawLines) {
         if (format & DT_EXPANDTABS)
             raw = ExpandTabs(raw, font);
@@ -166,7 +169,8 @@ std::vector<TextLine> LayOutLines(const std::string& all, const GdiObjectRecord*
     return lines;
 }
 
-int DrawLines(DcRecord* dc, const GdiObjectRecord* font, std::span<const LineView> lines, RECT* rect, UINT format)
+int DrawLines(DcRecord* dc, const GdiObjectRecord* font, std::span<const LineView> lines, RECT* rect,
+              UINT format)
 {
     const int lineHeight = LineHeight(font);
     const int rectWidth = rect->right - rect->left;
@@ -193,7 +197,8 @@ int DrawLines(DcRecord* dc, const GdiObjectRecord* font, std::span<const LineVie
     const bool clip = !(format & DT_NOCLIP);
     if (clip) {
         painter.save();
-        painter.setClipRect(QRect(rect->left, rect->top, rectWidth, rect->bottom - rect->top), Qt::IntersectClip);
+        painter.setClipRect(QRect(rect->left, rect->top, rectWidth, rect->bottom - rect->top),
+                            Qt::IntersectClip);
         dc->painterFontSet = false;
     }
     const QColor color = ToQColor(dc->state.textColor);
@@ -250,7 +255,8 @@ BOOL GetTextExtentPoint32A(HDC hdc, const char* text, int count, SIZE* size)
     return TRUE;
 }
 
-BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count, const int* dx)
+BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
+                 const int* dx)
 {
     DcRecord* dc = LiveDc(hdc);
     if (!dc || (count > 0 && !text))
@@ -260,7 +266,8 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const ch
     QPainter& painter = *dc->painter;
     const QColor background = ToQColor(dc->state.bkColor);
     if ((options & ETO_OPAQUE) && rect)
-        painter.fillRect(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top), background);
+        painter.fillRect(QRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top),
+                         background);
     if (count == 0)
         return TRUE;
 
@@ -311,8 +318,8 @@ int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, UINT format)
         const LineView line{text, count, -1};
         return DrawLines(dc, font, std::span(&line, 1), rect, format);
     }
-    const std::vector<TextLine> lines = LayOutLines(std::string(text, static_cast<size_t>(count)), font,
-                                                    rect->right - rect->left, format);
+    const std::vector<TextLine> lines =
+        LayOutLines(std::string(text, static_cast<size_t>(count)), font, rect->right - rect->left, format);
     std::vector<LineView> views;
     views.reserve(lines.size());
     for (const TextLine& line : lines)

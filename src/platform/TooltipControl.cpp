@@ -89,7 +89,8 @@ void Show(HWND hwnd, TooltipState& st)
     SIZE extent;
     GetTextExtentPoint32A(hdc, tool.text.data(), static_cast<int>(tool.text.size()), &extent);
     ReleaseDC(hwnd, hdc);
-    MoveWindow(hwnd, st.showAt.x, st.showAt.y + 20, extent.cx + 2 * kPadding, extent.cy + 2 * kPadding, FALSE);
+    MoveWindow(hwnd, st.showAt.x, st.showAt.y + 20, extent.cx + 2 * kPadding, extent.cy + 2 * kPadding,
+               FALSE);
     rec->style |= WS_VISIBLE;
     rec->widget->show(); // never activated: the focus stays where it is
     InvalidateRect(hwnd, nullptr, TRUE);
@@ -144,7 +145,8 @@ void Paint(HWND hwnd, HDC hdc, const TooltipState& st)
     DeleteObject(pen);
     SetBkMode(hdc, TRANSPARENT);
     SetTextColor(hdc, st.foreground);
-    RECT text{client.left + kPadding, client.top + kPadding, client.right - kPadding, client.bottom - kPadding};
+    RECT text{client.left + kPadding, client.top + kPadding, client.right - kPadding,
+              client.bottom - kPadding};
     DrawTextA(hdc, rec->text.c_str(), static_cast<int>(rec->text.size()), &text, DT_SINGLELINE | DT_NOPREFIX);
 }
 
@@ -184,7 +186,9 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         tool.rect = info->rect;
         tool.text = TextOf(info);
         st.tools.push_back(tool);
-        if ((tool.flags & TTF_SUBCLASS) && std::find(RelayingTooltips().begin(), RelayingTooltips().end(), hwnd) == RelayingTooltips().end())
+        if ((tool.flags & TTF_SUBCLASS)
+            && std::find(RelayingTooltips().begin(), RelayingTooltips().end(), hwnd)
+                == RelayingTooltips().end())
             RelayingTooltips().push_back(hwnd);
         return TRUE;
     }
@@ -193,7 +197,8 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         Tool* tool = info ? FindTool(st, info->hwnd, info->uId) : nullptr;
         if (tool) {
             tool->text = TextOf(info);
-            if (st.current >= 0 && &st.tools[static_cast<size_t>(st.current)] == tool && rec->widget->isVisible())
+            if (st.current >= 0 && &st.tools[static_cast<size_t>(st.current)] == tool
+                && rec->widget->isVisible())
                 Show(hwnd, st);
         }
         return 0;

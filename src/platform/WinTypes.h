@@ -71,32 +71,69 @@ struct MSG {
     POINT pt;
 };
 
-constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
-constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
-constexpr int GET_X_LPARAM(LPARAM lp) { return static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lp))); }
-constexpr int GET_Y_LPARAM(LPARAM lp) { return static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lp))); }
-constexpr short GET_WHEEL_DELTA_WPARAM(WPARAM wp) { return static_cast<short>(HIWORD(wp)); }
+constexpr WORD LOWORD(std::uintptr_t v)
+{
+    return static_cast<WORD>(v & 0xFFFF);
+}
+constexpr WORD HIWORD(std::uintptr_t v)
+{
+    return static_cast<WORD>((v >> 16) & 0xFFFF);
+}
+constexpr int GET_X_LPARAM(LPARAM lp)
+{
+    return static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lp)));
+}
+constexpr int GET_Y_LPARAM(LPARAM lp)
+{
+    return static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lp)));
+}
+constexpr short GET_WHEEL_DELTA_WPARAM(WPARAM wp)
+{
+    return static_cast<short>(HIWORD(wp));
+}
 constexpr LPARAM MAKELPARAM(int lo, int hi)
 {
-    return static_cast<LPARAM>(static_cast<DWORD>((static_cast<WORD>(lo)) | (static_cast<DWORD>(static_cast<WORD>(hi)) << 16)));
+    return static_cast<LPARAM>(
+        static_cast<DWORD>((static_cast<WORD>(lo)) | (static_cast<DWORD>(static_cast<WORD>(hi)) << 16)));
 }
-constexpr WPARAM MAKEWPARAM(int lo, int hi) { return static_cast<WPARAM>(static_cast<DWORD>(MAKELPARAM(lo, hi))); }
+constexpr WPARAM MAKEWPARAM(int lo, int hi)
+{
+    return static_cast<WPARAM>(static_cast<DWORD>(MAKELPARAM(lo, hi)));
+}
 constexpr COLORREF RGB(int r, int g, int b)
 {
     return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
-constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }
-constexpr BYTE GetBValue(COLORREF c) { return static_cast<BYTE>((c >> 16) & 0xFF); }
+constexpr BYTE GetRValue(COLORREF c)
+{
+    return static_cast<BYTE>(c & 0xFF);
+}
+constexpr BYTE GetGValue(COLORREF c)
+{
+    return static_cast<BYTE>((c >> 8) & 0xFF);
+}
+constexpr BYTE GetBValue(COLORREF c)
+{
+    return static_cast<BYTE>((c >> 16) & 0xFF);
+}
 
 inline BOOL PtInRect(const RECT* r, POINT p)
 {
     return p.x >= r->left && p.x < r->right && p.y >= r->top && p.y < r->bottom;
 }
-inline BOOL IsRectEmpty(const RECT* r) { return r->right <= r->left || r->bottom <= r->top; }
-inline void SetRect(RECT* r, int l, int t, int rt, int b) { *r = RECT{l, t, rt, b}; }
+inline BOOL IsRectEmpty(const RECT* r)
+{
+    return r->right <= r->left || r->bottom <= r->top;
+}
+inline void SetRect(RECT* r, int l, int t, int rt, int b)
+{
+    *r = RECT{l, t, rt, b};
+}
 inline void OffsetRect(RECT* r, int dx, int dy)
 {
-    r->left += dx; r->right += dx; r->top += dy; r->bottom += dy;
+    r->left += dx;
+    r->right += dx;
+    r->top += dy;
+    r->bottom += dy;
 }
 BOOL IntersectRect(RECT* out, const RECT* a, const RECT* b);

@@ -49,9 +49,8 @@ struct CREATESTRUCTA {
 // destroys the window again and the result is null. Then WM_SIZE and WM_MOVE
 // report the initial client size and position. For a child, hMenu is the
 // control id. A top-level window is not shown until ShowWindow.
-HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
-                     DWORD style, int x, int y, int width, int height,
-                     HWND parent, HMENU hMenu, HINSTANCE hInstance, void* param);
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU hMenu, HINSTANCE hInstance, void* param);
 // Calls the hook with the next window that CreateWindowExA makes, once its
 // handle exists and before WM_NCCREATE is sent, then forgets the hook. A
 // class library uses it to attach its object (and subclass the window) so

@@ -18,8 +18,8 @@ BOOL IntersectRect(RECT* out, const RECT* a, const RECT* b)
 {
     if (!out || !a || !b)
         return FALSE;
-    RECT r{std::max(a->left, b->left), std::max(a->top, b->top),
-           std::min(a->right, b->right), std::min(a->bottom, b->bottom)};
+    RECT r{std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+           std::min(a->bottom, b->bottom)};
     if (IsRectEmpty(&r)) {
         *out = RECT{};
         return FALSE;
@@ -252,8 +252,8 @@ BOOL GetCursorPos(POINT* pt)
         return FALSE;
     // The offscreen platform has no pointer of its own; there the position
     // of the last mouse event is the cursor position.
-    const QPoint pos = QGuiApplication::platformName() == QLatin1String("offscreen")
-        ? LastMessagePosition() : QCursor::pos();
+    const QPoint pos = QGuiApplication::platformName() == QLatin1String("offscreen") ? LastMessagePosition()
+                                                                                     : QCursor::pos();
     *pt = POINT{pos.x(), pos.y()};
     return TRUE;
 }

@@ -17,7 +17,7 @@
 #include <map>
 #include <unordered_set>
 
-struct InstanceRecord {};
+struct InstanceRecord { };
 
 namespace {
 
@@ -176,9 +176,8 @@ void HookNextWindowCreation(std::function<void(HWND)> hook)
     g_creationHook = std::move(hook);
 }
 
-HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName,
-                     DWORD style, int x, int y, int width, int height,
-                     HWND parent, HMENU hMenu, HINSTANCE hInstance, void* param)
+HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU hMenu, HINSTANCE hInstance, void* param)
 {
     const WindowClassRecord* cls = FindWindowClass(className);
     if (!cls || !qApp)
@@ -206,8 +205,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
     if (child) {
         rec->widget = CreateBackingWidget(rec, cls, parentWidget);
         parent->children.push_back(rec);
-        rec->widget->setGeometry(QRect(ClientOrigin(parent) + QPoint(x, y),
-                                       QSize(std::max(width, 0), std::max(height, 0))));
+        rec->widget->setGeometry(
+            QRect(ClientOrigin(parent) + QPoint(x, y), QSize(std::max(width, 0), std::max(height, 0))));
     } else {
         QWidget* owner = parentWidget ? parentWidget->window() : nullptr;
         rec->widget = CreateBackingWidget(rec, cls, owner);
@@ -215,8 +214,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
         rec->widget->setWindowTitle(TextFromBytes(rec->text));
         const bool defaultPos = x == CW_USEDEFAULT;
         const bool defaultSize = width == CW_USEDEFAULT;
-        QRect geometry(defaultPos ? 100 : x, defaultPos ? 100 : y,
-                       defaultSize ? 800 : std::max(width, 0), defaultSize ? 600 : std::max(height, 0));
+        QRect geometry(defaultPos ? 100 : x, defaultPos ? 100 : y, defaultSize ? 800 : std::max(width, 0),
+                       defaultSize ? 600 : std::max(height, 0));
         rec->widget->setGeometry(geometry);
     }
     rec->widget->setEnabled(!(style & WS_DISABLED));
@@ -306,13 +305,20 @@ LONG_PTR GetWindowLongPtrA(HWND hwnd, int index)
     if (!rec)
         return 0;
     switch (index) {
-    case GWL_WNDPROC: return reinterpret_cast<LONG_PTR>(rec->proc);
-    case GWL_HINSTANCE: return reinterpret_cast<LONG_PTR>(rec->instance);
-    case GWL_ID: return static_cast<LONG_PTR>(rec->id);
-    case GWL_STYLE: return static_cast<LONG_PTR>(rec->style);
-    case GWL_EXSTYLE: return static_cast<LONG_PTR>(rec->exStyle);
-    case GWL_USERDATA: return rec->userData;
-    default: return 0;
+    case GWL_WNDPROC:
+        return reinterpret_cast<LONG_PTR>(rec->proc);
+    case GWL_HINSTANCE:
+        return reinterpret_cast<LONG_PTR>(rec->instance);
+    case GWL_ID:
+        return static_cast<LONG_PTR>(rec->id);
+    case GWL_STYLE:
+        return static_cast<LONG_PTR>(rec->style);
+    case GWL_EXSTYLE:
+        return static_cast<LONG_PTR>(rec->exStyle);
+    case GWL_USERDATA:
+        return rec->userData;
+    default:
+        return 0;
     }
 }
 
@@ -328,9 +334,15 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value)
             return 0;
         rec->proc = reinterpret_cast<WNDPROC>(value);
         break;
-    case GWL_HINSTANCE: rec->instance = reinterpret_cast<HINSTANCE>(value); break;
-    case GWL_ID: rec->id = static_cast<UINT_PTR>(value); break;
-    case GWL_USERDATA: rec->userData = value; break;
+    case GWL_HINSTANCE:
+        rec->instance = reinterpret_cast<HINSTANCE>(value);
+        break;
+    case GWL_ID:
+        rec->id = static_cast<UINT_PTR>(value);
+        break;
+    case GWL_USERDATA:
+        rec->userData = value;
+        break;
     case GWL_STYLE: {
         const DWORD oldStyle = rec->style;
         rec->style = static_cast<DWORD>(value);
@@ -343,7 +355,8 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value)
         LayoutNonClient(rec);
         NotifySizeIfChanged(rec, false);
         break;
-    default: return 0;
+    default:
+        return 0;
     }
     return old;
 }
@@ -417,8 +430,8 @@ HWND SetParent(HWND hwnd, HWND newParent)
         siblings.erase(std::remove(siblings.begin(), siblings.end(), rec), siblings.end());
     }
     const bool visible = !rec->widget->isHidden();
-    const QPoint clientPos = (rec->style & WS_CHILD) && old
-        ? rec->widget->pos() - ClientOrigin(old) : rec->widget->pos();
+    const QPoint clientPos =
+        (rec->style & WS_CHILD) && old ? rec->widget->pos() - ClientOrigin(old) : rec->widget->pos();
     rec->parent = newParent;
     if (newParent) {
         newParent->children.push_back(rec);

@@ -55,7 +55,7 @@ struct WindowRecord {
     std::unordered_map<std::string, void*> props;
 
     QWidget* widget = nullptr;
-    QPointer<QWidget> menuWidget;    // above the client area (top-level windows)
+    QPointer<QWidget> menuWidget; // above the client area (top-level windows)
     QPointer<QWidget> hostedContent; // fills the client area (host windows)
     ScrollBarState vert;
     ScrollBarState horz;
@@ -66,7 +66,7 @@ struct WindowRecord {
     int insetRight = 0;
     int insetBottom = 0;
     QSize reportedClientSize{-1, -1}; // what the last WM_SIZE said
-    QPoint reportedPosition{-1, -1};  // what the last WM_MOVE said
+    QPoint reportedPosition{-1, -1}; // what the last WM_MOVE said
 
     QRegion updateRegion; // client coordinates
     bool eraseNeeded = false;

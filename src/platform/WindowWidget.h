@@ -15,7 +15,7 @@ bool BridgeEvent(HWND hwnd, QWidget* widget, QEvent* event);
 template <class Base>
 class BridgedWidget : public Base {
 public:
-    BridgedWidget(HWND hwnd, QWidget* parent) : Base(parent), m_hwnd(hwnd) {}
+    BridgedWidget(HWND hwnd, QWidget* parent) : Base(parent), m_hwnd(hwnd) { }
 
     HWND hwnd() const { return m_hwnd; }
     // Called when the window is destroyed; the widget itself goes later.

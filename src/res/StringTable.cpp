@@ -12,8 +12,7 @@ namespace {
 const std::unordered_map<unsigned, std::string>& Table()
 {
     static const std::unordered_map<unsigned, std::string> table = {
-        {IDR_MAINFRAME,
-         "Lumenor\n\nIfc\nFileType Ifc (*.ifc)\n.ifc\nLumenor.Document\nIfc Document"},
+        {IDR_MAINFRAME, "Lumenor\n\nIfc\nFileType Ifc (*.ifc)\n.ifc\nLumenor.Document\nIfc Document"},
         {AFX_IDS_APP_TITLE, "Lumenor by Velmora"},
         {AFX_IDS_IDLEMESSAGE, "Ready"},
         {ID_INDICATOR_CAPS, "UF"},

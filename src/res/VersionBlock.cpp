@@ -12,13 +12,13 @@ const VersionBlock& ProgramVersionBlock()
 {
     static const VersionBlock block{
         {
-            0xFEEF04BDu,             // signature
-            0x00010000u,             // structure version 1.0
-            (1u << 16) | 1u, 0u,     // file version 1.1.0.0
-            (1u << 16) | 0u, 1u,     // product version 1.0.0.1
-            0x3Fu, 0u,               // flags mask, flags
-            4u, 1u, 0u,              // 32-bit Windows, application, no subtype
-            0u, 0u,                  // no date
+            0xFEEF04BDu, // signature
+            0x00010000u, // structure version 1.0
+            (1u << 16) | 1u, 0u, // file version 1.1.0.0
+            (1u << 16) | 0u, 1u, // product version 1.0.0.1
+            0x3Fu, 0u, // flags mask, flags
+            4u, 1u, 0u, // 32-bit Windows, application, no subtype
+            0u, 0u, // no date
         },
         {
             {kGermanUnicode,

@@ -38,6 +38,6 @@ private:
 
     std::vector<std::uintptr_t> m_chunks; // chunk bases, sorted
     nodepool::ChunkHeader* m_current = nullptr;
-    std::uint32_t m_freeList = 0;         // index of the first free node, linked by pNext
+    std::uint32_t m_freeList = 0; // index of the first free node, linked by pNext
     TreeNode* m_root = nullptr;
 };

@@ -22,7 +22,7 @@ void OnDeleteNode(TreeNode* node, void* context);
 struct ExtentParams {
     unsigned indent = 0;
     bool linesAtRoot = false;
-    int stateIconWidth = 0;   // 0 without a state image list
+    int stateIconWidth = 0; // 0 without a state image list
     int normalImageWidth = 0; // icon width + 3, 0 without a normal image list
     bool operator==(const ExtentParams&) const = default;
 };

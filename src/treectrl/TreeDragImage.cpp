@@ -41,7 +41,8 @@ void DrawDragContent(TreeData* td, TreeNode* q, HDC hdc, const RECT& label, cons
     const int index = q == td->m_pCaret ? q->iSelectedImage : q->iImage;
     if (index != I_IMAGECALLBACK) {
         const int jy = label.bottom - (label.bottom - label.top) / 2;
-        ImageList_Draw(td->m_himlNormal, index, hdc, label.left - normalWidth, jy - normalIcon.cy / 2, ILD_NORMAL);
+        ImageList_Draw(td->m_himlNormal, index, hdc, label.left - normalWidth, jy - normalIcon.cy / 2,
+                       ILD_NORMAL);
     }
 }
 

@@ -78,7 +78,8 @@ void ExtentItemShown(TreeData* td, TreeNode* q, int depth)
     } else if (!q->bExtentPending) {
         // When most rows are new (filling a tree), a full scan costs no more
         // than the pending list and needs no memory for it.
-        if (x.pending.size() >= kPendingLimit && x.pending.size() > static_cast<std::size_t>(td->m_nVisibleCount / 2)) {
+        if (x.pending.size() >= kPendingLimit
+            && x.pending.size() > static_cast<std::size_t>(td->m_nVisibleCount / 2)) {
             ExtentInvalidate(td);
             return;
         }

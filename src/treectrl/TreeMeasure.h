@@ -10,7 +10,7 @@
 
 class MeasureContext {
 public:
-    explicit MeasureContext(TreeData* td) : m_td(td) {}
+    explicit MeasureContext(TreeData* td) : m_td(td) { }
     ~MeasureContext();
     MeasureContext(const MeasureContext&) = delete;
     MeasureContext& operator=(const MeasureContext&) = delete;

@@ -89,8 +89,8 @@ void OnLButtonDown(TreeData* td, POINT pt)
     }
     const DWORD style = TreeStyle(td);
     const bool fullRow = (style & TVS_FULLROWSELECT) && !(style & TVS_HASLINES);
-    const bool onLabel = flags == TVHT_ONITEMLABEL
-        || (fullRow && (flags == TVHT_ONITEMINDENT || flags == TVHT_ONITEMRIGHT));
+    const bool onLabel =
+        flags == TVHT_ONITEMLABEL || (fullRow && (flags == TVHT_ONITEMINDENT || flags == TVHT_ONITEMRIGHT));
     if (onLabel) {
         if (!(style & TVS_DISABLEDRAGDROP)) {
             StartPress(td, item, true, pt);
@@ -186,7 +186,8 @@ void OnRButtonUp(TreeData* td, POINT pt)
         FillNotifyItem(&nm.itemNew, item, TVIF_HANDLE | TVIF_PARAM);
         if (SendTreeNotify(td, NM_RCLICK, &nm) == 0) {
             if (HWND parent = GetParent(td->m_hWnd))
-                SendMessageA(parent, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(td->m_hWnd), MessageScreenPos());
+                SendMessageA(parent, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(td->m_hWnd),
+                             MessageScreenPos());
         }
     }
     if (td->m_bTracking)

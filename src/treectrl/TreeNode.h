@@ -15,7 +15,7 @@ struct TreeNode;
 class NodeLink {
 public:
     NodeLink() = default;
-    NodeLink(TreeNode* node) : m_index(IndexOf(node)) {}
+    NodeLink(TreeNode* node) : m_index(IndexOf(node)) { }
     NodeLink& operator=(TreeNode* node)
     {
         m_index = IndexOf(node);
@@ -52,11 +52,11 @@ private:
 // The state comes first: it sits next to the links, in the bytes that
 // walking the display sequence reads.
 struct TreeItemData {
-    UINT state = 0;           // TVIS_* bits, stored whole
-    int cchText = 0;          // label bytes without the terminator
-    char* pszText = nullptr;  // owned, zero-terminated; null: no label
+    UINT state = 0; // TVIS_* bits, stored whole
+    int cchText = 0; // label bytes without the terminator
+    char* pszText = nullptr; // owned, zero-terminated; null: no label
     LPARAM lParam = 0;
-    int cxText : 31 = 0;      // cached label width in pixels, 0 = not measured
+    int cxText : 31 = 0; // cached label width in pixels, 0 = not measured
     // The horizontal-extent index still has to measure and count this
     // displayed item (TreeExtent.cpp).
     unsigned bExtentPending : 1 = 0;
@@ -65,7 +65,7 @@ struct TreeItemData {
 };
 
 struct TreeNodeLinks {
-    NodeLink pParent;       // the root pseudo-node for a top-level item
+    NodeLink pParent; // the root pseudo-node for a top-level item
     NodeLink pPrev;
     NodeLink pNext;
     NodeLink pFirstChild;
@@ -73,8 +73,7 @@ struct TreeNodeLinks {
     int nChildren = 0;
 };
 
-struct TreeNode : TreeNodeLinks, TreeItemData {
-};
+struct TreeNode : TreeNodeLinks, TreeItemData { };
 
 static_assert(sizeof(TreeNode) == 56, "node layout grew");
 

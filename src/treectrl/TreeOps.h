@@ -7,7 +7,10 @@
 
 // Navigation (TreeNavigation.cpp) ----------------------------------------
 
-inline bool IsExpanded(const TreeNode* q) { return (q->state & TVIS_EXPANDED) != 0; }
+inline bool IsExpanded(const TreeNode* q)
+{
+    return (q->state & TVIS_EXPANDED) != 0;
+}
 // The parent as an item: null for a top-level item.
 inline TreeNode* ParentItem(const TreeNode* q)
 {
@@ -57,7 +60,10 @@ inline int RowsBelow(TreeNode* q)
     return ForEachRowBelow(q, 0, [](TreeNode*, int) {});
 }
 // Rows below q that are displayed now: RowsBelow when q is expanded, else 0.
-inline int DisplayedRowsBelow(TreeNode* q) { return IsExpanded(q) ? RowsBelow(q) : 0; }
+inline int DisplayedRowsBelow(TreeNode* q)
+{
+    return IsExpanded(q) ? RowsBelow(q) : 0;
+}
 
 // Item store (TreeStore.cpp, TreeSort.cpp) -------------------------------
 

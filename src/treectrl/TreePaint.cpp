@@ -54,10 +54,12 @@ TreePainter::TreePainter(TreeData* td, HDC hdc, const RECT& region)
     ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &m_region, nullptr, 0, nullptr);
 
     m_nItemHeight = static_cast<int>(GetItemHeight(td));
-    m_bNormalImages = td->m_himlNormal && ImageList_GetIconSize(td->m_himlNormal, &m_cxNormalIcon, &m_cyNormalIcon);
+    m_bNormalImages =
+        td->m_himlNormal && ImageList_GetIconSize(td->m_himlNormal, &m_cxNormalIcon, &m_cyNormalIcon);
     if (!m_bNormalImages)
         m_cxNormalIcon = m_cyNormalIcon = 0;
-    m_bStateImages = td->m_himlState && ImageList_GetIconSize(td->m_himlState, &m_cxStateIcon, &m_cyStateIcon);
+    m_bStateImages =
+        td->m_himlState && ImageList_GetIconSize(td->m_himlState, &m_cxStateIcon, &m_cyStateIcon);
     if (!m_bStateImages)
         m_cxStateIcon = m_cyStateIcon = 0;
 }

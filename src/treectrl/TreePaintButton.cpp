@@ -43,8 +43,8 @@ void TreePainter::PaintButton(TreeNode* q, const RECT& row, const RECT& text)
                 LineTo(m_hdc, jx, jy + a + 1);
             }
         } else if (expanded) {
-            const POINT minus[] = {{jx + a, jy + 1}, {jx + a, jy - 1}, {jx - a, jy - 1}, {jx - a, jy + 1},
-                                   {jx + a, jy + 1}};
+            const POINT minus[] = {
+                {jx + a, jy + 1}, {jx + a, jy - 1}, {jx - a, jy - 1}, {jx - a, jy + 1}, {jx + a, jy + 1}};
             Polyline(m_hdc, minus, 5);
         } else {
             const POINT plus[] = {{jx + a, jy + 1}, {jx + a, jy - 1}, {jx + 1, jy - 1}, {jx + 1, jy - a},

@@ -99,9 +99,7 @@ void TreePainter::PaintLinesBelow(TreeNode* first, int top)
     // Below the painted rows only the dots' phase depends on where a row
     // is, and only when the row height is odd: count the rows only then.
     const bool oddHeight = (m_nItemHeight & 1) != 0;
-    auto topOf = [&](TreeNode* n) {
-        return top + m_nItemHeight * (oddHeight ? StepsBetween(first, n) : 1);
-    };
+    auto topOf = [&](TreeNode* n) { return top + m_nItemHeight * (oddHeight ? StepsBetween(first, n) : 1); };
     PaintConnector(first, top, first, top);
     for (TreeNode* s = ParentItem(first); s; s = ParentItem(s)) {
         if (TreeNode* n = s->pNext)

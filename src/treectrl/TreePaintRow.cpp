@@ -18,7 +18,8 @@ bool TreePainter::PaintHighlight(TreeNode* q, const RECT& row, const RECT& text)
     const bool pressed = q == td->m_pPressed;
     const bool dropped = q == td->m_pDropHilite;
     const bool showAlways = (m_style & TVS_SHOWSELALWAYS) != 0;
-    if (!(selected || pressed || (dropped && !td->m_pPressed)) || !(m_bFocus || showAlways || pressed || dropped))
+    if (!(selected || pressed || (dropped && !td->m_pPressed))
+        || !(m_bFocus || showAlways || pressed || dropped))
         return false;
 
     const COLORREF oldBk = GetBkColor(m_hdc);

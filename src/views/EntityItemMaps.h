@@ -72,7 +72,8 @@ public:
     {
         if (m_aDirect.empty())
             return m_map.Lookup(Key(n), hItem);
-        if (n < 0 || static_cast<std::size_t>(n) >= m_aDirect.size() || !m_aDirect[static_cast<std::size_t>(n)])
+        if (n < 0 || static_cast<std::size_t>(n) >= m_aDirect.size()
+            || !m_aDirect[static_cast<std::size_t>(n)])
             return false;
         hItem = m_aDirect[static_cast<std::size_t>(n)];
         return true;
@@ -80,7 +81,10 @@ public:
 
 private:
     // Shifted by one so that entity 0, the header, is a valid key.
-    static std::uint64_t Key(std::int32_t n) { return static_cast<std::uint64_t>(static_cast<std::uint32_t>(n)) + 1; }
+    static std::uint64_t Key(std::int32_t n)
+    {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(n)) + 1;
+    }
     std::vector<HTREEITEM> m_aDirect;
     CFlatHashMap<HTREEITEM> m_map;
 };

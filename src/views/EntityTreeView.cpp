@@ -10,8 +10,8 @@
 #include <cstring>
 
 BEGIN_MESSAGE_MAP(CEntityTreeView, CView)
-    ON_NOTIFY(TVN_ITEMEXPANDING, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnItemExpanding)
-    ON_NOTIFY(TVN_ENDLABELEDIT, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnEndLabelEdit)
+ON_NOTIFY(TVN_ITEMEXPANDING, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnItemExpanding)
+ON_NOTIFY(TVN_ENDLABELEDIT, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnEndLabelEdit)
 END_MESSAGE_MAP()
 
 CKantorDocument* CEntityTreeView::GetKantorDocument() const

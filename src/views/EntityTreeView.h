@@ -24,7 +24,8 @@ public:
     // Control id of the tree in both views.
     static constexpr UINT kTreeCtrlId = 102;
     // The style of both trees: lines, no buttons, no label editing.
-    static constexpr DWORD kTreeStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
+    static constexpr DWORD kTreeStyle =
+        WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
 
     CKantorDocument* GetKantorDocument() const;
     // The model of the view's document; null while the view has none.

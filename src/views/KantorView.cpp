@@ -4,9 +4,9 @@
 #include "res/Resource.h"
 
 BEGIN_MESSAGE_MAP(CKantorView, CEntityTreeView)
-    ON_NOTIFY(TVN_SELCHANGED, CEntityTreeView::kTreeCtrlId, &CKantorView::OnSelChanged)
-    ON_COMMAND(res::ID_SEARCH, &CKantorView::OnSearch)
-    ON_COMMAND(res::ID_SEARCH_AGAIN, &CKantorView::OnSearchAgain)
+ON_NOTIFY(TVN_SELCHANGED, CEntityTreeView::kTreeCtrlId, &CKantorView::OnSelChanged)
+ON_COMMAND(res::ID_SEARCH, &CKantorView::OnSearch)
+ON_COMMAND(res::ID_SEARCH_AGAIN, &CKantorView::OnSearchAgain)
 END_MESSAGE_MAP()
 
 void CKantorView::OnInitialUpdate()
@@ -23,14 +23,15 @@ void CKantorView::OnUpdate(CView*, LPARAM, void*)
 {
     const CKantorDoc* pDoc = GetKantorDoc();
     HTREEITEM hItem = nullptr;
-    if (pDoc && m_mapEntityToItem.Lookup(pDoc->GetCurrentEntity(), hItem) && hItem != GetNextItem(nullptr, TVGN_CARET))
+    if (pDoc && m_mapEntityToItem.Lookup(pDoc->GetCurrentEntity(), hItem)
+        && hItem != GetNextItem(nullptr, TVGN_CARET))
         SelectCaret(hItem);
 }
 
 BOOL CKantorView::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd() &&
-        (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_MOUSELEAVE)) {
+    if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd()
+        && (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_MOUSELEAVE)) {
         PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
         return TRUE;
     }

@@ -78,8 +78,9 @@ void CKantorView::BuildTree()
         aEntries.reserve(store.GetCount());
         for (std::size_t i = 0; i < store.GetCount(); ++i)
             aEntries.push_back(store.GetAt(i));
-        std::sort(aEntries.begin(), aEntries.end(),
-                  [](const CEntityStore::Entry& a, const CEntityStore::Entry& b) { return a.nNumber < b.nNumber; });
+        std::sort(
+            aEntries.begin(), aEntries.end(),
+            [](const CEntityStore::Entry& a, const CEntityStore::Entry& b) { return a.nNumber < b.nNumber; });
         for (const CEntityStore::Entry& entry : aEntries)
             insertRoot(entry.nNumber, entry.strText);
         for (std::int64_t nStep = 0; nStep < nNumbers / kNumbersPerProgressStep; ++nStep)

@@ -13,7 +13,8 @@ DialogTemplate SearchDialogTemplate()
     dialog.cy = 69;
     dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.items = {
-        {"EDIT", res::IDC_FIND_WHAT, "", 51, 6, 146, 14, WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
+        {"EDIT", res::IDC_FIND_WHAT, "", 51, 6, 146, 14,
+         WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL},
         {"BUTTON", IDOK, "Search", 220, 7, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON},
         {"BUTTON", IDCANCEL, "Cancel", 220, 31, 50, 14, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON},
         {"BUTTON", res::IDC_DIRECTION_UP, "Up", 156, 35, 25, 10, WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON},

@@ -63,8 +63,8 @@ void AppTest::RunUntilIdle()
     ASSERT_TRUE(PumpUntil(
         [this] {
             auto* pDocument = dynamic_cast<CKantorDocument*>(Frame().GetActiveDocument());
-            return !m_pApp->IsDeferredOpenPending() && pDocument &&
-                   pDocument->GetKantorDoc().GetInversePercent() == 100;
+            return !m_pApp->IsDeferredOpenPending() && pDocument
+                && pDocument->GetKantorDoc().GetInversePercent() == 100;
         },
         20000));
     PumpWaitingMessages();
@@ -102,9 +102,11 @@ std::vector<HTREEITEM> TreeChildren(HWND hTree, HTREEITEM hParent)
 {
     std::vector<HTREEITEM> items;
     auto next = [hTree](WPARAM code, HTREEITEM h) {
-        return reinterpret_cast<HTREEITEM>(SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(h)));
+        return reinterpret_cast<HTREEITEM>(
+            SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(h)));
     };
-    for (HTREEITEM h = hParent ? next(TVGN_CHILD, hParent) : next(TVGN_ROOT, nullptr); h; h = next(TVGN_NEXT, h))
+    for (HTREEITEM h = hParent ? next(TVGN_CHILD, hParent) : next(TVGN_ROOT, nullptr); h;
+         h = next(TVGN_NEXT, h))
         items.push_back(h);
     return items;
 }

@@ -71,7 +71,8 @@ TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
     EXPECT_EQ(Parse({"a.ifc", "-h"}).action, Action::Help);
     EXPECT_EQ(Parse({"--print", "a.ifc", "--version"}).action, Action::Version);
     const std::string usage = UsageText();
-    for (const char* option : {"--print", "--refs", "--inverse", "--screenshot", "--select", "--help", "--version"})
+    for (const char* option :
+         {"--print", "--refs", "--inverse", "--screenshot", "--select", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     // The version is the about box's: the program's version block.
     EXPECT_EQ(VersionText(), "Lumenor 1, 1, 0, 0\n");
@@ -87,7 +88,8 @@ TEST(CommandLineTest, WhatTheProgramDoesNotDoIsRefusedWithAReason)
     EXPECT_EQ(ErrorOf({"--refs", "x", "a.ifc"}), "--refs: \"x\" is not an entity number");
     EXPECT_EQ(ErrorOf({"--refs", "-3", "a.ifc"}), "--refs: \"-3\" is not an entity number");
     EXPECT_EQ(ErrorOf({"--refs", "12a", "a.ifc"}), "--refs: \"12a\" is not an entity number");
-    EXPECT_EQ(ErrorOf({"--inverse", "2147483648", "a.ifc"}), "--inverse: \"2147483648\" is not an entity number");
+    EXPECT_EQ(ErrorOf({"--inverse", "2147483648", "a.ifc"}),
+              "--inverse: \"2147483648\" is not an entity number");
     EXPECT_EQ(ErrorOf({"--inverse", "0", "a.ifc"}),
               "--inverse: entity 0 is the file's header, which nothing refers to");
     EXPECT_EQ(ErrorOf({"--print", "--refs", "1", "a.ifc"}), "--print and --refs cannot be combined");

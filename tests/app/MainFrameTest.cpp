@@ -41,7 +41,8 @@ protected:
 
     // Runs `trigger`, which opens a modal dialog that has a control of id
     // nControl; `answer` acts on the dialog as a user would and closes it.
-    void WhileModal(UINT nControl, const std::function<void()>& trigger, const std::function<void(HWND)>& answer)
+    void WhileModal(UINT nControl, const std::function<void()>& trigger,
+                    const std::function<void(HWND)>& answer)
     {
         bool bAnswered = false;
         std::function<void()> poll = [&] {
@@ -62,7 +63,8 @@ protected:
 
     void SearchByKey(const std::function<void(HWND)>& answer)
     {
-        WhileModal(res::IDC_FIND_WHAT, [this] { PressKey(Qt::Key_F, Qt::ControlModifier); }, answer);
+        WhileModal(
+            res::IDC_FIND_WHAT, [this] { PressKey(Qt::Key_F, Qt::ControlModifier); }, answer);
     }
 
     static std::string ControlText(HWND hDialog, UINT nControl)
@@ -102,7 +104,8 @@ TEST_F(MainFrameTest, BarsAndPanesAreWhereTheProgramExpectsThem)
     CProgressStatusBar* pStatus = Frame().GetStatusBar();
     EXPECT_EQ(pStatus->GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_STATUS_BAR));
     ASSERT_EQ(pStatus->GetCount(), 4);
-    const UINT ids[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM, res::ID_INDICATOR_SCRL};
+    const UINT ids[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM,
+                        res::ID_INDICATOR_SCRL};
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(pStatus->GetItemID(i), ids[i]);
     EXPECT_EQ(m_pApp->GetStatusBar(), pStatus);
@@ -135,7 +138,8 @@ TEST(MainFrameSplitTest, TheUpperPaneStartsAtFourFifthsOfTheClientHeight)
         CCreateContext context;
         context.m_pCurrentDoc = pDocument;
         auto* pFrame = new CMainFrame;
-        ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "split", WS_OVERLAPPEDWINDOW, CRect(0, 0, 700, height), nullptr, 0, &context));
+        ASSERT_TRUE(pFrame->CreateEx(0, nullptr, "split", WS_OVERLAPPEDWINDOW, CRect(0, 0, 700, height),
+                                     nullptr, 0, &context));
         CRect client;
         pFrame->GetClientRect(&client);
         ASSERT_EQ(client.Height(), height);
@@ -154,8 +158,9 @@ TEST_F(MainFrameTest, SaveAndSaveAsAreGrayedWhereverTheyOccur)
     // no handler at all stays enabled.
     constexpr UINT kUnhandled = 40000;
     auto other = CMenu::CreateMenuBar({MenuItemDesc::Popup(
-        "File", {MenuItemDesc::Command("Save", res::ID_FILE_SAVE), MenuItemDesc::Command("Unhandled", kUnhandled),
-                 MenuItemDesc::Popup("More", {MenuItemDesc::Command("Save As", res::ID_FILE_SAVE_AS)})})});
+        "File",
+        {MenuItemDesc::Command("Save", res::ID_FILE_SAVE), MenuItemDesc::Command("Unhandled", kUnhandled),
+         MenuItemDesc::Popup("More", {MenuItemDesc::Command("Save As", res::ID_FILE_SAVE_AS)})})});
     Frame().SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(other.get()), 0);
     CMenu* pFile = other->GetSubMenu(0);
     Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile), 0);
@@ -240,7 +245,8 @@ TEST_F(MainFrameTest, MenuItemsAndToolbarButtonsShowTheirPromptsAndTips)
     CToolBar& bar = Frame().GetToolBar();
     RECT r;
     bar.GetItemRect(bar.CommandToIndex(res::ID_APP_ABOUT), &r);
-    QTest::mouseMove(WidgetOfWindow(bar.GetSafeHwnd()), QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    QTest::mouseMove(WidgetOfWindow(bar.GetSafeHwnd()),
+                     QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
     PumpWaitingMessages();
     EXPECT_EQ(MessagePane(), "Display Information aboutt Lumenor.");
     const HWND hTip = bar.GetToolTips();

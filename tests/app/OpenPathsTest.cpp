@@ -39,7 +39,11 @@ protected:
         std::int32_t nCurrent;
         bool operator==(const Shown&) const = default;
     };
-    Shown Showing() { return {Frame().GetWindowText(), Document().GetPathName(), TreeLabels(Upper()), Doc().GetCurrentEntity()}; }
+    Shown Showing()
+    {
+        return {Frame().GetWindowText(), Document().GetPathName(), TreeLabels(Upper()),
+                Doc().GetCurrentEntity()};
+    }
 
     void Open(const std::string& strPath)
     {
@@ -82,7 +86,8 @@ protected:
         Frame().SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(pFile), 0);
         Strings items;
         for (int i = 0; i < static_cast<int>(pFile->GetMenuItemCount()); ++i)
-            items.push_back(pFile->GetMenuString(i) + ((pFile->GetMenuState(i) & MF_GRAYED) ? " (grayed)" : ""));
+            items.push_back(pFile->GetMenuString(i)
+                            + ((pFile->GetMenuState(i) & MF_GRAYED) ? " (grayed)" : ""));
         return items;
     }
 };

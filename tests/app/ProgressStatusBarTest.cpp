@@ -34,7 +34,8 @@ class StatusBarTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, "status", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 60), nullptr, 0));
+        ASSERT_TRUE(
+            parent.CreateEx(0, nullptr, "status", WS_OVERLAPPEDWINDOW, CRect(0, 0, 800, 60), nullptr, 0));
         ASSERT_TRUE(bar.Create(&parent));
         ASSERT_TRUE(bar.SetIndicators(kIndicators, 4));
         bar.MoveWindow(0, 0, 800, 20);
@@ -106,7 +107,8 @@ TEST_F(StatusBarTest, ProgressModeLaysOutBarAndLabelOverTheLeftPart)
     bar.MoveWindow(0, 0, 500, 30);
     EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 125, 2 + 16));
     bar.SetProgressText("Building tree structure");
-    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 325, 2 + 26)) << "a new label relays out";
+    EXPECT_EQ(RectInBar(bar.GetProgressLabel()), CRect(170, 2, 170 + 325, 2 + 26))
+        << "a new label relays out";
 }
 
 TEST_F(StatusBarTest, ProgressTextWithModeOffChangesOnlyTheLabel)
@@ -192,7 +194,8 @@ TEST_F(StatusBarTest, ProgressModeShowsTheChildrenAndNoPanes)
     PumpWaitingMessages();
     QImage image = Shown();
     EXPECT_TRUE(AllPixels(image, caps, face)) << "no pane is drawn in progress mode";
-    EXPECT_TRUE(AllPixels(image, CRect(message.right - 100, message.top, message.right, message.bottom), face))
+    EXPECT_TRUE(
+        AllPixels(image, CRect(message.right - 100, message.top, message.right, message.bottom), face))
         << "nor the message pane's text";
     const QRgb highlight = Rgb(COLOR_HIGHLIGHT);
     EXPECT_EQ(image.pixel(5 + 40, 10), highlight) << "the first half of the bar is filled";

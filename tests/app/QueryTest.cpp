@@ -20,8 +20,14 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-const Strings kSamples = {"test.ifc", "sample-entities.ifc", "composite-profile.ifc", "open-house-ifc4.ifc",
-                          "example.ifc", "tested-sample-project.ifc", "duplex.ifc", "AC20-FZK-Haus.ifc",
+const Strings kSamples = {"test.ifc",
+                          "sample-entities.ifc",
+                          "composite-profile.ifc",
+                          "open-house-ifc4.ifc",
+                          "example.ifc",
+                          "tested-sample-project.ifc",
+                          "duplex.ifc",
+                          "AC20-FZK-Haus.ifc",
                           "mini-project.ifc"};
 
 struct Outcome {
@@ -63,7 +69,7 @@ Strings Texts(const CKantorDoc& doc, const CEntityNumberArray& numbers)
     return texts;
 }
 
-class QueryTest : public AppTest {};
+class QueryTest : public AppTest { };
 
 // The expectations come from the model directly: every stored entity in
 // ascending number; the present references of an entity's text in order;
@@ -75,8 +81,7 @@ TEST_F(QueryTest, PrintRefsAndInverseGiveWhatTheModelHoldsOnEverySample)
         const std::string strPath = SamplePath(name);
         CKantorDoc doc;
         ASSERT_TRUE(doc.OnOpenDocument(strPath));
-        while (doc.ComputeInverseStep()) {
-        }
+        while (doc.ComputeInverseStep()) { }
 
         Strings expectedPrint;
         std::vector<std::int32_t> numbers;
@@ -161,9 +166,10 @@ TEST_F(QueryTest, AFileOrEntityThatIsNotThereIsAnErrorThatSaysWhich)
     EXPECT_NE(empty.strErr.find(strNoEntities), std::string::npos) << empty.strErr;
     EXPECT_NE(empty.strErr.find("no IFC entities"), std::string::npos) << empty.strErr;
 
-    for (const Strings& args : {Strings{"--refs", "99999", ExamplePath()}, Strings{"--inverse", "26", ExamplePath()},
-                                Strings{"--screenshot", m_folder.GetPath().string() + "/x.png", "--select", "99999",
-                                        ExamplePath()}}) {
+    for (const Strings& args :
+         {Strings{"--refs", "99999", ExamplePath()}, Strings{"--inverse", "26", ExamplePath()},
+          Strings{"--screenshot", m_folder.GetPath().string() + "/x.png", "--select", "99999",
+                  ExamplePath()}}) {
         Outcome unknown = RunProgram(args);
         EXPECT_EQ(unknown.nStatus, 1) << args[0];
         EXPECT_TRUE(unknown.strOut.empty()) << args[0];

@@ -16,9 +16,10 @@ namespace {
 using Strings = std::vector<std::string>;
 
 const std::string kNoData = "Tree displaying IFC file - No data read";
-const std::string kNoEntity = "Tree displaying inverse references to selected entity in IFC file tree - No entity selected";
+const std::string kNoEntity =
+    "Tree displaying inverse references to selected entity in IFC file tree - No entity selected";
 
-class StartupTest : public AppTest {};
+class StartupTest : public AppTest { };
 
 TEST_F(StartupTest, TheWindowIsShownWithTheEmptyDocumentBeforeTheFileIsRead)
 {

@@ -28,8 +28,8 @@ ScopedLocale::~ScopedLocale()
 TempFile::TempFile(const std::vector<BYTE>& bytes)
 {
     static int counter = 0;
-    m_path = (std::filesystem::temp_directory_path() /
-              ("lumenor-dialogs-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".bin"))
+    m_path = (std::filesystem::temp_directory_path()
+              / ("lumenor-dialogs-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".bin"))
                  .string();
     std::ofstream file(m_path, std::ios::binary);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
@@ -51,9 +51,9 @@ res::VersionBlock LabelledBlock(const std::vector<DWORD>& translations)
         std::snprintf(name, sizeof name, "%04X%04X", static_cast<unsigned>(translation & 0xFFFF),
                       static_cast<unsigned>(translation >> 16));
         res::VersionTranslation table{translation, {}};
-        for (const char* key : {"CompanyName", "FileDescription", "FileVersion", "InternalName", "LegalCopyright",
-                                "OriginalFilename", "ProductName", "ProductVersion", "Comments", "LegalTrademarks",
-                                "PrivateBuild", "SpecialBuild"})
+        for (const char* key : {"CompanyName", "FileDescription", "FileVersion", "InternalName",
+                                "LegalCopyright", "OriginalFilename", "ProductName", "ProductVersion",
+                                "Comments", "LegalTrademarks", "PrivateBuild", "SpecialBuild"})
             table.strings.push_back({key, std::string(key) + " " + name});
         block.translations.push_back(std::move(table));
     }

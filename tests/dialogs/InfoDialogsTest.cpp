@@ -3,11 +3,11 @@
 // rendered to a picture in the build folder.
 #include "DialogsTest.h"
 
-#include "framework/Rect.h"
-#include "framework/WinApp.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/AppIcon.h"
 #include "dialogs/UsageDlg.h"
+#include "framework/Rect.h"
+#include "framework/WinApp.h"
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/QtBridge.h"
@@ -136,7 +136,8 @@ TEST_F(InfoDialogs, TheInfoBoxShowsTheStoredVersionAndASetUpLink)
         ExpectStaticTextsFit(box);
 
         const HWND icon = d.GetDlgItem(res::IDC_ABOUT_ICON);
-        EXPECT_EQ(SendMessageA(icon, STM_GETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(AppIconBitmap()));
+        EXPECT_EQ(SendMessageA(icon, STM_GETIMAGE, IMAGE_BITMAP, 0),
+                  reinterpret_cast<LRESULT>(AppIconBitmap()));
         const QImage iconShown = testsupport::GrabClient(icon);
         ASSERT_GE(iconShown.width(), kAppIconSize) << "the whole icon shows";
         ASSERT_GE(iconShown.height(), kAppIconSize);
@@ -151,7 +152,8 @@ TEST_F(InfoDialogs, TheInfoBoxShowsTheStoredVersionAndASetUpLink)
         SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&ti));
         EXPECT_EQ(std::string(tip), res::LoadString(res::IDS_HOMEPAGE_TIP));
         EXPECT_EQ(std::string(tip), "Click here to go to the Velmora Homepage");
-        EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0), LRESULT(RGB(255, 255, 200)));
+        EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0),
+                  LRESULT(RGB(255, 255, 200)));
         EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPTEXTCOLOR, 0, 0), LRESULT(RGB(0, 0, 0)));
 
         EXPECT_GT(CountColour(testsupport::GrabClient(link), RGB(0, 0, 255)), 0);
@@ -178,10 +180,12 @@ TEST_F(InfoDialogs, TheUsageDialogShowsTheUsageTextInFull)
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[0], "- The top window is the main window.");
     EXPECT_EQ(lines[4], "");
-    EXPECT_EQ(lines[8], "- Strg-F will show the search dialog. The entered string will be searched for in the top "
-                        "window. The first item to match the string will be selected.");
-    EXPECT_EQ(lines[9], "- F3 searches the top window for the next match of the search string and selects the "
-                        "according item.");
+    EXPECT_EQ(lines[8],
+              "- Strg-F will show the search dialog. The entered string will be searched for in the top "
+              "window. The first item to match the string will be selected.");
+    EXPECT_EQ(lines[9],
+              "- F3 searches the top window for the next match of the search string and selects the "
+              "according item.");
 
     bool ran = false;
     dlg.whileOpen = [&](Opened<CUsageDlg>& d) {

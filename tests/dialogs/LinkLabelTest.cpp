@@ -3,9 +3,9 @@
 // cursor, font and tooltip.
 #include "DialogsTest.h"
 
+#include "dialogs/LinkLabel.h"
 #include "framework/Rect.h"
 #include "framework/WinApp.h"
-#include "dialogs/LinkLabel.h"
 #include "platform/CommCtrl.h"
 #include "platform/MessageLoop.h"
 #include "platform/QtBridge.h"
@@ -40,8 +40,8 @@ protected:
     {
         parent.CreateEx(0, nullptr, "links", WS_OVERLAPPEDWINDOW, CRect(40, 40, 340, 160), nullptr, 0);
         ASSERT_NE(parent.GetSafeHwnd(), nullptr);
-        HWND label = CreateWindowExA(0, WC_STATICA, "https://www.velmora.example", WS_CHILD | WS_VISIBLE, kLinkX,
-                                     kLinkY, 200, 18, parent.GetSafeHwnd(), 1005, nullptr, nullptr);
+        HWND label = CreateWindowExA(0, WC_STATICA, "https://www.velmora.example", WS_CHILD | WS_VISIBLE,
+                                     kLinkX, kLinkY, 200, 18, parent.GetSafeHwnd(), 1005, nullptr, nullptr);
         LOGFONTA lf;
         lf.lfHeight = -11;
         std::strcpy(lf.lfFaceName, "DejaVu Sans");

@@ -75,8 +75,10 @@ TEST(VersionBlock, MissingStringsStayEmptyAndKeysIgnoreCase)
 {
     res::VersionBlock block = LabelledBlock({});
     block.translations.push_back({0x0409 | kUnicode,
-                                  {{"companyname", "Velmora"}, {"OriginalFilename", "lumenor"},
-                                   {"FileVersion", "1, 1, 0, 0"}, {"Comments", "a \xA9 b"}}});
+                                  {{"companyname", "Velmora"},
+                                   {"OriginalFilename", "lumenor"},
+                                   {"FileVersion", "1, 1, 0, 0"},
+                                   {"Comments", "a \xA9 b"}}});
     TempFile file(EncodeVersionNode(VersionBlockNodes(block)));
     CVersionInfo info;
     ASSERT_TRUE(info.ReadFromFile(file.Path()));
@@ -85,8 +87,9 @@ TEST(VersionBlock, MissingStringsStayEmptyAndKeysIgnoreCase)
     EXPECT_EQ(info.GetFileVersion(), "1, 1, 0, 0");
     EXPECT_EQ(info.m_strComments, "a \xA9 b") << "bytes come back as they were";
     for (const std::string* missing :
-         {&info.m_strFileDescription, &info.m_strInternalName, &info.m_strLegalCopyright, &info.m_strProductName,
-          &info.m_strProductVersion, &info.m_strLegalTrademarks, &info.m_strPrivateBuild, &info.m_strSpecialBuild})
+         {&info.m_strFileDescription, &info.m_strInternalName, &info.m_strLegalCopyright,
+          &info.m_strProductName, &info.m_strProductVersion, &info.m_strLegalTrademarks,
+          &info.m_strPrivateBuild, &info.m_strSpecialBuild})
         EXPECT_EQ(*missing, "");
 }
 
@@ -110,7 +113,8 @@ TEST(VersionBlock, FilesWithoutABlockGiveFalseAndResetEverything)
     TempFile cut(truncated);
     TempFile plain(std::vector<BYTE>(text.begin(), text.end()));
 
-    for (const std::string& path : {cut.Path(), plain.Path(), std::string("/nonexistent/lumenor"), std::string()}) {
+    for (const std::string& path :
+         {cut.Path(), plain.Path(), std::string("/nonexistent/lumenor"), std::string()}) {
         CVersionInfo info;
         ASSERT_TRUE(info.ReadFromFile(good.Path()));
         EXPECT_FALSE(info.ReadFromFile(path)) << path;

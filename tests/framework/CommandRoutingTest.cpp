@@ -21,13 +21,13 @@
 namespace {
 
 constexpr UINT kResource = 9101;
-constexpr UINT kAll = 33001;      // handled by view, document, frame, application
-constexpr UINT kDocUp = 33002;    // document, frame, application
-constexpr UINT kFrameUp = 33003;  // frame, application
-constexpr UINT kAppOnly = 33004;  // application
-constexpr UINT kNobody = 33005;   // no handler anywhere
+constexpr UINT kAll = 33001; // handled by view, document, frame, application
+constexpr UINT kDocUp = 33002; // document, frame, application
+constexpr UINT kFrameUp = 33003; // frame, application
+constexpr UINT kAppOnly = 33004; // application
+constexpr UINT kNobody = 33005; // no handler anywhere
 constexpr UINT kDisabled = 33006; // frame handler, disabled by the view's update handler
-constexpr UINT kChecked = 33007;  // checked by the document's update handler
+constexpr UINT kChecked = 33007; // checked by the document's update handler
 
 std::vector<std::string> g_log;
 
@@ -39,9 +39,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(RoutingDoc, CDocument)
-    ON_COMMAND(kAll, &RoutingDoc::OnTestCommand)
-    ON_COMMAND(kDocUp, &RoutingDoc::OnTestCommand)
-    ON_UPDATE_COMMAND_UI(kChecked, &RoutingDoc::OnUpdateChecked)
+ON_COMMAND(kAll, &RoutingDoc::OnTestCommand)
+ON_COMMAND(kDocUp, &RoutingDoc::OnTestCommand)
+ON_UPDATE_COMMAND_UI(kChecked, &RoutingDoc::OnUpdateChecked)
 END_MESSAGE_MAP()
 
 class RoutingView : public CView {
@@ -56,8 +56,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(RoutingView, CView)
-    ON_COMMAND(kAll, &RoutingView::OnTestCommand)
-    ON_UPDATE_COMMAND_UI(kDisabled, &RoutingView::OnUpdateDisabled)
+ON_COMMAND(kAll, &RoutingView::OnTestCommand)
+ON_UPDATE_COMMAND_UI(kDisabled, &RoutingView::OnUpdateDisabled)
 END_MESSAGE_MAP()
 
 class RoutingFrame : public CFrameWnd {
@@ -67,15 +67,15 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(RoutingFrame, CFrameWnd)
-    ON_COMMAND(kAll, &RoutingFrame::OnTestCommand)
-    ON_COMMAND(kDocUp, &RoutingFrame::OnTestCommand)
-    ON_COMMAND(kFrameUp, &RoutingFrame::OnTestCommand)
-    ON_COMMAND(kDisabled, &RoutingFrame::OnTestCommand)
+ON_COMMAND(kAll, &RoutingFrame::OnTestCommand)
+ON_COMMAND(kDocUp, &RoutingFrame::OnTestCommand)
+ON_COMMAND(kFrameUp, &RoutingFrame::OnTestCommand)
+ON_COMMAND(kDisabled, &RoutingFrame::OnTestCommand)
 END_MESSAGE_MAP()
 
 class RoutingApp : public CWinApp {
 public:
-    RoutingApp() : CWinApp("Routing test") {}
+    RoutingApp() : CWinApp("Routing test") { }
 
 protected:
     void OnTestCommand(UINT id) { g_log.push_back("app " + std::to_string(id)); }
@@ -83,27 +83,30 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(RoutingApp, CWinApp)
-    ON_COMMAND(kAll, &RoutingApp::OnTestCommand)
-    ON_COMMAND(kDocUp, &RoutingApp::OnTestCommand)
-    ON_COMMAND(kFrameUp, &RoutingApp::OnTestCommand)
-    ON_COMMAND(kAppOnly, &RoutingApp::OnTestCommand)
+ON_COMMAND(kAll, &RoutingApp::OnTestCommand)
+ON_COMMAND(kDocUp, &RoutingApp::OnTestCommand)
+ON_COMMAND(kFrameUp, &RoutingApp::OnTestCommand)
+ON_COMMAND(kAppOnly, &RoutingApp::OnTestCommand)
 END_MESSAGE_MAP()
 
 class CommandRouting : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterMenuResource(kResource, {MenuItemDesc::Popup("&Test", {
-                                             MenuItemDesc::Command("All", kAll),
-                                             MenuItemDesc::Separator(),
-                                             MenuItemDesc::Command("Nobody", kNobody),
-                                             MenuItemDesc::Command("Disabled", kDisabled),
-                                             MenuItemDesc::Command("Checked", kChecked),
-                                         })});
-        RegisterAcceleratorResource(kResource, {ACCEL{FVIRTKEY | FCONTROL, 'F', static_cast<WORD>(kAll)},
-                                                ACCEL{FVIRTKEY, VK_F3, static_cast<WORD>(kDisabled)}});
-        app.AddDocTemplate(new CSingleDocTemplate(kResource, RUNTIME_CLASS(RoutingDoc), RUNTIME_CLASS(RoutingFrame),
-                                                  RUNTIME_CLASS(RoutingView)));
+        RegisterMenuResource(kResource,
+                             {MenuItemDesc::Popup("&Test",
+                                                  {
+                                                      MenuItemDesc::Command("All", kAll),
+                                                      MenuItemDesc::Separator(),
+                                                      MenuItemDesc::Command("Nobody", kNobody),
+                                                      MenuItemDesc::Command("Disabled", kDisabled),
+                                                      MenuItemDesc::Command("Checked", kChecked),
+                                                  })});
+        RegisterAcceleratorResource(kResource,
+                                    {ACCEL{FVIRTKEY | FCONTROL, 'F', static_cast<WORD>(kAll)},
+                                     ACCEL{FVIRTKEY, VK_F3, static_cast<WORD>(kDisabled)}});
+        app.AddDocTemplate(new CSingleDocTemplate(kResource, RUNTIME_CLASS(RoutingDoc),
+                                                  RUNTIME_CLASS(RoutingFrame), RUNTIME_CLASS(RoutingView)));
         ASSERT_NE(app.OpenDocumentFile(nullptr), nullptr);
         frame = dynamic_cast<CFrameWnd*>(app.m_pMainWnd);
         ASSERT_NE(frame, nullptr);

@@ -1,7 +1,7 @@
 // Modal dialogs from templates: the closing button's id, data exchange in
 // both directions (text, radio index, control attachment) and the keys.
-#include "framework/DataExchange.h"
 #include "framework/Dialog.h"
+#include "framework/DataExchange.h"
 #include "framework/ResourceRegistry.h"
 #include "framework/WinApp.h"
 #include "platform/MessageLoop.h"
@@ -55,7 +55,7 @@ protected:
 
 class SearchLikeDialog : public CDialog {
 public:
-    SearchLikeDialog() : CDialog(kDialog) {}
+    SearchLikeDialog() : CDialog(kDialog) { }
 
     std::string m_strText;
     int m_nDirection = 1;
@@ -86,7 +86,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(SearchLikeDialog, CDialog)
-    ON_BN_CLICKED(kApply, &SearchLikeDialog::OnApply)
+ON_BN_CLICKED(kApply, &SearchLikeDialog::OnApply)
 END_MESSAGE_MAP()
 
 class Dialogs : public ::testing::Test {
@@ -178,7 +178,7 @@ TEST_F(Dialogs, AMissingControlFailsTheExchangeAndKeepsTheDialogOpen)
 {
     class Broken : public CDialog {
     public:
-        Broken() : CDialog(kDialog) {}
+        Broken() : CDialog(kDialog) { }
         std::string value = "v";
         int okAttempts = 0;
 

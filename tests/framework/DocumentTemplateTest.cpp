@@ -52,10 +52,13 @@ public:
     }
     void OnUpdate(CView* pSender, LPARAM lHint, void*) override
     {
-        g_log.push_back("update " + Name() + " hint " + std::to_string(lHint) +
-                        (pSender ? " from " + static_cast<LifeView*>(pSender)->Name() : std::string()));
+        g_log.push_back("update " + Name() + " hint " + std::to_string(lHint)
+                        + (pSender ? " from " + static_cast<LifeView*>(pSender)->Name() : std::string()));
     }
-    std::string Name() const { return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower"; }
+    std::string Name() const
+    {
+        return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower";
+    }
 
 protected:
     void OnDestroy() override
@@ -111,8 +114,9 @@ TEST_F(DocumentLifeCycle, NewDocumentRunsOnNewDocumentThenEveryViewsInitialUpdat
     CDocument* doc = NewDocument();
     ASSERT_NE(doc, nullptr);
     ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"new", "initial upper", "update upper hint 0", "initial lower",
-                                               "update lower hint 0"}));
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"new", "initial upper", "update upper hint 0", "initial lower",
+                                        "update lower hint 0"}));
     EXPECT_EQ(doc->GetViews().size(), 2u);
     EXPECT_EQ(doc->GetTitle(), "Untitled");
     EXPECT_TRUE(doc->GetPathName().empty());
@@ -140,8 +144,9 @@ TEST_F(DocumentLifeCycle, OpenReusesTheDocumentAndRecordsPathTitleAndRecentFile)
     fwtest::WriteFile(path, "ISO-10303-21;\n");
     g_log.clear();
     EXPECT_EQ(app.OpenDocumentFile(path.c_str()), doc);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"open " + path, "initial upper", "update upper hint 0",
-                                               "initial lower", "update lower hint 0"}));
+    EXPECT_EQ(g_log,
+              (std::vector<std::string>{"open " + path, "initial upper", "update upper hint 0",
+                                        "initial lower", "update lower hint 0"}));
     EXPECT_EQ(doc->GetPathName(), path);
     EXPECT_EQ(doc->GetTitle(), "house.ifc");
     EXPECT_EQ(frame->GetWindowText(), "house.ifc - Lumenor");
@@ -149,7 +154,7 @@ TEST_F(DocumentLifeCycle, OpenReusesTheDocumentAndRecordsPathTitleAndRecentFile)
     EXPECT_EQ((*app.GetRecentFileList())[0], path);
 }
 
-class FailedOpen : public DocumentLifeCycle, public ::testing::WithParamInterface<std::string> {};
+class FailedOpen : public DocumentLifeCycle, public ::testing::WithParamInterface<std::string> { };
 
 // Each case leaves the previous file shown, untouched, with the reason named.
 TEST_P(FailedOpen, LeavesTitlePathAndViewsAsTheyWereAndNamesFileAndReason)
@@ -204,7 +209,8 @@ TEST_P(FailedOpen, LeavesTitlePathAndViewsAsTheyWereAndNamesFileAndReason)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reasons, FailedOpen, ::testing::Values("missing", "folder", "no permission", "document"));
+INSTANTIATE_TEST_SUITE_P(Reasons, FailedOpen,
+                         ::testing::Values("missing", "folder", "no permission", "document"));
 
 TEST_F(DocumentLifeCycle, FailedFirstOpenMakesNoFrame)
 {
@@ -229,7 +235,7 @@ TEST_F(DocumentLifeCycle, ExitClosesTheFrameWithItsViewsThenDeletesTheDocument)
 // File Open with the dialog answered by the test.
 class PromptingApp : public CWinApp {
 public:
-    PromptingApp() : CWinApp("Prompt test") {}
+    PromptingApp() : CWinApp("Prompt test") { }
     std::string answer; // empty: cancelled
     std::string filterSeen;
 
@@ -264,11 +270,12 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
 TEST(DocString, SevenFieldsOfTheDescription)
 {
     CSingleDocTemplate tmpl(res::IDR_MAINFRAME, nullptr, nullptr, nullptr);
-    const std::vector<std::string> expected = {"Lumenor", "", "Ifc", "FileType Ifc (*.ifc)", ".ifc",
-                                               "Lumenor.Document", "Ifc Document"};
+    const std::vector<std::string> expected = {
+        "Lumenor", "", "Ifc", "FileType Ifc (*.ifc)", ".ifc", "Lumenor.Document", "Ifc Document"};
     for (int i = 0; i < 7; ++i) {
         std::string field;
-        EXPECT_EQ(tmpl.GetDocString(field, static_cast<CDocTemplate::DocStringIndex>(i)), !expected[i].empty());
+        EXPECT_EQ(tmpl.GetDocString(field, static_cast<CDocTemplate::DocStringIndex>(i)),
+                  !expected[i].empty());
         EXPECT_EQ(field, expected[i]) << "field " << i;
     }
 }

@@ -43,7 +43,10 @@ std::vector<std::string> g_log;
 
 class PaneView : public CView {
 public:
-    std::string Name() const { return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower"; }
+    std::string Name() const
+    {
+        return GetDlgCtrlID() == static_cast<int>(res::AFX_IDW_PANE_FIRST) ? "upper" : "lower";
+    }
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override
     {
         g_log.push_back((bActivate ? "activate " : "deactivate ") + Name());
@@ -66,9 +69,10 @@ protected:
         static const UINT indicators[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM,
                                           res::ID_INDICATOR_SCRL};
         if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT,
-                                   WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY) ||
-            !m_wndToolBar.LoadToolBar(kResource) || !m_wndStatusBar.Create(this) ||
-            !m_wndStatusBar.SetIndicators(indicators, 4))
+                                   WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS
+                                       | CBRS_FLYBY)
+            || !m_wndToolBar.LoadToolBar(kResource) || !m_wndStatusBar.Create(this)
+            || !m_wndStatusBar.SetIndicators(indicators, 4))
             return -1;
         m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
         EnableDocking(CBRS_ALIGN_ANY);
@@ -100,12 +104,12 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(BarFrame, CFrameWnd)
-    ON_UPDATE_COMMAND_UI(res::ID_INDICATOR_NUM, &BarFrame::OnUpdateNum)
+ON_UPDATE_COMMAND_UI(res::ID_INDICATOR_NUM, &BarFrame::OnUpdateNum)
 END_MESSAGE_MAP()
 
 class FrameApp : public CWinApp {
 public:
-    FrameApp() : CWinApp("Frame test") {}
+    FrameApp() : CWinApp("Frame test") { }
 
 protected:
     void OnOpen() { g_log.push_back("open command"); }
@@ -113,7 +117,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(FrameApp, CWinApp)
-    ON_COMMAND(res::ID_FILE_OPEN, &FrameApp::OnOpen)
+ON_COMMAND(res::ID_FILE_OPEN, &FrameApp::OnOpen)
 END_MESSAGE_MAP()
 
 HBITMAP TwoImageStrip()
@@ -138,16 +142,21 @@ class Frame : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        RegisterMenuResource(kResource, {
-            MenuItemDesc::Popup("&File", {MenuItemDesc::Command("&Open...\tStrg+O", res::ID_FILE_OPEN),
-                                          MenuItemDesc::Command("Save", res::ID_FILE_SAVE)}),
-            MenuItemDesc::Popup("&View", {MenuItemDesc::Command("&Toolbar", res::ID_VIEW_TOOLBAR),
-                                          MenuItemDesc::Command("St&atusbar", res::ID_VIEW_STATUS_BAR)}),
-        });
+        RegisterMenuResource(
+            kResource,
+            {
+                MenuItemDesc::Popup("&File",
+                                    {MenuItemDesc::Command("&Open...\tStrg+O", res::ID_FILE_OPEN),
+                                     MenuItemDesc::Command("Save", res::ID_FILE_SAVE)}),
+                MenuItemDesc::Popup("&View",
+                                    {MenuItemDesc::Command("&Toolbar", res::ID_VIEW_TOOLBAR),
+                                     MenuItemDesc::Command("St&atusbar", res::ID_VIEW_STATUS_BAR)}),
+            });
         static HBITMAP strip = TwoImageStrip();
-        RegisterToolBarResource(kResource, ToolBarResource{16, 15, {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT}, strip});
-        app.AddDocTemplate(new CSingleDocTemplate(kResource, RUNTIME_CLASS(CDocument), RUNTIME_CLASS(BarFrame),
-                                                  RUNTIME_CLASS(PaneView)));
+        RegisterToolBarResource(kResource,
+                                ToolBarResource{16, 15, {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT}, strip});
+        app.AddDocTemplate(new CSingleDocTemplate(kResource, RUNTIME_CLASS(CDocument),
+                                                  RUNTIME_CLASS(BarFrame), RUNTIME_CLASS(PaneView)));
         ASSERT_NE(app.OpenDocumentFile(nullptr), nullptr);
         frame = dynamic_cast<BarFrame*>(app.m_pMainWnd);
         ASSERT_NE(frame, nullptr);
@@ -182,8 +191,9 @@ TEST_F(Frame, ToolbarOnTopStatusBarAtTheBottomSplitterBetween)
     const CRect status = RectInFrame(frame->m_wndStatusBar);
     const CRect split = RectInFrame(frame->m_wndSplitter);
     EXPECT_EQ(tool, CRect(0, 0, client.right, frame->m_wndToolBar.CalcFixedLayout(TRUE, TRUE).cy));
-    EXPECT_EQ(status, CRect(0, client.bottom - frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy, client.right,
-                            client.bottom));
+    EXPECT_EQ(status,
+              CRect(0, client.bottom - frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy, client.right,
+                    client.bottom));
     EXPECT_EQ(split, CRect(0, tool.bottom, client.right, status.top));
     EXPECT_EQ(frame->m_wndSplitter.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST));
     EXPECT_EQ(lower->GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST) + 16);

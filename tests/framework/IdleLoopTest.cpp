@@ -18,7 +18,7 @@ namespace {
 
 class IdleApp : public CWinApp {
 public:
-    IdleApp() : CWinApp("Idle test") {}
+    IdleApp() : CWinApp("Idle test") { }
 
     BOOL OnIdle(long lCount) override
     {
@@ -89,12 +89,14 @@ TEST(IdleLoop, InputIsHandledBetweenIdleCallsWhileWorkRemains)
     QWidget* widget = WidgetOfWindow(window.m_hWnd);
     app.wantMore = [&](long count) {
         if (app.calls.size() == 3)
-            QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
+            QCoreApplication::postEvent(widget,
+                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));
         return count < 1000;
     };
     PostMessageA(window.m_hWnd, WM_APP, 0, 0);
 
-    ASSERT_TRUE(PumpUntil([&] { return !window.keysAt.empty() && app.calls.size() > window.keysAt[0] + 2; }, 5000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return !window.keysAt.empty() && app.calls.size() > window.keysAt[0] + 2; }, 5000));
     // The key came in after the third call, long before the work was done,
     // and the next idle period began at 0.
     const size_t at = window.keysAt[0];

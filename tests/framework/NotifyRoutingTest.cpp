@@ -40,9 +40,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(NotifyParent, CWnd)
-    ON_NOTIFY(TVN_SELCHANGED, kTree, &NotifyParent::OnSelChanged)
-    ON_NOTIFY(TVN_ENDLABELEDIT, kTree, &NotifyParent::OnEndLabelEdit)
-    ON_NOTIFY(TVN_SELCHANGED, kOther, &NotifyParent::OnOtherSelChanged)
+ON_NOTIFY(TVN_SELCHANGED, kTree, &NotifyParent::OnSelChanged)
+ON_NOTIFY(TVN_ENDLABELEDIT, kTree, &NotifyParent::OnEndLabelEdit)
+ON_NOTIFY(TVN_SELCHANGED, kOther, &NotifyParent::OnOtherSelChanged)
 END_MESSAGE_MAP()
 
 // A derived class adds its own entries in front of the base class's.
@@ -57,7 +57,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(DerivedParent, NotifyParent)
-    ON_NOTIFY(TVN_SELCHANGED, kTree, &DerivedParent::OnSelChangedFirst)
+ON_NOTIFY(TVN_SELCHANGED, kTree, &DerivedParent::OnSelChangedFirst)
 END_MESSAGE_MAP()
 
 LRESULT Notify(CWnd& parent, UINT code, UINT id)

@@ -86,13 +86,15 @@ TEST(RecentFileList, DisplayNamesAreShortened)
 
 TEST(RecentFileList, MenuShowsTheEntriesInPlaceOfTheGrayedPlaceholder)
 {
-    auto bar = CMenu::CreateMenuBar({MenuItemDesc::Popup("&File", {
-        MenuItemDesc::Command("&Open...", res::ID_FILE_OPEN),
-        MenuItemDesc::Separator(),
-        MenuItemDesc::Command("Last File", res::ID_FILE_MRU_FILE1),
-        MenuItemDesc::Separator(),
-        MenuItemDesc::Command("&Exit", res::ID_APP_EXIT),
-    })});
+    auto bar = CMenu::CreateMenuBar(
+        {MenuItemDesc::Popup("&File",
+                             {
+                                 MenuItemDesc::Command("&Open...", res::ID_FILE_OPEN),
+                                 MenuItemDesc::Separator(),
+                                 MenuItemDesc::Command("Last File", res::ID_FILE_MRU_FILE1),
+                                 MenuItemDesc::Separator(),
+                                 MenuItemDesc::Command("&Exit", res::ID_APP_EXIT),
+                             })});
     CMenu* file = bar->GetSubMenu(0);
     CRecentFileList list(res::ID_FILE_MRU_FILE1, "Recent File List", "File%d", 4);
     auto update = [&] {

@@ -27,7 +27,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(Parent, CWnd)
-    ON_CONTROL(STN_CLICKED, kLabel, &Parent::OnLabelClicked)
+ON_CONTROL(STN_CLICKED, kLabel, &Parent::OnLabelClicked)
 END_MESSAGE_MAP()
 
 class SelfHandlingLabel : public CStatic {
@@ -46,8 +46,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(SelfHandlingLabel, CStatic)
-    ON_CONTROL_REFLECT(STN_CLICKED, &SelfHandlingLabel::OnClicked)
-    ON_WM_CTLCOLOR_REFLECT()
+ON_CONTROL_REFLECT(STN_CLICKED, &SelfHandlingLabel::OnClicked)
+ON_WM_CTLCOLOR_REFLECT()
 END_MESSAGE_MAP()
 
 class Reflection : public ::testing::Test {

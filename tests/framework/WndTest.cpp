@@ -1,8 +1,8 @@
 // CWnd: the object is attached before the window's creation messages,
 // subclassing passes unhandled messages on to the replaced procedure, and
 // the object lets go of the window when it is destroyed.
-#include "framework/Rect.h"
 #include "framework/Wnd.h"
+#include "framework/Rect.h"
 
 #include <gtest/gtest.h>
 
@@ -58,7 +58,8 @@ TEST(Wnd, AFailedCreateLeavesNoWindowAndNoHookBehind)
     EXPECT_EQ(failing.m_hWnd, nullptr);
 
     CreationWnd unknown;
-    EXPECT_FALSE(unknown.CreateEx(0, "NoSuchClass", "none", WS_OVERLAPPEDWINDOW, CRect(0, 0, 50, 50), nullptr, 0));
+    EXPECT_FALSE(
+        unknown.CreateEx(0, "NoSuchClass", "none", WS_OVERLAPPEDWINDOW, CRect(0, 0, 50, 50), nullptr, 0));
     // The next window anybody makes is not taken for the failed object.
     HWND plain = CreateWindowExA(0, "STATIC", "plain", WS_POPUP, 0, 0, 10, 10, nullptr, 0, nullptr, nullptr);
     ASSERT_NE(plain, nullptr);
@@ -86,7 +87,8 @@ TEST(Wnd, SubclassingAnExistingControlPassesMessagesOnAndCanBeUndone)
 {
     g_log.clear();
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, CRect(0, 0, 100, 100), nullptr, 0));
+    ASSERT_TRUE(
+        parent.CreateEx(0, nullptr, "parent", WS_OVERLAPPEDWINDOW, CRect(0, 0, 100, 100), nullptr, 0));
     HWND label = CreateWindowExA(0, "STATIC", "old", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, parent.m_hWnd, 3,
                                  nullptr, nullptr);
     TextSpy spy;

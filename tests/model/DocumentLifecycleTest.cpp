@@ -62,7 +62,8 @@ TEST_F(DocumentLifecycleTest, FolderIsReportedAndChangesNothing)
 // file) is refused with a reason instead of emptying the open document.
 TEST_F(DocumentLifecycleTest, FileWithoutEntitiesIsReportedAndChangesNothing)
 {
-    for (const std::string& strContent : {std::string("ISO-10303-21;\nHEADER;\n/* #1 */ ENDSEC;\n"), std::string()}) {
+    for (const std::string& strContent :
+         {std::string("ISO-10303-21;\nHEADER;\n/* #1 */ ENDSEC;\n"), std::string()}) {
         m_host.m_aFileErrors.clear();
         const std::string strPath = m_folder.Write("none.ifc", strContent);
         EXPECT_FALSE(m_doc.OnOpenDocument(strPath));

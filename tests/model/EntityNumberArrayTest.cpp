@@ -54,7 +54,8 @@ TEST(EntityNumberArrayTest, CopiesAndMovesAcrossInlineAndHeapStorage)
             EXPECT_TRUE(copy.IsEmpty());
             copy.Add(4);
             EXPECT_EQ(ToVector(copy), std::vector<std::int32_t>{4});
-            EXPECT_EQ(ToVector(CEntityNumberArray(std::move(moved))).size(), static_cast<std::size_t>(nFrom + 1));
+            EXPECT_EQ(ToVector(CEntityNumberArray(std::move(moved))).size(),
+                      static_cast<std::size_t>(nFrom + 1));
         }
     }
     CEntityNumberArray same = Numbers(10);

@@ -15,8 +15,14 @@ public:
     std::vector<std::string> m_aMessageWrites;
     std::string m_strMessage;
 
-    void SetProgressText(const std::string& strText) override { m_aProgressCalls.push_back("SetProgressText " + strText); }
-    void ShowProgress(bool bShow) override { m_aProgressCalls.push_back(bShow ? "ShowProgress on" : "ShowProgress off"); }
+    void SetProgressText(const std::string& strText) override
+    {
+        m_aProgressCalls.push_back("SetProgressText " + strText);
+    }
+    void ShowProgress(bool bShow) override
+    {
+        m_aProgressCalls.push_back(bShow ? "ShowProgress on" : "ShowProgress off");
+    }
     void SetRange32(int nLower, int nUpper) override
     {
         m_aProgressCalls.push_back("SetRange32 " + std::to_string(nLower) + " " + std::to_string(nUpper));

@@ -1,8 +1,8 @@
 // Block reading with lines joined in place: lines across block boundaries, a
 // CR LF split between two blocks, and a buffer that must grow because the
 // file is longer than expected.
-#include "ModelTestFiles.h"
 #include "model/JoinedLineReader.h"
+#include "ModelTestFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,10 @@ class LoaderTest : public ::testing::Test {
 protected:
     LoaderTest() { m_doc.SetHost(&m_host); }
 
-    bool Load(const std::string& strContent) { return m_doc.LoadEntityFile(m_folder.Write("test.ifc", strContent)); }
+    bool Load(const std::string& strContent)
+    {
+        return m_doc.LoadEntityFile(m_folder.Write("test.ifc", strContent));
+    }
     std::vector<std::string>& ProgressCalls() { return m_host.m_statusBar.m_aProgressCalls; }
 
     CTempFolder m_folder;
@@ -142,7 +145,8 @@ TEST_F(LoaderTest, FileWithoutEntityLinesFailsAndLeavesTheStoresEmpty)
 TEST_F(LoaderTest, NumberBeyond32BitsIsNoEntityStart)
 {
     ASSERT_TRUE(Load("#1=A;\n#4294967297=B;\n#2147483648=C;\n#99999999999999999999999=D;\n#2147483647=E;\n"));
-    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;#4294967297=B;#2147483648=C;#99999999999999999999999=D;")));
+    EXPECT_THAT(EntityText(m_doc, 1),
+                Optional(std::string("#1=A;#4294967297=B;#2147483648=C;#99999999999999999999999=D;")));
     EXPECT_THAT(EntityText(m_doc, 2147483647), Optional(std::string("#2147483647=E;")));
     EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 3u);
     EXPECT_EQ(m_doc.GetMaxEntityNumber(), 2147483647);
@@ -154,8 +158,8 @@ TEST_F(LoaderTest, ReportsProgressOneStepPerHundredThousandStoredCharacters)
     // #1 100000 more: 100001 > 100000, step, 1 left; #2 99999: 100000, no
     // step; #3 300001: 400001, one step only, 300001 left; #4, #5 and #6
     // (6 each) step on the surplus, leaving 19; #7 does not step.
-    const std::string strFile = "#1=" + std::string(99996, 'a') + "\n#2=" + std::string(99995, 'b') + "\n#3="
-                                + std::string(299997, 'c') + "\n#4=A;\n#5=A;\n#6=A;\n#7=A;\n";
+    const std::string strFile = "#1=" + std::string(99996, 'a') + "\n#2=" + std::string(99995, 'b')
+        + "\n#3=" + std::string(299997, 'c') + "\n#4=A;\n#5=A;\n#6=A;\n#7=A;\n";
     ASSERT_TRUE(Load(strFile));
     std::vector<std::string> aExpected = {"SetProgressText Loading", "ShowProgress on",
                                           "SetRange32 0 " + std::to_string(strFile.size()), "SetStep 100000"};

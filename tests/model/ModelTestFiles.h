@@ -84,6 +84,5 @@ inline std::vector<std::int32_t> References(const std::string& strText)
 
 inline void CompleteInverse(CKantorDoc& doc)
 {
-    while (doc.ComputeInverseStep()) {
-    }
+    while (doc.ComputeInverseStep()) { }
 }

@@ -88,7 +88,8 @@ PlainScan ScanPlainly(const std::string& strPath)
         scan.aOrder.insert(scan.aOrder.end(), bucket.begin(), bucket.end());
     for (std::int32_t nReferrer : scan.aOrder) {
         const std::string& strText = scan.mapTexts[nReferrer];
-        for (std::size_t nHash = strText.find('#', 1); nHash != std::string::npos; nHash = strText.find('#', nHash + 1)) {
+        for (std::size_t nHash = strText.find('#', 1); nHash != std::string::npos;
+             nHash = strText.find('#', nHash + 1)) {
             if (const std::optional<std::int32_t> n = PlainNumber(DigitsAt(strText, nHash + 1))) {
                 scan.mapReferrers[*n].push_back(nReferrer);
                 scan.aAllNumbersWritten.push_back(*n);
@@ -114,7 +115,7 @@ TEST(SampleFilesTest, SamplesArePresent)
     EXPECT_GE(SampleFiles().size(), 9u) << LUMENOR_SAMPLES_DIR;
 }
 
-class SampleFileTest : public ::testing::TestWithParam<std::string> {};
+class SampleFileTest : public ::testing::TestWithParam<std::string> { };
 
 TEST_P(SampleFileTest, LoaderAndIndexMatchAPlainScan)
 {
@@ -143,8 +144,9 @@ TEST_P(SampleFileTest, LoaderAndIndexMatchAPlainScan)
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFileTest, ::testing::ValuesIn(SampleFiles()),
                          [](const ::testing::TestParamInfo<std::string>& info) {
                              std::string strName = std::filesystem::path(info.param).stem().string();
-                             std::replace_if(strName.begin(), strName.end(),
-                                             [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+                             std::replace_if(
+                                 strName.begin(), strName.end(),
+                                 [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
                              return strName;
                          });
 

@@ -127,10 +127,10 @@ bool HasInk(const QImage& image)
 struct Case {
     const std::string* label;
     HFONT font;
-    int left;     // of the label's rectangle, 4 px wider than the text
-    QRect clip;   // empty: none beyond the bitmap
+    int left; // of the label's rectangle, 4 px wider than the text
+    QRect clip; // empty: none beyond the bitmap
     bool extText; // ExtTextOutA at the text's place instead of DrawTextA
-    int height;   // of the bitmap and of DrawTextA's rectangle
+    int height; // of the bitmap and of DrawTextA's rectangle
 };
 
 QImage DrawnByPlatform(const Case& c)
@@ -184,10 +184,7 @@ struct NamedFont {
 
 class ClippedTextTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_EQ(QFontInfo(QFontOfFont(GuiFont())).family(), QString("DejaVu Sans"));
-    }
+    void SetUp() override { ASSERT_EQ(QFontInfo(QFontOfFont(GuiFont())).family(), QString("DejaVu Sans")); }
     void TearDown() override
     {
         for (const NamedFont& f : fonts) {
@@ -216,7 +213,9 @@ TEST_F(ClippedTextTest, LabelsGiveThePixelsOfTheWholeStringInsideEveryClipBox)
         // The whole bitmap; a stripe cutting glyphs at both sides; a band
         // cutting the row across.
         const std::vector<std::pair<const char*, QRect>> clips = {
-            {"none", QRect()}, {"stripe", QRect(151, 0, 77, height)}, {"band", QRect(0, height / 2 - 2, kWidth, 5)}};
+            {"none", QRect()},
+            {"stripe", QRect(151, 0, 77, height)},
+            {"band", QRect(0, height / 2 - 2, kWidth, 5)}};
         for (const auto& [labelName, label] : labels) {
             // From the first level's indent, and from far left of the
             // bitmap, where what shows lies deep inside the label.
@@ -225,8 +224,9 @@ TEST_F(ClippedTextTest, LabelsGiveThePixelsOfTheWholeStringInsideEveryClipBox)
                     for (bool extText : {false, true}) {
                         const Case c{label, font.font, left, clip, extText, height};
                         const QImage expected = DrawnWhole(c);
-                        const std::string where = std::string(font.name) + " font, " + labelName + " label from x "
-                            + std::to_string(left) + ", clip " + clipName + (extText ? ", ExtTextOutA" : ", DrawTextA");
+                        const std::string where = std::string(font.name) + " font, " + labelName
+                            + " label from x " + std::to_string(left) + ", clip " + clipName
+                            + (extText ? ", ExtTextOutA" : ", DrawTextA");
                         if (left > 0 || label != &ordinary) {
                             ASSERT_TRUE(HasInk(expected)) << "the text crosses the clip box: " << where;
                         }
@@ -252,7 +252,8 @@ void InvertEvenFramePixels(QPainter& painter, const QRect& client)
     painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     for (int x = kFrame.left; x < kFrame.right; ++x) {
         for (int y = kFrame.top; y < kFrame.bottom; ++y) {
-            const bool onFrame = x == kFrame.left || x == kFrame.right - 1 || y == kFrame.top || y == kFrame.bottom - 1;
+            const bool onFrame =
+                x == kFrame.left || x == kFrame.right - 1 || y == kFrame.top || y == kFrame.bottom - 1;
             if (onFrame && (x + y) % 2 == 0 && client.contains(x, y))
                 painter.fillRect(QRect(x, y, 1, 1), Qt::white);
         }
@@ -280,7 +281,8 @@ LRESULT LabelPaintProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         QPainter& painter = *PainterOfDC(hdc);
         painter.setFont(QFontOfFont(GuiFont()));
         painter.setPen(QColorOf(g_color));
-        painter.drawText(QPoint(rect.left + 2, rect.top + (16 - tm.tmHeight) / 2 + tm.tmAscent), TextFromBytes(*g_label));
+        painter.drawText(QPoint(rect.left + 2, rect.top + (16 - tm.tmHeight) / 2 + tm.tmAscent),
+                         TextFromBytes(*g_label));
         InvertEvenFramePixels(painter, QRect(0, 0, client.right, client.bottom));
     } else {
         RECT label = rect;
@@ -322,8 +324,9 @@ TEST_F(ClippedTextTest, RepaintOfAnUpdateRegionOnATranslatedPainterGivesTheRefer
     g_label = &label;
     HWND top = testsupport::CreateShownTopWindow(320, 100);
     // Border and client edge: the context's painter is translated.
-    HWND child = CreateWindowExA(WS_EX_CLIENTEDGE, "ClippedTextTestLabel", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5,
-                                 300, 66, top, static_cast<HMENU>(1), nullptr, nullptr);
+    HWND child =
+        CreateWindowExA(WS_EX_CLIENTEDGE, "ClippedTextTestLabel", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5,
+                        300, 66, top, static_cast<HMENU>(1), nullptr, nullptr);
     testsupport::ProcessEvents();
 
     const QImage expected = PaintedThenRepainted(child, true);

@@ -105,8 +105,9 @@ TEST_F(DrawingTest, LineToExcludesTheEndPointInEveryDirection)
     // The closed outline of a 3-pixel-wide box by a polyline back to the start.
     const POINT outline[] = {{10, 10}, {12, 10}, {12, 12}, {10, 12}, {10, 10}};
     Polyline(dc, outline, 5);
-    EXPECT_EQ(Inked(), (std::set<std::pair<int, int>>{
-                           {10, 10}, {11, 10}, {12, 10}, {12, 11}, {12, 12}, {11, 12}, {10, 12}, {10, 11}}));
+    EXPECT_EQ(Inked(),
+              (std::set<std::pair<int, int>>{
+                  {10, 10}, {11, 10}, {12, 10}, {12, 11}, {12, 12}, {11, 12}, {10, 12}, {10, 11}}));
     SelectObject(dc, oldPen);
     DeleteObject(pen);
     DeleteObject(white);
@@ -197,7 +198,9 @@ TEST_F(DrawingTest, FocusRectInvertsEveryOtherFramePixelAndUndoesItself)
     }
     // Top row 2..7 at y 2: x 2, 4, 6; bottom row y 5: x 3, 5, 7; sides at
     // x 2 and x 7 for y 3, 4: (2,4) and (7,3).
-    EXPECT_EQ(inked, (std::set<std::pair<int, int>>{{2, 2}, {4, 2}, {6, 2}, {3, 5}, {5, 5}, {7, 5}, {2, 4}, {7, 3}}));
+    EXPECT_EQ(
+        inked,
+        (std::set<std::pair<int, int>>{{2, 2}, {4, 2}, {6, 2}, {3, 5}, {5, 5}, {7, 5}, {2, 4}, {7, 3}}));
     DrawFocusRect(dc, &r);
     EXPECT_TRUE(Inked().empty()) << "drawing it again restores the pixels";
 }

@@ -193,7 +193,8 @@ TEST(FontsTest, DrawTextPlacesAndMeasuresByTheTable)
     // Centred in a rectangle four pixels wider than the text, as labels are:
     // nothing is drawn right of the text's own cells.
     RECT label{20, 0, 20 + 3 * kTestFontCharWidth + 4, 16};
-    DrawTextA(canvas.dc(), "MMM", 3, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+    DrawTextA(canvas.dc(), "MMM", 3, &label,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
     const int ink = canvas.RightmostInk();
     EXPECT_GE(ink, 22);
     EXPECT_LT(ink, 22 + 3 * kTestFontCharWidth);

@@ -117,8 +117,14 @@ TEST_F(IdleAndModalTest, MessageBoxGoesToTheHook)
         seenType = type;
         return IDCANCEL;
     });
-    EXPECT_EQ(MessageBoxA(nullptr, "Cannot open \xAB" "a.ifc\xBB", "Lumenor", MB_OK | MB_ICONERROR), IDCANCEL);
-    EXPECT_EQ(seenText, "Cannot open \xAB" "a.ifc\xBB");
+    EXPECT_EQ(MessageBoxA(nullptr,
+                          "Cannot open \xAB"
+                          "a.ifc\xBB",
+                          "Lumenor", MB_OK | MB_ICONERROR),
+              IDCANCEL);
+    EXPECT_EQ(seenText,
+              "Cannot open \xAB"
+              "a.ifc\xBB");
     EXPECT_EQ(seenCaption, "Lumenor");
     EXPECT_EQ(seenType, MB_OK | MB_ICONERROR);
 }

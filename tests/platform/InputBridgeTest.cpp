@@ -29,14 +29,15 @@ std::vector<Input> g_input;
 
 bool IsInput(UINT msg)
 {
-    return (msg >= WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= WM_SYSKEYUP) ||
-           msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED;
+    return (msg >= WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= WM_SYSKEYUP)
+        || msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED;
 }
 
 LRESULT InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (IsInput(msg) && msg != WM_MOUSEMOVE)
-        g_input.push_back(Input{msg, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GetKeyState(VK_CONTROL) < 0});
+        g_input.push_back(
+            Input{msg, wParam, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GetKeyState(VK_CONTROL) < 0});
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
@@ -62,8 +63,8 @@ protected:
         top = testsupport::CreateShownTopWindow(300, 200);
         ASSERT_NE(top, nullptr);
         // A bordered child: client coordinates start inside the border.
-        child = CreateWindowExA(0, "PlatformTestInput", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 10, 200, 120,
-                                top, static_cast<HMENU>(1), nullptr, nullptr);
+        child = CreateWindowExA(0, "PlatformTestInput", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 10, 200,
+                                120, top, static_cast<HMENU>(1), nullptr, nullptr);
         ASSERT_NE(child, nullptr);
         window = WidgetOfWindow(top)->windowHandle();
         testsupport::ProcessEvents();
@@ -166,8 +167,8 @@ TEST_F(InputBridgeTest, WheelGoesToTheWindowUnderTheMouseWithScreenPosition)
     QWidget* widget = WidgetOfWindow(child);
     const QPoint local(31, 41); // widget coordinates (border included)
     const QPoint global = widget->mapToGlobal(local);
-    QWheelEvent wheel(local, global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
+    QWheelEvent wheel(local, global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &wheel);
     ASSERT_EQ(Messages(), (std::vector<UINT>{WM_MOUSEWHEEL}));
     EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(g_input[0].wParam), -120);

@@ -263,8 +263,10 @@ TEST_F(PaintingTest, UserActionsOnTheBarBecomeScrollMessagesThroughThePump)
     option.pageStep = bar->pageStep();
     option.singleStep = bar->singleStep();
     option.subControls = QStyle::SC_All;
-    const QRect down = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
-    const QRect thumb = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
+    const QRect down =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+    const QRect thumb =
+        bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, bar);
     auto inWindow = [&](QPoint p) { return bar->mapTo(WidgetOfWindow(top), p); };
 
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, inWindow(down.center()));
@@ -277,7 +279,8 @@ TEST_F(PaintingTest, UserActionsOnTheBarBecomeScrollMessagesThroughThePump)
     QTest::mousePress(window, Qt::LeftButton, Qt::NoModifier, inWindow(thumb.center()));
     // A drag move carries the held button, which QTest's move does not.
     const QPoint to = thumb.center() + QPoint(0, 40);
-    QMouseEvent drag(QEvent::MouseMove, to, bar->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent drag(QEvent::MouseMove, to, bar->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(bar, &drag);
     QTest::mouseRelease(window, Qt::LeftButton, Qt::NoModifier, inWindow(thumb.center() + QPoint(0, 40)));
     ASSERT_FALSE(g_scrollCodes.empty());

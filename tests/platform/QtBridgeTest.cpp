@@ -82,7 +82,8 @@ TEST_F(QtBridgeTest, DroppedFilesArriveAsDropFiles)
     UINT count = 0;
     log.Clear();
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.ifc")), QUrl::fromLocalFile(QStringLiteral("/tmp/b c.ifc"))});
+    mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.ifc")),
+                  QUrl::fromLocalFile(QStringLiteral("/tmp/b c.ifc"))});
     QWidget* widget = WidgetOfWindow(top);
     QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &enter);

@@ -55,7 +55,8 @@ TEST(SampleRenderTest, WindowWithStandardControls)
     ASSERT_TRUE(shot.save(QString::fromStdString(path)));
     EXPECT_GT(QFileInfo(QString::fromStdString(path)).size(), 0);
     const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    EXPECT_EQ(shot.pixel(14, 20) & 0xFFFFFF, qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight)) & 0xFFFFFFu);
+    EXPECT_EQ(shot.pixel(14, 20) & 0xFFFFFF,
+              qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight)) & 0xFFFFFFu);
     DestroyWindow(top);
 }
 

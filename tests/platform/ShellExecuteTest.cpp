@@ -26,10 +26,13 @@ protected:
 TEST_F(ShellExecuteTest, OpenHandsTheTargetOverAndReportsWhetherItWasTaken)
 {
     EXPECT_GT(ShellExecuteA(nullptr, "open", "https://www.velmora.example", nullptr, nullptr, 2), 32);
-    EXPECT_GT(ShellExecuteA(nullptr, nullptr, "/tmp/file.ifc", nullptr, nullptr, 1), 32) << "no verb means open";
+    EXPECT_GT(ShellExecuteA(nullptr, nullptr, "/tmp/file.ifc", nullptr, nullptr, 1), 32)
+        << "no verb means open";
     accept = false;
     EXPECT_EQ(ShellExecuteA(nullptr, "open", "nothing-takes-this", nullptr, nullptr, 1), SE_ERR_NOASSOC);
-    EXPECT_EQ(opened, (std::vector<std::string>{"https://www.velmora.example", "/tmp/file.ifc", "nothing-takes-this"}));
+    EXPECT_EQ(
+        opened,
+        (std::vector<std::string>{"https://www.velmora.example", "/tmp/file.ifc", "nothing-takes-this"}));
 }
 
 TEST_F(ShellExecuteTest, OtherVerbsAndEmptyNamesReachNoHandler)

@@ -132,7 +132,8 @@ TEST_F(StandardControlsTest, EditMessagesReachTheSubclassBeforeTheEditor)
     SendMessageA(edit, EM_SETSEL, 2, -1);
     QTest::keyClick(editor, Qt::Key_C);
     EXPECT_EQ(GetWindowTextString(edit), "abc");
-    std::vector<std::pair<UINT, std::string>> expected = {{WM_SETFOCUS, "ab"}, {WM_KEYDOWN, "ab"}, {WM_CHAR, "ab"}};
+    std::vector<std::pair<UINT, std::string>> expected = {
+        {WM_SETFOCUS, "ab"}, {WM_KEYDOWN, "ab"}, {WM_CHAR, "ab"}};
     EXPECT_EQ(g_editSeen, expected) << "the subclass sees the key before it is typed";
     EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{9, static_cast<int>(EN_CHANGE)}}));
 

@@ -31,7 +31,8 @@ TEST(StaticImage, ABitmapStaticShowsItsBitmap)
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
     EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, 0xFF0000u);
     EXPECT_EQ(shown.pixel(3, 2) & 0xFFFFFF, 0xFF0000u);
-    EXPECT_EQ(shown.pixel(4, 2) & 0xFFFFFF, qRgb(GetRValue(face), GetGValue(face), GetBValue(face)) & 0xFFFFFFu);
+    EXPECT_EQ(shown.pixel(4, 2) & 0xFFFFFF,
+              qRgb(GetRValue(face), GetGValue(face), GetBValue(face)) & 0xFFFFFFu);
     EXPECT_EQ(SendMessageA(image, STM_SETIMAGE, IMAGE_BITMAP, 0), reinterpret_cast<LRESULT>(red))
         << "the previous bitmap comes back to its owner";
 

@@ -94,7 +94,8 @@ TEST_F(WindowMessagesTest, PostQueuesUntilThePumpRunsAndPassesTheFilterFirst)
     g_seen.clear();
     EXPECT_TRUE(PostMessageA(hwnd, WM_USER + 3, 1, 0));
     EXPECT_TRUE(PostMessageA(hwnd, WM_USER + 2, 2, 0));
-    EXPECT_TRUE(MessagesOf(hwnd, {WM_USER + 2, WM_USER + 3}).empty()) << "posting must not call the procedure";
+    EXPECT_TRUE(MessagesOf(hwnd, {WM_USER + 2, WM_USER + 3}).empty())
+        << "posting must not call the procedure";
     testsupport::ProcessEvents();
     EXPECT_EQ(filtered, (std::vector<UINT>{WM_USER + 3, WM_USER + 2}));
     EXPECT_EQ(MessagesOf(hwnd, {WM_USER + 2, WM_USER + 3}), (std::vector<UINT>{WM_USER + 3}))
@@ -214,9 +215,9 @@ TEST_F(WindowLifeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst)
         if (s.message == WM_DESTROY || s.message == WM_NCDESTROY)
             order.emplace_back(s.hwnd, s.message);
     }
-    const std::vector<std::pair<HWND, UINT>> expected = {
-        {top, WM_DESTROY}, {child, WM_DESTROY}, {grandchild, WM_DESTROY},
-        {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+    const std::vector<std::pair<HWND, UINT>> expected = {{top, WM_DESTROY},        {child, WM_DESTROY},
+                                                         {grandchild, WM_DESTROY}, {grandchild, WM_NCDESTROY},
+                                                         {child, WM_NCDESTROY},    {top, WM_NCDESTROY}};
     EXPECT_EQ(order, expected);
     EXPECT_FALSE(IsWindow(top));
     EXPECT_FALSE(IsWindow(child));

@@ -32,8 +32,8 @@ HWND CreateShownTopWindow(int clientWidth, int clientHeight)
         return RegisterClassA(&wc) != FALSE;
     }();
     (void)registered;
-    HWND hwnd = CreateWindowExA(0, "TestSupportTop", "test", WS_OVERLAPPEDWINDOW, 40, 40,
-                                clientWidth, clientHeight, nullptr, 0, nullptr, nullptr);
+    HWND hwnd = CreateWindowExA(0, "TestSupportTop", "test", WS_OVERLAPPEDWINDOW, 40, 40, clientWidth,
+                                clientHeight, nullptr, 0, nullptr, nullptr);
     if (!hwnd)
         return nullptr;
     ShowWindow(hwnd, SW_SHOW);
@@ -65,7 +65,8 @@ void MessageRecorder::Watch(HWND hwnd)
 {
     m_watched.push_back(hwnd);
     SetPropA(hwnd, kRecorderProp, this);
-    const LONG_PTR previous = SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageRecorder::Proc));
+    const LONG_PTR previous =
+        SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&MessageRecorder::Proc));
     SetPropA(hwnd, kPreviousProp, reinterpret_cast<void*>(previous));
 }
 

@@ -31,7 +31,10 @@ protected:
     HWND EditControl() const { return reinterpret_cast<HWND>(Send(TVM_GETEDITCONTROL)); }
     BOOL EndNow(bool cancel) const { return static_cast<BOOL>(Send(TVM_ENDEDITLABELNOW, cancel ? 1 : 0)); }
     void EditKey(int vk) const { SendMessageA(edit, WM_KEYDOWN, static_cast<WPARAM>(vk), 1); }
-    void Type(char ch) const { SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), 1); }
+    void Type(char ch) const
+    {
+        SendMessageA(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(ch)), 1);
+    }
     void AcceptEnd(LRESULT answer)
     {
         parent.labelAnswer = [answer](const NMTVDISPINFO& nm) {
@@ -129,7 +132,8 @@ TEST_F(LabelEditTest, BeginOnAnotherItemCancelsTheRunningEdit)
     Edit(items[1]);
     parent.Clear();
     EXPECT_EQ(Edit(items[2]), items[2]);
-    EXPECT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}));
+    EXPECT_EQ(parent.Codes(),
+              (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}));
     EXPECT_EQ(parent.labelNotices[1].info.item.hItem, items[1]);
     EXPECT_EQ(parent.labelNotices[1].info.item.pszText, nullptr);
     EXPECT_EQ(EditControl(), edit);

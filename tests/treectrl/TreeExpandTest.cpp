@@ -6,8 +6,7 @@ namespace {
 
 using Codes = std::vector<UINT>;
 
-class TreeExpandTest : public TreeTest {
-};
+class TreeExpandTest : public TreeTest { };
 
 TEST_F(TreeExpandTest, ExpandMessageResults)
 {
@@ -142,7 +141,8 @@ protected:
 TEST_F(TreeCollapseAroundCaretTest, CaretMovesToTheCollapsedItem)
 {
     Click(WM_LBUTTONDBLCLK, 5, 2 * 16 + 2);
-    ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
+    ASSERT_EQ(parent.Codes(),
+              (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
     EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
     EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
     EXPECT_EQ(parent.notices[1].itemOld.hItem, children[1]);

@@ -65,7 +65,8 @@ TEST_F(TreeInputTest, ClickOnTheHalfShownRowScrollsAfterTheDoubleClickTime)
 TEST_F(TreeInputTest, DoubleClickSelectsThenToggles)
 {
     QTest::mouseDClick(window, Qt::LeftButton, Qt::NoModifier, At(3, 5));
-    ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
+    ASSERT_EQ(parent.Codes(),
+              (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
     EXPECT_EQ(parent.notices[2].action, TVE_TOGGLE);
     EXPECT_TRUE(State(items[0]) & TVIS_EXPANDED);
     EXPECT_EQ(Next(items[0], TVGN_NEXTVISIBLE), child);
@@ -88,8 +89,8 @@ TEST_F(TreeInputTest, WheelScrollsThreeRowsPerNotch)
 {
     QWidget* widget = TreeWidget();
     const QPoint local(20, 20);
-    QWheelEvent wheel(local, widget->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent wheel(local, widget->mapToGlobal(local), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(widget, &wheel);
     EXPECT_EQ(TopIndex(), 3);
     EXPECT_EQ(FirstVisible(), items[3]);

@@ -116,7 +116,8 @@ TEST_F(TreeKeyboardTest, TypingKeysBeepOnlyWhenThereIsSomethingToType)
     EXPECT_EQ(Caret(), a);
     for (int key : std::initializer_list<int>{VK_SPACE, '0', '9', 'Z', 0xBA, 0xC0, 0xDB, 0xDE})
         EXPECT_EQ(BeepsOf(key), 1u) << key;
-    for (int key : std::initializer_list<int>{VK_HOME, VK_END, VK_RETURN, VK_ESCAPE, VK_TAB, VK_F2, VK_BACK, 0xC1, 0xDF}) {
+    for (int key : std::initializer_list<int>{VK_HOME, VK_END, VK_RETURN, VK_ESCAPE, VK_TAB, VK_F2, VK_BACK,
+                                              0xC1, 0xDF}) {
         EXPECT_EQ(BeepsOf(key, &result), 0u) << key;
         EXPECT_EQ(result, 1) << key;
     }

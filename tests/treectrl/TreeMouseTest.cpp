@@ -37,7 +37,7 @@ TEST_F(TreeMouseTest, ClickOnTheCaretOrOutsideLabelsOnlyFocuses)
     parent.Clear();
     Click(WM_LBUTTONDOWN, 3, RowY(0));
     Click(WM_LBUTTONDOWN, 200, RowY(1)); // right of the label
-    Click(WM_LBUTTONDOWN, 3, RowY(5));   // no row there
+    Click(WM_LBUTTONDOWN, 3, RowY(5)); // no row there
     EXPECT_TRUE(parent.notices.empty());
     EXPECT_EQ(Caret(), items[0]);
     EXPECT_EQ(GetFocus(), hwnd);

@@ -147,8 +147,9 @@ TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
     EXPECT_EQ(canvas.At(200, 50), kBtnFace);
     EXPECT_EQ(canvas.At(20, 14), kBtnFace) << "no highlight";
     EXPECT_EQ(canvas.At(20, 0), kBtnFace) << "no focus rectangle";
-    EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50), std::vector<int>({21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32,
-                                                                     33, 34, 35, 36, 37, 38, 39, 40, 41}))
+    EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50),
+              std::vector<int>(
+                  {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}))
         << "grey label";
     EXPECT_EQ(canvas.At(6, 5), kWindow) << "the button box keeps the window colour";
 }

@@ -84,18 +84,19 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     static Asked asked;
     asked = Asked{};
     static WNDPROC previous = nullptr;
-    previous = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        parent.hwnd(), GWL_WNDPROC, reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-            auto* nm = reinterpret_cast<NMHDR*>(l);
-            if (m == WM_NOTIFY && nm->code == TVN_GETDISPINFO) {
-                auto* info = reinterpret_cast<NMTVDISPINFO*>(l);
-                asked.info = *info;
-                ++asked.count;
-                info->item.iImage = 2;
-                return asked.answer;
-            }
-            return CallWindowProcA(previous, h, m, w, l);
-        })));
+    previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(parent.hwnd(), GWL_WNDPROC,
+                          reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
+                              auto* nm = reinterpret_cast<NMHDR*>(l);
+                              if (m == WM_NOTIFY && nm->code == TVN_GETDISPINFO) {
+                                  auto* info = reinterpret_cast<NMTVDISPINFO*>(l);
+                                  asked.info = *info;
+                                  ++asked.count;
+                                  info->item.iImage = 2;
+                                  return asked.answer;
+                              }
+                              return CallWindowProcA(previous, h, m, w, l);
+                          })));
 
     Canvas unanswered(300, 100);
     Paint(unanswered);
@@ -164,7 +165,8 @@ TEST_F(TreePaintDragImageTest, LabelAndImageOverATransparentGround)
     EXPECT_EQ(canvas.At(17, 8), kUntouched) << "the green ground is transparent";
     EXPECT_EQ(canvas.At(20, 1), kUntouched);
     EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100),
-              std::vector<int>({21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}))
+              std::vector<int>(
+                  {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}))
         << "the label, underlined, in black";
     EXPECT_EQ(canvas.At(44, 8), kUntouched);
     ImageList_Destroy(drag);

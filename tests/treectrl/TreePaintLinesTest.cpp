@@ -22,7 +22,7 @@ std::vector<int> Range(int from, int to, int step)
     return values;
 }
 
-class TreePaintLinesTest : public TreePaintTest {};
+class TreePaintLinesTest : public TreePaintTest { };
 
 TEST_F(TreePaintLinesTest, EveryOtherPointFromTheStartAndTheRunsStop)
 {
@@ -54,7 +54,8 @@ TEST_F(TreePaintLinesTest, ChildLineStopsAtTheTopOfTheRowBelowItsParent)
     Canvas canvas(300, 100);
     Paint(canvas);
     EXPECT_EQ(canvas.XsOf(kGrayText, 24, 19, 38), (std::vector<int>{28, 30, 32, 34, 36}));
-    EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 100), Range(16, 24, 2)) << "up to the parent's row bottom, inclusive";
+    EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 100), Range(16, 24, 2))
+        << "up to the parent's row bottom, inclusive";
     EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 100), Range(8, 40, 2)) << "b reaches over a's child to a";
 }
 
@@ -90,9 +91,11 @@ TEST_F(TreePaintLinesTest, VerticalLinesOfItemsBelowTheRegionAreDrawn)
     Canvas canvas(300, 120);
     PaintRegion(canvas, RECT{0, 32, 300, 64});
 
-    EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 120), Range(16, 62, 2)) << "r's line to p, inside the painted rows";
+    EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 120), Range(16, 62, 2))
+        << "r's line to p, inside the painted rows";
     EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 120), Range(16, 62, 2)) << "c1's line to p, then c2's line to c1";
-    EXPECT_EQ(canvas.YsOf(kGrayText, 47, 32, 120), Range(32, 62, 2)) << "g1 to c1, g2 to g1, g3 (below) to g2";
+    EXPECT_EQ(canvas.YsOf(kGrayText, 47, 32, 120), Range(32, 62, 2))
+        << "g1 to c1, g2 to g1, g3 (below) to g2";
     EXPECT_EQ(canvas.At(9, 8), kUntouched) << "row 0 lies above the region";
     EXPECT_EQ(canvas.At(200, 20), kUntouched) << "only the region is filled";
     EXPECT_EQ(canvas.At(200, 40), kWindow);
@@ -116,8 +119,8 @@ void ExpectBandsMatchTheWhole(HWND hwnd, int width, int height, int rowHeight)
             ValidateRect(hwnd, nullptr);
             for (int y = top; y < bottom; ++y) {
                 for (int x = 0; x < 100; ++x)
-                    ASSERT_EQ(band.At(x, y), whole.At(x, y)) << "band " << top << ".." << bottom << " at " << x
-                                                             << "," << y;
+                    ASSERT_EQ(band.At(x, y), whole.At(x, y))
+                        << "band " << top << ".." << bottom << " at " << x << "," << y;
             }
         }
     }

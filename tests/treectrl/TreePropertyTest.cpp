@@ -71,7 +71,8 @@ protected:
         } else if (op < 740) {
             Select(item, Chance(20) ? TVGN_FIRSTVISIBLE : TVGN_CARET);
         } else if (op < 840) {
-            static const int keys[] = {VK_UP, VK_DOWN, VK_PRIOR, VK_NEXT, VK_LEFT, VK_RIGHT, VK_ADD, VK_SUBTRACT};
+            static const int keys[] = {VK_UP,   VK_DOWN,  VK_PRIOR, VK_NEXT,
+                                       VK_LEFT, VK_RIGHT, VK_ADD,   VK_SUBTRACT};
             Key(keys[rng() % 8]);
         } else if (op < 920) {
             VScroll(static_cast<int>(rng() % 4));

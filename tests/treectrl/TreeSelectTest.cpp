@@ -6,8 +6,7 @@ namespace {
 
 using Codes = std::vector<UINT>;
 
-class TreeSelectTest : public TreeTest {
-};
+class TreeSelectTest : public TreeTest { };
 
 TEST_F(TreeSelectTest, SelectItemNotifiesAroundTheChange)
 {
@@ -72,8 +71,9 @@ TEST_F(TreeSelectTest, SelectingAHiddenItemExpandsItsAncestorsFirst)
     HTREEITEM c = Insert(b, "c");
     parent.Clear();
     Select(c);
-    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA, TVN_ITEMEXPANDINGA,
-                                     TVN_ITEMEXPANDEDA, TVN_SELCHANGEDA}));
+    EXPECT_EQ(parent.Codes(),
+              (Codes{TVN_SELCHANGINGA, TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA, TVN_ITEMEXPANDINGA,
+                     TVN_ITEMEXPANDEDA, TVN_SELCHANGEDA}));
     EXPECT_EQ(parent.notices[1].itemNew.hItem, b) << "the parent first, then upwards";
     EXPECT_EQ(parent.notices[1].action, TVE_EXPAND);
     EXPECT_EQ(parent.notices[3].itemNew.hItem, a);

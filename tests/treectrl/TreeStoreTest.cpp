@@ -278,12 +278,16 @@ TEST_F(TreeStoreTest, SortOrdersLabelsIgnoringCase)
     Insert(nullptr, "A");
     Insert(nullptr, "c");
     Insert(nullptr, "_");
-    Insert(nullptr, "\xC9t\xE9");  // Été
-    Insert(nullptr, "\xE9t\xE9" "a"); // étéa
+    Insert(nullptr, "\xC9t\xE9"); // Été
+    Insert(nullptr,
+           "\xE9t\xE9"
+           "a"); // étéa
     Select(b, TVGN_FIRSTVISIBLE);
     EXPECT_TRUE(Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
     EXPECT_EQ(Labels(nullptr),
-              (std::vector<std::string>{"_", "A", "b", "c", "\xC9t\xE9", "\xE9t\xE9" "a"}));
+              (std::vector<std::string>{"_", "A", "b", "c", "\xC9t\xE9",
+                                        "\xE9t\xE9"
+                                        "a"}));
     EXPECT_EQ(Text(FirstVisible()), "_");
     EXPECT_EQ(TopIndex(), 0);
 }

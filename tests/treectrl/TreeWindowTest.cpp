@@ -38,8 +38,8 @@ protected:
             wc.lpszClassName = "LumenorRecordingTree";
             registered = RegisterClassA(&wc) != FALSE;
         }
-        return CreateWindowExA(0, "LumenorRecordingTree", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 100, parent.hwnd(),
-                               kTreeId, GetModuleHandleA(nullptr), nullptr);
+        return CreateWindowExA(0, "LumenorRecordingTree", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 100,
+                               parent.hwnd(), kTreeId, GetModuleHandleA(nullptr), nullptr);
     }
     bool ReachedReplaced(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
     {

@@ -1,7 +1,7 @@
 // The views' hash map: growth from the smallest table, replacement, keys
 // that differ only in high bits, and the direct table for dense numbers.
-#include "views/EntityItemMaps.h"
 #include "views/FlatHashMap.h"
+#include "views/EntityItemMaps.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,6 @@
 
 namespace {
 
-
 // The header names #5, so the header entry refers to 5. In the store's
 // order (all numbers below 16 share one bucket, latest first) the
 // referrers of 5 are 9, 8, 7, 7, 0.
@@ -26,7 +25,10 @@ protected:
     }
     // Selects the entity's root in the upper tree, as a click would.
     void SelectUpper(const std::string& strLabelStart) { Select(Upper(), RootOf(Upper(), strLabelStart)); }
-    void RightDoubleClick(HTREEITEM hItem) { PostAndPump(Lower(), WM_RBUTTONDBLCLK, LabelPoint(Lower(), hItem)); }
+    void RightDoubleClick(HTREEITEM hItem)
+    {
+        PostAndPump(Lower(), WM_RBUTTONDBLCLK, LabelPoint(Lower(), hItem));
+    }
     // The lower tree's roots as the texts of their entities.
     Strings ExpectedTexts(const std::vector<std::int32_t>& aNumbers)
     {

@@ -19,7 +19,6 @@
 
 namespace {
 
-
 const std::string kFile = "ISO-10303-21;\nHEADER;\nFILE_NAME('marker');\nENDSEC;\nDATA;\n"
                           "#1=IFCWALL('a');\n"
                           "#2=IFCSLAB('marker',#1);\n"
@@ -63,9 +62,11 @@ protected:
     void Search(const std::string& strText, bool bDown)
     {
         RunSearchDialog([&](HWND hDialog) {
-            QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), QString::fromLatin1(strText));
-            QTest::mouseClick(WidgetOfWindow(GetDlgItem(hDialog, bDown ? res::IDC_DIRECTION_DOWN : res::IDC_DIRECTION_UP)),
-                              Qt::LeftButton);
+            QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)),
+                             QString::fromLatin1(strText));
+            QTest::mouseClick(
+                WidgetOfWindow(GetDlgItem(hDialog, bDown ? res::IDC_DIRECTION_DOWN : res::IDC_DIRECTION_UP)),
+                Qt::LeftButton);
             QTest::keyClick(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), Qt::Key_Return);
         });
     }
@@ -220,7 +221,8 @@ TEST_F(SearchTest, MatchingIgnoresCaseInWindows1252AndFindsAnyPosition)
     // Accented letters and the letters whose capitals lie in 0x80-0x9F.
     EXPECT_TRUE(m_pUpper->MatchItemText("caf\xE9", "CAF\xC9"));
     EXPECT_TRUE(m_pUpper->MatchItemText("\x9A\x9C\x9E\xFF", "\x8A\x8C\x8E\x9F"));
-    EXPECT_FALSE(m_pUpper->MatchItemText("\xF7", "\xD7")) << "division and multiplication signs are no letters";
+    EXPECT_FALSE(m_pUpper->MatchItemText("\xF7", "\xD7"))
+        << "division and multiplication signs are no letters";
     EXPECT_FALSE(m_pUpper->MatchItemText("\xDF", "SS"));
 }
 

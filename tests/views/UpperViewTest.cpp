@@ -11,7 +11,6 @@
 
 namespace {
 
-
 const std::string kHeader = "ISO-10303-21;\nHEADER;\nFILE_NAME('x');\nENDSEC;\nDATA;\n";
 const std::string kHeaderText = "ISO-10303-21;HEADER;FILE_NAME('x');ENDSEC;DATA;";
 
@@ -19,11 +18,12 @@ const std::string kHeaderText = "ISO-10303-21;HEADER;FILE_NAME('x');ENDSEC;DATA;
 Strings BuildProgress(const CFakeStatusBar& statusBar)
 {
     const auto& calls = statusBar.m_aProgressCalls;
-    auto it = std::find(calls.rbegin(), calls.rend(), "SetProgressText " + res::LoadString(res::IDS_BUILDING_TREE));
+    auto it =
+        std::find(calls.rbegin(), calls.rend(), "SetProgressText " + res::LoadString(res::IDS_BUILDING_TREE));
     return it == calls.rend() ? Strings{} : Strings(std::prev(it.base()), calls.end());
 }
 
-class UpperViewTest : public ViewsTest {};
+class UpperViewTest : public ViewsTest { };
 
 TEST_F(UpperViewTest, OneRootPerEntityInAscendingNumberWithTheHeaderFirstAndSelected)
 {
@@ -61,7 +61,8 @@ TEST_F(UpperViewTest, BuildShowsProgressPerThousandNumbersExaminedThenTheInverse
         expected.push_back("ShowProgress off");
         EXPECT_EQ(BuildProgress(m_statusBar), expected) << c.nMax;
         EXPECT_EQ(Children(Upper()).size(), 3u) << c.nMax;
-        EXPECT_EQ(Label(Upper(), Children(Upper()).back()).rfind("#" + std::to_string(c.nMax) + "=", 0), 0u) << c.nMax;
+        EXPECT_EQ(Label(Upper(), Children(Upper()).back()).rfind("#" + std::to_string(c.nMax) + "=", 0), 0u)
+            << c.nMax;
         EXPECT_EQ(Caret(Upper()), Children(Upper()).front()) << c.nMax;
         Select(Upper(), Children(Upper()).back());
         EXPECT_EQ(Doc().GetCurrentEntity(), c.nMax);
@@ -114,7 +115,8 @@ TEST_F(UpperViewTest, UnfoldingInsertsPresentReferencesInTextOrderOnce)
     DoubleClick(Upper(), hEleven);
     HTREEITEM hInner = Children(Upper(), hEleven).at(1);
     DoubleClick(Upper(), hInner);
-    EXPECT_EQ(Labels(Upper(), Children(Upper(), hInner)), (Strings{"#10=IFCA(#3,#3,#99,#0);", "#11=IFCB(#10,#11);"}));
+    EXPECT_EQ(Labels(Upper(), Children(Upper(), hInner)),
+              (Strings{"#10=IFCA(#3,#3,#99,#0);", "#11=IFCB(#10,#11);"}));
 }
 
 TEST_F(UpperViewTest, UpdateSelectsTheCurrentEntitysRootUnlessItIsTheCaret)
@@ -184,8 +186,8 @@ TEST_F(UpperViewTest, TheItemUnderThePointerIsMarkedAndTheTreeNeverSeesTheMoves)
 TEST_F(UpperViewTest, TheControlHasItsStyleAndIdAndCoversTheView)
 {
     const auto style = static_cast<DWORD>(GetWindowLongPtrA(Upper(), GWL_STYLE));
-    const DWORD treeBits = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS | TVS_DISABLEDRAGDROP |
-                           TVS_SHOWSELALWAYS | WS_CHILD;
+    const DWORD treeBits = TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_EDITLABELS
+        | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS | WS_CHILD;
     EXPECT_EQ(style & treeBits, TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS | WS_CHILD);
     EXPECT_EQ(GetDlgCtrlID(Upper()), 102);
     EXPECT_EQ(GetParent(Upper()), m_pUpper->GetSafeHwnd());

@@ -30,7 +30,8 @@ void ViewsTest::SetUp()
     m_pApp = std::make_unique<CWinApp>("Lumenor views test");
     m_pDocument = new CKantorDocument;
     m_pDocument->SetStatusBarSource([this] { return &m_statusBar; });
-    ASSERT_TRUE(m_frame.CreateEx(0, nullptr, "views", WS_OVERLAPPEDWINDOW, RECT{40, 40, 640, 440}, nullptr, 0));
+    ASSERT_TRUE(
+        m_frame.CreateEx(0, nullptr, "views", WS_OVERLAPPEDWINDOW, RECT{40, 40, 640, 440}, nullptr, 0));
     m_pUpper = CreatePane<CKantorView>(m_frame, *m_pDocument, RECT{0, 0, 600, 200}, 1);
     m_pLower = CreatePane<CKantorInverseView>(m_frame, *m_pDocument, RECT{0, 200, 600, 400}, 2);
     ASSERT_TRUE(m_pUpper && m_pLower);

@@ -15,7 +15,8 @@ int main(int argc, char** argv)
 {
     ProgramRequest request;
     std::string strError;
-    if (!ParseProgramArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), request, strError)) {
+    if (!ParseProgramArguments(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc), request,
+                               strError)) {
         std::fprintf(stderr, "lumenor: %s\nTry 'lumenor --help'.\n", strError.c_str());
         return 2;
     }
