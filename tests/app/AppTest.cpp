@@ -90,7 +90,7 @@ void AppTest::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 
 std::string AppTest::SamplePath(const std::string& name)
 {
-    return std::string(LUMENOR_SAMPLES_DIR) + "/" + name;
+    return testsupport::SamplePath(name);
 }
 
 std::string AppTest::ExamplePath()

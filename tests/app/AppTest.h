@@ -7,6 +7,7 @@
 #include "app/KantorApp.h"
 #include "app/MainFrame.h"
 #include "model/ModelTestFiles.h"
+#include "support/SampleFiles.h"
 #include "views/KantorDocument.h"
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"

@@ -94,6 +94,7 @@ protected:
 
 TEST_F(OpenPathsTest, FileOpenByKeyMenuAndToolbarOpensTheChosenFile)
 {
+    SKIP_WITHOUT_SAMPLES();
     m_pApp->m_strPromptAnswer = ExamplePath();
     PressKey(Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(m_pApp->m_nPrompts, 1);
@@ -142,6 +143,7 @@ TEST_F(OpenPathsTest, AFileThatCannotBeOpenedLeavesThePreviousDocumentAsItWas)
 
 TEST_F(OpenPathsTest, AFileDroppedOnTheWindowIsOpened)
 {
+    SKIP_WITHOUT_SAMPLES();
     EXPECT_TRUE(GetWindowLongPtrA(Frame().GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     Drop({SamplePath("test.ifc")});
     EXPECT_EQ(Frame().GetWindowText(), "test.ifc - Lumenor");
@@ -154,6 +156,7 @@ TEST_F(OpenPathsTest, AFileDroppedOnTheWindowIsOpened)
 
 TEST_F(OpenPathsTest, OpenedFilesEnterTheRecentFileListWhichReopensThemAndOutlivesTheProgram)
 {
+    SKIP_WITHOUT_SAMPLES();
     EXPECT_EQ(FileMenuItems(), (Strings{"&Open...\tStrg+O", "", "Last File (grayed)", "", "&Exit"}));
 
     // Files outside the current folder are shown with their paths.

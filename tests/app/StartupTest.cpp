@@ -23,6 +23,7 @@ class StartupTest : public AppTest { };
 
 TEST_F(StartupTest, TheWindowIsShownWithTheEmptyDocumentBeforeTheFileIsRead)
 {
+    SKIP_WITHOUT_SAMPLES();
     Start({SamplePath("duplex.ifc")});
     EXPECT_TRUE(Frame().IsWindowVisible());
     EXPECT_EQ(Frame().GetWindowText(), "Untitled - Lumenor");
@@ -34,6 +35,7 @@ TEST_F(StartupTest, TheWindowIsShownWithTheEmptyDocumentBeforeTheFileIsRead)
 
 TEST_F(StartupTest, TheFirstIdlePassLoadsWithProgressAndLaterPassesComputeTheInverseReferences)
 {
+    SKIP_WITHOUT_SAMPLES();
     Start({SamplePath("duplex.ifc")});
     testsupport::MessageRecorder recorder;
     recorder.Watch(Frame().GetStatusBar()->GetProgressLabel().GetSafeHwnd());

@@ -3,6 +3,7 @@
 // real file, some unfolded into the entities they refer to, one selected
 // with the focus. Written to <build>/screenshots/tree-views-style.png to be
 // looked at; the checks below catch a blank or boxed rendering.
+#include "support/SampleFiles.h"
 #include "treectrl/TreePaintTestSupport.h"
 
 #include <QFont>
@@ -60,9 +61,10 @@ protected:
 
 TEST_F(TreePaintScreenshotTest, ViewsStyleWithSampleLabels)
 {
+    SKIP_WITHOUT_SAMPLES();
     ASSERT_EQ(QFontInfo(QFont(QStringLiteral("DejaVu Sans"))).family(), QStringLiteral("DejaVu Sans"))
         << "without the font every label would be boxes";
-    const auto entities = ReadEntities(std::string(LUMENOR_SAMPLES_DIR) + "/example.ifc", 400);
+    const auto entities = ReadEntities(testsupport::SamplePath("example.ifc"), 400);
     ASSERT_GT(entities.size(), 100u);
 
     CreateTree(kViewStyle, 900, 420);

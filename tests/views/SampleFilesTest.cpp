@@ -3,8 +3,9 @@
 // to lists exactly the document's referrer list.
 #include "views/ViewsTest.h"
 
+#include "support/SampleFiles.h"
+
 #include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -22,16 +23,13 @@ protected:
 
 TEST_F(SampleFilesTest, TheLowerTreeListsTheDocumentsReferrers)
 {
-    std::vector<std::filesystem::path> aFiles;
-    for (const auto& entry : std::filesystem::directory_iterator(LUMENOR_SAMPLES_DIR))
-        if (entry.path().extension() == ".ifc")
-            aFiles.push_back(entry.path());
-    ASSERT_FALSE(aFiles.empty()) << "no sample files in " << LUMENOR_SAMPLES_DIR;
-    std::sort(aFiles.begin(), aFiles.end());
+    SKIP_WITHOUT_SAMPLES();
+    const std::vector<std::string> aFiles = testsupport::SampleIfcFiles();
+    ASSERT_FALSE(aFiles.empty()) << "no sample files in " << testsupport::SamplesDir();
 
-    for (const auto& path : aFiles) {
-        SCOPED_TRACE(path.filename().string());
-        ASSERT_TRUE(Open(path.string()));
+    for (const std::string& strPath : aFiles) {
+        SCOPED_TRACE(strPath);
+        ASSERT_TRUE(Open(strPath));
         CompleteInverse();
         std::vector<std::int32_t> aNumbers = IterationOrder(Doc());
         std::sort(aNumbers.begin(), aNumbers.end());
