@@ -11,6 +11,7 @@ constexpr unsigned IDR_MAINFRAME = 128;
 constexpr unsigned IDD_ABOUTBOX = 100;
 constexpr unsigned IDD_SEARCH = 137;
 constexpr unsigned IDD_USAGE = 141;
+constexpr unsigned IDD_GOTO_ENTITY = 142;
 constexpr unsigned IDC_FIND_WHAT = 1000;
 constexpr unsigned IDC_FIND_WHAT_LABEL = 1001;
 constexpr unsigned IDC_DIRECTION_UP = 1002;
@@ -20,11 +21,23 @@ constexpr unsigned IDC_HOMEPAGE_LINK = 1005;
 constexpr unsigned IDC_VERSION = 1006;
 constexpr unsigned IDC_USAGE_TEXT = 1007;
 constexpr unsigned IDC_ABOUT_ICON = 1008;
+constexpr unsigned IDC_ENTITY_NUMBER = 1009;
+constexpr unsigned IDC_ENTITY_NUMBER_LABEL = 1010;
+constexpr unsigned IDC_GOTO_MESSAGE = 1011;
 
 // Lumenor's own commands.
 constexpr unsigned ID_SEARCH = 32771;
 constexpr unsigned ID_SEARCH_AGAIN = 32773;
 constexpr unsigned ID_USAGE = 32777;
+// Following references: go to an entity by its number, back and forward
+// through the entities made current, copying, and the items of the trees'
+// context menu.
+constexpr unsigned ID_GOTO_ENTITY = 32778;
+constexpr unsigned ID_NAVIGATE_BACK = 32779;
+constexpr unsigned ID_NAVIGATE_FORWARD = 32780;
+constexpr unsigned ID_COPY_ENTITY_NAME = 32781;
+constexpr unsigned ID_GOTO_THIS_ENTITY = 32782;
+constexpr unsigned ID_UNFOLD_ITEM = 32783;
 
 // Standard commands.
 constexpr unsigned ID_FILE_NEW = 57600;
@@ -33,6 +46,7 @@ constexpr unsigned ID_FILE_SAVE = 57603;
 constexpr unsigned ID_FILE_SAVE_AS = 57604;
 constexpr unsigned ID_FILE_MRU_FILE1 = 57616;
 constexpr unsigned ID_FILE_MRU_LAST = 57631;
+constexpr unsigned ID_EDIT_COPY = 57634;
 constexpr unsigned ID_APP_ABOUT = 57664;
 constexpr unsigned ID_APP_EXIT = 57665;
 constexpr unsigned ID_NEXT_PANE = 57680;
@@ -50,6 +64,8 @@ constexpr unsigned ID_INDICATOR_CAPS = 59137;
 constexpr unsigned ID_INDICATOR_NUM = 59138;
 constexpr unsigned ID_INDICATOR_SCRL = 59139;
 constexpr unsigned ID_SEPARATOR = 0;
+// The current entity, its type and its number of referrers.
+constexpr unsigned ID_INDICATOR_ENTITY = 61458;
 
 // Strings.
 constexpr unsigned AFX_IDS_APP_TITLE = 57344;
@@ -61,5 +77,10 @@ constexpr unsigned IDS_NO_ENTITY_SELECTED = 61449;
 constexpr unsigned IDS_NO_DATA_READ = 61450;
 constexpr unsigned IDS_HOMEPAGE_TIP = 61451;
 constexpr unsigned IDS_USAGE_TEXT = 61452;
+constexpr unsigned IDS_ENTITY_REFERRERS = 61453;
+constexpr unsigned IDS_ENTITY_ONE_REFERRER = 61454;
+constexpr unsigned IDS_REFERRERS_SO_FAR = 61455;
+constexpr unsigned IDS_NO_SUCH_ENTITY = 61456;
+constexpr unsigned IDS_NOT_AN_ENTITY_NUMBER = 61457;
 
 } // namespace res

@@ -1,5 +1,7 @@
 #include "views/KantorDocument.h"
 
+#include "views/KantorView.h"
+
 #include "framework/FileOpenError.h"
 #include "framework/View.h"
 
@@ -12,6 +14,7 @@ BOOL CKantorDocument::OnNewDocument()
 {
     if (!CDocument::OnNewDocument())
         return FALSE;
+    m_history.Clear();
     return m_doc.OnNewDocument() ? TRUE : FALSE;
 }
 
@@ -21,6 +24,7 @@ BOOL CKantorDocument::OnOpenDocument(const char* lpszPathName)
     // ReportFileError, leaving the document as it was.
     if (!m_doc.OnOpenDocument(lpszPathName ? lpszPathName : ""))
         return FALSE;
+    m_history.Clear();
     SetModifiedFlag(FALSE);
     return TRUE;
 }
@@ -39,4 +43,58 @@ void CKantorDocument::UpdateAllViews(const void* pSender)
 void CKantorDocument::ReportFileError(const std::string& strPath, const std::string& strReason)
 {
     ReportOpenFailure(strPath, strReason);
+}
+
+bool CKantorDocument::NavigateToEntity(std::int32_t n)
+{
+    if (!HasEntity(n))
+        return false;
+    if (n != m_doc.GetCurrentEntity())
+        NoteJump();
+    // No sending view: both views update, the upper one selecting n.
+    m_doc.SetCurrentEntity(n, nullptr);
+    return true;
+}
+
+EntityPlace CKantorDocument::GetPlace() const
+{
+    EntityPlace place;
+    place.nEntity = m_doc.GetCurrentEntity();
+    for (CView* pView : GetViews())
+        if (auto* pUpper = dynamic_cast<CKantorView*>(pView))
+            pUpper->GetTopRow(place.nTopEntity, place.nTopRowsBelow);
+    return place;
+}
+
+bool CKantorDocument::RestorePlace(const EntityPlace& place)
+{
+    if (!HasEntity(place.nEntity))
+        return false;
+    m_doc.SetCurrentEntity(place.nEntity, nullptr);
+    for (CView* pView : GetViews())
+        if (auto* pUpper = dynamic_cast<CKantorView*>(pView))
+            pUpper->SetTopRow(place.nTopEntity, place.nTopRowsBelow);
+    return true;
+}
+
+void CKantorDocument::NoteJump()
+{
+    m_history.RecordJump(GetPlace());
+}
+
+bool CKantorDocument::GoBack()
+{
+    EntityPlace target;
+    return m_history.Back(GetPlace(), EntityExists(), target) && RestorePlace(target);
+}
+
+bool CKantorDocument::GoForward()
+{
+    EntityPlace target;
+    return m_history.Forward(GetPlace(), EntityExists(), target) && RestorePlace(target);
+}
+
+CEntityHistory::EntityExists CKantorDocument::EntityExists() const
+{
+    return [this](std::int32_t n) { return HasEntity(n); };
 }

@@ -1,13 +1,17 @@
 // CKantorDocument: the framework's document for one IFC file. It owns the
 // model (CKantorDoc) and is the model's host: view updates go to the
 // framework's views, file errors to the framework's standard message, and
-// progress to the status bar that the application hands in.
+// progress to the status bar that the application hands in. It also keeps
+// the history of the places the user jumped between.
 #pragma once
+
+#include "views/EntityHistory.h"
 
 #include "framework/Document.h"
 #include "model/DocumentHost.h"
 #include "model/KantorDoc.h"
 
+#include <cstdint>
 #include <functional>
 
 class CKantorDocument : public CDocument, public IDocumentHost {
@@ -29,7 +33,35 @@ public:
     void UpdateAllViews(const void* pSender) override;
     void ReportFileError(const std::string& strPath, const std::string& strReason) override;
 
+    // Following references. Each of these makes an entity current as a
+    // right double click in the lower tree does: the upper view selects the
+    // entity's root item and scrolls it into view, the lower view lists the
+    // entity's referrers.
+
+    bool HasEntity(std::int32_t n) const { return m_doc.GetEntityMap().Contains(n); }
+    // Goes to entity n as a jump: the place left goes into the history.
+    // False, with nothing changed, when the document has no entity n.
+    bool NavigateToEntity(std::int32_t n);
+    // Where the user is now: the current entity and the upper tree's top row.
+    EntityPlace GetPlace() const;
+    // Goes back to a place, its entity current and the upper tree's top row
+    // where it was, without recording a jump. False, with nothing changed,
+    // when the entity is gone.
+    bool RestorePlace(const EntityPlace& place);
+    // Records the current place as left by a jump that is made another way
+    // (a search hit, a click on an item of another entity), just before it.
+    void NoteJump();
+    // Back and Forward through the history; false when there is nowhere to go.
+    bool GoBack();
+    bool GoForward();
+    // Emptied by every new document and every successful open.
+    CEntityHistory& GetHistory() { return m_history; }
+    const CEntityHistory& GetHistory() const { return m_history; }
+
 private:
+    CEntityHistory::EntityExists EntityExists() const;
+
     CKantorDoc m_doc;
+    CEntityHistory m_history;
     std::function<IProgressSink*()> m_statusBarSource;
 };

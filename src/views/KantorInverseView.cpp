@@ -1,5 +1,7 @@
 #include "views/KantorInverseView.h"
 
+#include "views/KantorDocument.h"
+
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
 #include "res/Resource.h"
@@ -86,11 +88,10 @@ void CKantorInverseView::OnRButtonDblClk(UINT nFlags, POINT point)
     }
     SelectCaret(hItem);
     std::int32_t r = 0;
-    CKantorDoc* pDoc = GetKantorDoc();
-    if (!pDoc || !m_mapItemToEntity.Lookup(hItem, r)) {
+    CKantorDocument* pDocument = GetKantorDocument();
+    if (!pDocument || !m_mapItemToEntity.Lookup(hItem, r)) {
         Default();
         return;
     }
-    // No sending view: both views update, the upper one selecting r.
-    pDoc->SetCurrentEntity(r, nullptr);
+    pDocument->NavigateToEntity(r);
 }

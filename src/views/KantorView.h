@@ -6,6 +6,7 @@
 
 #include "views/EntityTreeView.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,15 @@ public:
     bool MatchItemText(std::string_view strLabel, std::string_view strSearch);
 
     HTREEITEM GetLastRootItem() const { return m_hLastRootItem; }
+
+    // The top row as a place keeps it (EntityPlace): the entity of the root
+    // item at or above it and the rows between; -1 for a tree without an
+    // entity's row.
+    void GetTopRow(std::int32_t& nTopEntity, int& nRowsBelow);
+    // Scrolls that row to the top, as far as the tree allows: below its root
+    // only as far as the root's unfolded items reach; a root that is not
+    // there leaves the tree as it is.
+    void SetTopRow(std::int32_t nTopEntity, int nRowsBelow);
 
 protected:
     // One root item per entity, the placeholder for an empty document.
