@@ -1,6 +1,6 @@
 #include "treectrl/EntityTreeCtrl.h"
 
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeDispatch.h"
 
 #include "platform/Window.h"
 

@@ -1,8 +1,15 @@
 // In-place label editing: the edit child made at attachment, beginning an
 // edit over an item's label and ending it with the parent's answer deciding
 // whether the new text is stored.
+#include "treectrl/LabelEdit.h"
+
+#include "treectrl/LabelEditProc.h"
 #include "treectrl/TreeHandles.h"
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeNotify.h"
+#include "treectrl/TreeSelect.h"
+#include "treectrl/TreeStore.h"
 
 #include "platform/Window.h"
 

@@ -2,7 +2,9 @@
 // focus loss end the edit through the control's own message, so that every
 // way of ending goes through one path; the edit widens as text is typed so
 // that the label being typed stays in view.
-#include "treectrl/TreeOps.h"
+#include "treectrl/LabelEditProc.h"
+
+#include "treectrl/LabelEdit.h"
 
 #include "platform/Gdi.h"
 #include "platform/Window.h"

@@ -82,6 +82,10 @@ struct TreeData : TreeStorage {
     TreeNode* m_pDragItem = nullptr;
 };
 
+// Sets the indent (at least 15) and the expand-button geometry derived from
+// it: at attachment, by TVM_SETINDENT and with the normal image list.
+void SetIndentGeometry(TreeData* td, UINT indent);
+
 // Timer ids of the control window.
 constexpr UINT_PTR kEditTimer = 1345;
 constexpr UINT_PTR kScrollTimer = 1346;

@@ -1,9 +1,24 @@
 // The control's window procedure: the table of handled messages, each with
 // its result and whether it goes on to the replaced procedure; attachment
 // and teardown.
+#include "treectrl/TreeDispatch.h"
+
+#include "treectrl/LabelEdit.h"
+#include "treectrl/TreeDragImage.h"
+#include "treectrl/TreeExpand.h"
+#include "treectrl/TreeExtent.h"
+#include "treectrl/TreeFocus.h"
 #include "treectrl/TreeHandles.h"
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeKeyboard.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeMouse.h"
+#include "treectrl/TreeNavigation.h"
 #include "treectrl/TreePaint.h"
+#include "treectrl/TreeScroll.h"
+#include "treectrl/TreeSelect.h"
+#include "treectrl/TreeSort.h"
+#include "treectrl/TreeStore.h"
 
 #include "platform/Window.h"
 

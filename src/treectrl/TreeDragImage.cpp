@@ -1,7 +1,8 @@
 // TVM_CREATEDRAGIMAGE: the item's images and label drawn over pure green,
 // which the image list's mask makes transparent.
-#include "treectrl/TreeOps.h"
-#include "treectrl/TreePaint.h"
+#include "treectrl/TreeDragImage.h"
+
+#include "treectrl/TreeLayout.h"
 #include "treectrl/TreePainter.h"
 
 #include "platform/Window.h"

@@ -2,7 +2,17 @@
 // row counting after the parent had its say, the scrolling that keeps the
 // new rows or the collapsed item in view, and the caret hand-over when a
 // collapse hides it.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeExpand.h"
+
+#include "treectrl/LabelEdit.h"
+#include "treectrl/TreeExtent.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeMouse.h"
+#include "treectrl/TreeNavigation.h"
+#include "treectrl/TreeNotify.h"
+#include "treectrl/TreeScroll.h"
+#include "treectrl/TreeSelect.h"
 
 #include "platform/Window.h"
 

@@ -9,8 +9,10 @@
 // update, when the scan would have measured it). Operations that add or
 // remove rows tell the index; a change of indent, style, image list or
 // font rebuilds it by a full scan. The result is always the scan's.
+#include "treectrl/TreeExtent.h"
+
 #include "treectrl/TreeMeasure.h"
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeNavigation.h"
 
 #include <algorithm>
 

@@ -1,5 +1,10 @@
 // Focus, capture loss and the control's two timers.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeFocus.h"
+
+#include "treectrl/LabelEdit.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMouse.h"
+#include "treectrl/TreeSelect.h"
 
 #include "platform/Window.h"
 

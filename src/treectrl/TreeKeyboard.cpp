@@ -1,6 +1,13 @@
 // Keyboard commands (WM_KEYDOWN): caret movement, expand and collapse,
 // scrolling with Ctrl, and the beep for typing keys that do nothing.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeKeyboard.h"
+
+#include "treectrl/TreeExpand.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeNavigation.h"
+#include "treectrl/TreeScroll.h"
+#include "treectrl/TreeSelect.h"
 
 #include "platform/Window.h"
 

@@ -1,8 +1,10 @@
 // Where items are: row of an item, item rectangles and the hit test. Rows
 // are never stored; they are found by stepping the display sequence from a
 // known item.
+#include "treectrl/TreeLayout.h"
+
 #include "treectrl/TreeMeasure.h"
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeNavigation.h"
 
 #include "platform/Window.h"
 

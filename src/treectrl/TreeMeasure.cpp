@@ -1,6 +1,7 @@
 #include "treectrl/TreeMeasure.h"
 
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeExtent.h"
+#include "treectrl/TreeNavigation.h"
 
 #include "platform/Window.h"
 

@@ -1,7 +1,8 @@
 // A measuring context: made by each operation that measures labels and
 // released at its end, so that it opens at most one device context and
 // creates at most one underlined font. Style bits and icon sizes are read
-// once, on first need.
+// once, on first need. Also the measures read from the window: style, row
+// height, visible count and client rectangle.
 #pragma once
 
 #include "treectrl/TreeData.h"
@@ -48,3 +49,8 @@ private:
     bool m_bFontSelected = false;
     bool m_bUnderlinedSelected = false;
 };
+
+DWORD TreeStyle(TreeData* td);
+UINT GetItemHeight(TreeData* td);
+int GetVisibleCount(TreeData* td);
+RECT ClientRect(TreeData* td);

@@ -1,6 +1,13 @@
 // Mouse input: tracked presses, clicks, double clicks, right clicks with
 // the context menu, and drag detection.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeMouse.h"
+
+#include "treectrl/TreeExpand.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeNavigation.h"
+#include "treectrl/TreeNotify.h"
+#include "treectrl/TreeSelect.h"
 
 #include "platform/Window.h"
 

@@ -1,6 +1,6 @@
 // Relations between items: the display sequence (items whose ancestors are
 // all expanded, in pre-order), depth, subtree tests and TVM_GETNEXTITEM.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeNavigation.h"
 
 TreeNode* NextVisible(const TreeNode* q)
 {

@@ -1,8 +1,10 @@
 // Notifications to the parent window: WM_NOTIFY with an NMTREEVIEW (or, for
 // label editing, an NMTVDISPINFO) whose item parts are filled by mask and
 // whose other fields are zero.
+#include "treectrl/TreeNotify.h"
+
 #include "treectrl/TreeHandles.h"
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeStore.h"
 
 #include "platform/Window.h"
 

@@ -2,7 +2,7 @@
 // the first visible item, and the clean-up.
 #include "treectrl/TreePaint.h"
 
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeNavigation.h"
 #include "treectrl/TreePainter.h"
 
 #include "platform/Window.h"

@@ -6,7 +6,7 @@
 // of the horizontal run on, the 2nd, 4th, 6th ... are painted. Points
 // outside the painted rows are not visited; which of the others is painted
 // follows from its distance to the start, so a clipped run keeps the phase.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeNavigation.h"
 #include "treectrl/TreePainter.h"
 
 #include <algorithm>

@@ -1,5 +1,13 @@
-// The highlight, focus rectangle and label of one row.
+// The parts of one row: the expand button of an item with children (a box
+// centred on the junction point and a plus or minus, drawn as strokes for
+// small boxes and as a hollow outline for large ones), the state and normal
+// images (a normal image given as a callback is asked from the parent at
+// every paint and never stored), the highlight with the focus rectangle,
+// and the label.
+#include "treectrl/TreeHandles.h"
 #include "treectrl/TreePainter.h"
+
+#include "platform/Window.h"
 
 namespace {
 
@@ -57,4 +65,97 @@ void TreePainter::PaintLabel(TreeNode* q, const RECT& text, bool colourChanged)
         SelectObject(m_hdc, previous);
     if (colourChanged)
         SetTextColor(m_hdc, GetSysColor(COLOR_WINDOWTEXT));
+}
+
+void TreePainter::PaintButton(TreeNode* q, const RECT& row, const RECT& text)
+{
+    if (!(m_style & TVS_HASBUTTONS) || !HasConnector(q) || !q->pFirstChild)
+        return;
+    const int jx = JunctionX(q);
+    const int jy = JunctionY(row.top);
+    if (m_bFullRow) {
+        // Keep the highlight of a full row off the button.
+        const RECT area{2 * jx - text.left, row.top, text.left, row.bottom};
+        ExtTextOutA(m_hdc, 0, 0, ETO_OPAQUE, &area, nullptr, 0, nullptr);
+    }
+
+    const int size = static_cast<int>(m_td->m_nButtonSize);
+    const int left = jx - size / 2;
+    const int top = jy - size / 2;
+    HPEN outline = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_GRAYTEXT));
+    HBRUSH fill = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
+    HGDIOBJ oldPen = SelectObject(m_hdc, outline);
+    HGDIOBJ oldBrush = SelectObject(m_hdc, fill);
+    Rectangle(m_hdc, left, top, left + size, top + size);
+    SelectObject(m_hdc, oldBrush);
+    SelectObject(m_hdc, oldPen);
+    DeleteObject(fill);
+    DeleteObject(outline);
+
+    const int a = static_cast<int>(m_td->m_nSignArm);
+    if (a >= 1) {
+        HPEN sign = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT));
+        oldPen = SelectObject(m_hdc, sign);
+        const bool expanded = (q->state & TVIS_EXPANDED) != 0;
+        if (a <= 4) {
+            // LineTo leaves the end point out, so each stroke ends one further.
+            MoveToEx(m_hdc, jx - a, jy, nullptr);
+            LineTo(m_hdc, jx + a + 1, jy);
+            if (!expanded) {
+                MoveToEx(m_hdc, jx, jy - a, nullptr);
+                LineTo(m_hdc, jx, jy + a + 1);
+            }
+        } else if (expanded) {
+            const POINT minus[] = {
+                {jx + a, jy + 1}, {jx + a, jy - 1}, {jx - a, jy - 1}, {jx - a, jy + 1}, {jx + a, jy + 1}};
+            Polyline(m_hdc, minus, 5);
+        } else {
+            const POINT plus[] = {{jx + a, jy + 1}, {jx + a, jy - 1}, {jx + 1, jy - 1}, {jx + 1, jy - a},
+                                  {jx - 1, jy - a}, {jx - 1, jy - 1}, {jx - a, jy - 1}, {jx - a, jy + 1},
+                                  {jx - 1, jy + 1}, {jx - 1, jy + a}, {jx + 1, jy + a}, {jx + 1, jy + 1},
+                                  {jx + a, jy + 1}};
+            Polyline(m_hdc, plus, 13);
+        }
+        SelectObject(m_hdc, oldPen);
+        DeleteObject(sign);
+    }
+}
+
+void TreePainter::PaintImages(TreeNode* q, const RECT& row, const RECT& text)
+{
+    const int normalWidth = m_bNormalImages ? m_cxNormalIcon + 3 : 0;
+    const UINT stateIndex = (q->state >> 12) & 15;
+    if (stateIndex && m_bStateImages) {
+        ImageList_Draw(m_td->m_himlState, static_cast<int>(stateIndex), m_hdc,
+                       text.left - normalWidth - m_cxStateIcon, row.bottom - m_cyStateIcon, ILD_NORMAL);
+    }
+    if (!m_bNormalImages)
+        return;
+    const int index = NormalImageIndex(q);
+    if (index != I_IMAGECALLBACK) {
+        ImageList_Draw(m_td->m_himlNormal, index, m_hdc, text.left - normalWidth,
+                       JunctionY(row.top) - m_cyNormalIcon / 2, ILD_NORMAL);
+    }
+}
+
+int TreePainter::NormalImageIndex(TreeNode* q)
+{
+    const bool selected = (q->state & TVIS_SELECTED) != 0;
+    int index = selected ? q->iSelectedImage : q->iImage;
+    HWND parent = GetParent(m_td->m_hWnd);
+    if (index != I_IMAGECALLBACK || !parent)
+        return index;
+    const int id = GetDlgCtrlID(m_td->m_hWnd);
+    NMTVDISPINFO info{};
+    info.hdr.hwndFrom = m_td->m_hWnd;
+    info.hdr.idFrom = static_cast<UINT_PTR>(id);
+    info.hdr.code = TVN_GETDISPINFO;
+    info.item.mask = TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | (selected ? TVIF_SELECTEDIMAGE : TVIF_IMAGE);
+    info.item.hItem = ItemHandle(q);
+    info.item.state = q->state;
+    info.item.lParam = q->lParam;
+    (selected ? info.item.iSelectedImage : info.item.iImage) = I_IMAGECALLBACK;
+    if (!SendMessageA(parent, WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&info)))
+        return I_IMAGECALLBACK;
+    return selected ? info.item.iSelectedImage : info.item.iImage;
 }

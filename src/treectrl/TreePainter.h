@@ -1,8 +1,7 @@
 // One paint of the tree control: the device context set up for it, what is
 // read once per paint (style, focus, row height, icon sizes), and the parts
-// of a row, each in a file of its own: highlight and label
-// (TreePaintRow.cpp), connector lines (TreePaintLines.cpp), the expand
-// button (TreePaintButton.cpp) and images (TreePaintImages.cpp).
+// of a row: button, images, highlight and label (TreePaintRow.cpp) and the
+// connector lines (TreePaintLines.cpp).
 #pragma once
 
 #include "treectrl/TreeMeasure.h"

@@ -1,6 +1,10 @@
 // Scroll positions and bars: the first visible item and its row index,
 // the scroll-bar update, the scroll commands and redraw suppression.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeScroll.h"
+
+#include "treectrl/TreeExtent.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeNavigation.h"
 
 #include "platform/Window.h"
 

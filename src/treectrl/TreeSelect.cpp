@@ -1,6 +1,14 @@
 // Moving the caret with its notifications, the drop highlight, the first
 // visible item, and bringing an item into view.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeSelect.h"
+
+#include "treectrl/LabelEdit.h"
+#include "treectrl/TreeExpand.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeNavigation.h"
+#include "treectrl/TreeNotify.h"
+#include "treectrl/TreeScroll.h"
 
 #include "platform/Window.h"
 

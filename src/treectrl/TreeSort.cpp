@@ -1,5 +1,8 @@
 // Sorting one child list (TVM_SORTCHILDREN) and the label comparison.
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeSort.h"
+
+#include "treectrl/TreeNavigation.h"
+#include "treectrl/TreeScroll.h"
 
 #include "platform/Window.h"
 

@@ -1,8 +1,19 @@
 // The item store: insertion, deletion of one item or of all, item fields,
 // labels and image lists. Row counts are adjusted by what each operation
 // adds or removes, never recounted.
+#include "treectrl/TreeStore.h"
+
+#include "treectrl/LabelEdit.h"
+#include "treectrl/TreeExpand.h"
+#include "treectrl/TreeExtent.h"
 #include "treectrl/TreeHandles.h"
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeLayout.h"
+#include "treectrl/TreeMeasure.h"
+#include "treectrl/TreeMouse.h"
+#include "treectrl/TreeNavigation.h"
+#include "treectrl/TreeNotify.h"
+#include "treectrl/TreeScroll.h"
+#include "treectrl/TreeSelect.h"
 
 #include "platform/Window.h"
 

@@ -3,9 +3,8 @@
 // control's own message with the parent's answer deciding the label, the
 // edits that other operations cancel, and the edit's growth as text is
 // typed.
+#include "treectrl/TreeMeasure.h"
 #include "treectrl/TreeTestSupport.h"
-
-#include "treectrl/TreeOps.h"
 
 namespace {
 

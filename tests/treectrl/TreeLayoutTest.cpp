@@ -1,8 +1,7 @@
 // Layout and scrolling with the fixed-metrics font: every byte 7 pixels
 // wide, rows of 16, a page of 6 in a client 100 high.
+#include "treectrl/TreeScroll.h"
 #include "treectrl/TreeTestSupport.h"
-
-#include "treectrl/TreeOps.h"
 
 #include "support/TestSupport.h"
 

@@ -2,9 +2,8 @@
 // selections, label changes and scrolls: after every step the counters
 // equal a recount, the first visible item sits at row m_nTopIndex, and the
 // horizontal extent equals a full scan.
+#include "treectrl/TreeScroll.h"
 #include "treectrl/TreeTestSupport.h"
-
-#include "treectrl/TreeOps.h"
 
 #include <algorithm>
 #include <random>

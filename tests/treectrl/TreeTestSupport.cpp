@@ -1,6 +1,6 @@
 #include "treectrl/TreeTestSupport.h"
 
-#include "treectrl/TreeOps.h"
+#include "treectrl/TreeNavigation.h"
 
 #include <algorithm>
 #include <cstring>
