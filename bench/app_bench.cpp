@@ -16,7 +16,7 @@
 #include "app/MainFrame.h"
 #include "model/KantorDoc.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "views/KantorDocument.h"
 #include "views/KantorView.h"
 

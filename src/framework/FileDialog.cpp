@@ -2,7 +2,7 @@
 
 #include "framework/DocTemplate.h"
 #include "framework/Wnd.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QFileDialog>
 

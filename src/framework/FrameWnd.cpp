@@ -12,7 +12,7 @@
 #include "framework/WinApp.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 

@@ -1,5 +1,5 @@
 // Bitmaps: 32-bit images that memory contexts draw on.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QImageWriter>
 

@@ -1,11 +1,11 @@
 // Buttons: push, default push, auto radio (grouped by WS_GROUP) and group
 // box, drawn with the application style. A click (mouse or space bar)
 // sends BN_CLICKED to the parent.
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/Cp1252.h"
-#include "platform/GdiObjects.h"
-#include "platform/QtBridge.h"
+#include "platform/internal/GdiObjects.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -2,9 +2,9 @@
 // the pointer over the window the mouse is in, which is where WM_SETCURSOR
 // asks for a shape; a window tracking the mouse's leave is told when the
 // mouse moves on to another window.
-#include "platform/Cursors.h"
+#include "platform/internal/Cursors.h"
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QWidget>
 

@@ -1,9 +1,9 @@
 // Default message handling, and the window-text calls that go through it.
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include "platform/Cp1252.h"
-#include "platform/Cursors.h"
-#include "platform/GdiObjects.h"
+#include "platform/internal/Cursors.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QWidget>
 

@@ -2,9 +2,9 @@
 // clipped to the client area and the update region), on a window for
 // measuring, and in memory on a bitmap. Selected objects, colours, modes,
 // clipping and the save stack.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QPainter>
 #include <QWidget>

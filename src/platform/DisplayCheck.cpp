@@ -2,7 +2,7 @@
 // reached (a DISPLAY left over from a closed session, a forwarded display
 // that went away), so the connection is tried first. libxcb is loaded at
 // run time: the plugin needs it anyway, and the build gains no dependency.
-#include "platform/DisplayCheck.h"
+#include "platform/internal/DisplayCheck.h"
 
 #include <dlfcn.h>
 

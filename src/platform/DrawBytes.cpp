@@ -3,7 +3,7 @@
 // 1,200 costs what its visible part costs. Qt places every glyph where the
 // advance table says (no kerning, no shaping), so a part of a run drawn
 // from its table position gives the pixels of the whole run there.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include "platform/Cp1252.h"
 

@@ -1,7 +1,7 @@
 // Crisp drawing: pixels, lines stepped as the classic line algorithm does,
 // rectangles and fills, and the inverted focus frame. No antialiasing;
 // every operation says exactly which pixels it touches.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // Files dropped on a window that accepts them arrive as WM_DROPFILES with
 // a handle that lists their paths (file-system bytes).
-#include "platform/DropFiles.h"
+#include "platform/internal/DropFiles.h"
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QWidget>
 

@@ -2,12 +2,12 @@
 // focus changes arrive as messages (the bridge withholds them from the
 // editor), so a subclass procedure sees each one first; this procedure
 // then hands them to the editor. Text is bytes, shown as Windows-1252.
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/Cp1252.h"
-#include "platform/KeyMapping.h"
-#include "platform/QtBridge.h"
-#include "platform/WindowWidget.h"
+#include "platform/internal/KeyMapping.h"
+#include "platform/internal/WindowWidget.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QKeyEvent>
 

@@ -2,18 +2,18 @@
 // paint, resize, focus, activation, close and drops of every window widget
 // come here and go on as messages through the pump, so that pre-translation
 // sees them before the window procedure does.
-#include "platform/WindowWidget.h"
+#include "platform/internal/WindowWidget.h"
 
 #include "platform/Cp1252.h"
-#include "platform/Cursors.h"
-#include "platform/DropFiles.h"
-#include "platform/FocusState.h"
-#include "platform/GdiObjects.h"
-#include "platform/KeyMapping.h"
-#include "platform/MessagePump.h"
-#include "platform/ScrollBars.h"
-#include "platform/StandardControls.h"
-#include "platform/WindowRecord.h"
+#include "platform/internal/Cursors.h"
+#include "platform/internal/DropFiles.h"
+#include "platform/internal/FocusState.h"
+#include "platform/internal/GdiObjects.h"
+#include "platform/internal/KeyMapping.h"
+#include "platform/internal/MessagePump.h"
+#include "platform/internal/ScrollBars.h"
+#include "platform/internal/StandardControls.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QApplication>
 #include <QDropEvent>

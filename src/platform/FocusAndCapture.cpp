@@ -2,9 +2,9 @@
 // state, told to windows by messages; Qt's focus follows the logical focus
 // so that keys arrive there, and Qt's focus changes (clicks on line editors,
 // window activation) come back as the same messages through the bridge.
-#include "platform/FocusState.h"
+#include "platform/internal/FocusState.h"
 
-#include "platform/MessagePump.h"
+#include "platform/internal/MessagePump.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 // shaping is skipped and hinting is full, so every advance is a whole pixel
 // and the sum of a string's advances is exactly the width that is drawn;
 // measuring is a table lookup per byte (the hot path of label widths).
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include "platform/Cp1252.h"
 

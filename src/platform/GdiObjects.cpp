@@ -1,5 +1,5 @@
 // Handles of fonts, pens, brushes and bitmaps; stock objects; colours.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QPainter>
 

@@ -2,8 +2,8 @@
 // with a growing count; while it asks for more the loop is woken so that it
 // comes round again (handling whatever input arrived meanwhile). A handler
 // that said no is left alone until a message starts a new idle period.
-#include "platform/MessagePump.h"
 #include "platform/WinMessages.h"
+#include "platform/internal/MessagePump.h"
 
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // Transparent pixels are kept as alpha 0 (and black colour, as the classic
 // masked image lists leave them).
 #include "platform/CommCtrl.h"
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QPainter>
 

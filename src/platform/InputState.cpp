@@ -1,9 +1,9 @@
 // Keyboard and mouse-button state as the input events left it, system
 // metrics, times and the beep.
-#include "platform/FocusState.h"
+#include "platform/internal/FocusState.h"
 
-#include "platform/ScrollBars.h"
 #include "platform/TestHooks.h"
+#include "platform/internal/ScrollBars.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // The update region of each window: invalidation adds to it and asks Qt for
 // a paint; BeginPaint validates it. UpdateWindow paints at once, inside a
 // synchronous Qt paint event, when the region is not empty.
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QWidget>
 

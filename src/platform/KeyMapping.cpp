@@ -1,4 +1,4 @@
-#include "platform/KeyMapping.h"
+#include "platform/internal/KeyMapping.h"
 
 #include "platform/WinMessages.h"
 

@@ -2,8 +2,8 @@
 #include "platform/MessageLoop.h"
 
 #include "platform/Cp1252.h"
-#include "platform/QtBridge.h"
 #include "platform/WinMessages.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QMessageBox>
 

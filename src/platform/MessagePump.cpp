@@ -1,8 +1,8 @@
 // The pump: pre-translation filter, dispatch, the queue of posted messages,
 // the main loop and the test helpers that run it.
-#include "platform/MessagePump.h"
+#include "platform/internal/MessagePump.h"
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -2,10 +2,10 @@
 // disabled meanwhile. Idle processing goes on inside (the dispatcher's
 // about-to-block signal fires in nested loops too).
 #include "platform/MessageLoop.h"
-#include "platform/MessagePump.h"
+#include "platform/internal/MessagePump.h"
 
 #include "platform/Window.h"
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QEventLoop>
 #include <QWidget>

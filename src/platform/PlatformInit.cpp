@@ -3,10 +3,10 @@
 // standard window classes and idle processing.
 #include "platform/MessageLoop.h"
 
-#include "platform/DisplayCheck.h"
-#include "platform/GdiObjects.h"
-#include "platform/MessagePump.h"
-#include "platform/StandardControls.h"
+#include "platform/internal/DisplayCheck.h"
+#include "platform/internal/GdiObjects.h"
+#include "platform/internal/MessagePump.h"
+#include "platform/internal/StandardControls.h"
 
 #include <QApplication>
 #include <QStyle>

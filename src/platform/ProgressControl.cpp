@@ -1,6 +1,6 @@
 // The progress control: a range, a position and a step, painted as a
 // classic sunken bar filled with highlight-coloured chunks.
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"

@@ -1,8 +1,8 @@
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
-#include "platform/GdiObjects.h"
-#include "platform/StandardControls.h"
-#include "platform/WindowRecord.h"
+#include "platform/internal/GdiObjects.h"
+#include "platform/internal/StandardControls.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QGuiApplication>
 #include <QPainter>

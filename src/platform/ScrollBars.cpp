@@ -3,9 +3,9 @@
 // it becomes WM_VSCROLL / WM_HSCROLL through the pump, and only
 // SetScrollInfo changes the position. While the thumb is dragged it follows
 // the mouse and the tracking position is readable with SIF_TRACKPOS.
-#include "platform/ScrollBars.h"
+#include "platform/internal/ScrollBars.h"
 
-#include "platform/MessagePump.h"
+#include "platform/internal/MessagePump.h"
 
 #include <QApplication>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"

@@ -1,11 +1,11 @@
 // Static text: the window text drawn in the parent's colours
 // (WM_CTLCOLORSTATIC); with SS_NOTIFY a click tells the parent. A static of
 // style SS_BITMAP shows a bitmap at its top left instead.
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/Gdi.h"
-#include "platform/GdiObjects.h"
-#include "platform/QtBridge.h"
+#include "platform/internal/GdiObjects.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QPainter>
 

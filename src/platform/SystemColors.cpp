@@ -1,6 +1,6 @@
 // One table of system colours, derived from the Fusion style's standard
 // palette so that every display platform gives the same colours.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QApplication>
 #include <QPalette>

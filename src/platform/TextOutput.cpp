@@ -1,6 +1,6 @@
 // Text metrics, extents and output. Every position comes from the font's
 // byte-advance table, so what is measured is what is drawn.
-#include "platform/GdiObjects.h"
+#include "platform/internal/GdiObjects.h"
 
 #include <QPainter>
 

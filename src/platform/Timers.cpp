@@ -1,9 +1,9 @@
 // Window timers on Qt timers: each expiry becomes WM_TIMER through the pump
 // (with the timer procedure, when one was given, called at dispatch).
-#include "platform/Timers.h"
+#include "platform/internal/Timers.h"
 
-#include "platform/MessagePump.h"
-#include "platform/WindowRecord.h"
+#include "platform/internal/MessagePump.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QObject>
 #include <QTimerEvent>

@@ -1,7 +1,7 @@
 // A minimal tooltip: tools are rectangles of windows with a text; mouse
 // moves relayed to it (TTM_RELAYEVENT, or automatically with TTF_SUBCLASS)
 // show the text of the tool under the mouse after a short rest.
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"

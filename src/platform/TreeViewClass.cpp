@@ -2,7 +2,7 @@
 // and passes on what it does not handle; what it relies on from here is
 // kept small: the font, an erased background, an empty paint, and default
 // behaviour for the rest (WM_CONTEXTMENU goes on to the parent).
-#include "platform/StandardControls.h"
+#include "platform/internal/StandardControls.h"
 
 #include "platform/Gdi.h"
 

@@ -1,10 +1,10 @@
 // Client area and non-client layout, moving and sizing, visibility and
 // enabling, coordinate conversion.
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
-#include "platform/FocusState.h"
-#include "platform/MessagePump.h"
-#include "platform/ScrollBars.h"
+#include "platform/internal/FocusState.h"
+#include "platform/internal/MessagePump.h"
+#include "platform/internal/ScrollBars.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -2,7 +2,7 @@
 // screen: rendering paints every widget through the event bridge, so the
 // image is exactly what the window would show.
 #include "platform/Gdi.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QImageWriter>
 #include <QPixmap>

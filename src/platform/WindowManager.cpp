@@ -1,13 +1,13 @@
 // Window classes, creation and destruction, procedures and window data,
 // sending, and the hierarchy.
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include "platform/Cp1252.h"
-#include "platform/FocusState.h"
-#include "platform/MessagePump.h"
-#include "platform/ScrollBars.h"
-#include "platform/Timers.h"
-#include "platform/WindowWidget.h"
+#include "platform/internal/FocusState.h"
+#include "platform/internal/MessagePump.h"
+#include "platform/internal/ScrollBars.h"
+#include "platform/internal/Timers.h"
+#include "platform/internal/WindowWidget.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -2,7 +2,7 @@
 
 #include "platform/CommCtrl.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QApplication>
 #include <QSettings>

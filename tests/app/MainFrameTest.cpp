@@ -10,7 +10,7 @@
 #include "framework/Rect.h"
 #include "framework/RuntimeClass.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 
 #include <QAction>

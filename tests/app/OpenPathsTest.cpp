@@ -6,7 +6,7 @@
 #include "framework/Menu.h"
 #include "framework/RecentFileList.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 
 #include <QAction>

@@ -5,7 +5,7 @@
 #include "framework/WinApp.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 
 #include <QColor>

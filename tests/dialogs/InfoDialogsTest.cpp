@@ -10,7 +10,7 @@
 #include "framework/WinApp.h"
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "support/TestSupport.h"

@@ -8,7 +8,7 @@
 #include "framework/WinApp.h"
 #include "platform/CommCtrl.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

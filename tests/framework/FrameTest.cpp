@@ -20,7 +20,7 @@
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QAction>
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

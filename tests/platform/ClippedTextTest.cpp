@@ -5,8 +5,8 @@
 // bitmaps and on a window's update region.
 #include "platform/Cp1252.h"
 #include "platform/Gdi.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QFontInfo>

@@ -1,7 +1,7 @@
 // Focus and capture messages, timers.
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

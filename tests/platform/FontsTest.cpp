@@ -1,7 +1,7 @@
 // Fonts: the default GUI font resolves to DejaVu Sans, the test font has
 // its fixed metrics, and the byte-advance table equals the drawn width.
 #include "platform/Gdi.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QFontInfo>
 

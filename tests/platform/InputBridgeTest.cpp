@@ -1,8 +1,8 @@
 // Real input through the event bridge: synthesised Qt input on the window
 // becomes mouse and key messages, through the pre-translation filter.
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // client content, and scroll bars that change the client area.
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The Qt side: hosted widgets, the menu bar outside the client area,
 // dropped files and cursors through WM_SETCURSOR.
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "platform/Window.h"
 #include "support/TestSupport.h"
 

@@ -3,8 +3,8 @@
 // files are written and hold what was drawn.
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
-#include "platform/QtBridge.h"
 #include "platform/Window.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>

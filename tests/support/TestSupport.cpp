@@ -1,7 +1,7 @@
 #include "support/TestSupport.h"
 
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -5,7 +5,7 @@
 #include "treectrl/TreeTestSupport.h"
 
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QTest>

@@ -3,8 +3,8 @@
 #include "treectrl/TreeTestSupport.h"
 
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
 #include "platform/TestHooks.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

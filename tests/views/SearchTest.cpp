@@ -9,7 +9,7 @@
 #include "res/StringTable.h"
 
 #include "framework/Dialog.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QTest>
 #include <QTimer>

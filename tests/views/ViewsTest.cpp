@@ -3,7 +3,7 @@
 #include "framework/CreateContext.h"
 #include "framework/FrameworkMessages.h"
 #include "platform/MessageLoop.h"
-#include "platform/QtBridge.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QTest>
 #include <QWidget>

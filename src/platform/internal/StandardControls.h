@@ -1,7 +1,7 @@
 // The platform's standard window classes.
 #pragma once
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 void RegisterStandardClasses();
 

@@ -2,7 +2,7 @@
 // event bridge.
 #pragma once
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QPoint>
 

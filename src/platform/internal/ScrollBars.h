@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/WindowRecord.h"
+#include "platform/internal/WindowRecord.h"
 
 class QWheelEvent;
 
