@@ -7,6 +7,7 @@
 // The file is read once beforehand so that the load is measured with a warm
 // page cache.
 #include "BenchSupport.h"
+#include "model/FileSummary.h"
 #include "model/KantorDoc.h"
 
 #include <algorithm>
@@ -86,6 +87,13 @@ int main(int argc, char** argv)
     }
     const double fPeak = PeakResidentBytes();
 
+    // The file summary is worked out when asked for, after the index.
+    const Clock::time_point tSummary = Clock::now();
+    const std::size_t nTypes = CountEntityTypes(*pDoc).size();
+    const std::size_t nProblems = FindMissingReferences(*pDoc).size() + FindRepeatedNumbers(*pDoc).size();
+    const std::size_t nIsolated = FindIsolatedEntities(*pDoc).size();
+    const double fSummary = Seconds(Clock::now() - tSummary);
+
     const double fMB = fFileBytes / 1e6;
     std::printf("file            %s\n", strPath.c_str());
     std::printf("size            %.1f MB, %zu entities, highest number %d\n", fMB,
@@ -93,6 +101,8 @@ int main(int argc, char** argv)
     std::printf("load            %.3f s, %.0f MB/s\n", fLoad, fMB / fLoad);
     std::printf("inverse index   %.3f s in %ld slices, longest slice %.2f ms (processor time %.2f ms)\n",
                 fIndex, nSlices, fLongest * 1e3, fLongestCpu * 1e3);
+    std::printf("summary         %.3f s on request: %zu types, %zu problems, %zu isolated entities\n",
+                fSummary, nTypes, nProblems, nIsolated);
     std::printf("peak memory     %.1f MB after load, %.1f MB with index = %.2f x file size\n",
                 (fLoadPeak - fBaseBytes) / 1e6, (fPeak - fBaseBytes) / 1e6,
                 (fPeak - fBaseBytes) / fFileBytes);

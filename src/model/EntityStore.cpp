@@ -35,6 +35,7 @@ void CEntityStore::RemoveAll()
     std::vector<std::uint32_t>().swap(m_aOrder);
     std::vector<std::uint32_t>().swap(m_aPosition);
     std::unordered_map<std::int32_t, std::uint32_t>().swap(m_mapSparsePosition);
+    std::vector<Repeat>().swap(m_aRepeats);
 }
 
 std::uint32_t CEntityStore::PositionOf(std::int32_t n) const
@@ -81,8 +82,10 @@ void CEntityStore::Assign(FileTexts texts)
                 aSuperseded.resize(nTexts);
             aSuperseded[i] = true;
             mapLatestText[nSlot] = i;
+            NoteRepeat(m_aNumbers[i]);
         }
     }
+    SortRepeats();
     const auto isEntry = [&](std::uint32_t i) { return aSuperseded.empty() || !aSuperseded[i]; };
 
     std::vector<std::uint32_t> aNext(kBucketCount + 1, 0);
@@ -103,4 +106,30 @@ void CEntityStore::Assign(FileTexts texts)
         m_aOrder[nPos] = itLatest == mapLatestText.end() ? i : itLatest->second;
         SlotOf(m_aNumbers[i]) = nPos;
     }
+}
+
+void CEntityStore::NoteRepeat(std::int32_t n)
+{
+    // Runs of one number are noted as one entry; a number repeated apart
+    // gets entries that SortRepeats merges.
+    if (!m_aRepeats.empty() && m_aRepeats.back().nNumber == n)
+        ++m_aRepeats.back().nTexts;
+    else
+        m_aRepeats.push_back({n, 2});
+}
+
+void CEntityStore::SortRepeats()
+{
+    if (m_aRepeats.empty())
+        return;
+    std::sort(m_aRepeats.begin(), m_aRepeats.end(),
+              [](const Repeat& a, const Repeat& b) { return a.nNumber < b.nNumber; });
+    std::size_t nOut = 0;
+    for (const Repeat& repeat : m_aRepeats) {
+        if (nOut > 0 && m_aRepeats[nOut - 1].nNumber == repeat.nNumber)
+            m_aRepeats[nOut - 1].nTexts += repeat.nTexts - 1;
+        else
+            m_aRepeats[nOut++] = repeat;
+    }
+    m_aRepeats.resize(nOut);
 }

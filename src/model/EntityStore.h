@@ -14,6 +14,11 @@ public:
         std::int32_t nNumber;
         std::string_view strText;
     };
+    // A number under which more than one text was stored.
+    struct Repeat {
+        std::int32_t nNumber;
+        std::size_t nTexts;
+    };
 
     std::size_t GetCount() const { return m_aOrder.size(); }
     bool IsEmpty() const { return m_aOrder.empty(); }
@@ -34,6 +39,10 @@ public:
         std::vector<std::int32_t> aNumbers;
     };
 
+    // The numbers stored more than once, ascending, with how many texts each
+    // was given (the last one is kept).
+    const std::vector<Repeat>& GetRepeats() const { return m_aRepeats; }
+
     void RemoveAll();
     // Replaces the contents with the texts of a file. A later text under the
     // same number replaces the earlier one, which keeps its place in the order.
@@ -49,6 +58,8 @@ private:
     }
     std::uint32_t PositionOf(std::int32_t n) const;
     std::uint32_t& SlotOf(std::int32_t n);
+    void NoteRepeat(std::int32_t n);
+    void SortRepeats();
 
     // The texts of the file as they were read (see FileTexts).
     std::unique_ptr<char[]> m_pText;
@@ -59,4 +70,5 @@ private:
     // Position in m_aOrder by number: a table below its size, a hash above.
     std::vector<std::uint32_t> m_aPosition;
     std::unordered_map<std::int32_t, std::uint32_t> m_mapSparsePosition;
+    std::vector<Repeat> m_aRepeats;
 };

@@ -20,6 +20,21 @@ public:
     const CEntityNumberArray* Lookup(std::int32_t n) const;
     // The number of keys, each with a list that is not empty.
     std::size_t GetCount() const { return m_nCount; }
+    // Calls onList(n, list) for every number that has a list, in no set order.
+    template <class OnList>
+    void ForEach(OnList&& onList) const
+    {
+        for (std::size_t nPage = 0; nPage < m_aPages.size(); ++nPage) {
+            if (!m_aPages[nPage])
+                continue;
+            for (std::size_t i = 0; i < kPageSize; ++i)
+                if (!m_aPages[nPage][i].IsEmpty())
+                    onList(static_cast<std::int32_t>((nPage << kPageBits) + i), m_aPages[nPage][i]);
+        }
+        for (const auto& [n, list] : m_mapSparse)
+            if (!list.IsEmpty())
+                onList(n, list);
+    }
 
 private:
     // The table is allocated in pages as numbers are first referred to, so

@@ -4,6 +4,7 @@
 
 #include "model/EntityNumberArray.h"
 #include "model/EntityStore.h"
+#include "model/EntityWalk.h"
 #include "model/InverseIndex.h"
 
 #include <cstddef>
@@ -53,6 +54,12 @@ public:
     void ShowInverseProgress();
     // The referrers of n found so far, in the store's iteration order.
     void GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const;
+    // Every referrer list found so far.
+    const CInverseIndex& GetInverseIndex() const { return m_mapInverse; }
+
+    // The entities that F8 and Shift+F8 step through; emptied with the contents.
+    CEntityWalk& GetEntityWalk() { return m_walk; }
+    const CEntityWalk& GetEntityWalk() const { return m_walk; }
 
 private:
     void DeleteContents();
@@ -82,4 +89,5 @@ private:
     std::string m_strSavedStatus;
     // The message pane shows this document's progress report, not yet given back.
     bool m_bReportShown = false;
+    CEntityWalk m_walk;
 };
