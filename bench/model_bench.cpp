@@ -90,7 +90,7 @@ int main(int argc, char** argv)
     // The file summary is worked out when asked for, after the index.
     const Clock::time_point tSummary = Clock::now();
     const std::size_t nTypes = CountEntityTypes(*pDoc).size();
-    const std::size_t nProblems = FindMissingReferences(*pDoc).size() + FindRepeatedNumbers(*pDoc).size();
+    const std::size_t nProblems = FindMissingReferences(*pDoc).size() + FindDuplicateNumbers(*pDoc).size();
     const std::size_t nIsolated = FindIsolatedEntities(*pDoc).size();
     const double fSummary = Seconds(Clock::now() - tSummary);
 

@@ -30,6 +30,8 @@ const char* OptionOf(Action action)
         return "--refs";
     case Action::Inverse:
         return "--inverse";
+    case Action::Summary:
+        return "--summary";
     case Action::Screenshot:
         return "--screenshot";
     default:
@@ -88,8 +90,8 @@ bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest&
             bHelp = true;
         } else if (arg == "--version") {
             bVersion = true;
-        } else if (arg == "--print") {
-            if (!setQuery(Action::Print))
+        } else if (arg == "--print" || arg == "--summary") {
+            if (!setQuery(arg == "--print" ? Action::Print : Action::Summary))
                 return false;
         } else if (arg == "--refs" || arg == "--inverse") {
             if (!setQuery(arg == "--refs" ? Action::Refs : Action::Inverse) || !entity(request.nEntity))
@@ -142,6 +144,7 @@ std::string UsageText()
            "       lumenor --print FILE\n"
            "       lumenor --refs N FILE\n"
            "       lumenor --inverse N FILE\n"
+           "       lumenor --summary FILE\n"
            "       lumenor --screenshot OUT.png [--select N] FILE\n"
            "\n"
            "Lumenor shows the entities of an IFC file: every entity in the upper tree,\n"
@@ -153,6 +156,13 @@ std::string UsageText()
            "  --refs N FILE          print the items that unfolding entity #N gives\n"
            "  --inverse N FILE       print the lower tree's items for entity #N, once\n"
            "                         all inverse references are known\n"
+           "  --summary FILE         print, once all references are known, one line per\n"
+           "                         entity type, TYPE<TAB>count, by descending count and\n"
+           "                         then name, then one line per problem in ascending\n"
+           "                         entity number: missing<TAB>#referrer<TAB>#number for\n"
+           "                         a reference to a number that no entity has, and\n"
+           "                         duplicate<TAB>#number<TAB>times for a number defined\n"
+           "                         more than once (the last text is the one kept)\n"
            "  --screenshot OUT.png   write the main window with FILE open as a PNG image;\n"
            "      [--select N]       with entity #N selected\n"
            "  --help                 show this text\n"

@@ -5,6 +5,7 @@
 //   lumenor --print FILE
 //   lumenor --refs N FILE
 //   lumenor --inverse N FILE
+//   lumenor --summary FILE
 //   lumenor --screenshot OUT.png [--select N] FILE
 //   lumenor --help | --version
 #pragma once
@@ -22,6 +23,7 @@ struct ProgramRequest {
         Print, // the upper tree's root labels
         Refs, // the labels that unfolding entity N gives
         Inverse, // the lower tree's labels for entity N
+        Summary, // the entity types with counts, then the file's problems
         Screenshot, // the main window as a PNG file
     };
     Action action = Action::OpenWindow;
@@ -34,7 +36,7 @@ struct ProgramRequest {
     bool RunsOffscreen() const
     {
         return action == Action::Print || action == Action::Refs || action == Action::Inverse
-            || action == Action::Screenshot;
+            || action == Action::Summary || action == Action::Screenshot;
     }
 };
 

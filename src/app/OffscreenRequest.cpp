@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/KantorApp.h"
 #include "app/MainFrame.h"
+#include "model/FileSummary.h"
 #include "model/KantorDoc.h"
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
@@ -11,6 +12,7 @@
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -76,6 +78,23 @@ bool HasEntity(const CKantorDoc& doc, std::int32_t n)
     return doc.GetEntityMap().Lookup(n, text);
 }
 
+// The types by descending count and then name, then the missing numbers and
+// the duplicates in ascending entity number.
+void WriteSummary(const CKantorDoc& doc)
+{
+    std::vector<EntityTypeCount> aTypes = CountEntityTypes(doc);
+    std::stable_sort(aTypes.begin(), aTypes.end(),
+                     [](const EntityTypeCount& a, const EntityTypeCount& b) { return a.nCount > b.nCount; });
+    for (const EntityTypeCount& type : aTypes)
+        std::printf("%.*s\t%zu\n", static_cast<int>(type.strType.size()), type.strType.data(), type.nCount);
+    for (const FileProblem& problem : ListProblems(doc, false)) {
+        if (problem.kind == FileProblem::Kind::Missing)
+            std::printf("missing\t#%d\t#%lld\n", problem.nEntity, static_cast<long long>(problem.nDetail));
+        else
+            std::printf("duplicate\t#%d\t%lld\n", problem.nEntity, static_cast<long long>(problem.nDetail));
+    }
+}
+
 // The answer once the file is open and its inverse references are known.
 int Answer(const ProgramRequest& request, CMainFrame& frame, CKantorDoc& doc)
 {
@@ -105,6 +124,9 @@ int Answer(const ProgramRequest& request, CMainFrame& frame, CKantorDoc& doc)
             return Fail(strNoEntity + std::to_string(request.nEntity));
         doc.SetCurrentEntity(request.nEntity, nullptr);
         WriteLabels(pLower->GetTreeHwnd(), nullptr);
+        return 0;
+    case Action::Summary:
+        WriteSummary(doc);
         return 0;
     case Action::Screenshot:
         if (request.nSelect) {

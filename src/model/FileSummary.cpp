@@ -117,9 +117,9 @@ std::vector<std::int32_t> EntitiesOfType(const CKantorDoc& doc, std::string_view
     return aNumbers;
 }
 
-std::vector<RepeatedNumber> FindRepeatedNumbers(const CKantorDoc& doc)
+std::vector<DuplicateNumber> FindDuplicateNumbers(const CKantorDoc& doc)
 {
-    std::vector<RepeatedNumber> aRepeated;
+    std::vector<DuplicateNumber> aRepeated;
     for (const CEntityStore::Repeat& repeat : doc.GetEntityMap().GetRepeats()) {
         // One of the texts under 0 is the header.
         const std::size_t nTimes = repeat.nNumber == 0 ? repeat.nTexts - 1 : repeat.nTexts;
@@ -164,4 +164,21 @@ std::vector<std::int32_t> FindIsolatedEntities(const CKantorDoc& doc)
     });
     std::sort(aIsolated.begin(), aIsolated.end());
     return aIsolated;
+}
+
+std::vector<FileProblem> ListProblems(const CKantorDoc& doc, bool bIsolated)
+{
+    using Kind = FileProblem::Kind;
+    std::vector<FileProblem> aProblems;
+    for (const MissingReference& missing : FindMissingReferences(doc))
+        aProblems.push_back({Kind::Missing, missing.nReferrer, missing.nNumber});
+    for (const DuplicateNumber& repeated : FindDuplicateNumbers(doc))
+        aProblems.push_back({Kind::Duplicate, repeated.nNumber, static_cast<std::int64_t>(repeated.nTimes)});
+    if (bIsolated)
+        for (std::int32_t n : FindIsolatedEntities(doc))
+            aProblems.push_back({Kind::Isolated, n, 0});
+    // Each kind is in order already; the stable sort keeps that within an entity.
+    std::stable_sort(aProblems.begin(), aProblems.end(),
+                     [](const FileProblem& a, const FileProblem& b) { return a.nEntity < b.nEntity; });
+    return aProblems;
 }

@@ -26,9 +26,21 @@ struct MissingReference {
     std::int32_t nNumber;
 };
 
-struct RepeatedNumber {
+struct DuplicateNumber {
     std::int32_t nNumber;
     std::size_t nTimes;
+};
+
+// One row of the list of problems: an entity and what is wrong with it.
+struct FileProblem {
+    enum class Kind {
+        Missing, // nEntity refers to nDetail, which no entity has
+        Duplicate, // nEntity is defined nDetail times
+        Isolated, // nothing refers to nEntity and it refers to nothing
+    };
+    Kind kind;
+    std::int32_t nEntity;
+    std::int64_t nDetail;
 };
 
 // The type of an entity text: the word (ASCII letters, digits and '_') after
@@ -43,7 +55,7 @@ std::vector<EntityTypeCount> CountEntityTypes(const CKantorDoc& doc);
 // The entities of one type, in ascending number.
 std::vector<std::int32_t> EntitiesOfType(const CKantorDoc& doc, std::string_view strType);
 // The numbers defined more than once, ascending, with how often.
-std::vector<RepeatedNumber> FindRepeatedNumbers(const CKantorDoc& doc);
+std::vector<DuplicateNumber> FindDuplicateNumbers(const CKantorDoc& doc);
 
 // These two read the inverse index: complete once GetInversePercent() is 100,
 // before that they answer for the entities scanned so far.
@@ -54,3 +66,8 @@ std::vector<MissingReference> FindMissingReferences(const CKantorDoc& doc);
 // The entities that no entity refers to and whose text refers to no number,
 // in ascending number.
 std::vector<std::int32_t> FindIsolatedEntities(const CKantorDoc& doc);
+
+// All problems in ascending entity number (for one entity: missing numbers
+// ascending, then its duplication, then its isolation); isolated entities only
+// when asked for.
+std::vector<FileProblem> ListProblems(const CKantorDoc& doc, bool bIsolated);

@@ -45,6 +45,10 @@ TEST(CommandLineTest, QueriesTakeTheirValuesInAnyOrderAroundTheFile)
     EXPECT_EQ(print.action, Action::Print);
     EXPECT_EQ(print.strFile, "a.ifc");
     EXPECT_TRUE(print.RunsOffscreen());
+    const ProgramRequest summary = Parse({"a.ifc", "--summary"});
+    EXPECT_EQ(summary.action, Action::Summary);
+    EXPECT_EQ(summary.strFile, "a.ifc");
+    EXPECT_TRUE(summary.RunsOffscreen());
 
     const ProgramRequest refs = Parse({"a.ifc", "--refs", "#12"});
     EXPECT_EQ(refs.action, Action::Refs);
@@ -72,7 +76,7 @@ TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
     EXPECT_EQ(Parse({"--print", "a.ifc", "--version"}).action, Action::Version);
     const std::string usage = UsageText();
     for (const char* option :
-         {"--print", "--refs", "--inverse", "--screenshot", "--select", "--help", "--version"})
+         {"--print", "--refs", "--inverse", "--summary", "--screenshot", "--select", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     // The version is the about box's: the program's version block.
     EXPECT_EQ(VersionText(), "Lumenor 1, 1, 0, 0\n");

@@ -152,6 +152,21 @@ TEST_F(QueryTest, QueriesAgreeWithTheViewsOfTheRunningProgram)
     EXPECT_EQ(RunProgram({"--inverse", std::to_string(nEntity), strPath}).Lines(), lower);
 }
 
+// Types by descending count, ties by name; then the problems in ascending
+// entity number, a referrer's missing numbers ascending before its duplicate.
+TEST_F(QueryTest, SummaryPrintsTypesByCountThenProblemsByNumber)
+{
+    const std::string strPath = m_folder.Write("problems.ifc",
+                                               "HEAD;\n#9=IFCB(#8);\n#8=IFCA(#30,#4,#4);\n"
+                                               "#7=IFCB(#2);\n#9=IFCC(#31,#8);\n#3=IFCA;\n"
+                                               "#8=IFCA(#40,#20);\n#6=IFCC(#9);\n");
+    const Outcome summary = RunProgram({"--summary", strPath});
+    EXPECT_EQ(summary.nStatus, 0) << summary.strErr;
+    EXPECT_EQ(summary.Lines(),
+              (Strings{"IFCA\t2", "IFCC\t2", "IFCB\t1", "missing\t#7\t#2", "missing\t#8\t#20",
+                       "missing\t#8\t#40", "duplicate\t#8\t2", "missing\t#9\t#31", "duplicate\t#9\t2"}));
+}
+
 TEST_F(QueryTest, AFileOrEntityThatIsNotThereIsAnErrorThatSaysWhich)
 {
     const std::string strMissing = m_folder.GetPath().string() + "/missing.ifc";

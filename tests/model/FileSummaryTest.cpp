@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 using ::testing::ElementsAre;
@@ -40,10 +41,10 @@ protected:
             missing.emplace_back(reference.nReferrer, reference.nNumber);
         return missing;
     }
-    Repeated RepeatedNumbers() const
+    Repeated DuplicateNumbers() const
     {
         Repeated repeated;
-        for (const RepeatedNumber& number : FindRepeatedNumbers(m_doc))
+        for (const DuplicateNumber& number : FindDuplicateNumbers(m_doc))
             repeated.emplace_back(number.nNumber, number.nTimes);
         return repeated;
     }
@@ -75,7 +76,7 @@ TEST_F(FileSummaryTest, MissingNumbersAreListedOncePerReferrerAndNumber)
 TEST_F(FileSummaryTest, NumbersDefinedMoreThanOnceKeepTheLastText)
 {
     Load("HEAD;\n#5=A;\n#6=B(#5);\n#5=B;\n#7=C(#6);\n#5=C(#7);\n#7=C;\n");
-    EXPECT_EQ(RepeatedNumbers(), (Repeated{{5, 3}, {7, 2}}));
+    EXPECT_EQ(DuplicateNumbers(), (Repeated{{5, 3}, {7, 2}}));
     EXPECT_THAT(EntityText(m_doc, 5), ::testing::Optional(std::string("#5=C(#7);")));
     EXPECT_EQ(CountEntities(m_doc), 3u);
     EXPECT_EQ(TypeCounts(), (Types{{"B", 1}, {"C", 2}}));
@@ -86,12 +87,12 @@ TEST_F(FileSummaryTest, EntityZeroIsAnEntityOnlyWhenTheFileDefinesIt)
     Load("HEAD;\n#1=A(#0);\n");
     EXPECT_EQ(CountEntities(m_doc), 1u);
     EXPECT_EQ(MissingNumbers(), (Missing{{1, 0}}));
-    EXPECT_THAT(RepeatedNumbers(), IsEmpty());
+    EXPECT_THAT(DuplicateNumbers(), IsEmpty());
 
     Load("HEAD;\n#0=Z(#1);\n#1=A(#0);\n#0=Y;\n");
     EXPECT_EQ(CountEntities(m_doc), 2u);
     EXPECT_THAT(MissingNumbers(), IsEmpty());
-    EXPECT_EQ(RepeatedNumbers(), (Repeated{{0, 2}}));
+    EXPECT_EQ(DuplicateNumbers(), (Repeated{{0, 2}}));
     EXPECT_EQ(TypeCounts(), (Types{{"A", 1}, {"Y", 1}}));
 }
 
@@ -101,6 +102,21 @@ TEST_F(FileSummaryTest, IsolatedEntitiesNeitherReferNorAreReferredTo)
     // to a missing number, #6 only to itself.
     Load("HEAD('#2');\n#1=A(#3);\n#2=B('x');\n#3=C;\n#4=D('#');\n#5=E(#50);\n#6=F(#6);\n#7=G;\n");
     EXPECT_THAT(FindIsolatedEntities(m_doc), ElementsAre(2, 4, 7));
+}
+
+TEST_F(FileSummaryTest, ProblemsComeInAscendingEntityNumberWithIsolatedOnRequest)
+{
+    // The first text of #5 is replaced, so its #99 is no reference.
+    Load("HEAD;\n#5=A(#99);\n#3=B(#5);\n#5=A(#98,#97);\n#4=C;\n#3=B(#5);\n");
+    using Kind = FileProblem::Kind;
+    std::vector<std::tuple<Kind, std::int32_t, std::int64_t>> aRows;
+    for (const FileProblem& problem : ListProblems(m_doc, true))
+        aRows.emplace_back(problem.kind, problem.nEntity, problem.nDetail);
+    EXPECT_THAT(aRows,
+                ElementsAre(std::tuple(Kind::Duplicate, 3, 2), std::tuple(Kind::Isolated, 4, 0),
+                            std::tuple(Kind::Missing, 5, 97), std::tuple(Kind::Missing, 5, 98),
+                            std::tuple(Kind::Duplicate, 5, 2)));
+    EXPECT_EQ(ListProblems(m_doc, false).size(), 4u);
 }
 
 TEST_F(FileSummaryTest, AFileOfOnlyHeaderHasNoEntities)

@@ -191,7 +191,7 @@ TEST_P(SampleFileTest, SummaryMatchesAPlainScan)
     EXPECT_EQ(mapCounted, mapTypes);
     EXPECT_EQ(CountEntities(doc), scan.mapDefinitions.size());
     std::map<std::int32_t, std::size_t> mapRepeated;
-    for (const RepeatedNumber& repeated : FindRepeatedNumbers(doc))
+    for (const DuplicateNumber& repeated : FindDuplicateNumbers(doc))
         mapRepeated[repeated.nNumber] = repeated.nTimes;
     std::map<std::int32_t, std::size_t> mapPlainRepeated;
     for (const auto& [n, nLines] : scan.mapDefinitions)

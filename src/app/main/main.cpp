@@ -57,7 +57,7 @@ int main(int argc, char** argv)
     // windowing system abort the program.
     if (!InitPlatform(argc, argv)) {
         std::fprintf(stderr,
-                     "lumenor: %s; --print, --refs, --inverse and --screenshot work without one, "
+                     "lumenor: %s; --print, --refs, --inverse, --summary and --screenshot work without one, "
                      "see lumenor --help.\n",
                      PlatformInitError().c_str());
         return 1;
