@@ -3,7 +3,7 @@
 // sends BN_CLICKED to the parent.
 #include "platform/internal/StandardControls.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/internal/GdiObjects.h"
 #include "platform/qt/QtBridge.h"
 

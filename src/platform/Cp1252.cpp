@@ -1,4 +1,4 @@
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 
 namespace {
 

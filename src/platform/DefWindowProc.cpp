@@ -1,7 +1,7 @@
 // Default message handling, and the window-text calls that go through it.
 #include "platform/internal/WindowRecord.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/internal/Cursors.h"
 #include "platform/internal/GdiObjects.h"
 

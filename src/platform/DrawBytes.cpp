@@ -5,7 +5,7 @@
 // from its table position gives the pixels of the whole run there.
 #include "platform/internal/GdiObjects.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 
 #include <QGlyphRun>
 #include <QPainter>

@@ -4,7 +4,7 @@
 // then hands them to the editor. Text is bytes, shown as Windows-1252.
 #include "platform/internal/StandardControls.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/internal/KeyMapping.h"
 #include "platform/internal/WindowWidget.h"
 #include "platform/qt/QtBridge.h"

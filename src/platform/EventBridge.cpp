@@ -4,7 +4,7 @@
 // sees them before the window procedure does.
 #include "platform/internal/WindowWidget.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/internal/Cursors.h"
 #include "platform/internal/DropFiles.h"
 #include "platform/internal/FocusState.h"

@@ -4,7 +4,7 @@
 // measuring is a table lookup per byte (the hot path of label widths).
 #include "platform/internal/GdiObjects.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

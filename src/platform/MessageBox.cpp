@@ -1,8 +1,8 @@
 // Message boxes: a Qt message box, or the hook (tests, automation).
 #include "platform/MessageLoop.h"
 
-#include "platform/Cp1252.h"
 #include "platform/WinMessages.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/qt/QtBridge.h"
 
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "platform/Shell.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -2,7 +2,7 @@
 // sending, and the hierarchy.
 #include "platform/internal/WindowRecord.h"
 
-#include "platform/Cp1252.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/internal/FocusState.h"
 #include "platform/internal/MessagePump.h"
 #include "platform/internal/ScrollBars.h"

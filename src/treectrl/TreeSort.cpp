@@ -4,35 +4,13 @@
 #include "treectrl/TreeNavigation.h"
 #include "treectrl/TreeScroll.h"
 
+#include "platform/Cp1252Case.h"
 #include "platform/Window.h"
 
-#include <array>
 #include <utility>
 #include <vector>
 
 namespace {
-
-// Lower case of each byte read as Windows-1252; comparing folded bytes is
-// the platform's case-insensitive order.
-constexpr std::array<unsigned char, 256> MakeFoldTable()
-{
-    std::array<unsigned char, 256> t{};
-    for (int c = 0; c < 256; ++c)
-        t[c] = static_cast<unsigned char>(c);
-    for (int c = 'A'; c <= 'Z'; ++c)
-        t[c] = static_cast<unsigned char>(c + 32);
-    for (int c = 0xC0; c <= 0xDE; ++c) {
-        if (c != 0xD7)
-            t[c] = static_cast<unsigned char>(c + 32);
-    }
-    t[0x8A] = 0x9A; // S caron
-    t[0x8C] = 0x9C; // OE
-    t[0x8E] = 0x9E; // Z caron
-    t[0x9F] = 0xFF; // Y diaeresis
-    return t;
-}
-
-constexpr std::array<unsigned char, 256> kFold = MakeFoldTable();
 
 using Entry = TreeNode*;
 
@@ -67,12 +45,13 @@ void QuickSort(std::vector<Entry>& a, int lo, int hi, TreeCompareProc compare)
 
 int CompareItemText(const TreeItemData* a, const TreeItemData* b)
 {
-    // Items without a label compare as empty labels.
+    // The small letters of Windows-1252 give the platform's case-insensitive
+    // order; items without a label compare as empty labels.
     const auto* x = reinterpret_cast<const unsigned char*>(a->pszText ? a->pszText : "");
     const auto* y = reinterpret_cast<const unsigned char*>(b->pszText ? b->pszText : "");
     for (;; ++x, ++y) {
-        const int cx = kFold[*x];
-        const int cy = kFold[*y];
+        const int cx = LowerCase1252(*x);
+        const int cy = LowerCase1252(*y);
         if (cx != cy || !cx)
             return cx - cy;
     }

@@ -3,9 +3,9 @@
 #include "views/KantorView.h"
 
 #include "views/SearchDlg.h"
-#include "views/UpperCase1252.h"
 
 #include "model/KantorDoc.h"
+#include "platform/Cp1252Case.h"
 
 void CKantorView::OnSearch()
 {

@@ -3,9 +3,9 @@
 // with a reference rendering of the full string, for short and very long
 // labels, every byte value, several fonts, positions and clip boxes, on
 // bitmaps and on a window's update region.
-#include "platform/Cp1252.h"
 #include "platform/Gdi.h"
 #include "platform/Window.h"
+#include "platform/internal/Cp1252.h"
 #include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
