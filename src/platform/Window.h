@@ -60,6 +60,10 @@ void HookNextWindowCreation(std::function<void(HWND)> hook);
 // first), then frees the window.
 BOOL DestroyWindow(HWND hwnd);
 BOOL IsWindow(HWND hwnd);
+// TRUE from the start of DestroyWindow on the window or an ancestor until
+// the window is freed. The focus and the capture leave such a window before
+// it hears WM_DESTROY; this tells that loss from an ordinary one.
+BOOL IsWindowDestroying(HWND hwnd);
 
 // Window procedures and data --------------------------------------------
 

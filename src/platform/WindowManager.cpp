@@ -299,6 +299,12 @@ BOOL IsWindow(HWND hwnd)
     return LiveWindow(hwnd) ? TRUE : FALSE;
 }
 
+BOOL IsWindowDestroying(HWND hwnd)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    return rec && rec->destroying ? TRUE : FALSE;
+}
+
 LONG_PTR GetWindowLongPtrA(HWND hwnd, int index)
 {
     const WindowRecord* rec = LiveWindow(hwnd);

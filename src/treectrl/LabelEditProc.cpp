@@ -85,7 +85,11 @@ LRESULT LabelEditProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_KILLFOCUS:
-        EndEdit(edit, FALSE);
+        // The window system takes the focus away before a control that is
+        // being destroyed hears of it: its teardown ends the edit, cancelled,
+        // once the caret has let go, and no dying item is renamed.
+        if (!IsWindowDestroying(edit))
+            EndEdit(edit, FALSE);
         break;
     case WM_CHAR:
         FitToText(edit, *record, wParam);

@@ -96,6 +96,8 @@ BOOL SelectItem(TreeData* td, TreeNode* q, WPARAM code, bool byMouse)
     case TVGN_FIRSTVISIBLE: {
         // Without an item the top row stays; only the caret goes.
         const bool hidden = q && !Displayed(q);
+        TreeNode* const oldTop = td->m_pFirstVisible;
+        const int oldTopIndex = td->m_nTopIndex;
         if (q) {
             td->m_pFirstVisible = nullptr;
             SetFirstVisible(td, q);
@@ -109,6 +111,10 @@ BOOL SelectItem(TreeData* td, TreeNode* q, WPARAM code, bool byMouse)
             td->m_pFirstVisible = nullptr;
             SetFirstVisible(td, top);
         }
+        // Every row shows another item when the top moved.
+        const bool moved = td->m_pFirstVisible != oldTop || td->m_nTopIndex != oldTopIndex;
+        if (moved && td->m_bRedraw && !UpdateScrollBars(td))
+            InvalidateRect(td->m_hWnd, nullptr, TRUE);
         return TRUE;
     }
     default:

@@ -85,9 +85,12 @@ void SortChildren(TreeData* td, TreeNode* parent)
         if (UpdateScrollBars(td))
             return;
     } else if (TreeNode* top = td->m_pFirstVisible; top && top != p && InSubtree(top, p)) {
-        // The top row moved with the rows it belongs to; its index follows.
+        // The top row moved with the rows it belongs to; its index, and the
+        // scroll bar, follow.
         td->m_pFirstVisible = nullptr;
         SetFirstVisible(td, top);
+        if (td->m_bRedraw && UpdateScrollBars(td))
+            return;
     }
     InvalidateRect(td->m_hWnd, nullptr, TRUE);
 }

@@ -312,6 +312,11 @@ void DeleteAllItems(TreeData* td)
             SendTreeNotify(td, TVN_SELCHANGEDA, &changed);
         }
     }
+    // An edit can run without a caret (the parent refused the caret change
+    // that began it) or begin while the parent answers: it must not outlive
+    // its item.
+    KillTimer(td->m_hWnd, kEditTimer);
+    CancelLabelEdit(td);
     td->m_pFirstVisible = nullptr;
     ReleasePress(td);
     td->m_pDropHilite = nullptr;

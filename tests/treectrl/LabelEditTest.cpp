@@ -293,6 +293,46 @@ TEST_F(LabelEditTest, DeletingTheEditedItemCancelsTheEdit)
     EXPECT_FALSE(IsWindowVisible(edit));
 }
 
+TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
+{
+    // The parent refuses every caret change: the edit runs on an item that
+    // never became the caret.
+    parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_SELCHANGINGA ? 1 : 0; };
+    ASSERT_EQ(Edit(items[1]), items[1]);
+    ASSERT_EQ(Caret(), nullptr);
+    SetWindowTextA(edit, "renamed");
+    AcceptEnd(1);
+    parent.Clear();
+    Delete(TVI_ROOT);
+    ASSERT_FALSE(parent.notices.empty());
+    EXPECT_EQ(parent.notices[0].hdr.code, TVN_ENDLABELEDITA) << "before any item is freed";
+    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
+    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr) << "cancelled";
+    EXPECT_EQ(EditControl(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(edit));
+
+    auto fresh = InsertMany(nullptr, 5, "fresh");
+    EditKey(VK_RETURN);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(Text(fresh[i]), "fresh" + std::to_string(i)) << "no edit is left to rename a new item";
+}
+
+TEST_F(LabelEditTest, DestroyingTheControlCancelsTheEditAfterTheCaretLetGo)
+{
+    Edit(items[1]);
+    ASSERT_EQ(GetFocus(), edit);
+    SetWindowTextA(edit, "renamed");
+    AcceptEnd(1);
+    parent.Clear();
+    tree.DestroyWindow();
+    ASSERT_GE(parent.notices.size(), 2u);
+    EXPECT_EQ(parent.notices[0].hdr.code, TVN_SELCHANGINGA);
+    EXPECT_EQ(parent.notices[1].hdr.code, TVN_ENDLABELEDITA);
+    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
+    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr) << "cancelled: nothing to rename";
+    EXPECT_EQ(parent.Count(TVN_DELETEITEMA), 5);
+}
+
 TEST_F(LabelEditTest, SelectingAnotherItemCancelsTheEdit)
 {
     Edit(items[1]);

@@ -117,6 +117,15 @@ TEST_F(TreeSelectTest, FirstVisibleSelectionSetsTopRowAndCaret)
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
 }
 
+TEST_F(TreeSelectTest, FirstVisibleSelectionMovesTheScrollBarAndTheRowsOnScreen)
+{
+    auto items = InsertMany(nullptr, 20, "r");
+    ASSERT_TRUE(ScreenIsUpToDate());
+    Select(items[12], TVGN_FIRSTVISIBLE);
+    EXPECT_EQ(ShownScrollPos(SB_VERT), 12);
+    EXPECT_TRUE(ScreenIsUpToDate()) << "every row shows its new item, not only the caret's";
+}
+
 TEST_F(TreeSelectTest, FirstVisibleSelectionOfAHiddenItemKeepsTheIndexRight)
 {
     auto items = InsertMany(nullptr, 20, "r");

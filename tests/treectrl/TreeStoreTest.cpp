@@ -306,6 +306,8 @@ TEST_F(TreeStoreTest, SortingChildrenKeepsTheTopRowIndexRight)
     EXPECT_EQ(Labels(p), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
     const Recount r = RecountTree(Data());
     EXPECT_EQ(r.firstVisibleRow, TopIndex());
+    EXPECT_EQ(TopIndex(), 6);
+    EXPECT_EQ(ShownScrollPos(SB_VERT), 6) << "the scroll bar follows the top row";
 }
 
 TEST_F(TreeStoreTest, ForeignHandlesAreRefused)

@@ -2,6 +2,13 @@
 
 #include "treectrl/TreeNavigation.h"
 
+#include "support/TestSupport.h"
+
+#include "platform/qt/QtBridge.h"
+
+#include <QScrollBar>
+#include <QWidget>
+
 #include <algorithm>
 #include <cstring>
 
@@ -193,6 +200,25 @@ RECT TreeTest::ItemRect(HTREEITEM item, bool textOnly) const
     if (!Send(TVM_GETITEMRECT, textOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(&rect)))
         return RECT{-1, -1, -1, -1};
     return rect;
+}
+
+int TreeTest::ShownScrollPos(int bar) const
+{
+    const Qt::Orientation orientation = bar == SB_VERT ? Qt::Vertical : Qt::Horizontal;
+    for (const QScrollBar* shown : WidgetOfWindow(hwnd)->findChildren<QScrollBar*>()) {
+        if (shown->orientation() == orientation && shown->isVisible())
+            return shown->value();
+    }
+    return -1;
+}
+
+bool TreeTest::ScreenIsUpToDate() const
+{
+    testsupport::ProcessEvents();
+    const QImage shown = testsupport::GrabClient(hwnd);
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    testsupport::ProcessEvents();
+    return !shown.isNull() && shown == testsupport::GrabClient(hwnd);
 }
 
 TreeData* TreeTest::Data() const

@@ -81,6 +81,11 @@ protected:
     void Click(UINT msg, int x, int y, WPARAM keys = 0) const { Send(msg, keys, MAKELPARAM(x, y)); }
     void Key(int vk) const { Send(WM_KEYDOWN, static_cast<WPARAM>(vk)); }
 
+    // What the screen shows: the position of the scroll bar's thumb, and
+    // whether the client area shows what a full repaint would paint now.
+    int ShownScrollPos(int bar) const;
+    bool ScreenIsUpToDate() const;
+
     TreeData* Data() const;
     int TopIndex() const { return Data()->m_nTopIndex; }
     int VisibleCount() const { return Data()->m_nVisibleCount; }
