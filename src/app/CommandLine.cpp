@@ -138,6 +138,11 @@ bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest&
     return true;
 }
 
+std::string FileArgumentForApp(const std::string& strFile)
+{
+    return !strFile.empty() && strFile[0] == '-' ? "./" + strFile : strFile;
+}
+
 std::string UsageText()
 {
     return "Usage: lumenor [FILE]\n"

@@ -45,6 +45,10 @@ struct ProgramRequest {
 bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest& request,
                            std::string& strError);
 
+// FILE as the application's own command line takes it: that line has no
+// "--", so a name that looks like an option is made plain ("./-x.ifc").
+std::string FileArgumentForApp(const std::string& strFile);
+
 // The text of --help and of --version.
 std::string UsageText();
 std::string VersionText();

@@ -161,7 +161,7 @@ int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
         ~HookReset() { SetMessageBoxHook(nullptr); }
     } hookReset;
 
-    app.SetCommandLine({argc > 0 ? argv[0] : "lumenor", request.strFile});
+    app.SetCommandLine({argc > 0 ? argv[0] : "lumenor", FileArgumentForApp(request.strFile)});
     if (!app.InitInstance() || !app.GetMainFrame())
         return Fail("the main window could not be made");
     CMainFrame& frame = *app.GetMainFrame();

@@ -195,6 +195,20 @@ TEST_F(QueryTest, AFileOrEntityThatIsNotThereIsAnErrorThatSaysWhich)
     EXPECT_FALSE(std::filesystem::exists(m_folder.GetPath() / "x.png"));
 }
 
+TEST_F(QueryTest, AFileWhoseNameLooksLikeAnOptionIsOpenedAfterTheEndOfOptions)
+{
+    m_folder.Write("-x.ifc", "#1=A(#2);\n#2=B;\n");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(m_folder.GetPath());
+    const Outcome print = RunProgram({"--print", "--", "-x.ifc"});
+    const Outcome inverse = RunProgram({"--inverse", "2", "--", "-x.ifc"});
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(print.nStatus, 0) << print.strErr;
+    EXPECT_EQ(print.Lines(), (Strings{"", "#1=A(#2);", "#2=B;"}));
+    EXPECT_EQ(inverse.nStatus, 0) << inverse.strErr;
+    EXPECT_EQ(inverse.Lines(), Strings{"#1=A(#2);"});
+}
+
 TEST_F(QueryTest, TheScreenshotShowsTheWindowWithTheSelectedEntity)
 {
     const std::string strPlain = m_folder.GetPath().string() + "/plain.png";

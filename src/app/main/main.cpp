@@ -62,11 +62,7 @@ int main(int argc, char** argv)
                      PlatformInitError().c_str());
         return 1;
     }
-    // The application takes the file from its command line as the first
-    // argument that is no option; a name that looks like one is made plain.
-    std::string strFile = request.strFile;
-    if (!strFile.empty() && strFile[0] == '-')
-        strFile = "./" + strFile;
+    std::string strFile = FileArgumentForApp(request.strFile);
     std::vector<char*> appArgs{argv[0]};
     if (!strFile.empty())
         appArgs.push_back(strFile.data());
