@@ -19,6 +19,11 @@ END_MESSAGE_MAP()
 
 CKantorApp::CKantorApp() = default;
 
+CKantorApp::~CKantorApp()
+{
+    ReleaseMainResources();
+}
+
 BOOL CKantorApp::InitInstance()
 {
     // The menu, accelerators and toolbar that the main frame loads by id.

@@ -15,6 +15,8 @@ class IProgressSink;
 class CKantorApp : public CWinApp {
 public:
     CKantorApp();
+    // Releases the main resources that InitInstance registered.
+    ~CKantorApp() override;
 
     BOOL InitInstance() override;
     BOOL OnIdle(long lCount) override;

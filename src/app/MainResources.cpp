@@ -64,3 +64,8 @@ void RegisterMainResources()
     toolbar.bitmap = CreateToolBarImages();
     RegisterToolBarResource(res::IDR_MAINFRAME, std::move(toolbar));
 }
+
+void ReleaseMainResources()
+{
+    RemoveToolBarResource(res::IDR_MAINFRAME);
+}

@@ -4,3 +4,6 @@
 #pragma once
 
 void RegisterMainResources();
+// Deletes what the registration made that the registry does not free by
+// itself at exit: the toolbar's images.
+void ReleaseMainResources();

@@ -44,11 +44,7 @@ CDialog::CDialog(DialogTemplate dialogTemplate, CWnd* pParentWnd)
 {
 }
 
-CDialog::~CDialog()
-{
-    if (m_hFont)
-        DeleteObject(m_hFont);
-}
+CDialog::~CDialog() = default;
 
 BOOL CDialog::PreCreateWindow(CREATESTRUCTA& cs)
 {
@@ -123,18 +119,20 @@ int CDialog::DoModal()
     CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     m_nModalResult = -1;
     m_bEnded = false;
-    if (!CreateDialogWindow(*tmpl, owner)) {
-        DestroyWindow();
-        return -1;
-    }
-    SendMessage(WM_INITDIALOG, reinterpret_cast<WPARAM>(NextTabStop(nullptr, false)), 0);
-    if (!m_bEnded && m_hWnd) {
-        ShowWindow(SW_SHOW);
-        m_bInModalLoop = true;
-        RunModalLoop(m_hWnd, owner ? owner->GetSafeHwnd() : nullptr);
-        m_bInModalLoop = false;
+    if (CreateDialogWindow(*tmpl, owner)) {
+        SendMessage(WM_INITDIALOG, reinterpret_cast<WPARAM>(NextTabStop(nullptr, false)), 0);
+        if (!m_bEnded && m_hWnd) {
+            ShowWindow(SW_SHOW);
+            m_bInModalLoop = true;
+            RunModalLoop(m_hWnd, owner ? owner->GetSafeHwnd() : nullptr);
+            m_bInModalLoop = false;
+        }
     }
     DestroyWindow();
+    // The font lives as long as the window: each run makes its own.
+    if (m_hFont)
+        DeleteObject(m_hFont);
+    m_hFont = nullptr;
     return m_nModalResult;
 }
 

@@ -1,5 +1,7 @@
 #include "framework/ResourceRegistry.h"
 
+#include "platform/Gdi.h"
+
 #include <map>
 
 namespace {
@@ -43,7 +45,21 @@ const std::vector<ACCEL>* FindAcceleratorResource(UINT id)
 
 void RegisterToolBarResource(UINT id, ToolBarResource toolbar)
 {
+    HBITMAP& bitmap = Table<ToolBarResource>()[id].bitmap;
+    if (bitmap && bitmap != toolbar.bitmap)
+        DeleteObject(bitmap);
     Table<ToolBarResource>()[id] = std::move(toolbar);
+}
+
+void RemoveToolBarResource(UINT id)
+{
+    auto& table = Table<ToolBarResource>();
+    auto it = table.find(id);
+    if (it == table.end())
+        return;
+    if (it->second.bitmap)
+        DeleteObject(it->second.bitmap);
+    table.erase(it);
 }
 
 const ToolBarResource* FindToolBarResource(UINT id)

@@ -12,6 +12,8 @@
 // Toolbar buttons: command ids in order, 0 for a separator; the bitmap is a
 // strip of images cx by cy, one per button (light grey 192,192,192 is
 // transparent). The bitmap may be null: the buttons then show no image.
+// The registry owns the bitmap: it is deleted when the resource is replaced
+// or removed.
 struct ToolBarResource {
     int cx = 16;
     int cy = 15;
@@ -27,6 +29,7 @@ const std::vector<ACCEL>* FindAcceleratorResource(UINT id);
 
 void RegisterToolBarResource(UINT id, ToolBarResource toolbar);
 const ToolBarResource* FindToolBarResource(UINT id);
+void RemoveToolBarResource(UINT id);
 
 void RegisterDialogResource(UINT id, DialogTemplate dialog);
 const DialogTemplate* FindDialogResource(UINT id);

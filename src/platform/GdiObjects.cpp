@@ -39,6 +39,11 @@ GdiObjectRecord* NewGdiObject(GdiKind kind)
     return object;
 }
 
+std::size_t LiveGdiObjectCount()
+{
+    return g_liveObjects.size();
+}
+
 GdiObjectRecord* LiveGdiObject(HGDIOBJ object)
 {
     if (!object || !g_liveObjects.count(object))

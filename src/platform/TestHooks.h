@@ -2,8 +2,12 @@
 // speaker. Not for production code.
 #pragma once
 
+#include <cstddef>
+
 // Sets the state GetKeyState reports for a key until the next input event
 // says otherwise (VK_CONTROL, VK_SHIFT, VK_MENU or any other key).
 void SetKeyStateForTest(int virtKey, bool down);
 // How many times MessageBeep has been called since start-up.
 unsigned long MessageBeepCount();
+// How many fonts, pens, brushes and bitmaps are alive (stock objects included).
+std::size_t LiveGdiObjectCount();

@@ -10,6 +10,7 @@
 #include "framework/Rect.h"
 #include "framework/RuntimeClass.h"
 #include "platform/MessageLoop.h"
+#include "platform/TestHooks.h"
 #include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 
@@ -228,6 +229,18 @@ TEST_F(MainFrameTest, InfoAndUsageShowTheirDialogs)
     EXPECT_EQ(strUsage.rfind("- The top window is the main window.", 0), 0u) << strUsage;
     // The keyboard is back in the tree that had it.
     EXPECT_EQ(GetFocus(), Upper());
+}
+
+TEST_F(MainFrameTest, TheProgramGivesBackEveryDrawingObjectAtExit)
+{
+    const std::size_t nObjects = LiveGdiObjectCount();
+    Start();
+    for (int nRun = 0; nRun < 2; ++nRun)
+        WhileModal(
+            res::IDC_VERSION, [this] { Frame().SendMessage(WM_COMMAND, res::ID_APP_ABOUT, 0); },
+            [&](HWND hDialog) { SendMessageA(hDialog, WM_COMMAND, IDOK, 0); });
+    TearDown();
+    EXPECT_EQ(LiveGdiObjectCount(), nObjects);
 }
 
 TEST_F(MainFrameTest, MenuItemsAndToolbarButtonsShowTheirPromptsAndTips)

@@ -137,6 +137,19 @@ TEST_F(Dialogs, CancelLeavesTheMembersAndOtherButtonsReturnTheirId)
     EXPECT_EQ(dlg.m_strText, "keep") << "no exchange unless OK";
 }
 
+TEST_F(Dialogs, EachRunGivesBackTheFontItMade)
+{
+    const std::size_t nObjects = LiveGdiObjectCount();
+    SearchLikeDialog dlg;
+    dlg.whileOpen = [&](SearchLikeDialog& d) {
+        EXPECT_EQ(LiveGdiObjectCount(), nObjects + 1) << "the dialog's font";
+        Click(d, IDOK);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(LiveGdiObjectCount(), nObjects);
+}
+
 TEST_F(Dialogs, NoCheckedRadioButtonSavesMinusOne)
 {
     SearchLikeDialog dlg;
