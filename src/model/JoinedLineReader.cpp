@@ -9,6 +9,19 @@ namespace {
 // still in the cache when its lines are joined.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
+// Labels are zero-terminated: a NUL byte would end an entity's label while
+// the reference scan went on past it. It is shown as a middle dot instead,
+// the same text for every view.
+void MarkNulBytes(char* pBytes, std::size_t nCount)
+{
+    char* pEnd = pBytes + nCount;
+    while (auto* pNul =
+               static_cast<char*>(std::memchr(pBytes, '\0', static_cast<std::size_t>(pEnd - pBytes)))) {
+        *pNul = CJoinedLineReader::kNulMark;
+        pBytes = pNul + 1;
+    }
+}
+
 } // namespace
 
 CJoinedLineReader::CJoinedLineReader(std::FILE* pFile, std::size_t nSizeHint)
@@ -31,7 +44,9 @@ CJoinedLineReader::Block CJoinedLineReader::ReadBlock()
     }
     const std::size_t nWanted = std::min(kBlockSize, m_nCapacity - m_nRead);
     errno = 0;
-    const std::size_t nGot = std::fread(m_pBuffer.get() + m_nRead, 1, nWanted, m_pFile);
+    char* pBlock = m_pBuffer.get() + m_nRead;
+    const std::size_t nGot = std::fread(pBlock, 1, nWanted, m_pFile);
+    MarkNulBytes(pBlock, nGot);
     m_nRead += nGot;
     if (nGot == nWanted)
         return Block::Read;

@@ -2,7 +2,7 @@
 // place: each line is moved down over the line separators before it, so that
 // the buffer ends up holding all lines back to back. Entity texts are runs of
 // joined lines, so the loader stores them as ranges of this buffer without
-// copying them again.
+// copying them again. NUL bytes are read as kNulMark.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +13,10 @@
 
 class CJoinedLineReader {
 public:
+    // What a NUL byte of the file becomes in the text: a middle dot in
+    // Windows-1252.
+    static constexpr char kNulMark = '\xB7';
+
     // pFile is read from its current position to its end; nSizeHint, the
     // expected number of bytes, sizes the buffer (it grows if the file does).
     CJoinedLineReader(std::FILE* pFile, std::size_t nSizeHint);

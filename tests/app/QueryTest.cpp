@@ -209,6 +209,19 @@ TEST_F(QueryTest, AFileWhoseNameLooksLikeAnOptionIsOpenedAfterTheEndOfOptions)
     EXPECT_EQ(inverse.Lines(), Strings{"#1=A(#2);"});
 }
 
+// Unfolding reads the label, the lower tree the inverse index: with a NUL
+// byte in a text both must still see the whole text.
+TEST_F(QueryTest, RefsAndInverseAgreeOnATextWithANulByte)
+{
+    const std::string strPath = m_folder.Write("nul.ifc", std::string("#1=A;\n#2=B('\0',#1);\n", 20));
+    const Outcome refs = RunProgram({"--refs", "2", strPath});
+    const Outcome inverse = RunProgram({"--inverse", "1", strPath});
+    EXPECT_EQ(refs.nStatus, 0) << refs.strErr;
+    EXPECT_EQ(refs.Lines(), Strings{"#1=A;"});
+    EXPECT_EQ(inverse.nStatus, 0) << inverse.strErr;
+    EXPECT_EQ(inverse.Lines(), Strings{"#2=B('\xB7',#1);"});
+}
+
 TEST_F(QueryTest, TheScreenshotShowsTheWindowWithTheSelectedEntity)
 {
     const std::string strPlain = m_folder.GetPath().string() + "/plain.png";

@@ -115,6 +115,15 @@ TEST_F(LoaderTest, LoneCarriageReturnStaysInTheText)
     EXPECT_THAT(EntityText(m_doc, 3), Optional(std::string("#3=D;\r")));
 }
 
+// Labels end at a NUL byte, so the texts hold a visible mark instead: the
+// references after it are seen by unfolding and the lower tree alike.
+TEST_F(LoaderTest, NulBytesAreReadAsAMiddleDot)
+{
+    ASSERT_TRUE(Load(std::string("#1=A;\n#2=B('\0\0',\0#1);\n", 22)));
+    EXPECT_THAT(EntityText(m_doc, 2), Optional(std::string("#2=B('\xB7\xB7',\xB7#1);")));
+    EXPECT_THAT(References(*EntityText(m_doc, 2)), ElementsAre(1));
+}
+
 TEST_F(LoaderTest, CarriageReturnsAloneMakeOneLine)
 {
     ASSERT_TRUE(Load("#1=A;\r#2=B;\r"));
