@@ -19,7 +19,7 @@ bool CKantorDoc::OnOpenDocument(const std::string& strPath)
     }
     // Mend: a file without entities is refused with a reason, and the open
     // document stays, instead of an empty document behind the old views.
-    if (!HoldsEntityLine(strPath)) {
+    if (!CheckEntityLine(strPath)) {
         if (m_pHost)
             m_pHost->ReportFileError(strPath, "No line begins with #: it holds no IFC entities");
         return false;

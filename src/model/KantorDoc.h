@@ -63,6 +63,8 @@ public:
 
 private:
     void DeleteContents();
+    // Whether a line of the file begins with '#' (see HoldsEntityLine).
+    bool CheckEntityLine(const std::string& strPath);
     // Reads the lines of pFile into the stores: true when they hold the
     // file, false when no line begins with '#' or nError is set.
     bool ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& nError);

@@ -3,6 +3,7 @@
 #include "model/DocumentHost.h"
 #include "model/EntityNumbers.h"
 #include "model/JoinedLineReader.h"
+#include "model/ReadableFile.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -17,6 +18,10 @@
 namespace {
 
 constexpr std::int64_t kCharsPerProgressStep = 100000;
+
+// A file that shows no entity line in this many bytes is probably no IFC
+// file; reading the rest of it to be sure shows as the load's progress.
+constexpr std::uint64_t kQuietCheckBytes = std::uint64_t{1} << 20;
 
 struct FileCloser {
     void operator()(std::FILE* pFile) const { std::fclose(pFile); }
@@ -62,6 +67,28 @@ bool CKantorDoc::LoadEntityFile(const std::string& strPath)
         m_posInverse = 0;
     m_mapInverse.Reset(DenseNumberLimit(m_nMaxEntity, m_mapEntities.GetCount()));
     return true;
+}
+
+bool CKantorDoc::CheckEntityLine(const std::string& strPath)
+{
+    std::error_code ec;
+    const std::uintmax_t nFileLength = std::filesystem::file_size(strPath, ec);
+    bool bProgressShown = false;
+    std::uint64_t nStepped = 0;
+    const bool bFound = HoldsEntityLine(strPath, [&](std::uint64_t nRead) {
+        if (nRead < kQuietCheckBytes)
+            return;
+        if (!bProgressShown) {
+            StartProgress(ec ? 0 : nFileLength);
+            bProgressShown = true;
+        }
+        for (; nStepped + kCharsPerProgressStep <= nRead; nStepped += kCharsPerProgressStep)
+            if (m_pProgress)
+                m_pProgress->StepIt();
+    });
+    if (bProgressShown)
+        EndProgress();
+    return bFound;
 }
 
 bool CKantorDoc::ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& nError)
@@ -139,10 +166,12 @@ void CKantorDoc::StartProgress(std::uint64_t nFileLength)
         return;
     m_pProgress->SetProgressText(res::LoadString(res::IDS_LOADING));
     m_pProgress->ShowProgress(true);
-    // The control's range is 32-bit; a larger file fills the bar early.
+    // The control's range is 32-bit: for a larger file range and step are
+    // divided alike, so that the bar still fills with the file.
     constexpr std::uint64_t nMaxRange = std::numeric_limits<int>::max();
-    m_pProgress->SetRange32(0, static_cast<int>(nFileLength < nMaxRange ? nFileLength : nMaxRange));
-    m_pProgress->SetStep(static_cast<int>(kCharsPerProgressStep));
+    const std::uint64_t nScale = nFileLength / nMaxRange + 1;
+    m_pProgress->SetRange32(0, static_cast<int>(nFileLength / nScale));
+    m_pProgress->SetStep(static_cast<int>(static_cast<std::uint64_t>(kCharsPerProgressStep) / nScale));
 }
 
 void CKantorDoc::EndProgress()

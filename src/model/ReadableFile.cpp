@@ -30,7 +30,7 @@ bool IsReadableFile(const std::string& strPath, std::string& strReason)
     return true;
 }
 
-bool HoldsEntityLine(const std::string& strPath)
+bool HoldsEntityLine(const std::string& strPath, const std::function<void(std::uint64_t)>& onBlock)
 {
     std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
     if (!pFile)
@@ -40,12 +40,16 @@ bool HoldsEntityLine(const std::string& strPath)
     char aBlock[65536];
     bool bLineStart = true;
     bool bFound = false;
+    std::uint64_t nTotal = 0;
     std::size_t nRead;
     while (!bFound && (nRead = std::fread(aBlock, 1, sizeof aBlock, pFile)) > 0) {
         for (std::size_t i = 0; i < nRead && !bFound; ++i) {
             bFound = bLineStart && aBlock[i] == '#';
             bLineStart = aBlock[i] == '\n';
         }
+        nTotal += nRead;
+        if (!bFound)
+            onBlock(nTotal);
     }
     const bool bError = std::ferror(pFile) != 0;
     std::fclose(pFile);

@@ -1,6 +1,8 @@
 // The check that the framework makes before it opens a document file.
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 
 // True when strPath names a regular file that can be opened for reading;
@@ -11,4 +13,6 @@ bool IsReadableFile(const std::string& strPath, std::string& strReason);
 // True when a line of the file begins with '#', as every entity does. The
 // open refuses a file without one before the open document is given up;
 // a file that cannot be read counts as holding one, for the load to report.
-bool HoldsEntityLine(const std::string& strPath);
+// The file is read up to that line; onBlock gets the bytes read so far
+// after each block, for a file that takes long.
+bool HoldsEntityLine(const std::string& strPath, const std::function<void(std::uint64_t)>& onBlock);

@@ -73,6 +73,28 @@ TEST_F(DocumentLifecycleTest, FileWithoutEntitiesIsReportedAndChangesNothing)
     }
 }
 
+// Finding out that a large file holds no entity line means reading all of
+// it; past its first megabyte that shows as the load's progress.
+TEST_F(DocumentLifecycleTest, ALongSearchForAnEntityLineShowsProgress)
+{
+    std::string strContent;
+    while (strContent.size() < 1500000)
+        strContent += "no entity on this line, nor on the next one\n";
+    const std::string strPath = m_folder.Write("long.ifc", strContent);
+    EXPECT_FALSE(m_doc.OnOpenDocument(strPath));
+    const std::vector<std::string>& calls = m_host.m_statusBar.m_aProgressCalls;
+    ASSERT_GE(calls.size(), 6u);
+    EXPECT_THAT(std::vector<std::string>(calls.begin(), calls.begin() + 4),
+                ElementsAre("SetProgressText Loading", "ShowProgress on",
+                            "SetRange32 0 " + std::to_string(strContent.size()), "SetStep 100000"));
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), "StepIt"), 15);
+    EXPECT_EQ(calls.back(), "ShowProgress off");
+    EXPECT_THAT(m_host.m_aFileErrors,
+                ElementsAre(Pair(strPath, "No line begins with #: it holds no IFC entities")));
+    m_host.m_statusBar.m_aProgressCalls.clear();
+    ExpectOpenFileUnchanged();
+}
+
 TEST_F(DocumentLifecycleTest, OpenReplacesTheDocument)
 {
     EXPECT_TRUE(m_doc.OnOpenDocument(m_folder.Write("other.ifc", "#7=X;\n")));
