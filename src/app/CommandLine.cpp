@@ -182,6 +182,7 @@ std::string UsageText()
 std::string VersionText()
 {
     const res::VersionBlock& block = res::ProgramVersionBlock();
-    return res::FindVersionString(block, "ProductName") + " " + res::FindVersionString(block, "FileVersion")
+    // The bare program name; the product name is a longer phrase.
+    return res::FindVersionString(block, "InternalName") + " " + res::FindVersionString(block, "FileVersion")
         + "\n";
 }

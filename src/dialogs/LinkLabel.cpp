@@ -87,7 +87,7 @@ void CLinkLabel::SetTipTextColor(COLORREF cr)
 
 BOOL CLinkLabel::OpenTarget(const std::string& strAddress)
 {
-    return ShellExecuteA(nullptr, "open", strAddress.c_str(), nullptr, nullptr, SW_SHOWNORMAL) > 32;
+    return ShellExecuteA(nullptr, "open", strAddress.c_str(), nullptr, nullptr, SW_SHOWMINIMIZED) >= 32;
 }
 
 BOOL CLinkLabel::PreTranslateMessage(MSG* pMsg)

@@ -34,6 +34,9 @@ BOOL CEntityTreeCtrl::Create(DWORD style, const RECT& rect, HWND parent, UINT id
                                 GetModuleHandleA(nullptr), nullptr);
     if (!hwnd)
         HookNextWindowCreation(nullptr); // no window was made: the hook must not catch the next one
+    // Creation is over (attached, or no window was made): a later
+    // SubclassWindow must attach the control like any existing window.
+    m_bCreating = 0;
     return hwnd != nullptr;
 }
 
@@ -94,7 +97,6 @@ LRESULT CEntityTreeCtrl::ClassWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
         // The window is gone: the object lets go of it.
         RemovePropA(hwnd, kObjectProp);
         self->m_hWnd = nullptr;
-        self->m_bCreating = 0;
     }
     return result;
 }

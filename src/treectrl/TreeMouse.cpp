@@ -213,6 +213,8 @@ void OnMouseMove(TreeData* td, POINT pt)
     if (item && reported && GetParent(td->m_hWnd)) {
         NMTREEVIEW nm{};
         FillNotifyItem(&nm.itemNew, item, kNotifyItemMask);
+        // The handle, state and parameter come without a mask.
+        nm.itemNew.mask = 0;
         nm.ptDrag = pt;
         SendTreeNotify(td, left ? TVN_BEGINDRAGA : TVN_BEGINRDRAGA, &nm);
     }

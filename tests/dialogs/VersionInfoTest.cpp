@@ -132,7 +132,9 @@ TEST(VersionBlock, TheRunningProgramReadsItsOwnBlock)
     EXPECT_EQ(std::memcmp(&info.m_fixedInfo, &own.fixed, sizeof own.fixed), 0);
     EXPECT_EQ(info.GetFileVersion(), "1, 1, 0, 0");
     EXPECT_EQ(info.m_strCompanyName, "Velmora");
-    EXPECT_EQ(info.m_strProductName, res::FindVersionString(own, "ProductName"));
+    EXPECT_EQ(info.m_strFileDescription, "MFC-Anwendung Lumenor");
+    EXPECT_EQ(info.m_strOriginalFileName, "Lumenor.EXE");
+    EXPECT_EQ(info.m_strProductName, "Application Lumenor");
 
     char path[4096];
     ASSERT_GT(GetModuleFileNameA(nullptr, path, sizeof path), 0u);

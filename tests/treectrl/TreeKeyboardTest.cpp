@@ -102,6 +102,33 @@ TEST_F(TreeKeyboardTest, ArrowKeysWalkTheDisplaySequence)
     EXPECT_EQ(Text(FirstVisible()), "b");
 }
 
+TEST_F(TreeKeyboardTest, LeftToAParentWithoutARowOpensItsAncestors)
+{
+    InsertMany(nullptr, 8, "r");
+    HTREEITEM g = Insert(nullptr, "g");
+    HTREEITEM p = Insert(g, "p");
+    HTREEITEM c = Insert(p, "c");
+    InsertMany(nullptr, 8, "s");
+    Expand(p, TVE_EXPAND);
+    // g refuses to open: the caret sits under a collapsed ancestor.
+    parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_ITEMEXPANDINGA ? 1 : 0; };
+    Select(c);
+    ASSERT_EQ(Caret(), c);
+    ASSERT_FALSE(State(g) & TVIS_EXPANDED);
+    parent.answer = nullptr;
+    parent.Clear();
+    Key(VK_LEFT);
+    EXPECT_EQ(Caret(), p);
+    EXPECT_TRUE(State(g) & TVIS_EXPANDED);
+    EXPECT_EQ(parent.Codes(),
+              (Codes{TVN_SELCHANGINGA, TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA, TVN_SELCHANGEDA}));
+    EXPECT_EQ(Row(p), 9);
+    EXPECT_EQ(TopIndex(), 5) << "g's opened rows come into view";
+    const Recount r = RecountTree(Data());
+    EXPECT_EQ(r.firstVisibleRow, TopIndex());
+    EXPECT_EQ(r.visible, VisibleCount());
+}
+
 TEST_F(TreeKeyboardTest, TypingKeysBeepOnlyWhenThereIsSomethingToType)
 {
     LRESULT result = 0;

@@ -62,6 +62,26 @@ TEST_F(TreeMouseTest, DoubleClickOnALabelTogglesTheItem)
     EXPECT_FALSE(State(a) & TVIS_EXPANDED);
 }
 
+TEST_F(TreeMouseTest, DoubleClickInTheIndentTogglesTheAncestorWhoseLineIsThere)
+{
+    HTREEITEM g = Insert(nullptr, "g");
+    HTREEITEM p = Insert(g, "p");
+    Insert(p, "c");
+    Expand(g, TVE_EXPAND);
+    Expand(p, TVE_EXPAND);
+    // Without lines at root, c's label starts at 2 x 19: column 1 holds c's
+    // own line, column 0 that of its parent p.
+    parent.Clear();
+    Click(WM_LBUTTONDBLCLK, 25, RowY(2));
+    EXPECT_TRUE(parent.notices.empty());
+    Click(WM_LBUTTONDBLCLK, 5, RowY(2));
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, p);
+    EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
+    EXPECT_FALSE(State(p) & TVIS_EXPANDED);
+    EXPECT_TRUE(State(g) & TVIS_EXPANDED);
+}
+
 TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
 {
     TVINSERTSTRUCT is;
@@ -109,6 +129,13 @@ TEST_F(TreeMouseTest, RightClickInAnEmptyTreeReportsNoItem)
 TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
 {
     auto items = InsertMany(nullptr, 3, "r");
+    TVITEM param;
+    param.mask = TVIF_PARAM | TVIF_STATE;
+    param.hItem = items[1];
+    param.lParam = 0x5A5A;
+    param.state = TVIS_BOLD;
+    param.stateMask = TVIS_BOLD;
+    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&param));
     SetFocus(hwnd);
     parent.Clear();
     Click(WM_RBUTTONDOWN, 3, RowY(1));
@@ -117,6 +144,9 @@ TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
     Click(WM_MOUSEMOVE, 40, RowY(2));
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINRDRAGA}));
     EXPECT_EQ(parent.notices[0].itemNew.hItem, items[1]);
+    EXPECT_EQ(parent.notices[0].itemNew.state, State(items[1]));
+    EXPECT_EQ(parent.notices[0].itemNew.lParam, 0x5A5A);
+    EXPECT_EQ(parent.notices[0].itemNew.mask, 0u) << "the fields come without a mask";
     EXPECT_EQ(parent.notices[0].ptDrag.x, 40);
     EXPECT_EQ(parent.notices[0].ptDrag.y, RowY(2));
     EXPECT_EQ(GetCapture(), nullptr) << "the press ends with the drag";

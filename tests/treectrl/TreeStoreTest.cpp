@@ -170,6 +170,26 @@ TEST_F(TreeStoreTest, SetItemAppliesMasks)
     EXPECT_EQ(Text(item), "");
 }
 
+TEST_F(TreeStoreTest, SetItemRepaintsARowInViewAndMeasuresALabelOutOfView)
+{
+    auto items = InsertMany(nullptr, 20, "r");
+    auto setLabel = [this](HTREEITEM item, const std::string& text) {
+        TVITEM set;
+        set.hItem = item;
+        set.mask = TVIF_TEXT;
+        set.pszText = const_cast<char*>(text.c_str());
+        Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    };
+    ASSERT_TRUE(ScreenIsUpToDate());
+    setLabel(items[2], "renamed");
+    EXPECT_TRUE(ScreenIsUpToDate()) << "the row shows its new label";
+    ASSERT_EQ(ShownScrollMax(SB_HORZ), -1) << "no horizontal bar yet";
+    setLabel(items[15], std::string(60, 'w'));
+    RECT client;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(ShownScrollMax(SB_HORZ), 60 * 7 + 4 - client.right) << "a label below the page widens the tree";
+}
+
 TEST_F(TreeStoreTest, InsertStoresTheWholeStateWord)
 {
     TVINSERTSTRUCT is;

@@ -202,14 +202,30 @@ RECT TreeTest::ItemRect(HTREEITEM item, bool textOnly) const
     return rect;
 }
 
-int TreeTest::ShownScrollPos(int bar) const
+namespace {
+
+const QScrollBar* ShownBar(HWND hwnd, int bar)
 {
     const Qt::Orientation orientation = bar == SB_VERT ? Qt::Vertical : Qt::Horizontal;
     for (const QScrollBar* shown : WidgetOfWindow(hwnd)->findChildren<QScrollBar*>()) {
         if (shown->orientation() == orientation && shown->isVisible())
-            return shown->value();
+            return shown;
     }
-    return -1;
+    return nullptr;
+}
+
+} // namespace
+
+int TreeTest::ShownScrollPos(int bar) const
+{
+    const QScrollBar* shown = ShownBar(hwnd, bar);
+    return shown ? shown->value() : -1;
+}
+
+int TreeTest::ShownScrollMax(int bar) const
+{
+    const QScrollBar* shown = ShownBar(hwnd, bar);
+    return shown ? shown->maximum() : -1;
 }
 
 bool TreeTest::ScreenIsUpToDate() const

@@ -84,6 +84,7 @@ protected:
     // What the screen shows: the position of the scroll bar's thumb, and
     // whether the client area shows what a full repaint would paint now.
     int ShownScrollPos(int bar) const;
+    int ShownScrollMax(int bar) const;
     bool ScreenIsUpToDate() const;
 
     TreeData* Data() const;

@@ -82,6 +82,31 @@ TEST_F(TreeWindowTest, FailedCreationAttachesNothingLater)
     EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
 }
 
+TEST_F(TreeWindowTest, AfterCreateTheObjectAttachesTheControlToAnExistingWindow)
+{
+    // The control answers, not the window's own procedure.
+    auto attachesControl = [this](CEntityTreeCtrl& object) {
+        HWND existing = CreateRecordingWindow();
+        if (!object.SubclassWindow(existing))
+            return false;
+        TVINSERTSTRUCT is;
+        is.item.mask = TVIF_TEXT;
+        is.item.pszText = const_cast<char*>("x");
+        SendMessageA(existing, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is));
+        const bool answered = SendMessageA(existing, TVM_GETCOUNT, 0, 0) == 1;
+        object.DestroyWindow();
+        return answered;
+    };
+    RECT rect{0, 0, 10, 10};
+    CEntityTreeCtrl afterDestruction;
+    ASSERT_TRUE(afterDestruction.Create(kViewStyle, rect, parent.hwnd(), 1));
+    afterDestruction.DestroyWindow();
+    EXPECT_TRUE(attachesControl(afterDestruction));
+    CEntityTreeCtrl afterFailure;
+    ASSERT_FALSE(afterFailure.Create(kViewStyle, rect, nullptr, 1)) << "a child needs a parent";
+    EXPECT_TRUE(attachesControl(afterFailure));
+}
+
 TEST_F(TreeWindowTest, AttachingToAnExistingWindow)
 {
     AttachToExisting();
