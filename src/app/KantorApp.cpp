@@ -59,7 +59,10 @@ BOOL CKantorApp::OnIdle(long lCount)
 {
     BOOL bMore = CWinApp::OnIdle(lCount);
 
-    if (m_bDeferredOpen) {
+    // The window first: the file waits until the main window is on the
+    // display (exposed and painted, which starts a new idle period), so that
+    // its load shows there.
+    if (m_bDeferredOpen && m_pMainWnd && IsWindowOnScreen(m_pMainWnd->GetSafeHwnd())) {
         // Cleared first: a failed open shows a message box, whose modal loop
         // runs idle passes of its own, and the file is tried only once.
         m_bDeferredOpen = false;

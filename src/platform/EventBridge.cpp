@@ -26,6 +26,7 @@
 #include <QPainter>
 #include <QUrl>
 #include <QWheelEvent>
+#include <QWindow>
 
 namespace {
 
@@ -235,8 +236,23 @@ void PaintNonClient(WindowRecord* rec, const QRegion& region)
     }
 }
 
+// A paint while the top-level window is exposed goes to the display (Qt
+// flushes it as soon as the painting is done). The first one puts the
+// window on the screen, and what waited for that runs in the idle period
+// that follows.
+void NotePaintOnScreen(const WindowRecord* rec)
+{
+    QWidget* top = rec->widget->window();
+    WindowRecord* topRec = LiveWindow(WindowOfWidgetExact(top));
+    if (!topRec || topRec->onScreen || !top->windowHandle() || !top->windowHandle()->isExposed())
+        return;
+    topRec->onScreen = true;
+    StartIdlePeriod();
+}
+
 void HandlePaint(WindowRecord* rec, QPaintEvent* event)
 {
+    NotePaintOnScreen(rec);
     PaintNonClient(rec, event->region());
     const QRegion client =
         event->region().translated(-ClientOrigin(rec)).intersected(QRect(QPoint(0, 0), ClientSize(rec)));

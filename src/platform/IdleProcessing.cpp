@@ -58,6 +58,13 @@ void NoteMessageProcessed(const MSG& msg)
             return;
         g_lastMovePos = pos;
     }
+    StartIdlePeriod();
+}
+
+void StartIdlePeriod()
+{
+    // Called while an event is handled: the loop comes to its idle call
+    // once that is done.
     g_count = 0;
     g_wanted = true;
 }

@@ -31,22 +31,52 @@ int Clamp(const ProgressState& st, int pos)
     return std::clamp(pos, std::min(st.low, st.high), std::max(st.low, st.high));
 }
 
+// The bar's inside: a sunken edge of one pixel, then a margin of one.
+RECT BarRect(HWND hwnd)
+{
+    RECT rc;
+    GetClientRect(hwnd, &rc);
+    return RECT{rc.left + 2, rc.top + 2, rc.right - 2, rc.bottom - 2};
+}
+
+// How many pixels of the bar the position fills.
+int FilledWidth(const ProgressState& st, const RECT& bar)
+{
+    const int span = st.high - st.low;
+    const int width = bar.right - bar.left;
+    if (span <= 0 || width <= 0)
+        return 0;
+    return static_cast<int>(static_cast<long long>(st.pos - st.low) * width / span);
+}
+
+// Loads step the bar without letting messages through, so a change that
+// moves the end of the filled part paints at once; the others cost nothing.
+void RepaintIfFilledWidthChanged(HWND hwnd, const ProgressState& st, int filledBefore)
+{
+    const RECT bar = BarRect(hwnd);
+    if (FilledWidth(st, bar) == filledBefore)
+        return;
+    InvalidateRect(hwnd, &bar, FALSE);
+    UpdateWindow(hwnd);
+}
+
 LRESULT SetPos(HWND hwnd, ProgressState& st, int pos)
 {
     const int old = st.pos;
+    const int filled = FilledWidth(st, BarRect(hwnd));
     st.pos = Clamp(st, pos);
-    if (st.pos != old)
-        InvalidateRect(hwnd, nullptr, FALSE);
+    RepaintIfFilledWidthChanged(hwnd, st, filled);
     return old;
 }
 
 LRESULT SetRange(HWND hwnd, ProgressState& st, int low, int high)
 {
     const LRESULT old = MAKELPARAM(st.low, st.high);
+    const int filled = FilledWidth(st, BarRect(hwnd));
     st.low = low;
     st.high = high;
     st.pos = Clamp(st, st.pos);
-    InvalidateRect(hwnd, nullptr, FALSE);
+    RepaintIfFilledWidthChanged(hwnd, st, filled);
     return old;
 }
 
@@ -69,15 +99,13 @@ void Paint(HWND hwnd, HDC hdc, const ProgressState& st)
 
     RECT inner{rc.left + 1, rc.top + 1, rc.right - 1, rc.bottom - 1};
     FillRect(hdc, &inner, GetSysColorBrush(COLOR_BTNFACE));
-    const int span = st.high - st.low;
-    const int width = inner.right - inner.left - 2;
-    if (span <= 0 || width <= 0 || inner.bottom - inner.top <= 2)
+    const RECT bar = BarRect(hwnd);
+    if (bar.bottom <= bar.top)
         return;
-    const long long done = static_cast<long long>(st.pos - st.low) * width / span;
-    const int filledRight = inner.left + 1 + static_cast<int>(done);
-    const int chunk = std::max(1, (inner.bottom - inner.top) * 2 / 3);
-    for (int x = inner.left + 1; x < filledRight; x += chunk + kChunkGap) {
-        RECT block{x, inner.top + 1, std::min(x + chunk, filledRight), inner.bottom - 1};
+    const int filledRight = bar.left + FilledWidth(st, bar);
+    const int chunk = std::max(1, (bar.bottom - bar.top + 2) * 2 / 3);
+    for (int x = bar.left; x < filledRight; x += chunk + kChunkGap) {
+        RECT block{x, bar.top, std::min(x + chunk, filledRight), bar.bottom};
         FillRect(hdc, &block, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
 }

@@ -110,6 +110,11 @@ int GetWindowTextLengthA(HWND hwnd);
 std::string GetWindowTextString(HWND hwnd);
 BOOL ShowWindow(HWND hwnd, int cmd);
 BOOL IsWindowVisible(HWND hwnd);
+// TRUE once the window's top-level window has been exposed by the window
+// system and painted there, so that what it shows is on the display (being
+// shown is not enough: the window system maps and exposes a window later).
+// The first time this becomes true a new idle period starts.
+BOOL IsWindowOnScreen(HWND hwnd);
 BOOL EnableWindow(HWND hwnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hwnd);
 
@@ -148,7 +153,9 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
 // Bounding rectangle of the update region; FALSE when it is empty.
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
-// Sends WM_PAINT at once when the update region is not empty.
+// Sends WM_PAINT at once when the update region is not empty; what it
+// paints is on the display when this returns (once the window is on the
+// screen at all).
 BOOL UpdateWindow(HWND hwnd);
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags);
 // Moves the client content by (dx, dy) and adds the uncovered part to the

@@ -273,6 +273,7 @@ BOOL Show(HWND hwnd, int cmd, bool activate)
         if (!LiveWindow(hwnd))
             return wasVisible;
         rec->style &= ~WS_VISIBLE;
+        rec->onScreen = false;
         QtFocusChangeGuard guard;
         rec->widget->hide();
         return wasVisible;
@@ -287,6 +288,13 @@ BOOL Show(HWND hwnd, int cmd, bool activate)
         rec->widget->showMinimized();
     } else {
         rec->widget->show();
+        // A window that appears is painted whole. Qt has dropped the paint
+        // requests made while it was hidden, so its pending region is asked
+        // for again, and the next immediate repaint paints it.
+        if (!wasVisible && (rec->style & WS_CHILD)) {
+            rec->updateRegion = QRegion();
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
         // Frames and dialogs take the activation; tool windows and tips never do.
         const Qt::WindowType type = rec->widget->windowType();
         if (activate && (type == Qt::Window || type == Qt::Dialog))
@@ -312,6 +320,15 @@ BOOL IsWindowVisible(HWND hwnd)
             return FALSE;
     }
     return TRUE;
+}
+
+BOOL IsWindowOnScreen(HWND hwnd)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec)
+        return FALSE;
+    const WindowRecord* top = LiveWindow(WindowOfWidgetExact(rec->widget->window()));
+    return top && top->onScreen ? TRUE : FALSE;
 }
 
 BOOL EnableWindow(HWND hwnd, BOOL enable)

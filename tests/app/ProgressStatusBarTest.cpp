@@ -173,6 +173,37 @@ TEST_F(StatusBarTest, SwitchingModesRepaintsAtOnce)
     EXPECT_EQ(bar.paints, before + 2) << "with progress mode off nothing is repainted";
 }
 
+TEST_F(StatusBarTest, ProgressIsOnTheScreenWithoutAnyMessageProcessed)
+{
+    // A load processes no messages: each call leaves the screen current.
+    parent.ShowWindow(SW_SHOW);
+    bar.SetWindowText("Ready");
+    PumpWaitingMessages();
+    bar.SetProgressText("Loading");
+    bar.ShowProgress(TRUE);
+    CProgressCtrl& progress = bar.GetProgressCtrl();
+    // The inside of the bar (160 wide, less an edge and a margin each side)
+    // is 156 pixels: one per step.
+    progress.SetRange32(0, 156);
+    progress.SetStep(1);
+    const QRgb face = Rgb(COLOR_3DFACE);
+    EXPECT_FALSE(AllPixels(Shown(), RectInBar(bar.GetProgressLabel()), face)) << "the label's text is shown";
+    const QRgb highlight = Rgb(COLOR_HIGHLIGHT);
+    const int left = 5 + 2;
+    for (int step = 1; step <= 3; ++step) {
+        progress.StepIt();
+        const QImage image = Shown();
+        EXPECT_EQ(image.pixel(left + step - 1, 10), highlight) << "step " << step;
+        EXPECT_NE(image.pixel(left + step, 10), highlight) << "step " << step;
+    }
+    bar.ShowProgress(FALSE);
+    bar.SetProgressText("Building tree structure");
+    bar.ShowProgress(TRUE);
+    progress.SetRange32(0, 1000);
+    EXPECT_FALSE(AllPixels(Shown(), RectInBar(bar.GetProgressLabel()), face));
+    EXPECT_NE(Shown().pixel(left, 10), highlight) << "a new range starts empty";
+}
+
 TEST_F(StatusBarTest, ProgressModeShowsTheChildrenAndNoPanes)
 {
     parent.ShowWindow(SW_SHOW);

@@ -1,4 +1,5 @@
 // Idle calling rules, modal loops and message boxes.
+#include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/Window.h"
 #include "support/TestSupport.h"
@@ -45,6 +46,30 @@ TEST_F(IdleAndModalTest, CountGrowsWhileTheHandlerWantsMoreAndAMessageStartsOver
     PostMessageA(nullptr, WM_USER, 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return counts.size() >= 4; }, 5000));
     EXPECT_EQ(counts[3], 0) << "a processed message starts a new idle period";
+}
+
+TEST_F(IdleAndModalTest, AWindowIsOnTheScreenOnceExposedAndPaintedWhichStartsAnIdlePeriod)
+{
+    HWND hwnd = testsupport::CreateShownTopWindow(50, 50);
+    ShowWindow(hwnd, SW_HIDE);
+    EXPECT_FALSE(IsWindowOnScreen(hwnd)) << "a hidden window is not on the screen";
+    std::vector<long> counts;
+    SetIdleHandler([&](long count) {
+        counts.push_back(count);
+        return false;
+    });
+    ASSERT_TRUE(PumpUntil([&] { return !counts.empty(); }, 5000));
+    // Rendering into an image paints the window without a screen.
+    ASSERT_TRUE(SaveWindowPng(hwnd, (testing::TempDir() + "/hidden.png").c_str()));
+    EXPECT_FALSE(IsWindowOnScreen(hwnd));
+
+    ShowWindow(hwnd, SW_SHOW);
+    EXPECT_FALSE(IsWindowOnScreen(hwnd)) << "shown, but not yet exposed and painted";
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowOnScreen(hwnd) != FALSE; }, 5000));
+    ASSERT_TRUE(PumpUntil([&] { return counts.size() >= 2; }, 5000))
+        << "what waits for the window runs in the idle period that its paint starts";
+    EXPECT_EQ(counts.back(), 0);
+    DestroyWindow(hwnd);
 }
 
 TEST_F(IdleAndModalTest, MessagesArrivingDuringIdleWorkAreHandledBetweenCalls)

@@ -20,4 +20,6 @@ void EndModalLoopOfDestroyedWindow(HWND hwnd);
 
 // Idle bookkeeping (IdleProcessing.cpp).
 void NoteMessageProcessed(const MSG& msg);
+// Starts a new idle period, as a processed message does.
+void StartIdlePeriod();
 void StartIdleProcessing();

@@ -71,6 +71,7 @@ struct WindowRecord {
     QRegion updateRegion; // client coordinates
     bool eraseNeeded = false;
     bool inPaintEvent = false;
+    bool onScreen = false; // top-level: exposed and painted on the display
     bool trackLeave = false;
     bool destroying = false;
     bool dead = false;
