@@ -20,12 +20,9 @@ const char* const kCommandProperty = "lumenorCommandId";
 
 QString ToQt(const std::string& text)
 {
-    // Menu texts are the program's own, single-byte Windows-1252.
-    QString out;
-    out.reserve(static_cast<int>(text.size()));
-    for (unsigned char c : text)
-        out.append(QChar(c));
-    return out;
+    // The program's own texts and, in the recent-file list, file names as
+    // the file system gives them: UTF-8 (replacement characters where not).
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // '\t' separates the item text from the shortcut text, which Qt shows in

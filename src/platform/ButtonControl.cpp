@@ -108,7 +108,9 @@ void Paint(WindowRecord* rec, HDC hdc)
     option.rect = rect;
     option.text = text;
     option.state.setFlag(QStyle::State_Enabled, enabled);
+    // The focus mark shows whenever a button has the focus.
     option.state.setFlag(QStyle::State_HasFocus, focused);
+    option.state.setFlag(QStyle::State_KeyboardFocusChange, focused);
     option.state.setFlag(QStyle::State_Sunken, st.pressed);
     option.state.setFlag(QStyle::State_Raised, !st.pressed);
     if (IsRadio(rec)) {
@@ -131,6 +133,14 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     ButtonState& st = State(rec);
     const bool groupBox = Type(rec) == BS_GROUPBOX;
     switch (msg) {
+    case WM_CREATE:
+        if (groupBox) {
+            // A group box frames the controls inside it: it lies under them
+            // and lets the mouse through to them.
+            rec->widget->lower();
+            rec->widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+        }
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {

@@ -61,3 +61,8 @@ std::string BytesFromText(const QString& text)
     }
     return bytes;
 }
+
+QString TextFromUtf8(const std::string& bytes)
+{
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}

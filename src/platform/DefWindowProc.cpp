@@ -42,7 +42,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SETTEXT:
         rec->text = lParam ? reinterpret_cast<const char*>(lParam) : "";
         if (rec->widget->isWindow())
-            rec->widget->setWindowTitle(TextFromBytes(rec->text));
+            rec->widget->setWindowTitle(TextFromUtf8(rec->text));
         return TRUE;
     case WM_GETTEXT: {
         if (!lParam || wParam == 0)

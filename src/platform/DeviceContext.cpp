@@ -89,15 +89,9 @@ const GdiObjectRecord* SelectedFont(const DcRecord* dc)
 
 QRect DrawableBox(const DcRecord* dc)
 {
-    if (!dc->painter)
-        return QRect();
-    const QPainter& painter = *dc->painter;
-    const QPaintDevice* device = painter.device();
-    QRectF box =
-        painter.combinedTransform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
-    if (painter.hasClipping())
-        box &= painter.clipBoundingRect();
-    return box.toAlignedRect();
+    // The context's own clip, in its own coordinates; the painter's
+    // transform also scales to device pixels and is no guide here.
+    return dc->painter ? EffectiveClip(dc).boundingRect() : QRect();
 }
 
 void ApplyClip(DcRecord* dc)

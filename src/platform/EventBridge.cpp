@@ -337,6 +337,13 @@ bool HandleCommonEvent(WindowRecord* rec, QEvent* event)
     }
 }
 
+// A disabled top-level window takes no input. Qt's own disabled state is
+// not given to it, as Qt would pass it on to the windows it owns.
+bool InputRefused(const WindowRecord* rec)
+{
+    return rec->widget->isWindow() && (rec->style & WS_DISABLED);
+}
+
 bool HandlePlainEvent(WindowRecord* rec, QEvent* event)
 {
     switch (event->type()) {
@@ -347,14 +354,17 @@ bool HandlePlainEvent(WindowRecord* rec, QEvent* event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        DeliverMouse(rec, static_cast<QMouseEvent*>(event));
+        if (!InputRefused(rec))
+            DeliverMouse(rec, static_cast<QMouseEvent*>(event));
         return true;
     case QEvent::Wheel:
-        DeliverWheel(rec, static_cast<QWheelEvent*>(event));
+        if (!InputRefused(rec))
+            DeliverWheel(rec, static_cast<QWheelEvent*>(event));
         return true;
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
-        DeliverKey(rec, static_cast<QKeyEvent*>(event));
+        if (!InputRefused(rec))
+            DeliverKey(rec, static_cast<QKeyEvent*>(event));
         return true;
     case QEvent::FocusIn:
     case QEvent::FocusOut:

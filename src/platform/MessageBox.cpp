@@ -39,7 +39,7 @@ int MessageBoxA(HWND owner, const char* text, const char* caption, UINT type)
     if (g_hook)
         return g_hook(textBytes, captionBytes, type);
     QWidget* parent = WidgetOfWindow(owner);
-    QMessageBox box(IconOf(type), TextFromBytes(captionBytes), TextFromBytes(textBytes), QMessageBox::Ok,
+    QMessageBox box(IconOf(type), TextFromUtf8(captionBytes), TextFromUtf8(textBytes), QMessageBox::Ok,
                     parent ? parent->window() : nullptr);
     box.exec();
     return IDOK;

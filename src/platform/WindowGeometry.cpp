@@ -124,6 +124,25 @@ void NotifyMoveIfChanged(WindowRecord* rec)
     SendMessageA(rec, WM_MOVE, 0, MAKELPARAM(pos.x(), pos.y()));
 }
 
+void ApplyEnabledState(WindowRecord* rec)
+{
+    const bool enabled = !(rec->style & WS_DISABLED);
+    QtFocusChangeGuard guard;
+    if (!rec->widget->isWindow()) {
+        rec->widget->setEnabled(enabled);
+        return;
+    }
+    // Qt would pass a window's state on to the windows it owns (a dialog
+    // is a Qt child of its owner): only what lies inside the window gets it.
+    for (QObject* object : rec->widget->children()) {
+        auto* widget = qobject_cast<QWidget*>(object);
+        if (!widget || widget->isWindow())
+            continue;
+        const WindowRecord* child = LiveWindow(WindowOfWidgetExact(widget));
+        widget->setEnabled(enabled && !(child && (child->style & WS_DISABLED)));
+    }
+}
+
 void ApplyStyleChange(WindowRecord* rec, DWORD oldStyle)
 {
     const DWORD changed = rec->style ^ oldStyle;
@@ -131,10 +150,8 @@ void ApplyStyleChange(WindowRecord* rec, DWORD oldStyle)
         QtFocusChangeGuard guard;
         rec->widget->setVisible((rec->style & WS_VISIBLE) != 0);
     }
-    if (changed & WS_DISABLED) {
-        QtFocusChangeGuard guard;
-        rec->widget->setEnabled(!(rec->style & WS_DISABLED));
-    }
+    if (changed & WS_DISABLED)
+        ApplyEnabledState(rec);
     if (changed & (WS_VSCROLL | WS_HSCROLL | WS_BORDER)) {
         EnsureScrollBarWidgets(rec);
         LayoutNonClient(rec);
@@ -343,10 +360,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable)
         rec->style &= ~WS_DISABLED;
     else
         rec->style |= WS_DISABLED;
-    {
-        QtFocusChangeGuard guard;
-        rec->widget->setEnabled(enable != FALSE);
-    }
+    ApplyEnabledState(rec);
     SendMessageA(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
     return wasDisabled;
 }

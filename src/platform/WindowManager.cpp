@@ -211,14 +211,14 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
         QWidget* owner = parentWidget ? parentWidget->window() : nullptr;
         rec->widget = CreateBackingWidget(rec, cls, owner);
         rec->widget->setWindowFlags(TopLevelFlags(style, className, owner != nullptr));
-        rec->widget->setWindowTitle(TextFromBytes(rec->text));
+        rec->widget->setWindowTitle(TextFromUtf8(rec->text));
         const bool defaultPos = x == CW_USEDEFAULT;
         const bool defaultSize = width == CW_USEDEFAULT;
         QRect geometry(defaultPos ? 100 : x, defaultPos ? 100 : y, defaultSize ? 800 : std::max(width, 0),
                        defaultSize ? 600 : std::max(height, 0));
         rec->widget->setGeometry(geometry);
     }
-    rec->widget->setEnabled(!(style & WS_DISABLED));
+    ApplyEnabledState(rec);
     if (exStyle & WS_EX_ACCEPTFILES)
         rec->widget->setAcceptDrops(true);
     EnsureScrollBarWidgets(rec);

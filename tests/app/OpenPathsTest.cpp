@@ -186,4 +186,37 @@ TEST_F(OpenPathsTest, OpenedFilesEnterTheRecentFileListWhichReopensThemAndOutliv
     EXPECT_EQ((*pList)[1], strSecond);
 }
 
+TEST_F(OpenPathsTest, FileNamesShowAsTheFileSystemGivesThemInTheTitleAndTheRecentFileMenu)
+{
+    // "Grüße" in UTF-8, and a name whose bytes are no UTF-8 (Latin-1 "ü").
+    const std::string strUtf8 = m_folder.GetPath().string()
+        + "/Gr\xC3\xBC\xC3\x9F"
+          "e.ifc";
+    const std::string strLatin1 = m_folder.GetPath().string()
+        + "/\xFC"
+          "ber.ifc";
+    std::filesystem::copy_file(ExamplePath(), strUtf8);
+    std::filesystem::copy_file(ExamplePath(), strLatin1);
+    QWidget* frame = WidgetOfWindow(Frame().GetSafeHwnd());
+
+    Open(strUtf8);
+    EXPECT_EQ(frame->windowTitle(), QString::fromUtf8("Grüße.ifc - Lumenor"));
+    FileMenuItems();
+    QAction* recent = Frame().GetMenu()->FindAction(res::ID_FILE_MRU_FILE1);
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->text().contains(QString::fromUtf8("Grüße.ifc"))) << recent->text().toStdString();
+
+    // Still opened; shown with a replacement character.
+    Open(strLatin1);
+    EXPECT_EQ(Document().GetPathName(), strLatin1);
+    EXPECT_EQ(frame->windowTitle(),
+              QString(QChar::ReplacementCharacter) + QStringLiteral("ber.ifc - Lumenor"));
+    FileMenuItems();
+    EXPECT_TRUE(Frame()
+                    .GetMenu()
+                    ->FindAction(res::ID_FILE_MRU_FILE1)
+                    ->text()
+                    .contains(QString(QChar::ReplacementCharacter) + QStringLiteral("ber.ifc")));
+}
+
 } // namespace

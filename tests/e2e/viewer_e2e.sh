@@ -60,6 +60,27 @@ env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY=:99999 "$lumenor" "$example" >
 [ "$(wc -l <"$work/err")" = 1 ] && grep -q -- ":99999.*--screenshot" "$work/err" ||
   fail "with an unreachable display: $(cat "$work/err")"
 
+# A Wayland session whose compositor cannot be reached, and no X display:
+# one line and status 1 as well, not the toolkit's abort.
+status=0
+env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=lumenor-e2e-none "$lumenor" "$example" >/dev/null 2>"$work/err" ||
+  status=$?
+[ "$status" = 1 ] || fail "with an unreachable Wayland display the program exits with $status, not 1"
+[ "$(wc -l <"$work/err")" = 1 ] && grep -q -- "lumenor-e2e-none.*--screenshot" "$work/err" ||
+  fail "with an unreachable Wayland display: $(cat "$work/err")"
+# With an X display beside it, the window opens there.
+env -u QT_QPA_PLATFORM WAYLAND_DISPLAY=lumenor-e2e-none "$lumenor" "$example" >/dev/null 2>"$work/err" &
+other=$!
+shown=""
+for _ in $(seq 100); do
+  shown=$(xdotool search --name '^house\.ifc - Lumenor$' 2>/dev/null | head -1 || true)
+  [ -n "$shown" ] && break
+  sleep 0.1
+done
+kill "$other" 2>/dev/null || true
+wait "$other" 2>/dev/null || true
+[ -n "$shown" ] || fail "with a Wayland display that cannot be reached, no window opened on X: $(cat "$work/err")"
+
 # --- The window ------------------------------------------------------------
 
 export QT_QPA_PLATFORM=xcb

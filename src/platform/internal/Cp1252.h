@@ -17,6 +17,10 @@ inline QString TextFromBytes(const std::string& bytes)
 {
     return TextFromBytes(bytes.data(), static_cast<int>(bytes.size()));
 }
+// Window captions and message boxes hold the program's own texts and file
+// names, which the file system gives as UTF-8: they are read as UTF-8, and a
+// name that is not valid UTF-8 shows replacement characters.
+QString TextFromUtf8(const std::string& bytes);
 // Characters without a Windows-1252 byte become '?'.
 std::string BytesFromText(const QString& text);
 // The byte of a character, or -1 when it has none.

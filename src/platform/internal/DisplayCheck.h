@@ -3,9 +3,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
-// Asks whether a display can be opened and, when it can, keeps the test
-// connection until the object goes: an X server with no other client resets
+// Chooses the window system Qt is to use among those that can be started
+// (telling Qt through QT_QPA_PLATFORM when it would try another first) and,
+// when one can, keeps the test connection until the object goes: an X server with no other client resets
 // when its last one leaves, and a connection made during that reset fails.
 // So the probe lives until Qt has made its own connection.
 class CDisplayProbe {
@@ -20,7 +22,15 @@ public:
     const std::string& Problem() const { return m_strProblem; }
 
 private:
+    // Each returns why the window system cannot be used, empty when it can.
+    std::string TryX(const std::string& display);
+    std::string TryWayland(const std::string& wayland);
+
+    struct Connection {
+        void* library = nullptr;
+        void (*disconnect)(void*) = nullptr;
+        void* connection = nullptr;
+    };
     std::string m_strProblem;
-    void* m_pLibrary = nullptr;
-    void* m_pConnection = nullptr;
+    std::vector<Connection> m_disconnect;
 };

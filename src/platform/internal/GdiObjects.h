@@ -119,8 +119,8 @@ HDC NewDc(DcKind kind, HWND hwnd);
 // The font selected into the context, or the default GUI font.
 const GdiObjectRecord* SelectedFont(const DcRecord* dc);
 // What drawing can still change, in the context's coordinates: the
-// painter's clip (update region, clip rectangles) within its device. Empty
-// without a painter. Drawing outside it is skipped, not merely clipped.
+// context's clip (update region or bitmap, clip rectangles). Empty without
+// a painter. Drawing outside it is skipped, not merely clipped.
 QRect DrawableBox(const DcRecord* dc);
 // Applies the clip of the state to the painter.
 void ApplyClip(DcRecord* dc);

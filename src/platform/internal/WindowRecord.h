@@ -84,6 +84,9 @@ struct WindowRecord {
 WindowRecord* LiveWindow(HWND hwnd);
 const WindowClassRecord* FindWindowClass(const char* name);
 BOOL RegisterWindowClassOfKind(const WNDCLASSA* wc, WidgetKind kind);
+// Gives the window's widgets the enabled state of its style: a child's
+// widget, or the widgets inside a top-level window (not the windows it owns).
+void ApplyEnabledState(WindowRecord* rec);
 // Makes WS_VISIBLE, WS_DISABLED, the scroll-bar and border bits of a new
 // style take effect.
 void ApplyStyleChange(WindowRecord* rec, DWORD oldStyle);
