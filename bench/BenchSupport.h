@@ -1,22 +1,16 @@
-// What the benchmarks share: the sample files, their entity lines, timing
-// of repeated runs and the process's memory figures.
+// What the benchmarks share beside the test support (tests/support: sample
+// files, windows, tree items): entity lines of a file, the one way of timing
+// and the process's memory figures.
 #pragma once
 
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <filesystem>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
-
-// The real sample files beside the checkout: <checkout>/../shared/ifc-samples.
-inline std::filesystem::path SamplesDir()
-{
-    return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "shared"
-        / "ifc-samples";
-}
 
 // Every line of the file that begins with '#', without its line end.
 inline std::vector<std::string> ReadEntityLines(const std::string& path)
@@ -33,6 +27,45 @@ inline std::vector<std::string> ReadEntityLines(const std::string& path)
     return lines;
 }
 
+// Milliseconds since it was made or restarted, of the wall clock and of this
+// thread's processor time (on a busy machine the wall time also counts other
+// programs): the one clock the benchmarks time with.
+class Stopwatch {
+public:
+    Stopwatch() { Restart(); }
+    void Restart()
+    {
+        m_start = Clock::now();
+        m_cpuStart = ThreadCpuMs();
+    }
+    double Ms() const { return std::chrono::duration<double, std::milli>(Clock::now() - m_start).count(); }
+    double CpuMs() const { return ThreadCpuMs() - m_cpuStart; }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static double ThreadCpuMs()
+    {
+        timespec ts;
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+        return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) * 1e-6;
+    }
+    Clock::time_point m_start;
+    double m_cpuStart = 0;
+};
+
+// Wall and processor seconds of one call of f.
+struct WallAndCpu {
+    double fWall = 0;
+    double fCpu = 0;
+};
+
+inline WallAndCpu TimeOnce(const std::function<void()>& f)
+{
+    const Stopwatch watch;
+    f();
+    return {watch.Ms() / 1e3, watch.CpuMs() / 1e3};
+}
+
 // Median and minimum milliseconds of `repeat` calls of f.
 struct Timing {
     double median;
@@ -43,13 +76,22 @@ inline Timing TimeMs(int repeat, const std::function<void()>& f)
 {
     std::vector<double> ms;
     for (int i = 0; i < repeat; ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        const Stopwatch watch;
         f();
-        ms.push_back(
-            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+        ms.push_back(watch.Ms());
     }
     std::sort(ms.begin(), ms.end());
     return Timing{ms[ms.size() / 2], ms.front()};
+}
+
+// Milliseconds per call of f(0) .. f(calls - 1), timed together: for calls
+// too short to time one by one.
+inline double MsPerCall(int calls, const std::function<void(int)>& f)
+{
+    const Stopwatch watch;
+    for (int i = 0; i < calls; ++i)
+        f(i);
+    return watch.Ms() / calls;
 }
 
 // A figure of /proc/self/status in kilobytes ("VmHWM:" the peak resident

@@ -11,22 +11,13 @@
 #include "model/KantorDoc.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <string>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
 
 // The peak resident set size of this process in bytes.
 double PeakResidentBytes()
@@ -60,12 +51,12 @@ int main(int argc, char** argv)
     const double fBaseBytes = PeakResidentBytes();
 
     auto pDoc = std::make_unique<CKantorDoc>();
-    const Clock::time_point tLoad = Clock::now();
+    const Stopwatch loadWatch;
     if (!pDoc->LoadEntityFile(strPath)) {
         std::fprintf(stderr, "%s: load failed\n", strPath.c_str());
         return 1;
     }
-    const double fLoad = Seconds(Clock::now() - tLoad);
+    const double fLoad = loadWatch.Ms() / 1e3;
     const double fLoadPeak = PeakResidentBytes();
 
     // Wall time is what the user feels, but on a shared machine a slice can
@@ -75,11 +66,10 @@ int main(int argc, char** argv)
     double fLongestCpu = 0.0;
     long nSlices = 0;
     for (bool bMore = true; bMore;) {
-        const Clock::time_point tSlice = Clock::now();
-        const std::clock_t cSlice = std::clock();
+        const Stopwatch sliceWatch;
         bMore = pDoc->ComputeInverseStep();
-        const double fSliceCpu = static_cast<double>(std::clock() - cSlice) / CLOCKS_PER_SEC;
-        const double fSlice = Seconds(Clock::now() - tSlice);
+        const double fSliceCpu = sliceWatch.CpuMs() / 1e3;
+        const double fSlice = sliceWatch.Ms() / 1e3;
         fIndex += fSlice;
         fLongest = std::max(fLongest, fSlice);
         fLongestCpu = std::max(fLongestCpu, fSliceCpu);
@@ -88,11 +78,11 @@ int main(int argc, char** argv)
     const double fPeak = PeakResidentBytes();
 
     // The file summary is worked out when asked for, after the index.
-    const Clock::time_point tSummary = Clock::now();
+    const Stopwatch summaryWatch;
     const std::size_t nTypes = CountEntityTypes(*pDoc).size();
     const std::size_t nProblems = FindMissingReferences(*pDoc).size() + FindDuplicateNumbers(*pDoc).size();
     const std::size_t nIsolated = FindIsolatedEntities(*pDoc).size();
-    const double fSummary = Seconds(Clock::now() - tSummary);
+    const double fSummary = summaryWatch.Ms() / 1e3;
 
     const double fMB = fFileBytes / 1e6;
     std::printf("file            %s\n", strPath.c_str());

@@ -7,12 +7,12 @@
 #include "BenchSupport.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
+#include "support/SampleFiles.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
@@ -58,7 +58,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no display: %s\n", PlatformInitError().c_str());
         return 1;
     }
-    const std::string path = argc > 1 ? argv[1] : (SamplesDir() / "AC20-FZK-Haus.ifc").string();
+    const std::string path = argc > 1 ? argv[1] : testsupport::SamplePath("AC20-FZK-Haus.ifc");
     const int repeat = argc > 2 ? std::atoi(argv[2]) : 200;
     const std::vector<std::string> lines = ReadEntityLines(path);
     if (lines.size() < 100) {

@@ -5,58 +5,25 @@
 //   treectrl_bench [file.ifc] [items]
 //
 // Make a large file with: ../shared/tools/ifc-scale ../shared/ifc-samples/duplex.ifc 52 /tmp/big52.ifc
+#include "BenchSupport.h"
+#include "support/TestSupport.h"
+#include "support/TreeItems.h"
 #include "treectrl/EntityTreeCtrl.h"
 #include "treectrl/TreeData.h"
 
-#include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
-#include "platform/Window.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Ms(Clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// Milliseconds per call of f, over `repeat` calls.
-double TimeEach(int repeat, const std::function<void(int)>& f)
-{
-    const auto start = Clock::now();
-    for (int i = 0; i < repeat; ++i)
-        f(i);
-    return Ms(Clock::now() - start) / repeat;
-}
-
-long ResidentBytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
-    return resident * 4096;
-}
-
-LRESULT ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_NOTIFY)
-        return 0;
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
 
 // The file's lines, zero-terminated in one buffer.
 struct Lines {
@@ -98,17 +65,9 @@ struct Bench {
     LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageA(hwnd, msg, w, l); }
     HTREEITEM Insert(HTREEITEM parentItem, const char* text) const
     {
-        TVINSERTSTRUCT is;
-        is.hParent = parentItem;
-        is.hInsertAfter = TVI_LAST;
-        is.item.mask = TVIF_TEXT;
-        is.item.pszText = const_cast<char*>(text);
-        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+        return testsupport::InsertTreeItem(hwnd, parentItem, text);
     }
-    HTREEITEM Next(HTREEITEM item, WPARAM code) const
-    {
-        return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
-    }
+    HTREEITEM Next(HTREEITEM item, UINT code) const { return TreeView_GetNextItem(hwnd, item, code); }
     TreeData* Data() const { return reinterpret_cast<TreeData*>(GetWindowLongPtrA(hwnd, GWL_USERDATA)); }
     void ScrollToRow(int row) const
     {
@@ -139,15 +98,8 @@ int main(int argc, char** argv)
     std::printf("labels: %d lines of %s, %.1f bytes on average\n", n, path,
                 static_cast<double>(labels.bytes) / n);
 
-    WNDCLASSA wc;
-    wc.lpfnWndProc = &ParentProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TreeBenchParent";
-    RegisterClassA(&wc);
     Bench b;
-    b.parent = CreateWindowExA(0, "TreeBenchParent", "bench", WS_OVERLAPPEDWINDOW, 0, 0, 820, 640, nullptr, 0,
-                               GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(b.parent, SW_SHOW);
+    b.parent = testsupport::CreateShownTopWindow(820, 640);
     RECT rect{0, 0, 800, 600};
     b.tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS, rect,
                   b.parent, 102);
@@ -156,18 +108,18 @@ int main(int argc, char** argv)
     PumpWaitingMessages();
 
     // Filling between WM_SETREDRAW off and on, as the upper view does.
-    const long rssBefore = ResidentBytes();
-    auto start = Clock::now();
+    const long rssBefore = ProcessStatusKb("VmRSS:") * 1024;
+    const Stopwatch fill;
     b.Send(WM_SETREDRAW, FALSE);
     for (int i = 0; i < n; ++i)
         b.Insert(nullptr, labels.lines[static_cast<std::size_t>(i)]);
-    const auto inserted = Clock::now();
+    const double inserted = fill.Ms();
     b.Send(WM_SETREDRAW, TRUE);
-    const auto done = Clock::now();
-    const long rssAfter = ResidentBytes();
+    const double done = fill.Ms();
+    const long rssAfter = ProcessStatusKb("VmRSS:") * 1024;
     std::printf("insert %d items: %.0f ms, redraw on (scroll-bar update, all labels measured): %.0f ms, "
                 "total %.0f ms\n",
-                n, Ms(inserted - start), Ms(done - inserted), Ms(done - start));
+                n, inserted, done - inserted, done);
     std::printf("memory: %.1f bytes per item beyond the label bytes (resident growth %.0f MB for %.0f MB of "
                 "labels)\n",
                 (static_cast<double>(rssAfter - rssBefore) - static_cast<double>(labels.bytes)) / n,
@@ -183,7 +135,7 @@ int main(int argc, char** argv)
                     blocks / 1e6);
     }
 
-    const int page = static_cast<int>(b.Send(TVM_GETVISIBLECOUNT));
+    const int page = static_cast<int>(TreeView_GetVisibleCount(b.hwnd));
     for (int row : {0, n / 2, n - page}) {
         b.ScrollToRow(row);
         TreeData* td = b.Data();
@@ -191,26 +143,25 @@ int main(int argc, char** argv)
         HTREEITEM inView = first;
         for (int i = 0; i < page / 2; ++i)
             inView = b.Next(inView, TVGN_NEXTVISIBLE);
-        const double rectMs = TimeEach(1000, [&](int) {
+        const double rectMs = MsPerCall(1000, [&](int) {
             RECT r;
-            std::memcpy(&r, &inView, sizeof(inView));
-            b.Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r));
+            TreeView_GetItemRect(b.hwnd, inView, &r, TRUE);
         });
-        const double hitMs = TimeEach(1000, [&](int i) {
+        const double hitMs = MsPerCall(1000, [&](int i) {
             TVHITTESTINFO info;
             info.pt = POINT{20 + i % 300, (i * 7) % 580};
-            b.Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+            TreeView_HitTest(b.hwnd, &info);
         });
-        const double hoverMs = TimeEach(1000, [&](int i) {
+        const double hoverMs = MsPerCall(1000, [&](int i) {
             TVITEM set;
             set.hItem = inView;
             set.mask = TVIF_STATE;
             set.state = (i & 1) ? 0 : TVIS_BOLD;
             set.stateMask = TVIS_BOLD;
-            b.Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+            TreeView_SetItem(b.hwnd, &set);
         });
         const double pageMs =
-            TimeEach(200, [&](int i) { b.Send(WM_VSCROLL, (i & 1) ? SB_PAGEUP : SB_PAGEDOWN); });
+            MsPerCall(200, [&](int i) { b.Send(WM_VSCROLL, (i & 1) ? SB_PAGEUP : SB_PAGEDOWN); });
         std::printf("at row %d (top %d): TVM_GETITEMRECT %.4f ms, TVM_HITTEST %.4f ms, "
                     "TVM_SETITEMA hover bit + scroll-bar update %.4f ms, page scroll with repaint %.4f ms\n",
                     row, td->m_nTopIndex, rectMs, hitMs, hoverMs, pageMs);
@@ -220,7 +171,7 @@ int main(int argc, char** argv)
     ShowWindow(b.parent, SW_HIDE);
     b.ScrollToRow(n / 2);
     std::printf("page scroll, window hidden (no repaint): %.4f ms\n",
-                TimeEach(200, [&](int i) { b.Send(WM_VSCROLL, (i & 1) ? SB_PAGEUP : SB_PAGEDOWN); }));
+                MsPerCall(200, [&](int i) { b.Send(WM_VSCROLL, (i & 1) ? SB_PAGEUP : SB_PAGEDOWN); }));
     ShowWindow(b.parent, SW_SHOW);
 
     // Far away: an item a million rows from the view.
@@ -228,34 +179,33 @@ int main(int argc, char** argv)
     HTREEITEM far = b.Next(nullptr, TVGN_ROOT);
     for (int i = 0; i < std::min(n - 1, 1000000); ++i)
         far = b.Next(far, TVGN_NEXT);
-    auto t0 = Clock::now();
+    Stopwatch watch;
     RECT farRect;
-    std::memcpy(&farRect, &far, sizeof(far));
-    b.Send(TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&farRect));
+    TreeView_GetItemRect(b.hwnd, far, &farRect, FALSE);
     std::printf("TVM_GETITEMRECT of an item %d rows below the view: %.2f ms\n", std::min(n - 1, 1000000),
-                Ms(Clock::now() - t0));
-    t0 = Clock::now();
-    b.Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(far));
-    std::printf("select an item a million rows away (scrolled into view): %.2f ms\n", Ms(Clock::now() - t0));
+                watch.Ms());
+    watch.Restart();
+    TreeView_SelectItem(b.hwnd, far);
+    std::printf("select an item a million rows away (scrolled into view): %.2f ms\n", watch.Ms());
     HTREEITEM near = b.Next(nullptr, TVGN_ROOT);
-    t0 = Clock::now();
-    b.Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(near));
-    std::printf("select back at the top: %.2f ms\n", Ms(Clock::now() - t0));
+    watch.Restart();
+    TreeView_SelectItem(b.hwnd, near);
+    std::printf("select back at the top: %.2f ms\n", watch.Ms());
 
     // Expanding and collapsing an item with 10,000 children in the middle.
-    b.Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(far));
+    TreeView_SelectItem(b.hwnd, far);
     for (int i = 0; i < 10000; ++i)
         b.Insert(far, labels.lines[static_cast<std::size_t>(i % n)]);
-    t0 = Clock::now();
-    b.Send(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(far));
-    const double expandMs = Ms(Clock::now() - t0);
-    t0 = Clock::now();
-    b.Send(TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(far));
-    std::printf("expand 10,000 children: %.2f ms, collapse: %.2f ms\n", expandMs, Ms(Clock::now() - t0));
+    watch.Restart();
+    TreeView_Expand(b.hwnd, far, TVE_EXPAND);
+    const double expandMs = watch.Ms();
+    watch.Restart();
+    TreeView_Expand(b.hwnd, far, TVE_COLLAPSE);
+    std::printf("expand 10,000 children: %.2f ms, collapse: %.2f ms\n", expandMs, watch.Ms());
 
-    t0 = Clock::now();
-    b.Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-    std::printf("delete all %d items: %.0f ms\n", static_cast<int>(n + 10000), Ms(Clock::now() - t0));
+    watch.Restart();
+    TreeView_DeleteAllItems(b.hwnd);
+    std::printf("delete all %d items: %.0f ms\n", static_cast<int>(n + 10000), watch.Ms());
 
     b.tree.DestroyWindow();
     DestroyWindow(b.parent);

@@ -5,20 +5,17 @@
 //
 //   treepaint_bench [file.ifc] [repeats]
 #include "BenchSupport.h"
+#include "support/SampleFiles.h"
+#include "support/TestSupport.h"
+#include "support/TreeItems.h"
 #include "treectrl/EntityTreeCtrl.h"
 
-#include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
-#include "platform/Window.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -37,77 +34,41 @@ std::map<int, std::string> ReadEntities(const std::string& path)
     return entities;
 }
 
-LRESULT ParentProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_NOTIFY)
-        return 0;
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-struct Tree {
-    HWND hwnd = nullptr;
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
-    {
-        return SendMessageA(hwnd, msg, wParam, lParam);
-    }
-    HTREEITEM Insert(HTREEITEM parent, const std::string& text) const
-    {
-        TVINSERTSTRUCT is;
-        is.hParent = parent;
-        is.hInsertAfter = TVI_LAST;
-        is.item.mask = TVIF_TEXT;
-        is.item.pszText = const_cast<char*>(text.c_str());
-        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
-    }
-    HTREEITEM Next(HTREEITEM item, WPARAM code) const
-    {
-        return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
-    }
-};
-
 // Children for the entities that an entity line refers to.
-void Unfold(const Tree& tree, HTREEITEM item, const std::string& label,
-            const std::map<int, std::string>& entities)
+void Unfold(HWND tree, HTREEITEM item, const std::string& label, const std::map<int, std::string>& entities)
 {
     for (std::size_t at = label.find('#', 1); at != std::string::npos; at = label.find('#', at + 1)) {
         auto found = entities.find(std::atoi(label.c_str() + at + 1));
         if (found != entities.end())
-            tree.Insert(item, found->second);
+            testsupport::InsertTreeItem(tree, item, found->second.c_str());
     }
-    tree.Send(TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+    TreeView_Expand(tree, item, TVE_EXPAND);
 }
 
 // Times full repaints of what the tree shows now: into a bitmap through a
 // passed context, on the window, and the labels' DrawTextA alone.
-void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
+void MeasurePane(HWND tree, HDC dc, const RECT& client, int repeat)
 {
-    const int page = static_cast<int>(tree.Send(TVM_GETVISIBLECOUNT));
+    const int page = static_cast<int>(TreeView_GetVisibleCount(tree));
     std::vector<std::string> shown;
     std::size_t bytes = 0;
-    for (HTREEITEM q = tree.Next(nullptr, TVGN_FIRSTVISIBLE); q && static_cast<int>(shown.size()) <= page;
-         q = tree.Next(q, TVGN_NEXTVISIBLE)) {
-        std::vector<char> buffer(1 << 20);
-        TVITEM item;
-        item.mask = TVIF_TEXT;
-        item.hItem = q;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        tree.Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        shown.emplace_back(buffer.data());
+    for (HTREEITEM q = TreeView_GetNextItem(tree, nullptr, TVGN_FIRSTVISIBLE);
+         q && static_cast<int>(shown.size()) <= page; q = TreeView_GetNextItem(tree, q, TVGN_NEXTVISIBLE)) {
+        shown.push_back(testsupport::TreeLabel(tree, q));
         bytes += shown.back().size();
     }
     const int rows = static_cast<int>(shown.size());
     std::printf("  %d rows, %.0f bytes per label\n", rows, static_cast<double>(bytes) / rows);
 
     const Timing memory = TimeMs(repeat, [&] {
-        ValidateRect(tree.hwnd, nullptr);
-        tree.Send(WM_PAINT, reinterpret_cast<WPARAM>(dc));
+        ValidateRect(tree, nullptr);
+        SendMessageA(tree, WM_PAINT, reinterpret_cast<WPARAM>(dc), 0);
     });
     std::printf("  full repaint into a bitmap (passed context): median %.3f ms, min %.3f ms\n", memory.median,
                 memory.min);
     const Timing window = TimeMs(repeat, [&] {
-        InvalidateRect(tree.hwnd, nullptr, FALSE);
-        UpdateWindow(tree.hwnd);
+        InvalidateRect(tree, nullptr, FALSE);
+        UpdateWindow(tree);
     });
     std::printf("  full repaint of the window (BeginPaint, Qt backing store): median %.3f ms, min %.3f ms\n",
                 window.median, window.min);
@@ -116,7 +77,7 @@ void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
     // draws them, nothing else.
     HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
     const int oldMode = SetBkMode(dc, TRANSPARENT);
-    const int h = static_cast<int>(tree.Send(TVM_GETITEMHEIGHT));
+    const int h = static_cast<int>(SendMessageA(tree, TVM_GETITEMHEIGHT, 0, 0));
     const Timing text = TimeMs(repeat, [&] {
         int top = 0;
         for (const std::string& label : shown) {
@@ -132,10 +93,9 @@ void MeasurePane(const Tree& tree, HDC dc, const RECT& client, int repeat)
     SetBkMode(dc, oldMode);
     SelectObject(dc, oldFont);
 
-    HTREEITEM caret = tree.Next(nullptr, TVGN_CARET);
+    HTREEITEM caret = TreeView_GetNextItem(tree, nullptr, TVGN_CARET);
     RECT focus{};
-    std::memcpy(static_cast<void*>(&focus), &caret, sizeof(caret));
-    if (caret && tree.Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&focus)) && focus.top >= 0
+    if (caret && TreeView_GetItemRect(tree, caret, &focus, TRUE) && focus.top >= 0
         && focus.top < client.bottom) {
         const Timing frame = TimeMs(repeat, [&] { DrawFocusRect(dc, &focus); });
         std::printf("  DrawFocusRect on the caret's label (%d px wide): median %.3f ms, min %.3f ms\n",
@@ -151,7 +111,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no display: %s\n", PlatformInitError().c_str());
         return 1;
     }
-    const std::string path = argc > 1 ? argv[1] : (SamplesDir() / "duplex.ifc").string();
+    const std::string path = argc > 1 ? argv[1] : testsupport::SamplePath("duplex.ifc");
     const int repeat = argc > 2 ? std::atoi(argv[2]) : 200;
     const auto entities = ReadEntities(path);
     if (entities.empty()) {
@@ -159,45 +119,38 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    WNDCLASSA wc;
-    wc.lpfnWndProc = &ParentProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "TreePaintBenchParent";
-    RegisterClassA(&wc);
-    HWND parent = CreateWindowExA(0, "TreePaintBenchParent", "bench", WS_OVERLAPPEDWINDOW, 0, 0, kWidth + 100,
-                                  kHeight + 100, nullptr, 0, GetModuleHandleA(nullptr), nullptr);
-    ShowWindow(parent, SW_SHOW);
+    HWND parent = testsupport::CreateShownTopWindow(kWidth + 100, kHeight + 100);
     CEntityTreeCtrl control;
     RECT rect{0, 0, kWidth, kHeight};
     control.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS, rect,
                    parent, 102);
-    Tree tree{control.GetSafeHwnd()};
-    tree.Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    HWND tree = control.GetSafeHwnd();
+    SendMessageA(tree, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     // Make the client area (inside any scroll bars) exactly the pane.
     RECT client;
-    GetClientRect(tree.hwnd, &client);
-    MoveWindow(tree.hwnd, 0, 0, 2 * kWidth - client.right, 2 * kHeight - client.bottom, FALSE);
-    GetClientRect(tree.hwnd, &client);
+    GetClientRect(tree, &client);
+    MoveWindow(tree, 0, 0, 2 * kWidth - client.right, 2 * kHeight - client.bottom, FALSE);
+    GetClientRect(tree, &client);
     PumpWaitingMessages();
 
-    tree.Send(WM_SETREDRAW, FALSE);
+    SendMessageA(tree, WM_SETREDRAW, FALSE, 0);
     std::vector<HTREEITEM> roots;
     std::vector<const std::string*> labels;
     for (const auto& [number, text] : entities) {
-        roots.push_back(tree.Insert(nullptr, text));
+        roots.push_back(testsupport::InsertTreeItem(tree, nullptr, text.c_str()));
         labels.push_back(&text);
     }
-    tree.Send(WM_SETREDRAW, TRUE);
+    SendMessageA(tree, WM_SETREDRAW, TRUE, 0);
     // A page from the middle of the file, with every third item in it
     // unfolded and one of the unfolded children selected.
     const std::size_t middle = roots.size() / 2;
-    tree.Send(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(roots[middle]));
-    const int page = static_cast<int>(tree.Send(TVM_GETVISIBLECOUNT));
+    TreeView_Select(tree, roots[middle], TVGN_FIRSTVISIBLE);
+    const int page = static_cast<int>(TreeView_GetVisibleCount(tree));
     for (std::size_t i = middle; i < std::min(roots.size(), middle + static_cast<std::size_t>(page)); i += 3)
         Unfold(tree, roots[i], *labels[i], entities);
-    HTREEITEM selected = tree.Next(roots[middle + 3], TVGN_CHILD);
-    tree.Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected ? selected : roots[middle + 3]));
-    SetFocus(tree.hwnd);
+    HTREEITEM selected = TreeView_GetNextItem(tree, roots[middle + 3], TVGN_CHILD);
+    TreeView_SelectItem(tree, selected ? selected : roots[middle + 3]);
+    SetFocus(tree);
     PumpWaitingMessages();
 
     HDC dc = CreateCompatibleDC(nullptr);
@@ -205,7 +158,7 @@ int main(int argc, char** argv)
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     std::printf("%s: %zu entities; pane %d x %d, rows of %ld px\n", path.c_str(), entities.size(),
                 static_cast<int>(client.right), static_cast<int>(client.bottom),
-                static_cast<long>(tree.Send(TVM_GETITEMHEIGHT)));
+                static_cast<long>(SendMessageA(tree, TVM_GETITEMHEIGHT, 0, 0)));
     std::printf("middle of the file, every third item unfolded, one child selected:\n");
     MeasurePane(tree, dc, client, repeat);
 
@@ -224,7 +177,7 @@ int main(int argc, char** argv)
             heaviest = i + 1 - std::min(i + 1, rowsPerPage);
         }
     }
-    tree.Send(TVM_SELECTITEM, TVGN_FIRSTVISIBLE, reinterpret_cast<LPARAM>(roots[heaviest]));
+    TreeView_Select(tree, roots[heaviest], TVGN_FIRSTVISIBLE);
     std::printf("the page of the longest labels, the caret on its first:\n");
     MeasurePane(tree, dc, client, repeat);
 

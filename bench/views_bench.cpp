@@ -8,56 +8,26 @@
 // full pass with wrap-around), and unfolding items. Run headless with
 // QT_QPA_PLATFORM=offscreen. Wall and processor times are printed: on a
 // busy machine the wall time also counts other programs.
+#include "BenchSupport.h"
+#include "support/TreeItems.h"
+#include "support/ViewPane.h"
 #include "views/KantorDocument.h"
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
 
-#include "framework/CreateContext.h"
 #include "model/DocumentHost.h"
 #include "model/KantorDoc.h"
 #include "platform/MessageLoop.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::duration d)
-{
-    return std::chrono::duration<double>(d).count();
-}
-
-// Processor time of this thread: on a busy machine the wall time also
-// counts the time other programs had the processor.
-double ThreadSeconds()
-{
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) * 1e-9;
-}
-
-struct Timing {
-    double fWall = 0;
-    double fCpu = 0;
-};
-
-template <class F>
-Timing Time(F&& f)
-{
-    const auto start = Clock::now();
-    const double fCpuStart = ThreadSeconds();
-    f();
-    return {Seconds(Clock::now() - start), ThreadSeconds() - fCpuStart};
-}
 
 // A status bar that only counts, so that the figures are the views' own.
 class CCountingStatusBar : public IProgressSink {
@@ -116,17 +86,6 @@ std::string WriteWithReferrers(const std::string& strPath, const CKantorDoc& doc
     return file ? copy.string() : std::string();
 }
 
-template <class TView>
-TView* CreateView(CWnd& frame, CKantorDocument& document, const RECT& rect, UINT nID)
-{
-    auto* pView = new TView;
-    CCreateContext context;
-    context.m_pCurrentDoc = &document;
-    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, &frame, nID, &context))
-        return nullptr;
-    return pView;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,7 +101,7 @@ int main(int argc, char** argv)
     pDocument->SetStatusBarSource([&statusBar] { return &statusBar; });
     CKantorDoc& doc = pDocument->GetKantorDoc();
 
-    const Timing load = Time([&] { pDocument->OnOpenDocument(strPath.c_str()); });
+    const WallAndCpu load = TimeOnce([&] { pDocument->OnOpenDocument(strPath.c_str()); });
     if (doc.GetEntityMap().IsEmpty()) {
         std::fprintf(stderr, "cannot load %s\n", strPath.c_str());
         return 1;
@@ -154,8 +113,9 @@ int main(int argc, char** argv)
 
     CWnd frame;
     frame.CreateEx(0, nullptr, "views_bench", WS_OVERLAPPEDWINDOW, RECT{0, 0, 800, 600}, nullptr, 0);
-    auto* pUpper = CreateView<CKantorView>(frame, *pDocument, RECT{0, 0, 800, 300}, 1);
-    auto* pLower = CreateView<CKantorInverseView>(frame, *pDocument, RECT{0, 300, 800, 600}, 2);
+    auto* pUpper = testsupport::CreateViewPane<CKantorView>(frame, *pDocument, RECT{0, 0, 800, 300}, 1);
+    auto* pLower =
+        testsupport::CreateViewPane<CKantorInverseView>(frame, *pDocument, RECT{0, 300, 800, 600}, 2);
     if (!pUpper || !pLower) {
         std::fprintf(stderr, "cannot create the views\n");
         return 1;
@@ -163,12 +123,12 @@ int main(int argc, char** argv)
     frame.ShowWindow(SW_SHOW);
     PumpWaitingMessages();
 
-    const Timing build = Time([&] { pUpper->OnInitialUpdate(); });
+    const WallAndCpu build = TimeOnce([&] { pUpper->OnInitialUpdate(); });
     std::printf("build upper tree with progress:         %8.3f  %8.3f  (%d progress steps)\n", build.fWall,
                 build.fCpu, statusBar.m_nSteps);
     pLower->OnInitialUpdate();
 
-    const Timing inverse = Time([&] {
+    const WallAndCpu inverse = TimeOnce([&] {
         while (doc.ComputeInverseStep()) { }
     });
     std::printf("inverse computation (model, reference): %8.3f  %8.3f\n", inverse.fWall, inverse.fCpu);
@@ -177,32 +137,31 @@ int main(int argc, char** argv)
     HWND hLowerTree = pLower->GetTreeHwnd();
     // From the header item: the first pass runs to the end, the
     // wrap-around back to the header.
-    SendMessageA(hUpperTree, TVM_SELECTITEM, TVGN_CARET,
-                 SendMessageA(hUpperTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    TreeView_SelectItem(hUpperTree, TreeView_GetNextItem(hUpperTree, nullptr, TVGN_ROOT));
     bool bFound = true;
-    const Timing searchDown = Time([&] { bFound = pUpper->SearchDown("no such text in any entity"); });
+    const WallAndCpu searchDown =
+        TimeOnce([&] { bFound = pUpper->SearchDown("no such text in any entity"); });
     std::printf("search down, no match, full pass:       %8.3f  %8.3f  (%s)\n", searchDown.fWall,
                 searchDown.fCpu, bFound ? "found!" : "not found");
-    const Timing searchUp = Time([&] { bFound = pUpper->SearchUp("no such text in any entity"); });
+    const WallAndCpu searchUp = TimeOnce([&] { bFound = pUpper->SearchUp("no such text in any entity"); });
     std::printf("search up, no match, full pass:         %8.3f  %8.3f  (%s)\n", searchUp.fWall, searchUp.fCpu,
                 bFound ? "found!" : "not found");
 
     // Unfolding: the first 2000 roots from a point in the middle, each
     // selected and then expanded by the keyboard, which the view answers.
     std::vector<HTREEITEM> aRoots;
-    auto hItem = reinterpret_cast<HTREEITEM>(SendMessageA(hUpperTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+    HTREEITEM hItem = TreeView_GetNextItem(hUpperTree, nullptr, TVGN_ROOT);
     const std::size_t nSkip = doc.GetEntityMap().GetCount() / 2;
     for (std::size_t i = 0; hItem && aRoots.size() < 2000; ++i) {
         if (i >= nSkip)
             aRoots.push_back(hItem);
-        hItem = reinterpret_cast<HTREEITEM>(
-            SendMessageA(hUpperTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem)));
+        hItem = TreeView_GetNextItem(hUpperTree, hItem, TVGN_NEXT);
     }
-    Timing unfoldTotal;
-    Timing unfoldMax;
+    WallAndCpu unfoldTotal;
+    WallAndCpu unfoldMax;
     for (HTREEITEM hRoot : aRoots) {
-        SendMessageA(hUpperTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hRoot));
-        const Timing unfold = Time([&] { SendMessageA(hUpperTree, WM_KEYDOWN, VK_ADD, 0); });
+        TreeView_SelectItem(hUpperTree, hRoot);
+        const WallAndCpu unfold = TimeOnce([&] { SendMessageA(hUpperTree, WM_KEYDOWN, VK_ADD, 0); });
         unfoldTotal.fWall += unfold.fWall;
         unfoldTotal.fCpu += unfold.fCpu;
         unfoldMax.fWall = std::max(unfoldMax.fWall, unfold.fWall);
@@ -226,28 +185,21 @@ int main(int argc, char** argv)
         pDocument->OnOpenDocument(strReferrersPath.c_str());
         std::error_code ec;
         std::filesystem::remove_all(std::filesystem::path(strReferrersPath).parent_path(), ec);
-        const Timing rebuild = Time([&] { pUpper->OnInitialUpdate(); });
+        const WallAndCpu rebuild = TimeOnce([&] { pUpper->OnInitialUpdate(); });
         std::printf("rebuild for another file (old deleted): %8.3f  %8.3f  (%zu entities)\n", rebuild.fWall,
                     rebuild.fCpu, doc.GetEntityMap().GetCount());
         pLower->OnInitialUpdate();
         while (doc.ComputeInverseStep()) { }
-        const Timing select = Time([&] { doc.SetCurrentEntity(nTarget, nullptr); });
+        const WallAndCpu select = TimeOnce([&] { doc.SetCurrentEntity(nTarget, nullptr); });
         std::printf("select, fill lower tree:                %8.3f  %8.3f  (#%d, %ld referrers shown)\n",
-                    select.fWall, select.fCpu, nTarget,
-                    static_cast<long>(SendMessageA(hLowerTree, TVM_GETCOUNT, 0, 0)));
+                    select.fWall, select.fCpu, nTarget, static_cast<long>(TreeView_GetCount(hLowerTree)));
 
         // The lower view unfolds with redrawing on; the last referrer is the
         // farthest from the top.
-        auto hReferrer =
-            reinterpret_cast<HTREEITEM>(SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_LASTVISIBLE, 0));
-        SendMessageA(hLowerTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hReferrer));
-        const Timing unfold = Time([&] { SendMessageA(hLowerTree, WM_KEYDOWN, VK_ADD, 0); });
-        long nChildren = 0;
-        for (auto hChild = reinterpret_cast<HTREEITEM>(
-                 SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hReferrer)));
-             hChild; hChild = reinterpret_cast<HTREEITEM>(SendMessageA(hLowerTree, TVM_GETNEXTITEM, TVGN_NEXT,
-                                                                       reinterpret_cast<LPARAM>(hChild))))
-            ++nChildren;
+        HTREEITEM hReferrer = TreeView_GetNextItem(hLowerTree, nullptr, TVGN_LASTVISIBLE);
+        TreeView_SelectItem(hLowerTree, hReferrer);
+        const WallAndCpu unfold = TimeOnce([&] { SendMessageA(hLowerTree, WM_KEYDOWN, VK_ADD, 0); });
+        const long nChildren = static_cast<long>(testsupport::TreeChildren(hLowerTree, hReferrer).size());
         std::printf("unfold the last lower item (ms):        %8.3f  %8.3f  (%ld children)\n",
                     unfold.fWall * 1000, unfold.fCpu * 1000, nChildren);
     }

@@ -5,9 +5,9 @@
 #include "app/MainFrame.h"
 #include "model/FileSummary.h"
 #include "model/KantorDoc.h"
-#include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
+#include "platform/TreeViewMessages.h"
 #include "views/KantorDocument.h"
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -35,41 +34,16 @@ int Fail(const std::string& message)
     return 1;
 }
 
-HTREEITEM NextItem(HWND hTree, WPARAM code, HTREEITEM hItem)
-{
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(hTree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(hItem)));
-}
-
-// Writes the item's whole label and a line feed.
-void WriteLabel(HWND hTree, HTREEITEM hItem, std::vector<char>& buffer)
-{
-    // The control cuts a label to the buffer; one that fills it may go on.
-    for (;;) {
-        TVITEM item;
-        item.mask = TVIF_TEXT;
-        item.hItem = hItem;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        buffer[0] = '\0';
-        SendMessageA(hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-        const size_t length = std::strlen(buffer.data());
-        if (length + 1 < buffer.size() || buffer.size() > INT_MAX / 2) {
-            buffer[length] = '\n';
-            std::fwrite(buffer.data(), 1, length + 1, stdout);
-            return;
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
 // The labels of the children of hParent in order; of the roots for null.
 void WriteLabels(HWND hTree, HTREEITEM hParent)
 {
     std::vector<char> buffer(4096);
-    HTREEITEM hItem = hParent ? NextItem(hTree, TVGN_CHILD, hParent) : NextItem(hTree, TVGN_ROOT, nullptr);
-    for (; hItem; hItem = NextItem(hTree, TVGN_NEXT, hItem))
-        WriteLabel(hTree, hItem, buffer);
+    HTREEITEM hItem = TreeView_GetNextItem(hTree, hParent, hParent ? TVGN_CHILD : TVGN_ROOT);
+    for (; hItem; hItem = TreeView_GetNextItem(hTree, hItem, TVGN_NEXT)) {
+        const std::string_view label = TreeView_GetItemLabel(hTree, hItem, buffer);
+        std::fwrite(label.data(), 1, label.size(), stdout);
+        std::fputc('\n', stdout);
+    }
 }
 
 bool HasEntity(const CKantorDoc& doc, std::int32_t n)
@@ -114,7 +88,7 @@ int Answer(const ProgramRequest& request, CMainFrame& frame, CKantorDoc& doc)
             return Fail(strNoEntity + std::to_string(request.nEntity));
         // As a user would: select the entity's item and unfold it with '+'.
         doc.SetCurrentEntity(request.nEntity, nullptr);
-        HTREEITEM hItem = NextItem(hUpper, TVGN_CARET, nullptr);
+        HTREEITEM hItem = TreeView_GetNextItem(hUpper, nullptr, TVGN_CARET);
         SendMessageA(hUpper, WM_KEYDOWN, VK_ADD, 0);
         WriteLabels(hUpper, hItem);
         return 0;

@@ -5,8 +5,7 @@
 
 #include "views/FlatHashMap.h"
 
-#include "platform/CommCtrl.h"
-#include "platform/Window.h"
+#include "platform/TreeViewMessages.h"
 
 #include <cstdint>
 #include <vector>
@@ -36,7 +35,7 @@ public:
         TVITEM item;
         item.mask = TVIF_PARAM;
         item.hItem = hItem;
-        SendMessageA(m_hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+        TreeView_GetItem(m_hTree, &item);
         if (item.lParam == 0)
             return false;
         n = static_cast<std::int32_t>(static_cast<std::uint32_t>(item.lParam - 1));

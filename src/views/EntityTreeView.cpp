@@ -6,9 +6,6 @@
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
 
-#include <climits>
-#include <cstring>
-
 BEGIN_MESSAGE_MAP(CEntityTreeView, CView)
 ON_NOTIFY(TVN_ITEMEXPANDING, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnItemExpanding)
 ON_NOTIFY(TVN_ENDLABELEDIT, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnEndLabelEdit)
@@ -46,7 +43,7 @@ HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLab
     insert.item.mask = lParam ? TVIF_TEXT | TVIF_PARAM : TVIF_TEXT;
     insert.item.pszText = m_strInsertLabel.data();
     insert.item.lParam = lParam;
-    return reinterpret_cast<HTREEITEM>(SendTree(TVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&insert)));
+    return TreeView_InsertItem(GetTreeHwnd(), &insert);
 }
 
 HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel)
@@ -56,12 +53,12 @@ HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, s
 
 HTREEITEM CEntityTreeView::GetNextItem(HTREEITEM hItem, WPARAM nCode) const
 {
-    return reinterpret_cast<HTREEITEM>(SendTree(TVM_GETNEXTITEM, nCode, reinterpret_cast<LPARAM>(hItem)));
+    return TreeView_GetNextItem(GetTreeHwnd(), hItem, static_cast<UINT>(nCode));
 }
 
 void CEntityTreeView::SelectCaret(HTREEITEM hItem) const
 {
-    SendTree(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem));
+    TreeView_SelectItem(GetTreeHwnd(), hItem);
 }
 
 void CEntityTreeView::SetRedraw(BOOL bRedraw) const
@@ -71,22 +68,7 @@ void CEntityTreeView::SetRedraw(BOOL bRedraw) const
 
 std::string_view CEntityTreeView::GetItemLabel(HTREEITEM hItem)
 {
-    // The control cuts a label to the buffer; a label that fills it may be
-    // longer, so the buffer grows and the fetch is repeated.
-    for (;;) {
-        const int nSize = static_cast<int>(m_aLabelBuffer.size());
-        TVITEM item;
-        item.mask = TVIF_TEXT;
-        item.hItem = hItem;
-        item.pszText = m_aLabelBuffer.data();
-        item.cchTextMax = nSize;
-        m_aLabelBuffer[0] = '\0';
-        SendTree(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-        const std::size_t nLength = std::strlen(m_aLabelBuffer.data());
-        if (nLength + 1 < static_cast<std::size_t>(nSize) || nSize > INT_MAX / 2)
-            return {m_aLabelBuffer.data(), nLength};
-        m_aLabelBuffer.resize(m_aLabelBuffer.size() * 2);
-    }
+    return TreeView_GetItemLabel(GetTreeHwnd(), hItem, m_aLabelBuffer);
 }
 
 std::int32_t CEntityTreeView::EntityOfItem(HTREEITEM hItem) const
@@ -102,7 +84,7 @@ bool CEntityTreeView::CollectReferences(HTREEITEM hItem, CEntityNumberArray& arr
     TVITEM item;
     item.mask = TVIF_CHILDREN;
     item.hItem = hItem;
-    SendTree(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
+    TreeView_GetItem(GetTreeHwnd(), &item);
     if (item.cChildren != 0)
         return false;
     CKantorDoc::ExtractReferences(GetItemLabel(hItem), arrReferences);
@@ -154,7 +136,7 @@ void CEntityTreeView::OnMouseMove(UINT nFlags, POINT point)
     }
     TVHITTESTINFO hit;
     hit.pt = point;
-    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    HTREEITEM hItem = TreeView_HitTest(GetTreeHwnd(), &hit);
     if (!m_bTrackingLeave) {
         m_bTrackingLeave = true;
         TrackLeave(TME_LEAVE);
@@ -205,7 +187,7 @@ void CEntityTreeView::SetBold(HTREEITEM hItem, bool bBold) const
     item.hItem = hItem;
     item.state = bBold ? TVIS_BOLD : 0;
     item.stateMask = TVIS_BOLD;
-    SendTree(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+    TreeView_SetItem(GetTreeHwnd(), &item);
 }
 
 void CEntityTreeView::TrackLeave(DWORD dwFlags) const

@@ -9,6 +9,7 @@
 
 #include "framework/View.h"
 #include "model/EntityNumberArray.h"
+#include "platform/TreeViewMessages.h"
 #include "treectrl/EntityTreeCtrl.h"
 
 #include <cstdint>

@@ -53,7 +53,7 @@ void CKantorInverseView::FillInverseTree()
 
     SetRedraw(FALSE);
     SelectCaret(nullptr);
-    SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    TreeView_DeleteAllItems(GetTreeHwnd());
     m_nShownEntity = n;
     if (n != 0) {
         // In the list's order; a referrer that names n twice is listed twice.
@@ -81,7 +81,7 @@ void CKantorInverseView::OnRButtonDblClk(UINT nFlags, POINT point)
 {
     TVHITTESTINFO hit;
     hit.pt = point;
-    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    HTREEITEM hItem = TreeView_HitTest(GetTreeHwnd(), &hit);
     if (!hItem || !(hit.flags & TVHT_ONITEM)) {
         Default();
         return;

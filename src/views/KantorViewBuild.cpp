@@ -44,7 +44,7 @@ void CKantorView::BuildTree()
     // The selection goes before the items, so that deleting them announces
     // no selection change.
     SelectCaret(nullptr);
-    SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    TreeView_DeleteAllItems(GetTreeHwnd());
     SetRedraw(FALSE);
 
     auto insertRoot = [&](std::int32_t n, std::string_view strText) {
@@ -87,7 +87,7 @@ void CKantorView::BuildTree()
             stepIt();
     }
 
-    if (SendTree(TVM_GETCOUNT) == 0)
+    if (TreeView_GetCount(GetTreeHwnd()) == 0)
         m_hLastRootItem = InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_DATA_READ));
 
     if (pStatusBar)

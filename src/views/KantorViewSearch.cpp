@@ -39,7 +39,7 @@ bool CKantorView::MatchItemText(std::string_view strLabel, std::string_view strS
 
 bool CKantorView::SearchDown(std::string_view strSearch)
 {
-    if (SendTree(TVM_GETCOUNT) == 0)
+    if (TreeView_GetCount(GetTreeHwnd()) == 0)
         return false;
     HTREEITEM hFirst = GetNextItem(nullptr, TVGN_ROOT);
     HTREEITEM hCurrent = GetNextItem(nullptr, TVGN_CARET);
@@ -67,7 +67,7 @@ bool CKantorView::SearchDown(std::string_view strSearch)
 
 bool CKantorView::SearchUp(std::string_view strSearch)
 {
-    if (SendTree(TVM_GETCOUNT) == 0)
+    if (TreeView_GetCount(GetTreeHwnd()) == 0)
         return false;
     HTREEITEM hCurrent = GetNextItem(nullptr, TVGN_CARET);
     if (!hCurrent)

@@ -35,7 +35,7 @@ void CKantorView::SetTopRow(std::int32_t nTopEntity, int nRowsBelow)
     // The control scrolls an item below the rows in view into the last whole
     // row and one above them into the top row: the item a page further down
     // first, then the item itself.
-    const int nPage = static_cast<int>(SendTree(TVM_GETVISIBLECOUNT));
+    const int nPage = static_cast<int>(TreeView_GetVisibleCount(GetTreeHwnd()));
     HTREEITEM hPageEnd = hItem;
     for (int i = 1; i < nPage; ++i) {
         HTREEITEM hNext = GetNextItem(hPageEnd, TVGN_NEXTVISIBLE);
@@ -44,7 +44,7 @@ void CKantorView::SetTopRow(std::int32_t nTopEntity, int nRowsBelow)
         hPageEnd = hNext;
     }
     SetRedraw(FALSE);
-    SendTree(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hPageEnd));
-    SendTree(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hItem));
+    TreeView_EnsureVisible(GetTreeHwnd(), hPageEnd);
+    TreeView_EnsureVisible(GetTreeHwnd(), hItem);
     SetRedraw(TRUE);
 }

@@ -8,6 +8,7 @@
 #include "app/MainFrame.h"
 #include "model/ModelTestFiles.h"
 #include "support/SampleFiles.h"
+#include "support/TreeItems.h"
 #include "views/KantorDocument.h"
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
@@ -59,8 +60,7 @@ protected:
     std::vector<std::string> m_messages;
 };
 
-// Reading a tree through its messages.
-std::vector<HTREEITEM> TreeChildren(HWND hTree, HTREEITEM hParent = nullptr);
-std::string TreeLabel(HWND hTree, HTREEITEM hItem);
-std::vector<std::string> TreeLabels(HWND hTree, HTREEITEM hParent = nullptr);
-HTREEITEM TreeCaret(HWND hTree);
+using testsupport::TreeCaret;
+using testsupport::TreeChildren;
+using testsupport::TreeLabel;
+using testsupport::TreeLabels;

@@ -115,7 +115,7 @@ void TreePaintTest::SetState(HTREEITEM item, UINT state, UINT mask) const
     tvi.hItem = item;
     tvi.state = state;
     tvi.stateMask = mask;
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    TreeView_SetItem(hwnd, &tvi);
 }
 
 void TreePaintTest::SetImages(HTREEITEM item, int image, int selectedImage) const
@@ -125,7 +125,7 @@ void TreePaintTest::SetImages(HTREEITEM item, int image, int selectedImage) cons
     tvi.hItem = item;
     tvi.iImage = image;
     tvi.iSelectedImage = selectedImage;
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    TreeView_SetItem(hwnd, &tvi);
 }
 
 void TreePaintTest::Focus(bool on) const

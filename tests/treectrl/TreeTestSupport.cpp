@@ -3,6 +3,7 @@
 #include "treectrl/TreeNavigation.h"
 
 #include "support/TestSupport.h"
+#include "support/TreeItems.h"
 
 #include "platform/qt/QtBridge.h"
 
@@ -10,7 +11,6 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -136,12 +136,7 @@ LRESULT TreeTest::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
 
 HTREEITEM TreeTest::Insert(HTREEITEM parentItem, const char* text, HTREEITEM after) const
 {
-    TVINSERTSTRUCT is;
-    is.hParent = parentItem;
-    is.hInsertAfter = after;
-    is.item.mask = TVIF_TEXT;
-    is.item.pszText = const_cast<char*>(text);
-    return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    return testsupport::InsertTreeItem(hwnd, parentItem, text, after);
 }
 
 std::vector<HTREEITEM> TreeTest::InsertMany(HTREEITEM parentItem, int count, const char* prefix) const
@@ -154,50 +149,38 @@ std::vector<HTREEITEM> TreeTest::InsertMany(HTREEITEM parentItem, int count, con
 
 HTREEITEM TreeTest::Next(HTREEITEM item, WPARAM code) const
 {
-    return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+    return TreeView_GetNextItem(hwnd, item, static_cast<UINT>(code));
 }
 
 std::string TreeTest::Text(HTREEITEM item) const
 {
-    char buffer[256] = {};
-    TVITEM tvi;
-    tvi.mask = TVIF_TEXT;
-    tvi.hItem = item;
-    tvi.pszText = buffer;
-    tvi.cchTextMax = sizeof(buffer);
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    return buffer;
+    return testsupport::TreeLabel(hwnd, item);
 }
 
 UINT TreeTest::State(HTREEITEM item) const
 {
-    TVITEM tvi;
-    tvi.mask = TVIF_STATE;
-    tvi.hItem = item;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    return tvi.state;
+    return testsupport::TreeState(hwnd, item);
 }
 
 BOOL TreeTest::Expand(HTREEITEM item, UINT code) const
 {
-    return static_cast<BOOL>(Send(TVM_EXPAND, code, reinterpret_cast<LPARAM>(item)));
+    return TreeView_Expand(hwnd, item, code);
 }
 
 BOOL TreeTest::Select(HTREEITEM item, WPARAM code) const
 {
-    return static_cast<BOOL>(Send(TVM_SELECTITEM, code, reinterpret_cast<LPARAM>(item)));
+    return TreeView_Select(hwnd, item, static_cast<UINT>(code));
 }
 
 BOOL TreeTest::Delete(HTREEITEM item) const
 {
-    return static_cast<BOOL>(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item)));
+    return TreeView_DeleteItem(hwnd, item);
 }
 
 RECT TreeTest::ItemRect(HTREEITEM item, bool textOnly) const
 {
     RECT rect{};
-    std::memcpy(&rect, &item, sizeof(item));
-    if (!Send(TVM_GETITEMRECT, textOnly ? TRUE : FALSE, reinterpret_cast<LPARAM>(&rect)))
+    if (!TreeView_GetItemRect(hwnd, item, &rect, textOnly ? TRUE : FALSE))
         return RECT{-1, -1, -1, -1};
     return rect;
 }

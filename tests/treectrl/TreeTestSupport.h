@@ -7,9 +7,8 @@
 #include "treectrl/EntityTreeCtrl.h"
 #include "treectrl/TreeData.h"
 
-#include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
-#include "platform/Window.h"
+#include "platform/TreeViewMessages.h"
 
 #include <gtest/gtest.h>
 

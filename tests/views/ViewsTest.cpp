@@ -1,29 +1,13 @@
 #include "views/ViewsTest.h"
 
-#include "framework/CreateContext.h"
 #include "framework/FrameworkMessages.h"
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
+#include "support/TreeItems.h"
+#include "support/ViewPane.h"
 
 #include <QTest>
 #include <QWidget>
-
-#include <cstring>
-
-namespace {
-
-template <class TView>
-TView* CreatePane(CWnd& frame, CKantorDocument& document, const RECT& rect, UINT nID)
-{
-    auto* pView = new TView;
-    CCreateContext context;
-    context.m_pCurrentDoc = &document;
-    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, rect, &frame, nID, &context))
-        return nullptr;
-    return pView;
-}
-
-} // namespace
 
 void ViewsTest::SetUp()
 {
@@ -32,8 +16,9 @@ void ViewsTest::SetUp()
     m_pDocument->SetStatusBarSource([this] { return &m_statusBar; });
     ASSERT_TRUE(
         m_frame.CreateEx(0, nullptr, "views", WS_OVERLAPPEDWINDOW, RECT{40, 40, 640, 440}, nullptr, 0));
-    m_pUpper = CreatePane<CKantorView>(m_frame, *m_pDocument, RECT{0, 0, 600, 200}, 1);
-    m_pLower = CreatePane<CKantorInverseView>(m_frame, *m_pDocument, RECT{0, 200, 600, 400}, 2);
+    m_pUpper = testsupport::CreateViewPane<CKantorView>(m_frame, *m_pDocument, RECT{0, 0, 600, 200}, 1);
+    m_pLower =
+        testsupport::CreateViewPane<CKantorInverseView>(m_frame, *m_pDocument, RECT{0, 200, 600, 400}, 2);
     ASSERT_TRUE(m_pUpper && m_pLower);
     m_frame.ShowWindow(SW_SHOW);
     // The pointer enters the window once, as it would on a desktop before
@@ -68,26 +53,12 @@ void ViewsTest::NewDocument()
 
 std::vector<HTREEITEM> ViewsTest::Children(HWND hTree, HTREEITEM hParent)
 {
-    std::vector<HTREEITEM> aItems;
-    auto hItem = reinterpret_cast<HTREEITEM>(
-        hParent ? SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(hParent))
-                : SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    for (; hItem; hItem = reinterpret_cast<HTREEITEM>(
-                      SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(hItem))))
-        aItems.push_back(hItem);
-    return aItems;
+    return testsupport::TreeChildren(hTree, hParent);
 }
 
 std::string ViewsTest::Label(HWND hTree, HTREEITEM hItem)
 {
-    static std::vector<char> aBuffer(1 << 20);
-    TVITEM item;
-    item.mask = TVIF_TEXT;
-    item.hItem = hItem;
-    item.pszText = aBuffer.data();
-    item.cchTextMax = static_cast<int>(aBuffer.size());
-    SendMessageA(hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-    return aBuffer.data();
+    return testsupport::TreeLabel(hTree, hItem);
 }
 
 std::vector<std::string> ViewsTest::Labels(HWND hTree, const std::vector<HTREEITEM>& aItems)
@@ -100,16 +71,12 @@ std::vector<std::string> ViewsTest::Labels(HWND hTree, const std::vector<HTREEIT
 
 HTREEITEM ViewsTest::Caret(HWND hTree)
 {
-    return reinterpret_cast<HTREEITEM>(SendMessageA(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    return testsupport::TreeCaret(hTree);
 }
 
 UINT ViewsTest::State(HWND hTree, HTREEITEM hItem)
 {
-    TVITEM item;
-    item.mask = TVIF_STATE;
-    item.hItem = hItem;
-    SendMessageA(hTree, TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
-    return item.state;
+    return testsupport::TreeState(hTree, hItem);
 }
 
 HTREEITEM ViewsTest::RootOf(HWND hTree, const std::string& strLabelStart)
@@ -122,14 +89,13 @@ HTREEITEM ViewsTest::RootOf(HWND hTree, const std::string& strLabelStart)
 
 void ViewsTest::Select(HWND hTree, HTREEITEM hItem)
 {
-    SendMessageA(hTree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(hItem));
+    TreeView_SelectItem(hTree, hItem);
 }
 
 POINT ViewsTest::LabelPoint(HWND hTree, HTREEITEM hItem)
 {
     RECT rect;
-    std::memcpy(static_cast<void*>(&rect), &hItem, sizeof hItem);
-    SendMessageA(hTree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    TreeView_GetItemRect(hTree, hItem, &rect, TRUE);
     return POINT{rect.left + 3, (rect.top + rect.bottom) / 2};
 }
 
