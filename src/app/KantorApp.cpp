@@ -7,6 +7,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/RuntimeClass.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 #include "views/KantorDocument.h"
 #include "views/KantorView.h"
 
@@ -34,6 +35,8 @@ BOOL CKantorApp::InitInstance()
 
     AddDocTemplate(new CSingleDocTemplate(res::IDR_MAINFRAME, RUNTIME_CLASS(CKantorDocument),
                                           RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CKantorView)));
+    // Compressed IFC files open like plain ones (see src/compressed).
+    m_strMoreFileFilters = res::LoadString(res::IDS_COMPRESSED_FILTER);
     // Shell registration of the .ifc type is the installed desktop entry and
     // MIME type (src/res/shell); there is nothing to register at run time.
 

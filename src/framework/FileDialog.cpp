@@ -6,18 +6,20 @@
 
 #include <QFileDialog>
 
-std::string FileOpenFilter(const CDocTemplate* pTemplate)
+std::string FileOpenFilter(const CDocTemplate* pTemplate, const std::string& moreFilters)
 {
     // The filter name carries its own pattern: "FileType Ifc (*.ifc)".
-    std::string name;
-    if (pTemplate && pTemplate->GetDocString(name, CDocTemplate::filterName))
-        return name + ";;All Files (*)";
-    return "All Files (*)";
+    std::string filter;
+    if (pTemplate && pTemplate->GetDocString(filter, CDocTemplate::filterName))
+        filter += ";;";
+    if (!moreFilters.empty())
+        filter += moreFilters + ";;";
+    return filter + "All Files (*)";
 }
 
 BOOL CWinApp::DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate)
 {
-    const QString filter = QString::fromStdString(FileOpenFilter(pTemplate));
+    const QString filter = QString::fromStdString(FileOpenFilter(pTemplate, m_strMoreFileFilters));
     CWnd* owner = AfxGetMainWnd();
     QWidget* parent = owner ? WidgetOfWindow(owner->GetSafeHwnd()) : nullptr;
     const QString chosen = QFileDialog::getOpenFileName(parent, QStringLiteral("Open"),

@@ -31,6 +31,9 @@ public:
 
     std::string m_strAppName;
     CWnd* m_pMainWnd = nullptr;
+    // File Open's filters after the template's own, each "Name (*.a *.b)",
+    // separated by ";;".
+    std::string m_strMoreFileFilters;
 
     virtual BOOL InitInstance();
     // Saves the settings; the result is the program's exit code.
@@ -85,8 +88,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 
-// The File Open dialog's filter: the template's file type, then all files.
-std::string FileOpenFilter(const CDocTemplate* pTemplate);
+// The File Open dialog's filter: the template's file type, the filters
+// given in moreFilters, then all files.
+std::string FileOpenFilter(const CDocTemplate* pTemplate, const std::string& moreFilters = {});
 
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();

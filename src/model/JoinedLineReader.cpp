@@ -1,7 +1,6 @@
 #include "model/JoinedLineReader.h"
 
 #include <algorithm>
-#include <cerrno>
 
 namespace {
 
@@ -24,9 +23,9 @@ void MarkNulBytes(char* pBytes, std::size_t nCount)
 
 } // namespace
 
-CJoinedLineReader::CJoinedLineReader(std::FILE* pFile, std::size_t nSizeHint)
-    : m_pFile(pFile),
-      // One byte more than expected, so that the end of the file is seen
+CJoinedLineReader::CJoinedLineReader(ITextSource& source, std::size_t nSizeHint)
+    : m_source(source),
+      // One byte more than expected, so that the end of the text is seen
       // without growing the buffer.
       m_pBuffer(std::make_unique_for_overwrite<char[]>(nSizeHint + 1)),
       m_nCapacity(nSizeHint + 1)
@@ -43,16 +42,11 @@ CJoinedLineReader::Block CJoinedLineReader::ReadBlock()
         m_nCapacity = nCapacity;
     }
     const std::size_t nWanted = std::min(kBlockSize, m_nCapacity - m_nRead);
-    errno = 0;
     char* pBlock = m_pBuffer.get() + m_nRead;
-    const std::size_t nGot = std::fread(pBlock, 1, nWanted, m_pFile);
+    std::size_t nGot = 0;
+    if (!m_source.Read(pBlock, nWanted, nGot))
+        return Block::Error;
     MarkNulBytes(pBlock, nGot);
     m_nRead += nGot;
-    if (nGot == nWanted)
-        return Block::Read;
-    if (std::ferror(m_pFile)) {
-        m_nError = errno != 0 ? errno : EIO;
-        return Block::Error;
-    }
-    return Block::End;
+    return nGot == nWanted ? Block::Read : Block::End;
 }

@@ -1,51 +1,50 @@
-// Reads a text file in large blocks into one buffer and joins its lines in
-// place: each line is moved down over the line separators before it, so that
-// the buffer ends up holding all lines back to back. Entity texts are runs of
+// Reads a text in large blocks into one buffer and joins its lines in place:
+// each line is moved down over the line separators before it, so that the
+// buffer ends up holding all lines back to back. Entity texts are runs of
 // joined lines, so the loader stores them as ranges of this buffer without
 // copying them again. NUL bytes are read as kNulMark.
 #pragma once
 
+#include "model/TextSource.h"
+
 #include <cstddef>
-#include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
 
 class CJoinedLineReader {
 public:
-    // What a NUL byte of the file becomes in the text: a middle dot in
-    // Windows-1252.
+    // What a NUL byte of the text becomes: a middle dot in Windows-1252.
     static constexpr char kNulMark = '\xB7';
 
-    // pFile is read from its current position to its end; nSizeHint, the
-    // expected number of bytes, sizes the buffer (it grows if the file does).
-    CJoinedLineReader(std::FILE* pFile, std::size_t nSizeHint);
+    // source is read to its end; nSizeHint, the expected number of bytes,
+    // sizes the buffer (it grows if the text is longer).
+    CJoinedLineReader(ITextSource& source, std::size_t nSizeHint);
 
     // Calls onLine(nStart, strLine) for every line in file order, strLine
     // lying at GetText() + nStart, directly after the previous line. A line
     // ends at a line feed, which goes together with a carriage return right
     // before it; a lone carriage return stays in the line. False on a read
-    // error, whose errno value GetError() then gives.
+    // error, which the source names.
     template <class OnLine>
     bool ReadLines(OnLine&& onLine);
 
     const char* GetText() const { return m_pBuffer.get(); }
     // The length of the joined lines.
     std::size_t GetLength() const { return m_nJoined; }
-    int GetError() const { return m_nError; }
     std::unique_ptr<char[]> ReleaseText() { return std::move(m_pBuffer); }
 
 private:
     enum class Block { Read, End, Error };
-    // Appends the next block of the file to the buffer.
+    // Appends the next block of the text to the buffer.
     Block ReadBlock();
 
-    std::FILE* m_pFile;
+    ITextSource& m_source;
     std::unique_ptr<char[]> m_pBuffer;
     std::size_t m_nCapacity;
     std::size_t m_nRead = 0;
     std::size_t m_nJoined = 0;
-    int m_nError = 0;
 };
 
 template <class OnLine>

@@ -6,10 +6,10 @@
 #include "model/EntityStore.h"
 #include "model/EntityWalk.h"
 #include "model/InverseIndex.h"
+#include "model/TextSource.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,15 +25,20 @@ public:
 
     // The framework side; null (the default) reports nothing and updates no views.
     void SetHost(IDocumentHost* pHost) { m_pHost = pHost; }
+    // How files are opened for reading; the default reads them as they are.
+    void SetTextSourceOpener(TextSourceOpener openTextSource)
+    {
+        m_openTextSource = std::move(openTextSource);
+    }
 
     // Empties the document; always succeeds.
     bool OnNewDocument();
-    // Checks that the file can be read (reporting it through the host if not,
-    // with the document unchanged), then loads it.
+    // Checks that the file can be read, then loads it; a file that cannot be
+    // read or holds no entity is reported through the host.
     bool OnOpenDocument(const std::string& strPath);
     // Reads the file into the entity store; false when it cannot be opened,
-    // holds no line beginning with '#', or cannot be read or held in memory
-    // (reported, with the document left empty).
+    // holds no line beginning with '#', or cannot be read, decoded or held in
+    // memory (reported). The document changes only when the load succeeds.
     bool LoadEntityFile(const std::string& strPath);
 
     const CEntityStore& GetEntityMap() const { return m_mapEntities; }
@@ -62,21 +67,32 @@ public:
     const CEntityWalk& GetEntityWalk() const { return m_walk; }
 
 private:
+    // A file read beside the open document.
+    struct FileEntities {
+        CEntityStore store;
+        std::int32_t nMaxEntity = 0;
+    };
+
     void DeleteContents();
+    // The file's text as the opener gives it; null when it cannot be opened.
+    std::unique_ptr<ITextSource> OpenTextSource(const std::string& strPath) const;
     // Whether a line of the file begins with '#' (see HoldsEntityLine).
     bool CheckEntityLine(const std::string& strPath);
-    // Reads the lines of pFile into the stores: true when they hold the
-    // file, false when no line begins with '#' or nError is set.
-    bool ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& nError);
-    bool IsEntityStart(std::string_view strLine, std::int32_t& n);
-    void StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd);
-    void StartProgress(std::uint64_t nFileLength);
+    // Reads the lines of the source into entities: true when they hold the
+    // file, false when no line begins with '#' or strError is set.
+    bool ReadEntities(ITextSource& source, FileEntities& entities, std::string& strError);
+    static bool IsEntityStart(std::string_view strLine, std::int32_t& n);
+    // Adds a text to texts; returns its length.
+    static std::uint64_t StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd);
+    void AdvanceProgress(std::int64_t nUnits);
+    void StartProgress(const ITextSource& source);
     void EndProgress();
     IProgressSink* GetStatusBar() const;
     void SetMessageText(const std::string& strText) const;
     void RestoreSavedStatus();
 
     IDocumentHost* m_pHost = nullptr;
+    TextSourceOpener m_openTextSource;
 
     CEntityStore m_mapEntities;
     CInverseIndex m_mapInverse;

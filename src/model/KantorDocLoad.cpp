@@ -3,13 +3,13 @@
 #include "model/DocumentHost.h"
 #include "model/EntityNumbers.h"
 #include "model/JoinedLineReader.h"
+#include "model/PlainTextSource.h"
 #include "model/ReadableFile.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
 #include <limits>
 #include <memory>
 #include <new>
@@ -23,63 +23,25 @@ constexpr std::int64_t kCharsPerProgressStep = 100000;
 // file; reading the rest of it to be sure shows as the load's progress.
 constexpr std::uint64_t kQuietCheckBytes = std::uint64_t{1} << 20;
 
-struct FileCloser {
-    void operator()(std::FILE* pFile) const { std::fclose(pFile); }
-};
-
 } // namespace
 
-bool CKantorDoc::LoadEntityFile(const std::string& strPath)
+std::unique_ptr<ITextSource> CKantorDoc::OpenTextSource(const std::string& strPath) const
 {
-    DeleteContents();
-    std::unique_ptr<std::FILE, FileCloser> pFile(std::fopen(strPath.c_str(), "rb"));
-    if (!pFile)
-        return false;
-    // Blocks go straight into the reader's buffer, not through stdio's.
-    std::setvbuf(pFile.get(), nullptr, _IONBF, 0);
-    std::error_code ec;
-    std::uintmax_t nFileLength = std::filesystem::file_size(strPath, ec);
-    if (ec)
-        nFileLength = 0;
-
-    StartProgress(nFileLength);
-    int nError = 0;
-    bool bLoaded = false;
-    try {
-        bLoaded = ReadEntities(pFile.get(), nFileLength, nError);
-    } catch (const std::bad_alloc&) {
-        // A file too large for this machine gets a message, not a crash.
-        nError = ENOMEM;
-    }
-    EndProgress();
-
-    if (nError != 0) {
-        // Nothing half-read is kept.
-        DeleteContents();
-        if (m_pHost)
-            m_pHost->ReportFileError(strPath, std::generic_category().message(nError));
-        return false;
-    }
-    if (!bLoaded)
-        return false;
-    m_nInverseDone = 0;
-    if (!m_mapEntities.IsEmpty())
-        m_posInverse = 0;
-    m_mapInverse.Reset(DenseNumberLimit(m_nMaxEntity, m_mapEntities.GetCount()));
-    return true;
+    return m_openTextSource ? m_openTextSource(strPath) : CPlainTextSource::Open(strPath);
 }
 
 bool CKantorDoc::CheckEntityLine(const std::string& strPath)
 {
-    std::error_code ec;
-    const std::uintmax_t nFileLength = std::filesystem::file_size(strPath, ec);
+    std::unique_ptr<ITextSource> pSource = OpenTextSource(strPath);
+    if (!pSource)
+        return true;
     bool bProgressShown = false;
     std::uint64_t nStepped = 0;
-    const bool bFound = HoldsEntityLine(strPath, [&](std::uint64_t nRead) {
+    const bool bFound = HoldsEntityLine(*pSource, [&](std::uint64_t nRead) {
         if (nRead < kQuietCheckBytes)
             return;
         if (!bProgressShown) {
-            StartProgress(ec ? 0 : nFileLength);
+            StartProgress(*pSource);
             bProgressShown = true;
         }
         for (; nStepped + kCharsPerProgressStep <= nRead; nStepped += kCharsPerProgressStep)
@@ -91,16 +53,73 @@ bool CKantorDoc::CheckEntityLine(const std::string& strPath)
     return bFound;
 }
 
-bool CKantorDoc::ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& nError)
+bool CKantorDoc::LoadEntityFile(const std::string& strPath)
 {
-    CJoinedLineReader reader(pFile, static_cast<std::size_t>(nFileLength));
+    std::unique_ptr<ITextSource> pSource = OpenTextSource(strPath);
+    if (!pSource)
+        return false;
+
+    // The file is read beside the open document, which is given up only
+    // once the whole file is in memory: a file that turns out unreadable or
+    // damaged halfway, or too large, leaves the document as it was.
+    StartProgress(*pSource);
+    FileEntities entities;
+    std::string strError;
+    bool bEntities = false;
+    try {
+        bEntities = ReadEntities(*pSource, entities, strError);
+    } catch (const std::bad_alloc&) {
+        strError = std::generic_category().message(ENOMEM);
+    }
+    EndProgress();
+
+    if (!strError.empty()) {
+        if (m_pHost)
+            m_pHost->ReportFileError(strPath, strError);
+        return false;
+    }
+    if (!bEntities)
+        return false;
+
+    DeleteContents();
+    m_mapEntities = std::move(entities.store);
+    m_nMaxEntity = entities.nMaxEntity;
+    m_nInverseDone = 0;
+    if (!m_mapEntities.IsEmpty())
+        m_posInverse = 0;
+    m_mapInverse.Reset(DenseNumberLimit(m_nMaxEntity, m_mapEntities.GetCount()));
+    return true;
+}
+
+bool CKantorDoc::ReadEntities(ITextSource& source, FileEntities& entities, std::string& strError)
+{
+    const std::uint64_t nTextLength = source.GetTextLengthHint();
+    CJoinedLineReader reader(source, static_cast<std::size_t>(nTextLength));
     CEntityStore::FileTexts texts;
     // Entity lines of real files are 40 to 100 bytes long. Room for one per
     // 32 bytes spares copying these arrays as they grow; the part left unused
     // is never touched and takes address space only.
-    const auto nExpectedTexts = static_cast<std::size_t>(nFileLength / 32);
+    const auto nExpectedTexts = static_cast<std::size_t>(nTextLength / 32);
     texts.aTextStart.reserve(nExpectedTexts + 2);
     texts.aNumbers.reserve(nExpectedTexts + 1);
+
+    // The bar of a plain file moves by the characters stored, one more per
+    // entity for its line end; that of a compressed file by the bytes of the
+    // file read for them, as the bar's range is the file's length.
+    const bool bCompressed = source.IsCompressed();
+    std::uint64_t nFileBytesCounted = 0;
+    const auto store = [&](std::int32_t n, std::uint64_t nTextEnd) {
+        const std::uint64_t nLength = StoreEntity(texts, n, nTextEnd);
+        if (!bCompressed) {
+            AdvanceProgress(static_cast<std::int64_t>(nLength) + 1);
+            return;
+        }
+        // The file is read a block ahead of the texts stored, so the bytes
+        // come in bursts; a burst's surplus carries over to the next texts.
+        const std::uint64_t nFileBytes = std::max(source.GetFileBytesRead(), nFileBytesCounted);
+        AdvanceProgress(static_cast<std::int64_t>(nFileBytes - nFileBytesCounted));
+        nFileBytesCounted = nFileBytes;
+    };
 
     // Texts are runs of joined lines, so a line that starts no entity is
     // already part of the text being collected: of entry 0 (the header) up
@@ -113,19 +132,21 @@ bool CKantorDoc::ReadEntities(std::FILE* pFile, std::uint64_t nFileLength, int& 
         bHashLine = true;
         std::int32_t n;
         if (IsEntityStart(strLine, n)) {
-            StoreEntity(texts, nCurrent, nStart);
+            if (n > entities.nMaxEntity)
+                entities.nMaxEntity = n;
+            store(nCurrent, nStart);
             nCurrent = n;
         }
     });
     if (!bRead) {
-        nError = reader.GetError();
+        strError = source.GetError();
         return false;
     }
     if (!bHashLine)
         return false;
-    StoreEntity(texts, nCurrent, reader.GetLength());
+    store(nCurrent, reader.GetLength());
     texts.pText = reader.ReleaseText();
-    m_mapEntities.Assign(std::move(texts));
+    entities.store.Assign(std::move(texts));
     return true;
 }
 
@@ -138,19 +159,21 @@ bool CKantorDoc::IsEntityStart(std::string_view strLine, std::int32_t& n)
         return false;
     while (nPos < strLine.size() && (strLine[nPos] == ' ' || strLine[nPos] == '\t'))
         ++nPos;
-    if (nPos == strLine.size() || strLine[nPos] != '=')
-        return false;
-    if (n > m_nMaxEntity)
-        m_nMaxEntity = n;
-    return true;
+    return nPos < strLine.size() && strLine[nPos] == '=';
 }
 
-void CKantorDoc::StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd)
+std::uint64_t CKantorDoc::StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std::uint64_t nTextEnd)
 {
     const std::uint64_t nLength = nTextEnd - texts.aTextStart.back();
     texts.aNumbers.push_back(n);
     texts.aTextStart.push_back(nTextEnd);
-    m_nProgressChars += static_cast<std::int64_t>(nLength) + 1;
+    return nLength;
+}
+
+void CKantorDoc::AdvanceProgress(std::int64_t nUnits)
+{
+    // At most one step per stored entity; a surplus carries over.
+    m_nProgressChars += nUnits;
     if (m_nProgressChars > kCharsPerProgressStep) {
         m_nProgressChars -= kCharsPerProgressStep;
         if (m_pProgress)
@@ -158,7 +181,7 @@ void CKantorDoc::StoreEntity(CEntityStore::FileTexts& texts, std::int32_t n, std
     }
 }
 
-void CKantorDoc::StartProgress(std::uint64_t nFileLength)
+void CKantorDoc::StartProgress(const ITextSource& source)
 {
     m_pProgress = GetStatusBar();
     m_nProgressChars = 0;
@@ -169,6 +192,7 @@ void CKantorDoc::StartProgress(std::uint64_t nFileLength)
     // The control's range is 32-bit: for a larger file range and step are
     // divided alike, so that the bar still fills with the file.
     constexpr std::uint64_t nMaxRange = std::numeric_limits<int>::max();
+    const std::uint64_t nFileLength = source.GetFileLength();
     const std::uint64_t nScale = nFileLength / nMaxRange + 1;
     m_pProgress->SetRange32(0, static_cast<int>(nFileLength / nScale));
     m_pProgress->SetStep(static_cast<int>(static_cast<std::uint64_t>(kCharsPerProgressStep) / nScale));

@@ -30,28 +30,20 @@ bool IsReadableFile(const std::string& strPath, std::string& strReason)
     return true;
 }
 
-bool HoldsEntityLine(const std::string& strPath, const std::function<void(std::uint64_t)>& onBlock)
+bool HoldsEntityLine(ITextSource& source, const std::function<void(std::uint64_t)>& onBlock)
 {
-    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
-    if (!pFile)
-        return true;
     // Real files have their first entity a few lines in; only a file that
     // is no IFC file at all is read to its end.
     char aBlock[65536];
     bool bLineStart = true;
-    bool bFound = false;
-    std::uint64_t nTotal = 0;
     std::size_t nRead;
-    while (!bFound && (nRead = std::fread(aBlock, 1, sizeof aBlock, pFile)) > 0) {
-        for (std::size_t i = 0; i < nRead && !bFound; ++i) {
-            bFound = bLineStart && aBlock[i] == '#';
+    while (source.Read(aBlock, sizeof aBlock, nRead) && nRead > 0) {
+        for (std::size_t i = 0; i < nRead; ++i) {
+            if (bLineStart && aBlock[i] == '#')
+                return true;
             bLineStart = aBlock[i] == '\n';
         }
-        nTotal += nRead;
-        if (!bFound)
-            onBlock(nTotal);
+        onBlock(source.GetFileBytesRead());
     }
-    const bool bError = std::ferror(pFile) != 0;
-    std::fclose(pFile);
-    return bFound || bError;
+    return !source.GetError().empty();
 }

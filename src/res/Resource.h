@@ -82,5 +82,7 @@ constexpr unsigned IDS_ENTITY_ONE_REFERRER = 61454;
 constexpr unsigned IDS_REFERRERS_SO_FAR = 61455;
 constexpr unsigned IDS_NO_SUCH_ENTITY = 61456;
 constexpr unsigned IDS_NOT_AN_ENTITY_NUMBER = 61457;
+// Strings of what Lumenor adds: File Open's filter for compressed files.
+constexpr unsigned IDS_COMPRESSED_FILTER = 61470;
 
 } // namespace res

@@ -44,6 +44,7 @@ const std::unordered_map<unsigned, std::string>& Table()
          "in the top window. The first item to match the string will be selected.\n"
          "- F3 searches the top window for the next match of the search string and "
          "selects the according item."},
+        {IDS_COMPRESSED_FILTER, "Ifc, also compressed (*.ifc *.ifczip *.ifc.gz)"},
         // Command prompts: status-bar text, then the toolbar tooltip.
         {ID_SEARCH, "Search for a String in the Tree.\nSearch"},
         {ID_FILE_OPEN, "Open an IFC file.\nOpen"},

@@ -2,12 +2,15 @@
 
 #include "views/KantorView.h"
 
+#include "compressed/FileTextSource.h"
 #include "framework/FileOpenError.h"
 #include "framework/View.h"
 
 CKantorDocument::CKantorDocument()
 {
     m_doc.SetHost(this);
+    // Compressed files are read like the plain ones they hold.
+    m_doc.SetTextSourceOpener(&OpenFileTextSource);
 }
 
 BOOL CKantorDocument::OnNewDocument()

@@ -241,7 +241,7 @@ public:
 
     BOOL DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate) override
     {
-        filterSeen = FileOpenFilter(pTemplate);
+        filterSeen = FileOpenFilter(pTemplate, m_strMoreFileFilters);
         fileName = answer;
         return !answer.empty();
     }
@@ -258,6 +258,9 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
     g_log.clear();
     app.OnFileOpen();
     EXPECT_EQ(app.filterSeen, "FileType Ifc (*.ifc);;All Files (*)");
+    app.m_strMoreFileFilters = "Packed (*.ifc.z)";
+    app.OnFileOpen();
+    EXPECT_EQ(app.filterSeen, "FileType Ifc (*.ifc);;Packed (*.ifc.z);;All Files (*)");
     EXPECT_TRUE(g_log.empty());
     EXPECT_EQ(tmpl->GetOnlyDocument()->GetTitle(), "Untitled");
 

@@ -3,10 +3,9 @@
 // file is longer than expected.
 #include "model/JoinedLineReader.h"
 #include "ModelTestFiles.h"
+#include "model/PlainTextSource.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdio>
 
 namespace {
 
@@ -18,9 +17,9 @@ struct ReadResult {
 ReadResult ReadWithHint(const std::string& strPath, std::size_t nSizeHint)
 {
     ReadResult result;
-    std::FILE* pFile = std::fopen(strPath.c_str(), "rb");
-    EXPECT_NE(pFile, nullptr);
-    CJoinedLineReader reader(pFile, nSizeHint);
+    std::unique_ptr<ITextSource> pSource = CPlainTextSource::Open(strPath);
+    EXPECT_NE(pSource, nullptr);
+    CJoinedLineReader reader(*pSource, nSizeHint);
     std::size_t nExpectedStart = 0;
     EXPECT_TRUE(reader.ReadLines([&](std::size_t nStart, std::string_view strLine) {
         EXPECT_EQ(nStart, nExpectedStart);
@@ -28,7 +27,6 @@ ReadResult ReadWithHint(const std::string& strPath, std::size_t nSizeHint)
         result.aLines.emplace_back(strLine);
     }));
     result.strJoined.assign(reader.GetText(), reader.GetLength());
-    std::fclose(pFile);
     return result;
 }
 

@@ -1,0 +1,188 @@
+// Gzip and zip files, made here from the real samples, read through the
+// compressed-file reader: the same store as the plain file, progress by the
+// file's bytes, and damaged archives refused with the open document kept.
+#include "ArchiveFiles.h"
+#include "compressed/FileTextSource.h"
+#include "model/FakeDocumentHost.h"
+#include "model/ModelTestFiles.h"
+#include "support/SampleFiles.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::Pair;
+
+namespace {
+
+class CompressedFileDoc {
+public:
+    CompressedFileDoc()
+    {
+        m_doc.SetHost(&m_host);
+        m_doc.SetTextSourceOpener(&OpenFileTextSource);
+    }
+
+    CFakeDocumentHost m_host;
+    CKantorDoc m_doc;
+};
+
+void ExpectSameStore(const CKantorDoc& plain, const CKantorDoc& other)
+{
+    const CEntityStore& expected = plain.GetEntityMap();
+    const CEntityStore& actual = other.GetEntityMap();
+    EXPECT_EQ(other.GetMaxEntityNumber(), plain.GetMaxEntityNumber());
+    ASSERT_EQ(actual.GetCount(), expected.GetCount());
+    for (std::size_t i = 0; i < expected.GetCount(); ++i) {
+        ASSERT_EQ(actual.GetAt(i).nNumber, expected.GetAt(i).nNumber) << "position " << i;
+        ASSERT_EQ(actual.GetAt(i).strText, expected.GetAt(i).strText)
+            << "entity " << expected.GetAt(i).nNumber;
+    }
+}
+
+TEST(CompressedSampleTest, GzipAndZipOfEverySampleGiveTheStoreOfThePlainFile)
+{
+    SKIP_WITHOUT_SAMPLES();
+    CTempFolder folder;
+    for (const std::string& strSample : testsupport::SampleIfcFiles()) {
+        SCOPED_TRACE(strSample);
+        CKantorDoc plain;
+        ASSERT_TRUE(plain.LoadEntityFile(strSample));
+        const std::string strText = ReadWholeFile(strSample);
+
+        const std::string strGzip = (folder.GetPath() / "model.ifc.gz").string();
+        WriteGzipFile(strGzip, strText);
+        // The first .ifc file of the archive, whatever comes before it and
+        // however its name is written.
+        const std::string strZip = (folder.GetPath() / "model.ifczip").string();
+        WriteZipFile(strZip,
+                     {{"readme.txt", "#1=NOT(#2);\n"}, {"model/Model.IFC", strText}, {"b.ifc", "#1=B;\n"}});
+
+        for (const std::string& strPath : {strGzip, strZip}) {
+            CompressedFileDoc compressed;
+            ASSERT_TRUE(compressed.m_doc.OnOpenDocument(strPath)) << strPath;
+            EXPECT_THAT(compressed.m_host.m_aFileErrors, IsEmpty());
+            ExpectSameStore(plain, compressed.m_doc);
+        }
+    }
+}
+
+class DamagedArchiveTest : public ::testing::Test {
+protected:
+    DamagedArchiveTest()
+    {
+        m_strText = ReadWholeFile(testsupport::SamplePath("duplex.ifc"));
+        EXPECT_TRUE(m_file.m_doc.OnOpenDocument(m_folder.Write("open.ifc", "#1=A(#2);\n#2=B(#1);\n")));
+        m_file.m_doc.SetCurrentEntity(2, nullptr);
+        m_file.m_host = CFakeDocumentHost();
+    }
+
+    struct Damage {
+        const char* pName;
+        std::string strBytes;
+        const char* pReason;
+    };
+
+    // Opening each file fails with one message naming it and the reason,
+    // and the open document stays as it was.
+    void ExpectEachRefused(const std::vector<Damage>& aDamaged)
+    {
+        for (const Damage& damage : aDamaged) {
+            SCOPED_TRACE(damage.pName);
+            const std::string strPath = m_folder.Write(damage.pName, damage.strBytes);
+            EXPECT_FALSE(m_file.m_doc.OnOpenDocument(strPath));
+            EXPECT_THAT(m_file.m_host.m_aFileErrors, ElementsAre(Pair(strPath, HasSubstr(damage.pReason))));
+            EXPECT_EQ(m_file.m_host.m_statusBar.m_aProgressCalls.back(), "ShowProgress off");
+            EXPECT_EQ(m_file.m_doc.GetEntityMap().GetCount(), 3u);
+            EXPECT_EQ(m_file.m_doc.GetCurrentEntity(), 2);
+            CompleteInverse(m_file.m_doc);
+            EXPECT_THAT(Referrers(m_file.m_doc, 1), ElementsAre(2));
+            m_file.m_host = CFakeDocumentHost();
+        }
+    }
+
+    // The bytes of strFile with nCount of them from nFrom on inverted.
+    static std::string Corrupted(std::string strFile, std::size_t nFrom, std::size_t nCount)
+    {
+        for (std::size_t i = nFrom; i < nFrom + nCount; ++i)
+            strFile[i] = static_cast<char>(~strFile[i]);
+        return strFile;
+    }
+
+    CTempFolder m_folder;
+    CompressedFileDoc m_file;
+    std::string m_strText;
+};
+
+TEST_F(DamagedArchiveTest, TruncatedOrCorruptedGzipIsRefusedAndKeepsTheDocument)
+{
+    SKIP_WITHOUT_SAMPLES();
+    const std::string strGzip = (m_folder.GetPath() / "whole.ifc.gz").string();
+    WriteGzipFile(strGzip, m_strText);
+    const std::string strFile = ReadWholeFile(strGzip);
+    const std::size_t nHalf = strFile.size() / 2;
+    // The last eight bytes hold the check value and the length.
+    ExpectEachRefused({
+        {"half.ifc.gz", strFile.substr(0, nHalf), "the gzip file is cut short"},
+        {"trailer.ifc.gz", strFile.substr(0, strFile.size() - 4), "the gzip file is cut short"},
+        {"data.ifc.gz", Corrupted(strFile, nHalf, 64), "the gzip data is damaged ("},
+        {"check.ifc.gz", Corrupted(strFile, strFile.size() - 8, 4),
+         "the gzip data is damaged (incorrect data check)"},
+    });
+}
+
+TEST_F(DamagedArchiveTest, TruncatedOrCorruptedZipIsRefusedAndKeepsTheDocument)
+{
+    SKIP_WITHOUT_SAMPLES();
+    const std::string strZip = (m_folder.GetPath() / "whole.ifczip").string();
+    WriteZipFile(strZip, {{"duplex.ifc", m_strText}});
+    const std::string strFile = ReadWholeFile(strZip);
+    const std::size_t nHalf = strFile.size() / 2;
+    const std::string strNoIfc = (m_folder.GetPath() / "text.zip").string();
+    WriteZipFile(strNoIfc, {{"duplex.txt", m_strText}});
+    // The check value of the file's entry in the archive's directory.
+    const std::size_t nCheck = strFile.rfind("PK\x01\x02") + 16;
+    ExpectEachRefused({
+        {"half.ifczip", strFile.substr(0, nHalf), "the zip archive is damaged ("},
+        {"data.ifczip", Corrupted(strFile, nHalf, 64), "the zip archive is damaged ("},
+        {"check.ifczip", Corrupted(strFile, nCheck, 4), "the zip archive is damaged (ZIP bad CRC"},
+        {"none.ifczip", ReadWholeFile(strNoIfc), "the zip archive holds no .ifc file"},
+    });
+}
+
+// Compressed files are known by their first bytes, whatever their names say;
+// the bar's range is the file's length and it moves by the bytes read.
+TEST(CompressedFileTest, RecognisedByContentWithProgressByFileBytes)
+{
+    SKIP_WITHOUT_SAMPLES();
+    CTempFolder folder;
+    const std::string strText = ReadWholeFile(testsupport::SamplePath("AC20-FZK-Haus.ifc"));
+    const std::string strGzip = (folder.GetPath() / "gzip.ifc").string();
+    WriteGzipFile(strGzip, strText);
+    const std::string strZip = (folder.GetPath() / "zip.ifc").string();
+    WriteZipFile(strZip, {{"AC20-FZK-Haus.ifc", strText}});
+
+    CKantorDoc plain;
+    ASSERT_TRUE(plain.OnOpenDocument(folder.Write("plain.ifc.gz", strText)));
+    for (const std::string& strPath : {strGzip, strZip}) {
+        SCOPED_TRACE(strPath);
+        CompressedFileDoc compressed;
+        ASSERT_TRUE(compressed.m_doc.OnOpenDocument(strPath));
+        ExpectSameStore(plain, compressed.m_doc);
+
+        const std::vector<std::string>& aCalls = compressed.m_host.m_statusBar.m_aProgressCalls;
+        const auto nFileLength = static_cast<long>(std::filesystem::file_size(strPath));
+        EXPECT_THAT(aCalls, Contains("SetRange32 0 " + std::to_string(nFileLength)));
+        const long nSteps = std::count(aCalls.begin(), aCalls.end(), "StepIt");
+        EXPECT_GE(nSteps, nFileLength / 100000 - 1);
+        EXPECT_LE(nSteps, nFileLength / 100000);
+        EXPECT_GE(nSteps, 5);
+    }
+}
+
+} // namespace
