@@ -5,11 +5,9 @@
 #include "treectrl/TreeTestSupport.h"
 
 #include "platform/MessageLoop.h"
-#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QTest>
-#include <QWidget>
 #include <QWindow>
 
 namespace {
@@ -22,33 +20,23 @@ protected:
     {
         TreeTest::SetUp();
         CreateTree(kViewStyle | TVS_EDITLABELS);
-        QWidget* top = WidgetOfWindow(parent.hwnd());
-        ASSERT_NE(top, nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(top));
-        window = top->windowHandle();
+        window = ExposedWindow();
+        ASSERT_NE(window, nullptr);
         items = InsertMany(nullptr, 5, "item");
         edit = Data()->m_hwndEdit;
         SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         testsupport::ProcessEvents();
+        parent.dispAnswer = [](const NMTVDISPINFO& nm) { return LRESULT(nm.hdr.code == TVN_ENDLABELEDITA); };
         parent.Clear();
     }
-    QPoint At(int x, int y) const
+    // An edit of items[1] with this typed (QTest has no keyClicks for a
+    // QWindow).
+    void EditTyping(const char* text)
     {
-        POINT p{x, y};
-        ClientToScreen(hwnd, &p);
-        return window->mapFromGlobal(QPoint(p.x, p.y));
-    }
-    // QTest has no keyClicks for a QWindow.
-    void TypeKeys(const char* text) const
-    {
+        EditLabel(items[1]);
         for (const char* c = text; *c; ++c)
             QTest::keyClick(window, *c);
-    }
-    HWND EditControl() const { return reinterpret_cast<HWND>(Send(TVM_GETEDITCONTROL)); }
-    void Edit(HTREEITEM item) const { Send(TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)); }
-    void AcceptEnd()
-    {
-        parent.labelAnswer = [](const NMTVDISPINFO& nm) { return LRESULT(nm.hdr.code == TVN_ENDLABELEDITA); };
+        parent.Clear();
     }
     int EditWidth() const
     {
@@ -67,76 +55,54 @@ TEST_F(LabelEditInputTest, AClickOnTheCaretLabelBeginsAnEditWhenNoDoubleClickFol
     SetFocus(hwnd);
     Select(items[1]);
     parent.Clear();
-    const RECT label = ItemRect(items[1], true);
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, At(label.left + 2, label.top + 5));
+    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, At(2, 16 + 5));
     ASSERT_TRUE(PumpUntil([this] { return EditControl() != nullptr; }, 5000));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.labelNotices[0].info.item.hItem, items[1]);
+    EXPECT_EQ(parent.dispNotices[0].info.item.hItem, items[1]);
     EXPECT_EQ(GetFocus(), edit);
 }
 
-TEST_F(LabelEditInputTest, TypedTextReplacesTheSelectedLabelAndEnterCommitsIt)
+TEST_F(LabelEditInputTest, TypedTextReplacesTheLabelOnEnterAndEscapeCancels)
 {
-    Edit(items[1]);
-    AcceptEnd();
-    parent.Clear();
-    TypeKeys("new");
-    EXPECT_EQ(GetWindowTextString(edit), "new");
-    QTest::keyClick(window, Qt::Key_Return);
-    ASSERT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
-    EXPECT_EQ(parent.labelNotices[0].text, "new");
-    EXPECT_EQ(Text(items[1]), "new");
-    EXPECT_EQ(EditControl(), nullptr);
-}
-
-TEST_F(LabelEditInputTest, TheEscapeKeyCancels)
-{
-    Edit(items[1]);
-    AcceptEnd();
-    parent.Clear();
-    TypeKeys("new");
+    EditTyping("new");
     QTest::keyClick(window, Qt::Key_Escape);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
-    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr);
+    EXPECT_EQ(parent.dispNotices[0].info.item.pszText, nullptr);
     EXPECT_EQ(Text(items[1]), "item1");
+    EXPECT_EQ(EditControl(), nullptr);
+
+    EditTyping("new");
+    EXPECT_EQ(GetWindowTextString(edit), "new") << "the typed text replaces the selected label";
+    QTest::keyClick(window, Qt::Key_Return);
+    ASSERT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
+    EXPECT_EQ(parent.dispNotices[0].text, "new");
+    EXPECT_EQ(Text(items[1]), "new");
     EXPECT_EQ(EditControl(), nullptr);
 }
 
 TEST_F(LabelEditInputTest, TheEditGrowsWithTypedTextAndCtrlLFitsItBack)
 {
-    Edit(items[1]);
-    const int initialWidth = EditWidth();
-    TypeKeys("abcdefghijklmnop");
+    EditTyping("abcdefghijklmnop");
     EXPECT_EQ(EditWidth(), 15 * 7 + 16) << "measured before the last character";
     QTest::keyClick(window, Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ(EditWidth(), 16 * 7);
-    EXPECT_GT(16 * 7, initialWidth);
+    EXPECT_EQ(EditWidth(), 16 * 7) << "more than the start, 5 * 7 + 4 + 20";
     EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklmnop");
 }
 
-TEST_F(LabelEditInputTest, AClickBelowTheItemsEndsTheEditAndKeepsTheText)
+TEST_F(LabelEditInputTest, AClickBelowTheItemsKeepsTheTextAndOnAnotherItemCancelsIt)
 {
-    Edit(items[1]);
-    AcceptEnd();
-    TypeKeys("new");
-    parent.Clear();
+    EditTyping("new");
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, At(3, 5 * 16 + 5));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
     EXPECT_EQ(Text(items[1]), "new");
     EXPECT_EQ(GetFocus(), hwnd);
     EXPECT_EQ(EditControl(), nullptr);
-}
 
-TEST_F(LabelEditInputTest, AClickOnAnotherItemSelectsItAndCancelsTheEdit)
-{
-    Edit(items[1]);
-    AcceptEnd();
-    TypeKeys("new");
-    parent.Clear();
+    EditTyping("newer");
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, At(3, 3 * 16 + 5));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr);
-    EXPECT_EQ(Text(items[1]), "item1");
+    EXPECT_EQ(parent.dispNotices[0].info.item.pszText, nullptr);
+    EXPECT_EQ(Text(items[1]), "new");
     EXPECT_EQ(Caret(), items[3]);
     EXPECT_EQ(EditControl(), nullptr);
 }

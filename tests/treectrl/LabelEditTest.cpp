@@ -23,11 +23,6 @@ protected:
         SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         parent.Clear();
     }
-    HTREEITEM Edit(HTREEITEM item) const
-    {
-        return reinterpret_cast<HTREEITEM>(Send(TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)));
-    }
-    HWND EditControl() const { return reinterpret_cast<HWND>(Send(TVM_GETEDITCONTROL)); }
     BOOL EndNow(bool cancel) const { return static_cast<BOOL>(Send(TVM_ENDEDITLABELNOW, cancel ? 1 : 0)); }
     void EditKey(int vk) const { SendMessageA(edit, WM_KEYDOWN, static_cast<WPARAM>(vk), 1); }
     void Type(char ch) const
@@ -36,9 +31,24 @@ protected:
     }
     void AcceptEnd(LRESULT answer)
     {
-        parent.labelAnswer = [answer](const NMTVDISPINFO& nm) {
+        parent.dispAnswer = [answer](const NMTVDISPINFO& nm) {
             return nm.hdr.code == TVN_ENDLABELEDITA ? answer : 0;
         };
+    }
+    // An edit of items[1] with "renamed" typed over the label; the parent
+    // answers the end with `answer`.
+    void EditRenamed(LRESULT answer = 1)
+    {
+        EditLabel(items[1]);
+        SetWindowTextA(edit, "renamed");
+        AcceptEnd(answer);
+        parent.Clear();
+    }
+    // The edit is gone: no edit control reported, the edit hidden.
+    void ExpectNoEdit() const
+    {
+        EXPECT_EQ(EditControl(), nullptr);
+        EXPECT_FALSE(IsWindowVisible(edit));
     }
     RECT EditRect() const
     {
@@ -61,19 +71,26 @@ protected:
 
 // Beginning ----------------------------------------------------------------
 
-TEST_F(LabelEditTest, BeginReportsTheItemWithItsOwnLabelThenSelectsIt)
+TEST_F(LabelEditTest, BeginReportsTheItemThenSelectsItAndShowsTheFocusedEditOverTheLabel)
 {
-    EXPECT_EQ(Edit(items[1]), items[1]);
+    EXPECT_EQ(EditLabel(items[1]), items[1]);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
-    const NMTVDISPINFO& begin = parent.labelNotices[0].info;
+    const NMTVDISPINFO& begin = parent.dispNotices[0].info;
     EXPECT_EQ(begin.hdr.hwndFrom, hwnd);
     EXPECT_EQ(begin.hdr.idFrom, kTreeId);
     EXPECT_EQ(begin.item.mask, 0x1Du);
     EXPECT_EQ(begin.item.hItem, items[1]);
     EXPECT_EQ(begin.item.pszText, NodeOf(items[1])->pszText) << "the stored label, not a copy";
     EXPECT_EQ(begin.item.cchTextMax, 5);
-    EXPECT_EQ(parent.labelNotices[0].text, "item1");
+    EXPECT_EQ(parent.dispNotices[0].text, "item1");
     EXPECT_EQ(Caret(), items[1]);
+
+    EXPECT_EQ(EditControl(), edit);
+    EXPECT_TRUE(IsWindowVisible(edit));
+    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(GetWindowTextString(edit), "item1");
+    // The label's rectangle (0, 16, 39, 32), one higher and 20 wider.
+    EXPECT_EQ(EditRect(), ScreenRect(RECT{0, 15, 59, 32}));
 }
 
 TEST_F(LabelEditTest, TheEditTimerBeginsAnEditOfTheCaret)
@@ -82,149 +99,104 @@ TEST_F(LabelEditTest, TheEditTimerBeginsAnEditOfTheCaret)
     parent.Clear();
     Send(WM_TIMER, kEditTimer);
     ASSERT_EQ(parent.Count(TVN_BEGINLABELEDITA), 1);
-    EXPECT_EQ(parent.labelNotices[0].info.item.hItem, items[2]);
+    EXPECT_EQ(parent.dispNotices[0].info.item.hItem, items[2]);
     EXPECT_EQ(EditControl(), edit);
-}
-
-TEST_F(LabelEditTest, BeginShowsTheFocusedEditOverTheLabelWithItsText)
-{
-    Edit(items[2]);
-    EXPECT_EQ(EditControl(), edit);
-    EXPECT_TRUE(IsWindowVisible(edit));
-    EXPECT_EQ(GetFocus(), edit);
-    EXPECT_EQ(GetWindowTextString(edit), "item2");
-    RECT expected = ItemRect(items[2], true);
-    expected.right += 20;
-    expected.top -= 1;
-    const RECT placed = EditRect();
-    const RECT want = ScreenRect(expected);
-    EXPECT_EQ(placed.left, want.left);
-    EXPECT_EQ(placed.top, want.top);
-    EXPECT_EQ(placed.right, want.right);
-    EXPECT_EQ(placed.bottom, want.bottom);
 }
 
 TEST_F(LabelEditTest, VetoAtBeginChangesNothing)
 {
     Select(items[0]);
     parent.Clear();
-    parent.labelAnswer = [](const NMTVDISPINFO&) { return LRESULT(1); };
-    EXPECT_EQ(Edit(items[3]), nullptr);
+    parent.dispAnswer = [](const NMTVDISPINFO&) { return LRESULT(1); };
+    EXPECT_EQ(EditLabel(items[3]), nullptr);
     EXPECT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA}));
     EXPECT_EQ(Caret(), items[0]);
-    EXPECT_EQ(EditControl(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(edit));
+    ExpectNoEdit();
 }
 
-TEST_F(LabelEditTest, BeginOnTheEditedCaretKeepsTheRunningEdit)
+TEST_F(LabelEditTest, BeginOnTheEditedCaretKeepsTheEditAndOnAnotherItemCancelsIt)
 {
-    Edit(items[1]);
+    EditLabel(items[1]);
     parent.Clear();
-    EXPECT_EQ(Edit(items[1]), items[1]);
+    EXPECT_EQ(EditLabel(items[1]), items[1]);
     EXPECT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 0);
     EXPECT_EQ(EditControl(), edit);
-}
 
-TEST_F(LabelEditTest, BeginOnAnotherItemCancelsTheRunningEdit)
-{
-    Edit(items[1]);
     parent.Clear();
-    EXPECT_EQ(Edit(items[2]), items[2]);
+    EXPECT_EQ(EditLabel(items[2]), items[2]);
     EXPECT_EQ(parent.Codes(),
               (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.labelNotices[1].info.item.hItem, items[1]);
-    EXPECT_EQ(parent.labelNotices[1].info.item.pszText, nullptr);
+    EXPECT_EQ(parent.dispNotices[1].info.item.hItem, items[1]);
+    EXPECT_EQ(parent.dispNotices[1].info.item.pszText, nullptr);
     EXPECT_EQ(EditControl(), edit);
 }
 
 // Ending -------------------------------------------------------------------
 
-TEST_F(LabelEditTest, EnterReportsTheTextAndAnAcceptedTextBecomesTheLabel)
+enum class End { kEnter, kEscape, kFocusLoss, kEndNow, kEndNowCancel };
+
+struct EndCase {
+    const char* name;
+    End how;
+    LRESULT answer; // the parent's answer to the end notification
+    bool textReported; // else cancelled: no text
+    const char* label; // afterwards
+};
+
+class LabelEditEndTest : public LabelEditTest, public ::testing::WithParamInterface<EndCase> { };
+
+TEST_P(LabelEditEndTest, ReportsTheTextOrNoneAndTheAnswerDecidesTheLabel)
 {
-    Edit(items[1]);
-    SetWindowTextA(edit, "renamed");
-    AcceptEnd(1);
-    parent.Clear();
-    EditKey(VK_RETURN);
+    const EndCase& c = GetParam();
+    EditRenamed(c.answer);
+    BOOL result = FALSE;
+    switch (c.how) {
+    case End::kEnter:
+        EditKey(VK_RETURN);
+        break;
+    case End::kEscape:
+        EditKey(VK_ESCAPE);
+        break;
+    case End::kFocusLoss:
+        SetFocus(hwnd);
+        break;
+    case End::kEndNow:
+        result = EndNow(false);
+        break;
+    case End::kEndNowCancel:
+        result = EndNow(true);
+        break;
+    }
     ASSERT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
-    const NMTVDISPINFO& end = parent.labelNotices[0].info;
-    EXPECT_EQ(end.item.mask, 0x15u);
+    const NMTVDISPINFO& end = parent.dispNotices[0].info;
     EXPECT_EQ(end.item.hItem, items[1]);
-    EXPECT_EQ(end.item.cchTextMax, 7);
-    EXPECT_EQ(parent.labelNotices[0].text, "renamed");
-    EXPECT_EQ(Text(items[1]), "renamed");
-    EXPECT_EQ(EditControl(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(edit));
+    EXPECT_EQ(end.item.mask, c.textReported ? 0x15u : 0x14u);
+    EXPECT_EQ(end.item.cchTextMax, c.textReported ? 7 : 0);
+    EXPECT_EQ(end.item.pszText == nullptr, !c.textReported);
+    EXPECT_EQ(parent.dispNotices[0].text, c.textReported ? "renamed" : "");
+    EXPECT_EQ(Text(items[1]), c.label);
+    if (c.how == End::kEndNow || c.how == End::kEndNowCancel) {
+        EXPECT_EQ(result, Text(items[1]) == "renamed") << "whether the text was stored";
+    }
+    ExpectNoEdit();
 }
 
-TEST_F(LabelEditTest, EnterWithARejectedTextKeepsTheLabel)
-{
-    Edit(items[1]);
-    SetWindowTextA(edit, "renamed");
-    EditKey(VK_RETURN);
-    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
-    EXPECT_EQ(Text(items[1]), "item1");
-    EXPECT_EQ(EditControl(), nullptr);
-}
-
-TEST_F(LabelEditTest, EscapeReportsNoTextAndKeepsTheLabelWhateverTheAnswer)
-{
-    Edit(items[1]);
-    SetWindowTextA(edit, "renamed");
-    AcceptEnd(1);
-    parent.Clear();
-    EditKey(VK_ESCAPE);
-    ASSERT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
-    const NMTVDISPINFO& end = parent.labelNotices[0].info;
-    EXPECT_EQ(end.item.mask, 0x14u);
-    EXPECT_EQ(end.item.hItem, items[1]);
-    EXPECT_EQ(end.item.pszText, nullptr);
-    EXPECT_EQ(end.item.cchTextMax, 0);
-    EXPECT_EQ(Text(items[1]), "item1");
-    EXPECT_EQ(EditControl(), nullptr);
-}
-
-TEST_F(LabelEditTest, FocusLossEndsTheEditAndKeepsTheText)
-{
-    Edit(items[1]);
-    SetWindowTextA(edit, "renamed");
-    AcceptEnd(1);
-    parent.Clear();
-    SetFocus(hwnd);
-    EXPECT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
-    EXPECT_EQ(Text(items[1]), "renamed");
-    EXPECT_EQ(EditControl(), nullptr);
-}
-
-TEST_F(LabelEditTest, EndNowAnswersWhetherTheTextWasStored)
-{
-    Edit(items[1]);
-    SetWindowTextA(edit, "kept");
-    AcceptEnd(1);
-    EXPECT_TRUE(EndNow(false));
-    EXPECT_EQ(Text(items[1]), "kept");
-
-    Edit(items[1]);
-    AcceptEnd(0);
-    EXPECT_FALSE(EndNow(false));
-
-    Edit(items[1]);
-    AcceptEnd(1);
-    EXPECT_FALSE(EndNow(true));
-}
-
-TEST_F(LabelEditTest, EndNowWithoutAnEditSendsNothing)
-{
-    EXPECT_FALSE(EndNow(false));
-    EXPECT_TRUE(parent.notices.empty());
-}
+INSTANTIATE_TEST_SUITE_P(Ways, LabelEditEndTest,
+                         ::testing::Values(EndCase{"EnterAccepted", End::kEnter, 1, true, "renamed"},
+                                           EndCase{"EnterRejected", End::kEnter, 0, true, "item1"},
+                                           EndCase{"EscapeWhateverTheAnswer", End::kEscape, 1, false,
+                                                   "item1"},
+                                           EndCase{"FocusLoss", End::kFocusLoss, 1, true, "renamed"},
+                                           EndCase{"EndNowAccepted", End::kEndNow, 1, true, "renamed"},
+                                           EndCase{"EndNowRejected", End::kEndNow, 0, true, "item1"},
+                                           EndCase{"EndNowCancel", End::kEndNowCancel, 1, false, "item1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LabelEditTest, TheEditIsReportedDuringTheEndNotificationAndNotAfter)
 {
-    Edit(items[1]);
+    EditLabel(items[1]);
     HWND during = nullptr;
-    parent.labelAnswer = [&](const NMTVDISPINFO&) {
+    parent.dispAnswer = [&](const NMTVDISPINFO&) {
         during = EditControl();
         return LRESULT(0);
     };
@@ -235,9 +207,9 @@ TEST_F(LabelEditTest, TheEditIsReportedDuringTheEndNotificationAndNotAfter)
 
 TEST_F(LabelEditTest, AParentThatDeletesTheItemWhileAnsweringGetsNoLabelStored)
 {
-    Edit(items[1]);
+    EditLabel(items[1]);
     bool deleted = false;
-    parent.labelAnswer = [&](const NMTVDISPINFO& nm) {
+    parent.dispAnswer = [&](const NMTVDISPINFO& nm) {
         if (nm.hdr.code == TVN_ENDLABELEDITA && !deleted) {
             deleted = true;
             Delete(items[1]);
@@ -254,51 +226,86 @@ TEST_F(LabelEditTest, AParentThatDeletesTheItemWhileAnsweringGetsNoLabelStored)
 
 TEST_F(LabelEditTest, ALongTextIsReportedAndStoredCut)
 {
-    Edit(items[1]);
-    const std::string longText(300, 'x');
-    SetWindowTextA(edit, longText.c_str());
+    EditLabel(items[1]);
+    SetWindowTextA(edit, std::string(300, 'x').c_str());
     AcceptEnd(1);
     parent.Clear();
     EditKey(VK_RETURN);
-    EXPECT_EQ(parent.labelNotices[0].info.item.cchTextMax, 259);
-    EXPECT_EQ(parent.labelNotices[0].text, std::string(259, 'x'));
+    EXPECT_EQ(parent.dispNotices[0].info.item.cchTextMax, 259);
+    EXPECT_EQ(parent.dispNotices[0].text, std::string(259, 'x'));
     EXPECT_EQ(NodeOf(items[1])->cchText, 259);
 }
 
 // What other operations do to an edit --------------------------------------
 
-TEST_F(LabelEditTest, DeletingAnItemCancelsTheEditFirst)
+enum class Operation { kDeleteAnother, kDeleteEdited, kSelectAnother, kCollapse, kDestroy };
+
+struct CancelCase {
+    const char* name;
+    Operation operation;
+    Codes codes; // the notifications it causes, the cancelled end among them
+    bool itemLives;
+};
+
+class LabelEditCancelTest : public LabelEditTest, public ::testing::WithParamInterface<CancelCase> { };
+
+TEST_P(LabelEditCancelTest, CancelsTheEditAndKeepsTheLabel)
 {
-    Edit(items[1]);
-    SetWindowTextA(edit, "renamed");
-    AcceptEnd(1);
-    parent.Clear();
-    Delete(items[3]);
-    ASSERT_GE(parent.notices.size(), 2u);
-    EXPECT_EQ(parent.notices[0].hdr.code, TVN_ENDLABELEDITA);
-    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr);
-    EXPECT_EQ(parent.notices[1].hdr.code, TVN_DELETEITEMA);
-    EXPECT_EQ(Text(items[1]), "item1");
-    EXPECT_EQ(EditControl(), nullptr);
+    const CancelCase& c = GetParam();
+    // items[0] has an expanded child: the rows are item0, child, item1, ...
+    Insert(items[0], "child");
+    Expand(items[0], TVE_EXPAND);
+    EditRenamed();
+    switch (c.operation) {
+    case Operation::kDeleteAnother:
+        Delete(items[3]);
+        break;
+    case Operation::kDeleteEdited:
+        Delete(items[1]);
+        break;
+    case Operation::kSelectAnother:
+        Select(items[2]);
+        break;
+    case Operation::kCollapse:
+        Expand(items[0], TVE_COLLAPSE);
+        break;
+    case Operation::kDestroy:
+        tree.DestroyWindow();
+        break;
+    }
+    EXPECT_EQ(parent.Codes(), c.codes);
+    ASSERT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
+    EXPECT_EQ(parent.dispNotices[0].info.item.hItem, items[1]);
+    EXPECT_EQ(parent.dispNotices[0].info.item.pszText, nullptr);
+    EXPECT_FALSE(IsWindowVisible(edit));
+    if (c.itemLives) {
+        EXPECT_EQ(Text(items[1]), "item1");
+        EXPECT_EQ(EditControl(), nullptr);
+    }
 }
 
-TEST_F(LabelEditTest, DeletingTheEditedItemCancelsTheEdit)
-{
-    Edit(items[1]);
-    parent.Clear();
-    Delete(items[1]);
-    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
-    EXPECT_EQ(parent.labelNotices[0].info.item.hItem, items[1]);
-    EXPECT_EQ(EditControl(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(edit));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Operations, LabelEditCancelTest,
+    ::testing::Values(CancelCase{"DeletingAnotherItem", Operation::kDeleteAnother,
+                                 Codes{TVN_ENDLABELEDITA, TVN_DELETEITEMA}, true},
+                      CancelCase{"DeletingTheEditedItem", Operation::kDeleteEdited,
+                                 Codes{TVN_ENDLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_DELETEITEMA},
+                                 false},
+                      CancelCase{"SelectingAnotherItem", Operation::kSelectAnother,
+                                 Codes{TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}, true},
+                      CancelCase{"Collapsing", Operation::kCollapse, Codes{TVN_ENDLABELEDITA}, true},
+                      CancelCase{"DestroyingTheControlAfterTheCaretLetGo", Operation::kDestroy,
+                                 Codes{TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_DELETEITEMA, TVN_DELETEITEMA,
+                                       TVN_DELETEITEMA, TVN_DELETEITEMA, TVN_DELETEITEMA, TVN_DELETEITEMA},
+                                 false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
 {
     // The parent refuses every caret change: the edit runs on an item that
     // never became the caret.
     parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_SELCHANGINGA ? 1 : 0; };
-    ASSERT_EQ(Edit(items[1]), items[1]);
+    ASSERT_EQ(EditLabel(items[1]), items[1]);
     ASSERT_EQ(Caret(), nullptr);
     SetWindowTextA(edit, "renamed");
     AcceptEnd(1);
@@ -307,9 +314,8 @@ TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
     ASSERT_FALSE(parent.notices.empty());
     EXPECT_EQ(parent.notices[0].hdr.code, TVN_ENDLABELEDITA) << "before any item is freed";
     EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
-    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr) << "cancelled";
-    EXPECT_EQ(EditControl(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(edit));
+    EXPECT_EQ(parent.dispNotices[0].info.item.pszText, nullptr) << "cancelled";
+    ExpectNoEdit();
 
     auto fresh = InsertMany(nullptr, 5, "fresh");
     EditKey(VK_RETURN);
@@ -317,85 +323,35 @@ TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
         EXPECT_EQ(Text(fresh[i]), "fresh" + std::to_string(i)) << "no edit is left to rename a new item";
 }
 
-TEST_F(LabelEditTest, DestroyingTheControlCancelsTheEditAfterTheCaretLetGo)
-{
-    Edit(items[1]);
-    ASSERT_EQ(GetFocus(), edit);
-    SetWindowTextA(edit, "renamed");
-    AcceptEnd(1);
-    parent.Clear();
-    tree.DestroyWindow();
-    ASSERT_GE(parent.notices.size(), 2u);
-    EXPECT_EQ(parent.notices[0].hdr.code, TVN_SELCHANGINGA);
-    EXPECT_EQ(parent.notices[1].hdr.code, TVN_ENDLABELEDITA);
-    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
-    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr) << "cancelled: nothing to rename";
-    EXPECT_EQ(parent.Count(TVN_DELETEITEMA), 5);
-}
-
-TEST_F(LabelEditTest, SelectingAnotherItemCancelsTheEdit)
-{
-    Edit(items[1]);
-    SetWindowTextA(edit, "renamed");
-    AcceptEnd(1);
-    parent.Clear();
-    Select(items[2]);
-    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.labelNotices[0].info.item.pszText, nullptr);
-    EXPECT_EQ(Text(items[1]), "item1");
-    EXPECT_EQ(EditControl(), nullptr);
-}
-
-TEST_F(LabelEditTest, CollapsingCancelsTheEdit)
-{
-    Insert(items[0], "child");
-    Expand(items[0], TVE_EXPAND);
-    Edit(items[3]);
-    parent.Clear();
-    Expand(items[0], TVE_COLLAPSE);
-    EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
-    EXPECT_EQ(EditControl(), nullptr);
-}
-
 // Growth as text is typed ----------------------------------------------------
 
-TEST_F(LabelEditTest, TypingWidensTheEditByTheTextBeforeTheCharacterPlusRoom)
+TEST_F(LabelEditTest, TypingWidensTheEditByTheTextBeforeTheCharacterPlusRoomNeverBelowItsStart)
 {
-    Edit(items[1]);
-    const RECT start = EditRect();
-    const int initialWidth = start.right - start.left;
-    SetWindowTextA(edit, "abcdefghijkl"); // 12 characters of 7 pixels
-    ASSERT_GT(12 * 7 + 16, initialWidth);
-    Type('m');
-    const RECT grown = EditRect();
-    EXPECT_EQ(grown.right - grown.left, 12 * 7 + 16);
-    EXPECT_EQ(grown.left, start.left);
-    EXPECT_EQ(grown.top, start.top);
-    EXPECT_EQ(grown.bottom - grown.top, start.bottom - start.top);
-    EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklm");
-}
-
-TEST_F(LabelEditTest, ShortTextNeverNarrowsTheEditBelowItsStart)
-{
-    Edit(items[1]);
+    EditLabel(items[1]);
     const RECT start = EditRect();
     SetWindowTextA(edit, "ab");
     Type('c');
-    EXPECT_EQ(EditRect().right, start.right);
+    EXPECT_EQ(EditRect(), start) << "short text never narrows it";
+    SetWindowTextA(edit, "abcdefghijkl"); // 12 characters of 7 pixels
+    Type('m');
+    EXPECT_EQ(EditRect(), (RECT{start.left, start.top, start.left + 12 * 7 + 16, start.bottom}));
+    EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklm");
+    Type('\r');
+    Type(27);
+    EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklm") << "Enter and Escape characters are not typed";
 }
 
 TEST_F(LabelEditTest, CtrlLFitsTheEditToTheTextButNotBelowItsStart)
 {
-    Edit(items[1]);
+    EditLabel(items[1]);
     const RECT start = EditRect();
-    SetWindowTextA(edit, "abcdefghijkl");
-    Type('m');
+    SetWindowTextA(edit, "abcdefghijklm");
     Type(12);
     EXPECT_EQ(EditRect().right - EditRect().left, 13 * 7) << "no room added";
     EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklm") << "the control character is not typed";
     SetWindowTextA(edit, "ab");
     Type(12);
-    EXPECT_EQ(EditRect().right, start.right);
+    EXPECT_EQ(EditRect(), start);
 }
 
 TEST_F(LabelEditTest, AnEditClippedAtTheRightEdgeNeverGrowsPastIt)
@@ -404,22 +360,12 @@ TEST_F(LabelEditTest, AnEditClippedAtTheRightEdgeNeverGrowsPastIt)
     items = InsertMany(nullptr, 3, "item");
     edit = Data()->m_hwndEdit;
     SendMessageA(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    ASSERT_GT(ItemRect(items[1], true).right + 20, ClientRect(Data()).right);
-    Edit(items[1]);
+    EditLabel(items[1]);
     const RECT client = ScreenRect(ClientRect(Data()));
-    EXPECT_EQ(EditRect().right, client.right);
+    EXPECT_EQ(EditRect().right, client.right) << "the label's right + 20 would be 59";
     SetWindowTextA(edit, "abcdefghijklmnop");
     Type('q');
     EXPECT_EQ(EditRect().right, client.right);
-}
-
-TEST_F(LabelEditTest, EnterAndEscapeCharactersAreNotTyped)
-{
-    Edit(items[1]);
-    SetWindowTextA(edit, "ab");
-    Type('\r');
-    Type(27);
-    EXPECT_EQ(GetWindowTextString(edit), "ab");
 }
 
 } // namespace

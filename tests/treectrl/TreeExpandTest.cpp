@@ -63,39 +63,39 @@ TEST_F(TreeExpandTest, VetoedExpansionChangesNothing)
     EXPECT_EQ(VisibleCount(), 1);
 }
 
-TEST_F(TreeExpandTest, ExpandingPutsTheItemAtTheTopWhenItsChildrenFillAPage)
+TEST_F(TreeExpandTest, ExpandingScrollsTheNewRowsIntoViewKeepingTheTopRow)
 {
-    auto roots = InsertMany(nullptr, 10, "r");
-    InsertMany(roots[3], 5, "c");
-    Expand(roots[3], TVE_EXPAND);
-    EXPECT_EQ(FirstVisible(), roots[3]) << "page 6 <= 5 + 1";
-    EXPECT_EQ(TopIndex(), 3);
+    const struct {
+        int item; // of 20 top-level items, top row 0 or `top`
+        int children;
+        int top;
+        int topAfter;
+        const char* why;
+    } cases[] = {
+        {3, 5, 0, 3, "children that fill the page (6 <= 5 + 1) put the item at the top"},
+        {5, 2, 0, 2, "the last new row comes into the last whole row (5)"},
+        {3, 2, 0, 0, "the new rows fit"},
+        {2, 4, 10, 14, "above the top row the rows in view stay"},
+    };
+    for (const auto& c : cases) {
+        CreateTree(kViewStyle);
+        auto roots = InsertMany(nullptr, 20, "r");
+        InsertMany(roots[c.item], c.children, "c");
+        if (c.top)
+            Select(roots[c.top], TVGN_FIRSTVISIBLE);
+        HTREEITEM top = FirstVisible();
+        Expand(roots[c.item], TVE_EXPAND);
+        EXPECT_EQ(TopIndex(), c.topAfter) << c.why;
+        EXPECT_EQ(FirstVisible(), c.top ? top : roots[c.topAfter]) << c.why;
+    }
 }
 
-TEST_F(TreeExpandTest, ExpandingBringsTheLastNewRowIntoTheLastWholeRow)
-{
-    auto roots = InsertMany(nullptr, 10, "r");
-    InsertMany(roots[5], 2, "c");
-    InsertMany(roots[3], 2, "d");
-    Expand(roots[5], TVE_EXPAND);
-    EXPECT_EQ(TopIndex(), 2) << "row 5 of the page: the top moves down two rows";
-    EXPECT_EQ(FirstVisible(), roots[2]);
-
-    CreateTree(kViewStyle);
-    roots = InsertMany(nullptr, 10, "r");
-    InsertMany(roots[3], 2, "c");
-    Expand(roots[3], TVE_EXPAND);
-    EXPECT_EQ(TopIndex(), 0) << "row 3: the new rows fit";
-}
-
-TEST_F(TreeExpandTest, ExpandingAboveTheTopKeepsTheRowsInViewCollapsingShowsTheItem)
+TEST_F(TreeExpandTest, CollapsingAboveTheTopShowsTheItem)
 {
     auto roots = InsertMany(nullptr, 20, "r");
     InsertMany(roots[2], 4, "c");
-    Select(roots[10], TVGN_FIRSTVISIBLE);
     Expand(roots[2], TVE_EXPAND);
-    EXPECT_EQ(FirstVisible(), roots[10]);
-    EXPECT_EQ(TopIndex(), 14);
+    Select(roots[10], TVGN_FIRSTVISIBLE);
     Expand(roots[2], TVE_COLLAPSE);
     EXPECT_EQ(FirstVisible(), roots[2]) << "a collapse brings the collapsed item to the top row";
     EXPECT_EQ(TopIndex(), 2);

@@ -27,16 +27,14 @@ protected:
     }
 };
 
-TEST_F(TreeLayoutTest, RowHeightAndPageFromTheFont)
+TEST_F(TreeLayoutTest, RowHeightAndPageFromTheFontWhichIsPassedOn)
 {
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
     EXPECT_EQ(Send(TVM_GETVISIBLECOUNT), 6);
     EXPECT_EQ(Send(TVM_GETINDENT), 19);
-}
+    Send(TVM_SETINDENT, 3);
+    EXPECT_EQ(Send(TVM_GETINDENT), 15) << "never below 15";
 
-TEST_F(TreeLayoutTest, SetFontClearsTheRowHeightAndIsPassedOn)
-{
-    ASSERT_EQ(Send(TVM_GETITEMHEIGHT), 16);
     LOGFONTA lf;
     lf.lfHeight = -30;
     std::strcpy(lf.lfFaceName, "DejaVu Sans");
@@ -55,19 +53,14 @@ TEST_F(TreeLayoutTest, ItemRectsOfRowsAndLabels)
     HTREEITEM a = Insert(nullptr, "abc");
     HTREEITEM child = Insert(a, "de");
     auto items = InsertMany(nullptr, 60, "r");
-    RECT row = ItemRect(a);
-    EXPECT_EQ(row.top, 0);
-    EXPECT_EQ(row.bottom, 16);
-    EXPECT_EQ(row.left, 0);
-    RECT text = ItemRect(a, true);
-    EXPECT_EQ(text.left, 0);
-    EXPECT_EQ(text.right, 3 * 7 + 4);
+    EXPECT_EQ(ItemRect(a).top, 0);
+    EXPECT_EQ(ItemRect(a).bottom, 16);
+    EXPECT_EQ(ItemRect(a).left, 0);
+    EXPECT_EQ(ItemRect(a, true), (RECT{0, 0, 3 * 7 + 4, 16}));
     EXPECT_EQ(ItemRect(child).top, -1) << "hidden under a collapsed parent";
 
     Expand(a, TVE_EXPAND);
-    text = ItemRect(child, true);
-    EXPECT_EQ(text.left, 19) << "one indent per level";
-    EXPECT_EQ(text.right, 19 + 2 * 7 + 4);
+    EXPECT_EQ(ItemRect(child, true), (RECT{19, 16, 19 + 2 * 7 + 4, 32})) << "one indent per level";
     EXPECT_EQ(ItemRect(items[48]).top, 50 * 16) << "rows below the client area still have a rectangle";
 
     CreateTree(kViewStyle | TVS_LINESATROOT);
@@ -80,41 +73,39 @@ TEST_F(TreeLayoutTest, HitTestZones)
     CreateTree(kViewStyle | TVS_HASBUTTONS);
     HTREEITEM a = Insert(nullptr, "abc");
     HTREEITEM a1 = Insert(a, "abc");
-    HTREEITEM a11 = Insert(a1, "leaf");
+    HTREEITEM leaf = Insert(a1, "leaf");
     Expand(a, TVE_EXPAND);
     Expand(a1, TVE_EXPAND);
-    (void)a11;
-
-    EXPECT_EQ(Hit(2, 2).flags, TVHT_ONITEMLABEL);
-    EXPECT_EQ(Hit(2, 2).hItem, a);
-    EXPECT_EQ(Hit(3 * 7 + 3, 2).flags, TVHT_ONITEMLABEL);
-    TVHITTESTINFO right = Hit(3 * 7 + 4, 2);
-    EXPECT_EQ(right.flags, TVHT_ONITEMRIGHT);
-    EXPECT_EQ(right.hItem, a);
-
-    // Row 1: a1 at depth 1 (offset 19) has a child; row 2: the leaf at 38.
-    EXPECT_EQ(Hit(18, 16 + 2).flags, TVHT_ONITEMBUTTON);
-    EXPECT_EQ(Hit(0, 16 + 2).flags, TVHT_ONITEMBUTTON) << "the whole indent column is the button zone";
-    EXPECT_EQ(Hit(37, 32 + 2).flags, TVHT_ONITEMINDENT) << "a childless item has no button";
-    EXPECT_EQ(Hit(18, 32 + 2).flags, TVHT_ONITEMINDENT) << "more than one indent to the left";
-
-    TVHITTESTINFO below = Hit(5, 60);
-    EXPECT_EQ(below.flags, TVHT_NOWHERE);
-    EXPECT_EQ(below.hItem, nullptr);
-    EXPECT_EQ(Send(TVM_HITTEST, 0, 0), 0);
-}
-
-TEST_F(TreeLayoutTest, HitTestOutsideTheClientArea)
-{
-    Insert(nullptr, "a");
     RECT client;
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(Hit(-1, 5).flags, TVHT_TOLEFT);
-    EXPECT_EQ(Hit(-1, 5).hItem, nullptr);
-    EXPECT_EQ(Hit(client.right, 5).flags, TVHT_TORIGHT);
-    EXPECT_EQ(Hit(5, -3).flags, TVHT_ABOVE);
-    EXPECT_EQ(Hit(5, client.bottom).flags, TVHT_BELOW);
-    EXPECT_EQ(Hit(-1, -1).flags, TVHT_TOLEFT | TVHT_ABOVE);
+    // Row 0: a ("abc", 25 wide); row 1: a1 at depth 1 (offset 19) with a
+    // child; row 2: the leaf at 38.
+    const struct {
+        int x;
+        int y;
+        UINT flags;
+        HTREEITEM item;
+    } hits[] = {
+        {2, 2, TVHT_ONITEMLABEL, a},
+        {3 * 7 + 3, 2, TVHT_ONITEMLABEL, a},
+        {3 * 7 + 4, 2, TVHT_ONITEMRIGHT, a},
+        {18, 16 + 2, TVHT_ONITEMBUTTON, a1},
+        {0, 16 + 2, TVHT_ONITEMBUTTON, a1}, // the whole indent column is the button zone
+        {37, 32 + 2, TVHT_ONITEMINDENT, leaf}, // a childless item has no button
+        {18, 32 + 2, TVHT_ONITEMINDENT, leaf}, // more than one indent to the left
+        {5, 60, TVHT_NOWHERE, nullptr},
+        {-1, 5, TVHT_TOLEFT, nullptr},
+        {client.right, 5, TVHT_TORIGHT, nullptr},
+        {5, -3, TVHT_ABOVE, nullptr},
+        {5, client.bottom, TVHT_BELOW, nullptr},
+        {-1, -1, TVHT_TOLEFT | TVHT_ABOVE, nullptr},
+    };
+    for (const auto& h : hits) {
+        const TVHITTESTINFO info = Hit(h.x, h.y);
+        EXPECT_EQ(info.flags, h.flags) << h.x << "," << h.y;
+        EXPECT_EQ(info.hItem, h.item) << h.x << "," << h.y;
+    }
+    EXPECT_EQ(Send(TVM_HITTEST, 0, 0), 0);
 }
 
 TEST_F(TreeLayoutTest, PageAndLineScrollingIsClamped)
@@ -244,26 +235,19 @@ TEST_F(TreeLayoutTest, DeletingTheTopItemsParentMovesTheTop)
     EXPECT_EQ(VisibleCount(), 10);
 }
 
-TEST_F(TreeLayoutTest, RedrawOffDefersTheScrollBars)
-{
-    Send(WM_SETREDRAW, FALSE);
-    InsertMany(nullptr, 1000, "r");
-    EXPECT_EQ(Bar(SB_VERT).nMax, 0) << "no layout work while redraw is off";
-    EXPECT_EQ(VisibleCount(), 1000);
-    EXPECT_EQ(Send(WM_SETREDRAW, TRUE), 0);
-    EXPECT_EQ(Bar(SB_VERT).nMax, 999);
-    EXPECT_EQ(Data()->m_nHorzExtent, 4 * 7 + 4);
-}
-
-TEST_F(TreeLayoutTest, RedrawOnRepaintsOnceThoughTheScrollBarAppears)
+TEST_F(TreeLayoutTest, RedrawOffDefersTheScrollBarsAndRedrawOnRepaintsOnce)
 {
     testsupport::MessageRecorder recorder;
     recorder.Watch(hwnd);
     Send(WM_SETREDRAW, FALSE);
     InsertMany(nullptr, 1000, "r");
+    EXPECT_EQ(Bar(SB_VERT).nMax, 0) << "no layout work while redraw is off";
+    EXPECT_EQ(VisibleCount(), 1000);
     testsupport::ProcessEvents(); // shown and painted once
     recorder.Clear();
-    SendMessageA(hwnd, WM_SETREDRAW, TRUE, 0);
+    EXPECT_EQ(Send(WM_SETREDRAW, TRUE), 0);
+    EXPECT_EQ(Bar(SB_VERT).nMax, 999);
+    EXPECT_EQ(Data()->m_nHorzExtent, 4 * 7 + 4);
     EXPECT_GE(recorder.Count(WM_SIZE), 1) << "the bar takes room from the client area";
     EXPECT_EQ(recorder.Count(WM_PAINT), 1) << "the size change inside the update only marks the redraw";
 }
@@ -294,11 +278,7 @@ TEST_F(TreeLayoutTest, ExtentFollowsEveryChangeOfTheRows)
     Expand(a, TVE_EXPAND);
     Delete(wide);
     EXPECT_EQ(td->m_nHorzExtent, 8 * 7 + 4);
-    TVITEM set;
-    set.hItem = b;
-    set.mask = TVIF_TEXT;
-    set.pszText = const_cast<char*>("b");
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    SetText(b, "b");
     EXPECT_EQ(td->m_nHorzExtent, 4 * 7 + 4);
     Send(TVM_SETINDENT, 40);
     Insert(a, "12345");

@@ -1,9 +1,7 @@
-// Mouse messages: clicks select on button-down in the views' style, the
-// scroll timer, double clicks toggle, right clicks and drags, tracked
+// Mouse messages: clicks select on button-down in the views' style (and
+// the scroll timer: TreeInputTest), double clicks toggle, right clicks and drags, tracked
 // presses in the style with drag and drop.
 #include "treectrl/TreeTestSupport.h"
-
-#include "platform/MessageLoop.h"
 
 namespace {
 
@@ -14,21 +12,6 @@ protected:
     // A point on the label of the item in this row (labels start at x 0).
     static int RowY(int row) { return row * 16 + 5; }
 };
-
-TEST_F(TreeMouseTest, ClickSelectsAtOnceAndScrollsOnlyAfterTheDoubleClickTime)
-{
-    auto items = InsertMany(nullptr, 20, "r");
-    Click(WM_LBUTTONDOWN, 3, 97); // the partly shown row 6
-    ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.notices[0].action, TVC_UNKNOWN);
-    EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
-    EXPECT_EQ(Caret(), items[6]);
-    EXPECT_EQ(GetFocus(), hwnd);
-    EXPECT_EQ(TopIndex(), 0) << "no scrolling yet";
-    Click(WM_LBUTTONUP, 3, 97);
-    EXPECT_TRUE(PumpUntil([this] { return TopIndex() == 1; }, 5000)) << "the scroll timer brings it in";
-    EXPECT_EQ(FirstVisible(), items[1]);
-}
 
 TEST_F(TreeMouseTest, ClickOnTheCaretOrOutsideLabelsOnlyFocuses)
 {
@@ -84,11 +67,8 @@ TEST_F(TreeMouseTest, DoubleClickInTheIndentTogglesTheAncestorWhoseLineIsThere)
 
 TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
 {
-    TVINSERTSTRUCT is;
-    is.item.mask = TVIF_TEXT | TVIF_PARAM;
-    is.item.pszText = const_cast<char*>("item");
-    is.item.lParam = 4711;
-    auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    HTREEITEM item =
+        InsertItem({.mask = TVIF_TEXT | TVIF_PARAM, .pszText = const_cast<char*>("item"), .lParam = 4711});
     SetFocus(hwnd); // focus alone selects the first item
     parent.Clear();
     Click(WM_RBUTTONDOWN, 3, RowY(0));
@@ -129,13 +109,11 @@ TEST_F(TreeMouseTest, RightClickInAnEmptyTreeReportsNoItem)
 TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
 {
     auto items = InsertMany(nullptr, 3, "r");
-    TVITEM param;
-    param.mask = TVIF_PARAM | TVIF_STATE;
-    param.hItem = items[1];
-    param.lParam = 0x5A5A;
-    param.state = TVIS_BOLD;
-    param.stateMask = TVIS_BOLD;
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&param));
+    SetItem({.mask = TVIF_PARAM | TVIF_STATE,
+             .hItem = items[1],
+             .state = TVIS_BOLD,
+             .stateMask = TVIS_BOLD,
+             .lParam = 0x5A5A});
     SetFocus(hwnd);
     parent.Clear();
     Click(WM_RBUTTONDOWN, 3, RowY(1));

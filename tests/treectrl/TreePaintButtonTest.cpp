@@ -61,7 +61,7 @@ void ExpectButton(const Canvas& canvas, const Box& b, bool expanded)
 class TreePaintButtonTest : public TreePaintTest {
 protected:
     // A collapsed item with a child in row 0 and an expanded one below it.
-    void TwoButtons()
+    void TwoButtons() const
     {
         HTREEITEM a = Insert(nullptr, "a");
         Insert(a, "a1");
@@ -71,64 +71,49 @@ protected:
     }
 };
 
-TEST_F(TreePaintButtonTest, DefaultIndentGivesBoxesOfNine)
-{
-    CreateTree(kButtons);
-    TwoButtons();
-    Canvas canvas(200, 100);
-    Paint(canvas);
-    ExpectButton(canvas, Box{9, 8, 9, 2}, false);
-    ExpectButton(canvas, Box{9, 24, 9, 2}, true);
-    EXPECT_EQ(canvas.At(28, 40), kWindow) << "an item without children has no button";
-}
+struct Geometry {
+    const char* name;
+    int indent; // set by TVM_SETINDENT; 0: the default
+    int icons; // size of the normal images; 0: none
+    int indentShown; // what TVM_GETINDENT answers then
+    Box collapsed; // in row 0
+    Box expanded; // in row 1
+    POINT leaf; // b1's junction: no box there
+};
 
-TEST_F(TreePaintButtonTest, IndentOfFifteenGivesBoxesOfSeven)
-{
-    CreateTree(kButtons);
-    Send(TVM_SETINDENT, 15);
-    EXPECT_EQ(Send(TVM_GETINDENT), 15);
-    TwoButtons();
-    Canvas canvas(200, 100);
-    Paint(canvas);
-    // Offset 4 in the column of 15 left of the level at 15: junction x 7.
-    ExpectButton(canvas, Box{7, 8, 7, 2}, false);
-    ExpectButton(canvas, Box{7, 24, 7, 2}, true);
-    Send(TVM_SETINDENT, 3);
-    EXPECT_EQ(Send(TVM_GETINDENT), 15) << "never below 15";
-}
+class TreePaintButtonGeometryTest : public TreePaintButtonTest,
+                                    public ::testing::WithParamInterface<Geometry> { };
 
-TEST_F(TreePaintButtonTest, SmallIconsCentreTheBoxUnderTheIcon)
+TEST_P(TreePaintButtonGeometryTest, BoxesAndSignsAtTheirPlace)
 {
+    const Geometry& g = GetParam();
     CreateTree(kButtons);
-    HIMAGELIST icons = paint::SolidImageList(16, 16, {RGB(200, 0, 0)});
+    HIMAGELIST icons = g.icons ? paint::SolidImageList(g.icons, g.icons, {RGB(200, 0, 0)}) : nullptr;
     Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
-    EXPECT_EQ(Send(TVM_GETINDENT), 19);
+    if (g.indent)
+        Send(TVM_SETINDENT, static_cast<WPARAM>(g.indent));
+    EXPECT_EQ(Send(TVM_GETINDENT), g.indentShown);
     TwoButtons();
     Canvas canvas(200, 100);
     Paint(canvas);
-    // Offset 8 - 4: the box is centred at x 8 of the column.
-    ExpectButton(canvas, Box{8, 8, 9, 2}, false);
-    ExpectButton(canvas, Box{8, 24, 9, 2}, true);
+    ExpectButton(canvas, g.collapsed, false);
+    ExpectButton(canvas, g.expanded, true);
+    EXPECT_EQ(canvas.At(g.leaf.x, g.leaf.y), kWindow) << "an item without children has no button";
     Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
-    ImageList_Destroy(icons);
+    if (icons)
+        ImageList_Destroy(icons);
 }
 
-TEST_F(TreePaintButtonTest, LargeIconsGiveHollowSigns)
-{
-    CreateTree(kButtons, 200, 100);
-    HIMAGELIST icons = paint::SolidImageList(32, 32, {RGB(200, 0, 0)});
-    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
-    EXPECT_EQ(Send(TVM_GETINDENT), 35);
-    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 32);
-    TwoButtons();
-    Canvas canvas(200, 100);
-    Paint(canvas);
-    // Box 17 at offset 8, sign arm 5: junctions (16, 16) and (16, 48).
-    ExpectButton(canvas, Box{16, 16, 17, 5}, false);
-    ExpectButton(canvas, Box{16, 48, 17, 5}, true);
-    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
-    ImageList_Destroy(icons);
-}
+// Box 9 at offset 5 in the indent of 19; an indent of 15 gives boxes of 7
+// at offset 4; with icons the box is centred under the icon (offset 8 - 4
+// for 16 x 16); icons of 32 give boxes of 17 with hollow signs (arm 5).
+INSTANTIATE_TEST_SUITE_P(
+    Geometries, TreePaintButtonGeometryTest,
+    ::testing::Values(Geometry{"DefaultIndent", 0, 0, 19, {9, 8, 9, 2}, {9, 24, 9, 2}, {28, 40}},
+                      Geometry{"IndentOf15", 15, 0, 15, {7, 8, 7, 2}, {7, 24, 7, 2}, {22, 40}},
+                      Geometry{"SmallIcons", 0, 16, 19, {8, 8, 9, 2}, {8, 24, 9, 2}, {27, 40}},
+                      Geometry{"LargeIcons", 0, 32, 35, {16, 16, 17, 5}, {16, 48, 17, 5}, {51, 80}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TreePaintButtonTest, ScrolledLeftTheButtonsMoveWithTheContent)
 {

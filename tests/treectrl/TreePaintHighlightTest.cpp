@@ -39,15 +39,22 @@ protected:
     {
         return c.XsOf(color, top + 12, 1, 24) == Underline();
     }
+    // Top-level items "abc", the first `bold` of them with the bold state.
+    std::vector<HTREEITEM> Rows(int count, int bold) const
+    {
+        std::vector<HTREEITEM> items;
+        for (int i = 0; i < count; ++i) {
+            items.push_back(Insert(nullptr, "abc"));
+            if (i < bold)
+                SetState(items.back(), TVIS_BOLD, TVIS_BOLD);
+        }
+        return items;
+    }
 };
 
 TEST_F(TreePaintHighlightTest, SelectionWithFocusIsHighlightedAndFramed)
 {
-    HTREEITEM a = Insert(nullptr, "abc");
-    HTREEITEM b = Insert(nullptr, "abc");
-    SetState(a, TVIS_BOLD, TVIS_BOLD);
-    SetState(b, TVIS_BOLD, TVIS_BOLD);
-    Select(a);
+    Select(Rows(2, 2)[0]);
     Focus(true);
     Canvas canvas(300, 100);
     Paint(canvas);
@@ -82,9 +89,7 @@ TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
     for (const Case& c : cases) {
         CreateTree(c.style);
         SetColors({{COLOR_BTNFACE, c.btnFace}, {COLOR_3DLIGHT, c.light}});
-        HTREEITEM a = Insert(nullptr, "abc");
-        SetState(a, TVIS_BOLD, TVIS_BOLD);
-        Select(a);
+        Select(Rows(1, 1)[0]);
         Focus(false);
         Canvas canvas(300, 100);
         Paint(canvas);
@@ -98,14 +103,11 @@ TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
 TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
 {
     CreateTree(kViewStyle & ~TVS_DISABLEDRAGDROP);
-    HTREEITEM a = Insert(nullptr, "abc");
-    HTREEITEM b = Insert(nullptr, "abc");
-    SetState(a, TVIS_BOLD, TVIS_BOLD);
-    SetState(b, TVIS_BOLD, TVIS_BOLD);
-    Select(a);
+    const auto items = Rows(2, 2);
+    Select(items[0]);
     Focus(true);
     Click(WM_LBUTTONDOWN, 5, 16 + 5);
-    ASSERT_EQ(Next(nullptr, TVGN_DROPHILITE), b) << "pressed and tracked";
+    ASSERT_EQ(Next(nullptr, TVGN_DROPHILITE), items[1]) << "pressed and tracked";
     Canvas canvas(300, 100);
     Paint(canvas);
     EXPECT_EQ(Fill(canvas, 16), kHighlight);
@@ -119,11 +121,9 @@ TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
 
 TEST_F(TreePaintHighlightTest, DropHighlightShowsWithoutFocus)
 {
-    HTREEITEM a = Insert(nullptr, "abc");
-    HTREEITEM b = Insert(nullptr, "abc");
-    SetState(b, TVIS_BOLD, TVIS_BOLD);
-    Select(a);
-    Select(b, TVGN_DROPHILITE);
+    const auto items = Rows(2, 2);
+    Select(items[0]);
+    Select(items[1], TVGN_DROPHILITE);
     Focus(false);
     Canvas canvas(300, 100);
     Paint(canvas);
@@ -195,9 +195,7 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionLeavesTheButtonUnhighlighted)
 
 TEST_F(TreePaintHighlightTest, BoldLabelIsUnderlinedNotBold)
 {
-    HTREEITEM a = Insert(nullptr, "abc");
-    Insert(nullptr, "abc");
-    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    HTREEITEM a = Rows(2, 1)[0];
     Canvas canvas(300, 100);
     Paint(canvas);
     EXPECT_TRUE(Labelled(canvas, 0, kWindowText));
@@ -207,11 +205,7 @@ TEST_F(TreePaintHighlightTest, BoldLabelIsUnderlinedNotBold)
 
 TEST_F(TreePaintHighlightTest, RowsOutsideTheRegionAreNotDrawn)
 {
-    HTREEITEM a = Insert(nullptr, "abc");
-    Insert(nullptr, "abc");
-    HTREEITEM c = Insert(nullptr, "abc");
-    SetState(a, TVIS_BOLD, TVIS_BOLD);
-    SetState(c, TVIS_BOLD, TVIS_BOLD);
+    Rows(3, 3);
     Canvas canvas(300, 100);
     PaintRegion(canvas, RECT{0, 20, 300, 30});
     EXPECT_TRUE(canvas.XsOf(kWindowText, 12, 0, 30).empty()) << "row 0 ends above the region";
@@ -240,8 +234,7 @@ TEST_F(TreePaintHighlightTest, PaintedOnlyWithRedrawAndItemsOrAPassedContext)
 
 TEST_F(TreePaintHighlightTest, PassedContextGetsItsFontAndModeBack)
 {
-    HTREEITEM a = Insert(nullptr, "abc");
-    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    Rows(1, 1);
     Canvas canvas(300, 100);
     HFONT own = CreateTestFont();
     SelectObject(canvas.dc(), own);

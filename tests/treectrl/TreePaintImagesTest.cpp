@@ -3,8 +3,6 @@
 // image at x 0, its normal image at 16 (state width) and its label at 35.
 #include "treectrl/TreePaintTestSupport.h"
 
-#include "platform/Window.h"
-
 namespace {
 
 using paint::Canvas;
@@ -70,61 +68,41 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     UseLists(false);
     HTREEITEM a = Insert(nullptr, "abc");
     SetImages(a, I_IMAGECALLBACK, 0);
-    TVITEM tvi;
-    tvi.mask = TVIF_PARAM;
-    tvi.hItem = a;
-    tvi.lParam = 77;
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-
-    struct Asked {
-        NMTVDISPINFO info;
-        int count = 0;
-        LRESULT answer = 0;
+    SetItem({.mask = TVIF_PARAM, .hItem = a, .lParam = 77});
+    LRESULT answer = 0;
+    parent.dispAnswer = [&answer](NMTVDISPINFO& info) {
+        info.item.iImage = 2;
+        return answer;
     };
-    static Asked asked;
-    asked = Asked{};
-    static WNDPROC previous = nullptr;
-    previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(parent.hwnd(), GWL_WNDPROC,
-                          reinterpret_cast<LONG_PTR>(+[](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
-                              auto* nm = reinterpret_cast<NMHDR*>(l);
-                              if (m == WM_NOTIFY && nm->code == TVN_GETDISPINFO) {
-                                  auto* info = reinterpret_cast<NMTVDISPINFO*>(l);
-                                  asked.info = *info;
-                                  ++asked.count;
-                                  info->item.iImage = 2;
-                                  return asked.answer;
-                              }
-                              return CallWindowProcA(previous, h, m, w, l);
-                          })));
-
+    parent.Clear();
     Canvas unanswered(300, 100);
     Paint(unanswered);
-    EXPECT_EQ(asked.count, 1);
+    ASSERT_EQ(parent.Codes(), (std::vector<UINT>{TVN_GETDISPINFOA}));
     EXPECT_EQ(unanswered.At(8, 8), kWindow) << "answered 0: no image";
-    EXPECT_EQ(asked.info.hdr.hwndFrom, hwnd);
-    EXPECT_EQ(asked.info.hdr.idFrom, kTreeId);
-    EXPECT_EQ(asked.info.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE);
-    EXPECT_EQ(asked.info.item.hItem, a);
-    EXPECT_EQ(asked.info.item.lParam, 77);
-    EXPECT_EQ(asked.info.item.iImage, I_IMAGECALLBACK);
-    EXPECT_EQ(asked.info.item.iSelectedImage, 0);
+    const NMTVDISPINFO& asked = parent.dispNotices[0].info;
+    EXPECT_EQ(asked.hdr.hwndFrom, hwnd);
+    EXPECT_EQ(asked.hdr.idFrom, kTreeId);
+    EXPECT_EQ(asked.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE);
+    EXPECT_EQ(asked.item.hItem, a);
+    EXPECT_EQ(asked.item.lParam, 77);
+    EXPECT_EQ(asked.item.iImage, I_IMAGECALLBACK);
+    EXPECT_EQ(asked.item.iSelectedImage, 0);
 
-    asked.answer = 1;
+    answer = 1;
     Canvas answered(300, 100);
     Paint(answered);
-    EXPECT_EQ(asked.count, 2) << "the answer of the last paint was not kept";
+    EXPECT_EQ(parent.Count(TVN_GETDISPINFOA), 2) << "the answer of the last paint was not kept";
     EXPECT_EQ(answered.At(8, 8), kBlue);
 
     SetState(a, TVIS_SELECTED, TVIS_SELECTED);
     SetImages(a, 0, I_IMAGECALLBACK);
     Canvas selected(300, 100);
     Paint(selected);
-    EXPECT_EQ(asked.info.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE);
-    EXPECT_EQ(asked.info.item.state & TVIS_SELECTED, TVIS_SELECTED);
-    EXPECT_EQ(asked.info.item.iSelectedImage, I_IMAGECALLBACK);
+    const NMTVDISPINFO& again = parent.dispNotices.back().info;
+    EXPECT_EQ(again.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE);
+    EXPECT_EQ(again.item.state & TVIS_SELECTED, TVIS_SELECTED);
+    EXPECT_EQ(again.item.iSelectedImage, I_IMAGECALLBACK);
     EXPECT_EQ(selected.At(8, 8), kWindow) << "the parent filled iImage, not the selected image asked for";
-    SetWindowLongPtrA(parent.hwnd(), GWL_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
 }
 
 class TreePaintDragImageTest : public TreePaintImagesTest {

@@ -153,24 +153,21 @@ protected:
     }
 };
 
-TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithEvenRows)
+TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithEvenAndOddRows)
 {
-    CreateTree(kLines | TVS_HASBUTTONS, 200, 40 * 16);
-    const int rows = FillTree();
-    ASSERT_LT(rows, 40);
-    ExpectBandsMatchTheWhole(hwnd, 200, rows * 16 + 16, 16);
-}
-
-TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithOddRows)
-{
-    CreateTree(kLines | TVS_HASBUTTONS, 200, 40 * 17);
-    HIMAGELIST icons = paint::SolidImageList(16, 17, {RGB(200, 0, 0)});
-    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
-    ASSERT_EQ(Send(TVM_GETITEMHEIGHT), 17);
-    const int rows = FillTree();
-    ExpectBandsMatchTheWhole(hwnd, 200, rows * 17 + 17, 17);
-    Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
-    ImageList_Destroy(icons);
+    for (int rowHeight : {16, 17}) {
+        CreateTree(kLines | TVS_HASBUTTONS, 200, 40 * rowHeight);
+        // Icons 17 high make rows of 17.
+        HIMAGELIST icons = paint::SolidImageList(16, 17, {RGB(200, 0, 0)});
+        if (rowHeight == 17)
+            Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
+        ASSERT_EQ(Send(TVM_GETITEMHEIGHT), rowHeight);
+        const int rows = FillTree();
+        ASSERT_LT(rows, 40);
+        ExpectBandsMatchTheWhole(hwnd, 200, rows * rowHeight + rowHeight, rowHeight);
+        Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
+        ImageList_Destroy(icons);
+    }
 }
 
 TEST_F(TreePaintLinesTest, OddRowHeightPutsTheJunctionBelowTheMiddle)

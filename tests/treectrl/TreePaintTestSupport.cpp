@@ -108,16 +108,6 @@ void TreePaintTest::SetColors(std::initializer_list<std::pair<int, COLORREF>> co
         SetSysColors(1, &index, &color);
 }
 
-void TreePaintTest::SetState(HTREEITEM item, UINT state, UINT mask) const
-{
-    TVITEM tvi;
-    tvi.mask = TVIF_STATE;
-    tvi.hItem = item;
-    tvi.state = state;
-    tvi.stateMask = mask;
-    TreeView_SetItem(hwnd, &tvi);
-}
-
 void TreePaintTest::SetImages(HTREEITEM item, int image, int selectedImage) const
 {
     TVITEM tvi;

@@ -65,7 +65,6 @@ protected:
     // The same with this update rectangle pending (it stays pending).
     void PaintRegion(const paint::Canvas& canvas, const RECT& region) const;
     void SetColors(std::initializer_list<std::pair<int, COLORREF>> colors) const;
-    void SetState(HTREEITEM item, UINT state, UINT mask) const;
     void SetImages(HTREEITEM item, int image, int selectedImage) const;
     void Focus(bool on) const;
 

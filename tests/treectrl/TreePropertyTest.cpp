@@ -78,12 +78,7 @@ protected:
         } else if (op < 950) {
             Send(WM_MOUSEWHEEL, MAKEWPARAM(0, (static_cast<int>(rng() % 5) - 2) * 120));
         } else if (op < 980) {
-            TVITEM set;
-            set.hItem = item;
-            set.mask = TVIF_TEXT;
-            const std::string label(rng() % 40, 'm');
-            set.pszText = const_cast<char*>(label.c_str());
-            Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+            SetText(item, std::string(rng() % 40, 'm').c_str());
         } else if (op < 990) {
             Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(Chance(50) ? TVI_ROOT : item));
         } else if (op < 999) {

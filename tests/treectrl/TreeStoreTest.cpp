@@ -19,21 +19,14 @@ protected:
     }
 };
 
-TEST_F(TreeStoreTest, FirstItemIsRootFirstAndLastVisible)
+TEST_F(TreeStoreTest, InsertPositions)
 {
     HTREEITEM a = Insert(nullptr, "a");
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(Send(TVM_GETCOUNT), 1);
-    EXPECT_EQ(Next(nullptr, TVGN_ROOT), a);
-    EXPECT_EQ(FirstVisible(), a);
-    EXPECT_EQ(Next(nullptr, TVGN_LASTVISIBLE), a);
+    for (UINT code : {TVGN_ROOT, TVGN_FIRSTVISIBLE, TVGN_LASTVISIBLE, TVGN_CHILD})
+        EXPECT_EQ(Next(nullptr, code), a) << "the first item, code " << code;
     EXPECT_EQ(Next(a, TVGN_PARENT), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_CHILD), a);
-}
-
-TEST_F(TreeStoreTest, InsertPositions)
-{
-    HTREEITEM a = Insert(nullptr, "a");
     Insert(nullptr, "b", TVI_LAST);
     Insert(nullptr, "c", nullptr);
     Insert(nullptr, "d", TVI_ROOT);
@@ -93,125 +86,71 @@ TEST_F(TreeStoreTest, GetItemTruncatesTextToTheBuffer)
 {
     HTREEITEM item = Insert(nullptr, "eleven byte");
     char buffer[16];
-    std::memset(buffer, 'x', sizeof(buffer));
-    TVITEM tvi;
-    tvi.mask = TVIF_TEXT;
-    tvi.hItem = item;
-    tvi.pszText = buffer;
-    tvi.cchTextMax = 5;
-    EXPECT_TRUE(Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)));
-    EXPECT_STREQ(buffer, "elev");
-    EXPECT_EQ(buffer[5], 'x');
-    tvi.cchTextMax = 12;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_STREQ(buffer, "eleven byte");
-    tvi.cchTextMax = 11;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_STREQ(buffer, "eleven byt");
-
-    TVINSERTSTRUCT is;
-    is.item.mask = TVIF_PARAM;
-    is.item.lParam = 7;
-    auto unlabelled = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
-    EXPECT_EQ(Text(unlabelled), "");
+    TVITEM tvi{.mask = TVIF_TEXT, .hItem = item, .pszText = buffer};
+    for (const auto& [size, text] : {std::pair{5, "elev"}, {12, "eleven byte"}, {11, "eleven byt"}}) {
+        std::memset(buffer, 'x', sizeof(buffer));
+        tvi.cchTextMax = size;
+        EXPECT_TRUE(TreeView_GetItem(hwnd, &tvi));
+        EXPECT_STREQ(buffer, text);
+        EXPECT_EQ(buffer[size], 'x') << "nothing written past the buffer's size";
+    }
+    EXPECT_EQ(Text(InsertItem({.mask = TVIF_PARAM, .lParam = 7})), "") << "unlabelled";
 }
 
 TEST_F(TreeStoreTest, ChildrenFlagIsTheActualChildCount)
 {
-    TVITEM tvi;
-    tvi.mask = TVIF_CHILDREN;
-    tvi.hItem = nullptr;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_EQ(tvi.cChildren, 0) << "empty tree";
-
-    TVINSERTSTRUCT is;
-    is.item.mask = TVIF_TEXT | TVIF_CHILDREN;
-    is.item.pszText = const_cast<char*>("claims children");
-    is.item.cChildren = 1;
-    auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
-    tvi.hItem = nullptr;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_EQ(tvi.cChildren, 1) << "the tree has an item";
-    tvi.hItem = item;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_EQ(tvi.cChildren, 0);
+    EXPECT_EQ(GetItem(nullptr, TVIF_CHILDREN).cChildren, 0) << "empty tree";
+    HTREEITEM item = InsertItem(
+        {.mask = TVIF_TEXT | TVIF_CHILDREN, .pszText = const_cast<char*>("claims children"), .cChildren = 1});
+    EXPECT_EQ(GetItem(nullptr, TVIF_CHILDREN).cChildren, 1) << "the tree has an item";
+    EXPECT_EQ(GetItem(item, TVIF_CHILDREN).cChildren, 0);
     Insert(item, "child");
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_EQ(tvi.cChildren, 1);
+    EXPECT_EQ(GetItem(item, TVIF_CHILDREN).cChildren, 1);
 }
 
 TEST_F(TreeStoreTest, SetItemAppliesMasks)
 {
     HTREEITEM item = Insert(nullptr, "old");
-    TVITEM set;
-    set.hItem = item;
-    set.mask = TVIF_TEXT | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    set.pszText = const_cast<char*>("new label");
-    set.state = TVIS_BOLD | TVIS_CUT;
-    set.stateMask = TVIS_BOLD;
-    set.lParam = -123456789012345;
-    set.iImage = 70000;
-    set.iSelectedImage = -1;
-    EXPECT_TRUE(Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set)));
-
-    TVITEM get;
-    get.hItem = item;
-    get.mask = TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&get));
+    EXPECT_TRUE(SetItem({.mask = TVIF_TEXT | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE,
+                         .hItem = item,
+                         .state = TVIS_BOLD | TVIS_CUT,
+                         .stateMask = TVIS_BOLD,
+                         .pszText = const_cast<char*>("new label"),
+                         .iImage = 70000,
+                         .iSelectedImage = -1,
+                         .lParam = -123456789012345}));
+    const TVITEM get = GetItem(item, TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     EXPECT_EQ(Text(item), "new label");
     EXPECT_EQ(get.state, TVIS_BOLD) << "only the masked bit changes";
     EXPECT_EQ(get.lParam, -123456789012345);
     EXPECT_EQ(get.iImage, 70000);
     EXPECT_EQ(get.iSelectedImage, -1);
-
-    set.mask = TVIF_TEXT;
-    set.pszText = nullptr;
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    SetText(item, nullptr);
     EXPECT_EQ(Text(item), "");
 }
 
 TEST_F(TreeStoreTest, SetItemRepaintsARowInViewAndMeasuresALabelOutOfView)
 {
     auto items = InsertMany(nullptr, 20, "r");
-    auto setLabel = [this](HTREEITEM item, const std::string& text) {
-        TVITEM set;
-        set.hItem = item;
-        set.mask = TVIF_TEXT;
-        set.pszText = const_cast<char*>(text.c_str());
-        Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
-    };
     ASSERT_TRUE(ScreenIsUpToDate());
-    setLabel(items[2], "renamed");
+    SetText(items[2], "renamed");
     EXPECT_TRUE(ScreenIsUpToDate()) << "the row shows its new label";
     ASSERT_EQ(ShownScrollMax(SB_HORZ), -1) << "no horizontal bar yet";
-    setLabel(items[15], std::string(60, 'w'));
+    SetText(items[15], std::string(60, 'w').c_str());
     RECT client;
     GetClientRect(hwnd, &client);
     EXPECT_EQ(ShownScrollMax(SB_HORZ), 60 * 7 + 4 - client.right) << "a label below the page widens the tree";
 }
 
-TEST_F(TreeStoreTest, InsertStoresTheWholeStateWord)
+TEST_F(TreeStoreTest, InsertStoresTheWholeStateWordAndSetItemExpandsWithoutNotifications)
 {
-    TVINSERTSTRUCT is;
-    is.item.mask = TVIF_STATE;
-    is.item.state = 0x3010;
-    is.item.stateMask = 0;
-    auto item = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
-    EXPECT_EQ(State(item), 0x3010u);
-}
-
-TEST_F(TreeStoreTest, SetItemExpandedStateExpandsWithoutNotifications)
-{
+    EXPECT_EQ(State(InsertItem({.mask = TVIF_STATE, .state = 0x3010, .stateMask = 0})), 0x3010u);
     HTREEITEM a = Insert(nullptr, "a");
     Insert(a, "child");
-    TVITEM set;
-    set.hItem = a;
-    set.mask = TVIF_STATE;
-    set.state = TVIS_EXPANDED;
-    set.stateMask = TVIS_EXPANDED;
-    Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&set));
+    parent.Clear();
+    SetState(a, TVIS_EXPANDED, TVIS_EXPANDED);
     EXPECT_TRUE(State(a) & TVIS_EXPANDED);
-    EXPECT_EQ(VisibleCount(), 2);
+    EXPECT_EQ(VisibleCount(), 3);
     EXPECT_TRUE(parent.notices.empty());
 }
 
@@ -253,17 +192,14 @@ TEST_F(TreeStoreTest, DeletedCaretPassesToNextSiblingThenParent)
     EXPECT_EQ(Caret(), a) << "a last child gives the caret to its parent";
     Delete(a);
     EXPECT_EQ(Caret(), nullptr) << "a lone top-level item leaves no caret";
-}
 
-TEST_F(TreeStoreTest, VetoedCaretHandOverLeavesNoCaret)
-{
-    HTREEITEM a = Insert(nullptr, "a");
-    Insert(nullptr, "b");
-    Select(a);
+    HTREEITEM b = Insert(nullptr, "b");
+    Insert(nullptr, "c");
+    Select(b);
     parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_SELCHANGINGA ? 1 : 0; };
     parent.Clear();
-    Delete(a);
-    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA}));
+    Delete(b);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA})) << "a vetoed hand-over";
     EXPECT_EQ(Caret(), nullptr);
 }
 
@@ -343,11 +279,9 @@ TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
         EXPECT_FALSE(Select(bad));
         EXPECT_EQ(Insert(bad, "x"), nullptr);
         EXPECT_EQ(ItemRect(bad).top, -1);
-        TVITEM tvi;
-        tvi.mask = TVIF_STATE;
-        tvi.hItem = bad;
-        EXPECT_FALSE(Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)));
-        EXPECT_FALSE(Send(TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)));
+        TVITEM tvi{.mask = TVIF_STATE, .hItem = bad};
+        EXPECT_FALSE(TreeView_GetItem(hwnd, &tvi));
+        EXPECT_FALSE(SetItem(tvi));
     }
     HTREEITEM gone = Insert(nullptr, "gone");
     Delete(gone);
@@ -367,8 +301,6 @@ TEST_F(TreeStoreTest, ImageListsAreKeptAndReplaced)
     EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_STATE), reinterpret_cast<LRESULT>(states));
     EXPECT_EQ(Send(TVM_GETINDENT), 35) << "indent from the icon width";
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 32) << "row as high as the icons";
-    EXPECT_EQ(Data()->m_nButtonSize, 17u);
-    EXPECT_EQ(Data()->m_nSignArm, 5u);
     EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0), reinterpret_cast<LRESULT>(icons));
     EXPECT_EQ(Send(TVM_GETINDENT), 19);
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);

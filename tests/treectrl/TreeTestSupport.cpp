@@ -8,7 +8,9 @@
 #include "platform/qt/QtBridge.h"
 
 #include <QScrollBar>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -50,13 +52,15 @@ LRESULT TreeParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<TreeParent*>(GetWindowLongPtrA(hwnd, GWL_USERDATA));
     const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
-    if (self && msg == WM_NOTIFY && (hdr->code == TVN_BEGINLABELEDITA || hdr->code == TVN_ENDLABELEDITA)) {
-        const auto* info = reinterpret_cast<const NMTVDISPINFO*>(lParam);
+    if (self && msg == WM_NOTIFY
+        && (hdr->code == TVN_BEGINLABELEDITA || hdr->code == TVN_ENDLABELEDITA
+            || hdr->code == TVN_GETDISPINFOA)) {
+        auto* info = reinterpret_cast<NMTVDISPINFO*>(lParam);
         NMTREEVIEW header{};
         header.hdr = *hdr;
         self->notices.push_back(header);
-        self->labelNotices.push_back({*info, info->item.pszText ? info->item.pszText : ""});
-        return self->labelAnswer ? self->labelAnswer(*info) : 0;
+        self->dispNotices.push_back({*info, info->item.pszText ? info->item.pszText : ""});
+        return self->dispAnswer ? self->dispAnswer(*info) : 0;
     }
     if (self && msg == WM_NOTIFY) {
         const auto* nm = reinterpret_cast<const NMTREEVIEW*>(lParam);
@@ -78,22 +82,6 @@ std::vector<UINT> TreeParent::Codes() const
     return codes;
 }
 
-std::vector<UINT> TreeParent::CodesWithout(UINT code) const
-{
-    std::vector<UINT> codes = Codes();
-    codes.erase(std::remove(codes.begin(), codes.end(), code), codes.end());
-    return codes;
-}
-
-const NMTREEVIEW* TreeParent::Last(UINT code) const
-{
-    for (auto it = notices.rbegin(); it != notices.rend(); ++it) {
-        if (it->hdr.code == code)
-            return &*it;
-    }
-    return nullptr;
-}
-
 int TreeParent::Count(UINT code) const
 {
     return static_cast<int>(std::count_if(notices.begin(), notices.end(),
@@ -103,7 +91,7 @@ int TreeParent::Count(UINT code) const
 void TreeParent::Clear()
 {
     notices.clear();
-    labelNotices.clear();
+    dispNotices.clear();
     contextMenus.clear();
 }
 
@@ -139,6 +127,13 @@ HTREEITEM TreeTest::Insert(HTREEITEM parentItem, const char* text, HTREEITEM aft
     return testsupport::InsertTreeItem(hwnd, parentItem, text, after);
 }
 
+HTREEITEM TreeTest::InsertItem(const TVITEM& item) const
+{
+    TVINSERTSTRUCT is;
+    is.item = item;
+    return TreeView_InsertItem(hwnd, &is);
+}
+
 std::vector<HTREEITEM> TreeTest::InsertMany(HTREEITEM parentItem, int count, const char* prefix) const
 {
     std::vector<HTREEITEM> items;
@@ -162,6 +157,39 @@ UINT TreeTest::State(HTREEITEM item) const
     return testsupport::TreeState(hwnd, item);
 }
 
+TVITEM TreeTest::GetItem(HTREEITEM item, UINT mask) const
+{
+    TVITEM tvi;
+    tvi.mask = mask;
+    tvi.hItem = item;
+    TreeView_GetItem(hwnd, &tvi);
+    return tvi;
+}
+
+BOOL TreeTest::SetItem(const TVITEM& item) const
+{
+    return TreeView_SetItem(hwnd, &item);
+}
+
+void TreeTest::SetText(HTREEITEM item, const char* text) const
+{
+    TVITEM tvi;
+    tvi.mask = TVIF_TEXT;
+    tvi.hItem = item;
+    tvi.pszText = const_cast<char*>(text);
+    SetItem(tvi);
+}
+
+void TreeTest::SetState(HTREEITEM item, UINT state, UINT mask) const
+{
+    TVITEM tvi;
+    tvi.mask = TVIF_STATE;
+    tvi.hItem = item;
+    tvi.state = state;
+    tvi.stateMask = mask;
+    SetItem(tvi);
+}
+
 BOOL TreeTest::Expand(HTREEITEM item, UINT code) const
 {
     return TreeView_Expand(hwnd, item, code);
@@ -175,6 +203,11 @@ BOOL TreeTest::Select(HTREEITEM item, WPARAM code) const
 BOOL TreeTest::Delete(HTREEITEM item) const
 {
     return TreeView_DeleteItem(hwnd, item);
+}
+
+HTREEITEM TreeTest::EditLabel(HTREEITEM item) const
+{
+    return reinterpret_cast<HTREEITEM>(Send(TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)));
 }
 
 RECT TreeTest::ItemRect(HTREEITEM item, bool textOnly) const
@@ -218,6 +251,20 @@ bool TreeTest::ScreenIsUpToDate() const
     RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     testsupport::ProcessEvents();
     return !shown.isNull() && shown == testsupport::GrabClient(hwnd);
+}
+
+QWindow* TreeTest::ExposedWindow() const
+{
+    QWidget* top = WidgetOfWindow(parent.hwnd());
+    EXPECT_TRUE(top && QTest::qWaitForWindowExposed(top));
+    return top ? top->windowHandle() : nullptr;
+}
+
+QPoint TreeTest::At(int x, int y) const
+{
+    POINT p{x, y};
+    ClientToScreen(hwnd, &p);
+    return WidgetOfWindow(parent.hwnd())->windowHandle()->mapFromGlobal(QPoint(p.x, p.y));
 }
 
 TreeData* TreeTest::Data() const

@@ -13,8 +13,21 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
+
+class QWindow;
+class QPoint;
+
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline void PrintTo(const RECT& r, std::ostream* os)
+{
+    *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
+}
 
 // The style the views use.
 constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
@@ -33,19 +46,18 @@ public:
     std::vector<std::pair<WPARAM, LPARAM>> contextMenus;
     // Answers notifications; none: 0.
     std::function<LRESULT(const NMTREEVIEW&)> answer;
-    // The label-edit notifications come as NMTVDISPINFO: recorded here with
-    // the text they pointed to (and in `notices` by header only), answered
-    // by labelAnswer; none: 0.
-    struct LabelNotice {
+    // The label-edit and image-callback notifications come as
+    // NMTVDISPINFO: recorded here with the text they pointed to (and in
+    // `notices` by header only), answered by dispAnswer (which may fill in
+    // the item); none: 0.
+    struct DispNotice {
         NMTVDISPINFO info;
         std::string text;
     };
-    std::vector<LabelNotice> labelNotices;
-    std::function<LRESULT(const NMTVDISPINFO&)> labelAnswer;
+    std::vector<DispNotice> dispNotices;
+    std::function<LRESULT(NMTVDISPINFO&)> dispAnswer;
 
     std::vector<UINT> Codes() const;
-    std::vector<UINT> CodesWithout(UINT code) const;
-    const NMTREEVIEW* Last(UINT code) const;
     int Count(UINT code) const;
     void Clear();
 
@@ -63,15 +75,24 @@ protected:
 
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
     HTREEITEM Insert(HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST) const;
+    // TVM_INSERTITEMA of a whole record at the end of the top level.
+    HTREEITEM InsertItem(const TVITEM& item) const;
     std::vector<HTREEITEM> InsertMany(HTREEITEM parent, int count, const char* prefix) const;
     HTREEITEM Next(HTREEITEM item, WPARAM code) const;
     HTREEITEM Caret() const { return Next(nullptr, TVGN_CARET); }
     HTREEITEM FirstVisible() const { return Next(nullptr, TVGN_FIRSTVISIBLE); }
     std::string Text(HTREEITEM item) const;
     UINT State(HTREEITEM item) const;
+    // TVM_GETITEMA / TVM_SETITEMA with a whole record.
+    TVITEM GetItem(HTREEITEM item, UINT mask) const;
+    BOOL SetItem(const TVITEM& item) const;
+    void SetText(HTREEITEM item, const char* text) const;
+    void SetState(HTREEITEM item, UINT state, UINT mask) const;
     BOOL Expand(HTREEITEM item, UINT code) const;
     BOOL Select(HTREEITEM item, WPARAM code = TVGN_CARET) const;
     BOOL Delete(HTREEITEM item) const;
+    HTREEITEM EditLabel(HTREEITEM item) const;
+    HWND EditControl() const { return reinterpret_cast<HWND>(Send(TVM_GETEDITCONTROL)); }
     // The row rectangle (or the text rectangle); top = -1 when not displayed.
     RECT ItemRect(HTREEITEM item, bool textOnly = false) const;
     int Row(HTREEITEM item) const { return ItemRect(item).top / 16 + TopIndex(); }
@@ -89,6 +110,11 @@ protected:
     TreeData* Data() const;
     int TopIndex() const { return Data()->m_nTopIndex; }
     int VisibleCount() const { return Data()->m_nVisibleCount; }
+
+    // For real input: the parent's top window, shown and exposed, and a
+    // client point of the control in that window's coordinates.
+    QWindow* ExposedWindow() const;
+    QPoint At(int x, int y) const;
 
     TreeParent parent;
     CEntityTreeCtrl tree;

@@ -1,5 +1,6 @@
-// The control's window: attachment by Create and by SubclassWindow, the
-// pass-on rule of the dispatch table, and teardown.
+// The control's window: attachment by Create and by SubclassWindow (after
+// a Create, failed or not), the pass-on rule of the dispatch table, and
+// teardown.
 #include "treectrl/TreeTestSupport.h"
 
 #include <algorithm>
@@ -47,12 +48,6 @@ protected:
         SendMessageA(attached, msg, wParam, lParam);
         return std::find(Reached().begin(), Reached().end(), msg) != Reached().end();
     }
-    void AttachToExisting()
-    {
-        attached = CreateRecordingWindow();
-        ASSERT_NE(attached, nullptr);
-        ASSERT_TRUE(existing.SubclassWindow(attached));
-    }
     CEntityTreeCtrl existing;
     HWND attached = nullptr;
 };
@@ -65,21 +60,9 @@ TEST_F(TreeWindowTest, CreateAttachesOnCreation)
     EXPECT_EQ(GetParent(Data()->m_hwndEdit), hwnd);
     EXPECT_FALSE(IsWindowVisible(Data()->m_hwndEdit));
     EXPECT_EQ(Send(TVM_GETINDENT), 19);
-    EXPECT_EQ(Data()->m_nButtonSize, 9u);
-    EXPECT_EQ(Data()->m_nButtonOffset, 5);
-    EXPECT_EQ(Send(TVM_GETEDITCONTROL), 0) << "no edit in progress";
+    EXPECT_EQ(EditControl(), nullptr) << "no edit in progress";
     EXPECT_EQ(Send(TVM_ENDEDITLABELNOW, 0), FALSE);
-}
-
-TEST_F(TreeWindowTest, FailedCreationAttachesNothingLater)
-{
-    CEntityTreeCtrl orphan;
-    RECT rect{0, 0, 10, 10};
-    EXPECT_FALSE(orphan.Create(kViewStyle, rect, nullptr, 1)) << "a child needs a parent";
-    EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
-    AttachToExisting();
-    EXPECT_EQ(existing.GetSafeHwnd(), attached);
-    EXPECT_EQ(orphan.GetSafeHwnd(), nullptr);
+    EXPECT_TRUE(parent.notices.empty()) << "ending no edit sends nothing";
 }
 
 TEST_F(TreeWindowTest, AfterCreateTheObjectAttachesTheControlToAnExistingWindow)
@@ -87,13 +70,13 @@ TEST_F(TreeWindowTest, AfterCreateTheObjectAttachesTheControlToAnExistingWindow)
     // The control answers, not the window's own procedure.
     auto attachesControl = [this](CEntityTreeCtrl& object) {
         HWND existing = CreateRecordingWindow();
-        if (!object.SubclassWindow(existing))
+        if (!object.SubclassWindow(existing) || object.GetSafeHwnd() != existing)
             return false;
         TVINSERTSTRUCT is;
         is.item.mask = TVIF_TEXT;
         is.item.pszText = const_cast<char*>("x");
-        SendMessageA(existing, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is));
-        const bool answered = SendMessageA(existing, TVM_GETCOUNT, 0, 0) == 1;
+        const bool inserted = TreeView_InsertItem(existing, &is) != nullptr;
+        const bool answered = inserted && SendMessageA(existing, TVM_GETCOUNT, 0, 0) == 1;
         object.DestroyWindow();
         return answered;
     };
@@ -104,26 +87,18 @@ TEST_F(TreeWindowTest, AfterCreateTheObjectAttachesTheControlToAnExistingWindow)
     EXPECT_TRUE(attachesControl(afterDestruction));
     CEntityTreeCtrl afterFailure;
     ASSERT_FALSE(afterFailure.Create(kViewStyle, rect, nullptr, 1)) << "a child needs a parent";
-    EXPECT_TRUE(attachesControl(afterFailure));
-}
-
-TEST_F(TreeWindowTest, AttachingToAnExistingWindow)
-{
-    AttachToExisting();
-    auto* td = reinterpret_cast<TreeData*>(GetWindowLongPtrA(attached, GWL_USERDATA));
-    ASSERT_NE(td, nullptr);
-    EXPECT_EQ(existing.GetSafeHwnd(), attached);
-    TVINSERTSTRUCT is;
-    is.item.mask = TVIF_TEXT;
-    is.item.pszText = const_cast<char*>("x");
-    EXPECT_NE(SendMessageA(attached, TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)), 0);
-    EXPECT_EQ(SendMessageA(attached, TVM_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(afterFailure.GetSafeHwnd(), nullptr);
+    EXPECT_TRUE(attachesControl(afterFailure)) << "no window made later is taken for the failed one";
 }
 
 TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
 {
-    AttachToExisting();
-    Reached().clear();
+    attached = CreateRecordingWindow();
+    ASSERT_TRUE(existing.SubclassWindow(attached));
+    // Thumb commands without a scroll bar answer 1.
+    EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_THUMBTRACK, 0), 1);
+    EXPECT_EQ(SendMessageA(attached, WM_HSCROLL, SB_THUMBPOSITION, 0), 1);
+    EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_LINEDOWN, 0), 0);
     EXPECT_EQ(SendMessageA(attached, kProbe, 1, 2), 4242) << "its result is returned";
     EXPECT_TRUE(ReachedReplaced(TVM_SETITEMHEIGHT, 20));
     EXPECT_TRUE(ReachedReplaced(TVM_INSERTITEMW));
@@ -138,22 +113,10 @@ TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
     EXPECT_FALSE(ReachedReplaced(WM_MOUSEMOVE));
     EXPECT_FALSE(ReachedReplaced(WM_VSCROLL, SB_LINEDOWN));
     EXPECT_FALSE(ReachedReplaced(WM_LBUTTONDOWN));
-}
 
-TEST_F(TreeWindowTest, ThumbCommandsWithoutAScrollBarAnswer1)
-{
-    AttachToExisting();
-    EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_THUMBTRACK, 0), 1);
-    EXPECT_EQ(SendMessageA(attached, WM_HSCROLL, SB_THUMBPOSITION, 0), 1);
-    EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_LINEDOWN, 0), 0);
-}
-
-TEST_F(TreeWindowTest, SetFontReachesTheReplacedProcedure)
-{
-    AttachToExisting();
     EXPECT_TRUE(ReachedReplaced(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE));
     EXPECT_EQ(SendMessageA(attached, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));
-    EXPECT_EQ(SendMessageA(attached, TVM_GETITEMHEIGHT, 0, 0), 16);
+    EXPECT_EQ(SendMessageA(attached, TVM_GETITEMHEIGHT, 0, 0), 16) << "and the control takes the font too";
 }
 
 TEST_F(TreeWindowTest, DestroyingTheWindowDeletesEveryItem)
