@@ -4,6 +4,7 @@
 #include "app/MainResources.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/UsageDlg.h"
+#include "framework/CmdUI.h"
 #include "framework/DocTemplate.h"
 #include "framework/RuntimeClass.h"
 #include "res/Resource.h"
@@ -16,6 +17,8 @@ ON_COMMAND(res::ID_FILE_NEW, &CWinApp::OnFileNew)
 ON_COMMAND(res::ID_FILE_OPEN, &CWinApp::OnFileOpen)
 ON_COMMAND(res::ID_APP_ABOUT, &CKantorApp::OnAppAbout)
 ON_COMMAND(res::ID_USAGE, &CKantorApp::OnUsage)
+ON_COMMAND(res::ID_FILE_RELOAD, &CKantorApp::OnFileReload)
+ON_UPDATE_COMMAND_UI(res::ID_FILE_RELOAD, &CKantorApp::OnUpdateFileReload)
 END_MESSAGE_MAP()
 
 CKantorApp::CKantorApp() = default;
@@ -89,6 +92,20 @@ void CKantorApp::OnUsage()
 {
     CUsageDlg dlg;
     dlg.DoModal();
+}
+
+void CKantorApp::OnFileReload()
+{
+    if (CMainFrame* pFrame = GetMainFrame())
+        if (auto* pDocument = dynamic_cast<CKantorDocument*>(pFrame->GetActiveDocument()))
+            pDocument->Reload();
+}
+
+void CKantorApp::OnUpdateFileReload(CCmdUI* pCmdUI)
+{
+    CMainFrame* pFrame = GetMainFrame();
+    CDocument* pDocument = pFrame ? pFrame->GetActiveDocument() : nullptr;
+    pCmdUI->Enable(pDocument && !pDocument->GetPathName().empty());
 }
 
 CMainFrame* CKantorApp::GetMainFrame() const

@@ -35,6 +35,9 @@ protected:
     // Info (the about box) and Usage, both modal.
     void OnAppAbout();
     void OnUsage();
+    // Reload (F5): the open file again, at the same place.
+    void OnFileReload();
+    void OnUpdateFileReload(CCmdUI* pCmdUI);
 
     std::string m_strDeferredFile;
     bool m_bDeferredOpen = false;

@@ -6,6 +6,7 @@
 #include "framework/Rect.h"
 #include "framework/RuntimeClass.h"
 #include "res/Resource.h"
+#include "res/StringTable.h"
 #include "views/KantorDocument.h"
 #include "views/KantorInverseView.h"
 #include "views/KantorView.h"
@@ -65,6 +66,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
     EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar);
     SetMessageText(res::AFX_IDS_IDLEMESSAGE);
+    ::SetTimer(m_hWnd, kFileCheckTimer, kFileCheckMs, nullptr);
     return 0;
 }
 
@@ -119,4 +121,34 @@ void CMainFrame::OnSearchCommand(UINT nID)
         return;
     SetActiveView(pUpper, TRUE);
     pUpper->PostMessage(WM_COMMAND, MAKEWPARAM(nID, 1), 0);
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent == kFileCheckTimer)
+        CheckFileOnDisk();
+    else
+        CFrameWnd::OnTimer(nIDEvent);
+}
+
+void CMainFrame::CheckFileOnDisk()
+{
+    std::string strIdleBefore;
+    GetMessageString(res::AFX_IDS_IDLEMESSAGE, strIdleBefore);
+    auto* pDocument = dynamic_cast<CKantorDocument*>(GetActiveDocument());
+    m_strChangedFile = pDocument && pDocument->HasFileChangedOnDisk() ? pDocument->GetTitle() : std::string();
+    // Nothing is reloaded by itself. The notice stands where the idle text
+    // would: a prompt or a progress report in the pane is left alone, and
+    // the notice shows when they give the pane back.
+    const std::string strPane = m_wndStatusBar.GetWindowText();
+    if (strPane == strIdleBefore || strPane == res::LoadString(res::AFX_IDS_IDLEMESSAGE))
+        SetMessageText(res::AFX_IDS_IDLEMESSAGE);
+}
+
+void CMainFrame::GetMessageString(UINT nID, std::string& rMessage) const
+{
+    if (nID == res::AFX_IDS_IDLEMESSAGE && !m_strChangedFile.empty())
+        rMessage = m_strChangedFile + res::LoadString(res::IDS_FILE_CHANGED);
+    else
+        CFrameWnd::GetMessageString(nID, rMessage);
 }

@@ -10,6 +10,8 @@
 #include "framework/SplitterWnd.h"
 #include "framework/ToolBar.h"
 
+#include <string>
+
 class CKantorView;
 class CKantorInverseView;
 
@@ -26,10 +28,19 @@ public:
     CKantorView* GetUpperView() const;
     CKantorInverseView* GetLowerView() const;
 
+    // The timer that looks at the open file on disk, and how often.
+    static constexpr UINT_PTR kFileCheckTimer = 1;
+    static constexpr UINT kFileCheckMs = 1000;
+    // While the open file differs from what was read, the message pane's
+    // idle text says so ("NAME changed on disk - F5 reloads").
+    void GetMessageString(UINT nID, std::string& rMessage) const override;
+
 protected:
     int OnCreate(CREATESTRUCTA* cs) override;
     BOOL OnCreateClient(CREATESTRUCTA* cs, CCreateContext* pContext) override;
     void OnInitMenu(CMenu* pMenu) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    void CheckFileOnDisk();
     // Enabled again at the end of a modal dialog: the keyboard goes back to
     // the active view, as the window system gives it back to the owner.
     LRESULT OnEnable(WPARAM wParam, LPARAM lParam);
@@ -40,6 +51,8 @@ protected:
     CProgressStatusBar m_wndStatusBar;
     CToolBar m_wndToolBar;
     CStatusBarProgressSink m_progressSink{m_wndStatusBar};
+    // The name of the open file while it has changed on disk, else empty.
+    std::string m_strChangedFile;
 
     DECLARE_MESSAGE_MAP()
 };

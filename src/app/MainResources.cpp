@@ -18,6 +18,8 @@ std::vector<MenuItemDesc> MainMenu()
                         Item::Command("Last File", res::ID_FILE_MRU_FILE1),
                         Item::Separator(),
                         Item::Command("&Exit", res::ID_APP_EXIT),
+                        Item::Separator(),
+                        Item::Command("&Reload\tF5", res::ID_FILE_RELOAD),
                     }),
         Item::Popup("&Edit",
                     {
@@ -45,7 +47,7 @@ std::vector<ACCEL> MainAccelerators()
     return {
         key(FCONTROL, 'F', res::ID_SEARCH),    key(FCONTROL, 'O', res::ID_FILE_OPEN),
         key(0, VK_F3, res::ID_SEARCH_AGAIN),   key(0, VK_F6, res::ID_NEXT_PANE),
-        key(FSHIFT, VK_F6, res::ID_PREV_PANE),
+        key(FSHIFT, VK_F6, res::ID_PREV_PANE), key(0, VK_F5, res::ID_FILE_RELOAD),
     };
 }
 

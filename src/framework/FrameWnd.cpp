@@ -291,8 +291,15 @@ void CFrameWnd::SetMessageText(const std::string& text)
 
 void CFrameWnd::SetMessageText(UINT nID)
 {
+    std::string message;
+    GetMessageString(nID, message);
+    SetMessageText(message);
+}
+
+void CFrameWnd::GetMessageString(UINT nID, std::string& rMessage) const
+{
     // A prompt is the text up to the line feed; the tooltip follows it.
-    SetMessageText(FirstField(res::LoadString(nID)));
+    rMessage = FirstField(res::LoadString(nID));
 }
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)

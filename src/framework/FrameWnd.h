@@ -51,6 +51,9 @@ public:
     // The message pane of the status bar (window id AFX_IDW_STATUS_BAR).
     void SetMessageText(const std::string& text);
     void SetMessageText(UINT nID);
+    // The prompt of command nID (or the text of string nID) shown in the
+    // message pane: the string's text up to its line feed.
+    virtual void GetMessageString(UINT nID, std::string& rMessage) const;
     CWnd* GetMessageBar() const;
 
     CMenu* GetMenu() const { return m_pMenu.get(); }

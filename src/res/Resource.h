@@ -39,6 +39,9 @@ constexpr unsigned ID_COPY_ENTITY_NAME = 32781;
 constexpr unsigned ID_GOTO_THIS_ENTITY = 32782;
 constexpr unsigned ID_UNFOLD_ITEM = 32783;
 
+// Reopening the file in place.
+constexpr unsigned ID_FILE_RELOAD = 32790;
+
 // Standard commands.
 constexpr unsigned ID_FILE_NEW = 57600;
 constexpr unsigned ID_FILE_OPEN = 57601;
@@ -82,7 +85,9 @@ constexpr unsigned IDS_ENTITY_ONE_REFERRER = 61454;
 constexpr unsigned IDS_REFERRERS_SO_FAR = 61455;
 constexpr unsigned IDS_NO_SUCH_ENTITY = 61456;
 constexpr unsigned IDS_NOT_AN_ENTITY_NUMBER = 61457;
-// Strings of what Lumenor adds: File Open's filter for compressed files.
+// Strings of what Lumenor adds: File Open's filter for compressed files,
+// the notice of a file changed on disk.
 constexpr unsigned IDS_COMPRESSED_FILTER = 61470;
+constexpr unsigned IDS_FILE_CHANGED = 61471;
 
 } // namespace res

@@ -45,6 +45,9 @@ const std::unordered_map<unsigned, std::string>& Table()
          "- F3 searches the top window for the next match of the search string and "
          "selects the according item."},
         {IDS_COMPRESSED_FILTER, "Ifc, also compressed (*.ifc *.ifczip *.ifc.gz)"},
+        // The file's name goes before it; \x97 is the em dash of Windows-1252.
+        {IDS_FILE_CHANGED, " changed on disk \x97 F5 reloads"},
+        {ID_FILE_RELOAD, "Opens the file again and comes back to the same place.\nReload"},
         // Command prompts: status-bar text, then the toolbar tooltip.
         {ID_SEARCH, "Search for a String in the Tree.\nSearch"},
         {ID_FILE_OPEN, "Open an IFC file.\nOpen"},

@@ -3,6 +3,7 @@
 #include "views/KantorView.h"
 
 #include "compressed/FileTextSource.h"
+#include "framework/DocTemplate.h"
 #include "framework/FileOpenError.h"
 #include "framework/View.h"
 
@@ -18,15 +19,20 @@ BOOL CKantorDocument::OnNewDocument()
     if (!CDocument::OnNewDocument())
         return FALSE;
     m_history.Clear();
+    m_fileStamp = CFileStamp();
     return m_doc.OnNewDocument() ? TRUE : FALSE;
 }
 
 BOOL CKantorDocument::OnOpenDocument(const char* lpszPathName)
 {
     // The model checks the file itself and reports a failure through
-    // ReportFileError, leaving the document as it was.
-    if (!m_doc.OnOpenDocument(lpszPathName ? lpszPathName : ""))
+    // ReportFileError, leaving the document as it was. The stamp is taken
+    // first, so that a change made during the load is not missed.
+    const std::string strPath = lpszPathName ? lpszPathName : "";
+    const CFileStamp stamp = CFileStamp::Of(strPath);
+    if (!m_doc.OnOpenDocument(strPath))
         return FALSE;
+    m_fileStamp = stamp;
     m_history.Clear();
     SetModifiedFlag(FALSE);
     return TRUE;
@@ -100,4 +106,26 @@ bool CKantorDocument::GoForward()
 CEntityHistory::EntityExists CKantorDocument::EntityExists() const
 {
     return [this](std::int32_t n) { return HasEntity(n); };
+}
+
+bool CKantorDocument::Reload()
+{
+    const std::string strPath = GetPathName();
+    if (strPath.empty() || !m_pDocTemplate)
+        return false;
+    EntityPlace place = GetPlace();
+    const CEntityHistory history = m_history;
+    if (!m_pDocTemplate->OpenDocumentFile(strPath.c_str()))
+        return false;
+    m_history = history;
+    // Entry 0, the header, is there after every load.
+    if (!HasEntity(place.nEntity))
+        place.nEntity = 0;
+    RestorePlace(place);
+    return true;
+}
+
+bool CKantorDocument::HasFileChangedOnDisk() const
+{
+    return !GetPathName().empty() && CFileStamp::Of(GetPathName()) != m_fileStamp;
 }

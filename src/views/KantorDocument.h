@@ -6,6 +6,7 @@
 #pragma once
 
 #include "views/EntityHistory.h"
+#include "views/FileStamp.h"
 
 #include "framework/Document.h"
 #include "model/DocumentHost.h"
@@ -54,6 +55,16 @@ public:
     // Back and Forward through the history; false when there is nowhere to go.
     bool GoBack();
     bool GoForward();
+    // Opens the document's file again, as any open (the title, the recent
+    // files, both trees), and comes back to the current entity, the upper
+    // tree's top row and the history, as far as their entities are still
+    // there. False, with the document as it was and the failure reported,
+    // when the file cannot be read; also without a file.
+    bool Reload();
+    // Whether the file has changed on disk (or gone) since it was read; the
+    // document is not reloaded by itself.
+    bool HasFileChangedOnDisk() const;
+
     // Emptied by every new document and every successful open.
     CEntityHistory& GetHistory() { return m_history; }
     const CEntityHistory& GetHistory() const { return m_history; }
@@ -63,5 +74,7 @@ private:
 
     CKantorDoc m_doc;
     CEntityHistory m_history;
+    // The file as it was when its load began; empty without a file.
+    CFileStamp m_fileStamp;
     std::function<IProgressSink*()> m_statusBarSource;
 };

@@ -157,7 +157,10 @@ TEST_F(OpenPathsTest, AFileDroppedOnTheWindowIsOpened)
 TEST_F(OpenPathsTest, OpenedFilesEnterTheRecentFileListWhichReopensThemAndOutlivesTheProgram)
 {
     SKIP_WITHOUT_SAMPLES();
-    EXPECT_EQ(FileMenuItems(), (Strings{"&Open...\tStrg+O", "", "Last File (grayed)", "", "&Exit"}));
+    // Reload comes after the items of the File menu, grayed without a file.
+    EXPECT_EQ(
+        FileMenuItems(),
+        (Strings{"&Open...\tStrg+O", "", "Last File (grayed)", "", "&Exit", "", "&Reload\tF5 (grayed)"}));
 
     // Files outside the current folder are shown with their paths.
     const std::string strFirst = m_folder.GetPath().string() + "/first.ifc";
@@ -167,7 +170,7 @@ TEST_F(OpenPathsTest, OpenedFilesEnterTheRecentFileListWhichReopensThemAndOutliv
     Open(strFirst);
     Open(strSecond);
     const Strings items = FileMenuItems();
-    ASSERT_EQ(items.size(), 6u);
+    ASSERT_EQ(items.size(), 8u);
     EXPECT_EQ(items[2].rfind("&1 ", 0), 0u) << items[2];
     EXPECT_NE(items[2].find("second.ifc"), std::string::npos) << items[2];
     EXPECT_NE(items[3].find("first.ifc"), std::string::npos) << items[3];

@@ -1,0 +1,85 @@
+// Reload (F5): the open file read again at the same place, and the notice
+// in the message pane when the file changes on disk.
+#include "app/AppTest.h"
+
+#include "platform/WinMessages.h"
+#include "res/Resource.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReloadTest : public AppTest {
+protected:
+    // HEAD; and entities 1 to nCount, each referring to the one before,
+    // without the numbers in aLeftOut, and then those in strMore.
+    std::string WriteModel(int nCount, std::vector<int> aLeftOut = {}, const std::string& strMore = {})
+    {
+        std::string strContent = "HEAD;\n";
+        for (int n = 1; n <= nCount; ++n)
+            if (std::find(aLeftOut.begin(), aLeftOut.end(), n) == aLeftOut.end())
+                strContent += "#" + std::to_string(n) + "=E(#" + std::to_string(n - 1) + ");\n";
+        return m_folder.Write("model.ifc", strContent + strMore);
+    }
+    void CheckFile() { Frame().SendMessage(WM_TIMER, CMainFrame::kFileCheckTimer, 0); }
+};
+
+TEST_F(ReloadTest, AChangedFileIsAnnouncedAndF5ReloadsItAtTheSamePlace)
+{
+    const std::string strPath = WriteModel(300);
+    Start();
+    ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr);
+    RunUntilIdle();
+    ASSERT_TRUE(Document().NavigateToEntity(150));
+    const EntityPlace before = Document().GetPlace();
+    ASSERT_GT(before.nTopEntity, 100);
+    CheckFile();
+    EXPECT_EQ(MessagePane(), "Ready");
+
+    // Another program writes the file: the pane says so, nothing reloads.
+    WriteModel(300, {}, "#301=NEW(#150);\n");
+    CheckFile();
+    EXPECT_EQ(MessagePane(), "model.ifc changed on disk \x97 F5 reloads");
+    EXPECT_FALSE(Doc().GetEntityMap().Contains(301));
+
+    PressKey(Qt::Key_F5);
+    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(Doc().GetEntityMap().Contains(301));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 150);
+    EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), "#150=E(#149);");
+    EXPECT_EQ(Document().GetPlace().nTopEntity, before.nTopEntity);
+    RunUntilIdle();
+    CheckFile();
+    EXPECT_EQ(MessagePane(), "Ready");
+    EXPECT_EQ(Referrers(Doc(), 150), (std::vector<std::int32_t>{151, 301}));
+
+    // The current entity is gone from the new version: the header is
+    // selected, and the top row stays.
+    WriteModel(300, {150});
+    PressKey(Qt::Key_F5);
+    EXPECT_FALSE(Doc().GetEntityMap().Contains(150));
+    EXPECT_EQ(Doc().GetCurrentEntity(), 0);
+    EXPECT_EQ(Document().GetPlace().nTopEntity, before.nTopEntity);
+}
+
+TEST_F(ReloadTest, ADamagedNewVersionKeepsTheDocumentAndWithoutAFileThereIsNothingToReload)
+{
+    Start();
+    PressKey(Qt::Key_F5);
+    EXPECT_TRUE(m_messages.empty());
+
+    const std::string strPath = WriteModel(20);
+    ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr);
+    RunUntilIdle();
+    ASSERT_TRUE(Document().NavigateToEntity(7));
+    // A gzip file cut short where the plain file was.
+    m_folder.Write("model.ifc", std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10));
+    PressKey(Qt::Key_F5);
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("the gzip file is cut short"), std::string::npos) << m_messages[0];
+    EXPECT_EQ(Doc().GetEntityMap().GetCount(), 21u);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 7);
+    EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), "#7=E(#6);");
+}
+
+} // namespace
