@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/KantorApp.h"
 #include "app/MainFrame.h"
+#include "framework/MemoryFailure.h"
 #include "model/FileSummary.h"
 #include "model/KantorDoc.h"
 #include "platform/Gdi.h"
@@ -15,6 +16,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -119,7 +121,9 @@ int Answer(const ProgramRequest& request, CMainFrame& frame, CKantorDoc& doc)
 
 } // namespace
 
-int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
+namespace {
+
+int RunRequest(const ProgramRequest& request, int argc, char** argv)
 {
     CQueryApp app;
     if (!InitPlatform(argc, argv))
@@ -156,9 +160,32 @@ int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
     if (!pDocument || pDocument->GetPathName().empty())
         return Fail("cannot open \"" + request.strFile + "\"");
 
-    const int status = Answer(request, frame, pDocument->GetKantorDoc());
+    int status = 0;
+    try {
+        status = Answer(request, frame, pDocument->GetKantorDoc());
+    } catch (const std::bad_alloc&) {
+        strMessage = "not enough memory for the answer";
+    }
+    ShowPendingOutOfMemoryReport();
+    // Something reported while answering (an unfolding that ran out of
+    // memory): what was printed is not the whole answer.
+    if (!strMessage.empty())
+        return Fail(strMessage);
     if (std::fflush(stdout) != 0)
         return Fail("cannot write the answer");
     frame.DestroyWindow();
     return status;
+}
+
+} // namespace
+
+int RunOffscreenRequest(const ProgramRequest& request, int argc, char** argv)
+{
+    // Out of memory outside the program's windows (the platform's own pump,
+    // making the window) the query fails with one message as well.
+    try {
+        return RunRequest(request, argc, argv);
+    } catch (const std::bad_alloc&) {
+        return Fail("not enough memory");
+    }
 }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <new>
 
 CDocument::~CDocument()
 {
@@ -61,11 +62,22 @@ void CDocument::RemoveView(CView* pView)
 
 void CDocument::UpdateAllViews(CView* pSender, LPARAM lHint, void* pHint)
 {
-    // A copy: an update may add or remove views.
-    const std::vector<CView*> views = m_viewList;
-    for (CView* view : views)
-        if (view != pSender)
+    // By index, with no copy to allocate: a view whose update ran out of
+    // memory has undone its half, and the others still update, so that none
+    // is left showing the state before. An update may add or remove views.
+    bool bOutOfMemory = false;
+    for (std::size_t i = 0; i < m_viewList.size(); ++i) {
+        CView* view = m_viewList[i];
+        if (view == pSender)
+            continue;
+        try {
             view->OnUpdate(pSender, lHint, pHint);
+        } catch (const std::bad_alloc&) {
+            bOutOfMemory = true;
+        }
+    }
+    if (bOutOfMemory)
+        throw std::bad_alloc();
 }
 
 BOOL CDocument::OnNewDocument()

@@ -1,5 +1,6 @@
 #include "framework/FileOpenError.h"
 
+#include "framework/MemoryFailure.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 #include "platform/MessageLoop.h"
@@ -41,6 +42,9 @@ std::string FormatOpenFailure(const std::string& path, const std::string& reason
 
 void ReportOpenFailure(const std::string& path, const std::string& reason)
 {
+    // This message takes the place of the standard one for lack of memory
+    // that the failure may have asked for on its way.
+    ForgetOutOfMemoryReport();
     CWinApp* app = AfxGetApp();
     CWnd* owner = app ? app->m_pMainWnd : nullptr;
     const std::string caption = app ? app->m_strAppName : std::string();

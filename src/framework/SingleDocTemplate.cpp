@@ -69,23 +69,35 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* lpszPathName, BOOL b
             delete doc;
     };
 
-    if (!lpszPathName) {
+    try {
+        if (!lpszPathName) {
+            SetDefaultTitle(doc);
+            if (!doc->OnNewDocument()) {
+                undo();
+                return nullptr;
+            }
+        } else {
+            if (!doc->OnOpenDocument(lpszPathName)) {
+                undo();
+                return nullptr;
+            }
+            doc->SetPathName(lpszPathName);
+        }
+        CWinApp* app = AfxGetApp();
+        if (app && !app->m_pMainWnd)
+            app->m_pMainWnd = frame;
+        InitialUpdateFrame(frame, doc, bMakeVisible);
+    } catch (const std::bad_alloc&) {
+        // The file was read but could not be shown whole. Its document gives
+        // way to an empty one, which needs little memory, and the open fails.
+        if (!lpszPathName)
+            throw;
         SetDefaultTitle(doc);
-        if (!doc->OnNewDocument()) {
-            undo();
-            return nullptr;
-        }
-    } else {
-        if (!doc->OnOpenDocument(lpszPathName)) {
-            undo();
-            return nullptr;
-        }
-        doc->SetPathName(lpszPathName);
+        if (!doc->OnNewDocument())
+            throw;
+        InitialUpdateFrame(frame, doc, bMakeVisible);
+        ReportOpenFailure(lpszPathName, "there is not enough memory to show it");
+        return nullptr;
     }
-
-    CWinApp* app = AfxGetApp();
-    if (app && !app->m_pMainWnd)
-        app->m_pMainWnd = frame;
-    InitialUpdateFrame(frame, doc, bMakeVisible);
     return doc;
 }

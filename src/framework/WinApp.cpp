@@ -4,6 +4,7 @@
 #include "framework/DocTemplate.h"
 #include "framework/Document.h"
 #include "framework/FrameWnd.h"
+#include "framework/MemoryFailure.h"
 #include "framework/ProfileSettings.h"
 #include "framework/RecentFileList.h"
 #include "platform/MessageLoop.h"
@@ -11,6 +12,7 @@
 #include "res/StringTable.h"
 
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -38,14 +40,32 @@ CWinApp::CWinApp(const char* lpszAppName)
     : m_strAppName(lpszAppName ? lpszAppName : res::LoadString(res::AFX_IDS_APP_TITLE))
 {
     g_app = this;
-    SetMessageFilter([this](MSG& msg) { return PreTranslateMessage(&msg) != FALSE; });
-    SetIdleHandler([this](long count) { return OnIdle(count) != FALSE; });
+    SetMessageFilter([this](MSG& msg) {
+        try {
+            return PreTranslateMessage(&msg) != FALSE;
+        } catch (const std::bad_alloc&) {
+            ReportOutOfMemory();
+            return true;
+        }
+    });
+    SetMemoryFailureHandler(ReportOutOfMemory);
+    SetIdleHandler([this](long count) {
+        try {
+            return OnIdle(count) != FALSE;
+        } catch (const std::bad_alloc&) {
+            // Called again at once: the next pass shows the report and goes
+            // on with the idle work that was not reached.
+            ReportOutOfMemory();
+            return true;
+        }
+    });
 }
 
 CWinApp::~CWinApp()
 {
     SetIdleHandler(nullptr);
     SetMessageFilter(nullptr);
+    SetMemoryFailureHandler(nullptr);
     // Documents and frames still open go before the templates they refer to.
     if (m_pMainWnd && m_pMainWnd->GetSafeHwnd())
         m_pMainWnd->DestroyWindow();
@@ -75,6 +95,7 @@ int CWinApp::Run()
 
 BOOL CWinApp::OnIdle(long lCount)
 {
+    ShowPendingOutOfMemoryReport();
     if (lCount == 0) {
         auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd);
         if (frame && frame->GetSafeHwnd() && frame->IsWindowVisible())

@@ -1,6 +1,7 @@
 #include "framework/Wnd.h"
 
 #include "framework/FrameWnd.h"
+#include "framework/MemoryFailure.h"
 #include "platform/Gdi.h"
 
 namespace {
@@ -82,7 +83,19 @@ LRESULT CWnd::WndProcThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         return DefWindowProcA(hwnd, message, wParam, lParam);
     const CurrentMessage saved = t_current;
     t_current = {hwnd, message, wParam, lParam};
-    LRESULT result = wnd->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = wnd->WindowProc(message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        // The handler has undone what it started; the message fails. A
+        // view's initial update is part of opening its document, which
+        // undoes the open as a whole (CSingleDocTemplate).
+        t_current = saved;
+        if (message == WM_INITIALUPDATE)
+            throw;
+        ReportOutOfMemory();
+        return 0;
+    }
     t_current = saved;
     return result;
 }

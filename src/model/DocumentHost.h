@@ -38,6 +38,9 @@ public:
     // Shows the framework's standard message for a file that cannot be
     // opened or read, naming the file and the reason.
     virtual void ReportFileError(const std::string& strPath, const std::string& strReason) = 0;
+    // Shows the framework's standard message for an operation abandoned
+    // for lack of memory.
+    virtual void ReportOutOfMemory() = 0;
 
 protected:
     ~IDocumentHost() = default;

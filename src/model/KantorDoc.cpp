@@ -50,6 +50,7 @@ void CKantorDoc::DeleteContents()
     m_pProgress = nullptr;
     m_nProgressChars = 0;
     m_nInverseDone = 0;
+    m_bInverseFailed = false;
     m_walk.Clear();
 }
 

@@ -57,6 +57,9 @@ public:
     int GetInversePercent() const;
     // Saves the message-pane text and shows the percentage there instead.
     void ShowInverseProgress();
+    // The computation ran out of memory and was abandoned: no referrer list
+    // is known until the next load.
+    bool HasInverseFailed() const { return m_bInverseFailed; }
     // The referrers of n found so far, in the store's iteration order.
     void GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const;
     // Every referrer list found so far.
@@ -105,6 +108,7 @@ private:
     std::int64_t m_nProgressChars = 0;
     std::size_t m_nInverseDone = 0;
     std::string m_strSavedStatus;
+    bool m_bInverseFailed = false;
     // The message pane shows this document's progress report, not yet given back.
     bool m_bReportShown = false;
     CEntityWalk m_walk;

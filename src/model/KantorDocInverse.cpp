@@ -5,6 +5,8 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <new>
+
 namespace {
 
 // Bounds the time between two messages while the index is built.
@@ -20,12 +22,24 @@ void CKantorDoc::ExtractReferences(std::string_view strText, CEntityNumberArray&
 
 bool CKantorDoc::ComputeInverseStep()
 {
-    for (int i = 0; i < kEntitiesPerSlice && m_posInverse; ++i) {
-        const CEntityStore::Entry entry = m_mapEntities.GetAt(*m_posInverse);
-        if (++*m_posInverse == m_mapEntities.GetCount())
-            m_posInverse.reset();
-        ForEachReference(entry.strText, [&](std::int32_t n) { m_mapInverse.Add(n, entry.nNumber); });
-        ++m_nInverseDone;
+    try {
+        for (int i = 0; i < kEntitiesPerSlice && m_posInverse; ++i) {
+            const CEntityStore::Entry entry = m_mapEntities.GetAt(*m_posInverse);
+            if (++*m_posInverse == m_mapEntities.GetCount())
+                m_posInverse.reset();
+            ForEachReference(entry.strText, [&](std::int32_t n) { m_mapInverse.Add(n, entry.nNumber); });
+            ++m_nInverseDone;
+        }
+    } catch (const std::bad_alloc&) {
+        // Lists that lack referrers must not be shown as if complete: the
+        // index goes, and with it the memory it held.
+        m_mapInverse.Reset(0);
+        m_posInverse.reset();
+        m_bInverseFailed = true;
+        RestoreSavedStatus();
+        if (m_pHost)
+            m_pHost->ReportOutOfMemory();
+        return false;
     }
     if (m_posInverse) {
         SetMessageText(res::FormatString(res::IDS_INVERSE_PROGRESS, GetInversePercent()));

@@ -29,6 +29,12 @@ void SetMessageFilter(MessageFilter filter);
 using IdleHandler = std::function<bool(long count)>;
 void SetIdleHandler(IdleHandler handler);
 
+// Called when memory runs out while the platform hands an event or a
+// posted message to the program: that one is dropped (Qt cannot pass an
+// exception on), and the handler lets the user know.
+using MemoryFailureHandler = std::function<void()>;
+void SetMemoryFailureHandler(MemoryFailureHandler handler);
+
 // Dispatches a message to its window's procedure (no pre-translation).
 LRESULT DispatchMessageA(const MSG* msg);
 

@@ -11,10 +11,12 @@
 #include <QTimer>
 
 #include <deque>
+#include <new>
 
 namespace {
 
 MessageFilter g_filter;
+MemoryFailureHandler g_memoryFailureHandler;
 std::deque<MSG> g_posted;
 bool g_deliveryScheduled = false;
 QPoint g_lastPos;
@@ -31,7 +33,11 @@ public:
         if (e->type() != kDeliverPosted)
             return QObject::event(e);
         g_deliveryScheduled = false;
-        DeliverPostedBatch();
+        try {
+            DeliverPostedBatch();
+        } catch (const std::bad_alloc&) {
+            NoteMemoryFailure();
+        }
         return true;
     }
 };
@@ -143,6 +149,17 @@ void PostQuitMessage(int exitCode)
 {
     // Queued behind what is waiting now, as a quit message would be.
     QTimer::singleShot(0, QCoreApplication::instance(), [exitCode] { QCoreApplication::exit(exitCode); });
+}
+
+void SetMemoryFailureHandler(MemoryFailureHandler handler)
+{
+    g_memoryFailureHandler = std::move(handler);
+}
+
+void NoteMemoryFailure()
+{
+    if (g_memoryFailureHandler)
+        g_memoryFailureHandler();
 }
 
 void PumpWaitingMessages()

@@ -89,5 +89,7 @@ constexpr unsigned IDS_NOT_AN_ENTITY_NUMBER = 61457;
 // the notice of a file changed on disk.
 constexpr unsigned IDS_COMPRESSED_FILTER = 61470;
 constexpr unsigned IDS_FILE_CHANGED = 61471;
+// The lower tree's placeholder when the inverse computation ran out of memory.
+constexpr unsigned IDS_INVERSE_NOT_KNOWN = 61490;
 
 } // namespace res

@@ -25,6 +25,7 @@ const std::unordered_map<unsigned, std::string>& Table()
          "Tree displaying inverse references to selected entity in IFC file tree - "
          "No entity selected"},
         {IDS_NO_DATA_READ, "Tree displaying IFC file - No data read"},
+        {IDS_INVERSE_NOT_KNOWN, "Inverse references not known: there was not enough memory to compute them"},
         {IDS_HOMEPAGE_TIP, "Click here to go to the Velmora Homepage"},
         {IDS_USAGE_TEXT,
          "- The top window is the main window.\n"

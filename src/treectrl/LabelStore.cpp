@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 LabelStore::~LabelStore()
 {
@@ -46,10 +47,16 @@ void LabelStore::Free(char* label, std::size_t length)
 {
     if (!label)
         return;
-    if (IsLarge(length))
+    if (IsLarge(length)) {
         std::free(label);
-    else
+        return;
+    }
+    // Freeing must not fail half-way through a deletion: a label that
+    // cannot be listed for reuse stays unused until its block goes.
+    try {
         m_reusable[length + 1].push_back(label);
+    } catch (const std::bad_alloc&) {
+    }
 }
 
 void LabelStore::Reset()

@@ -190,11 +190,10 @@ LRESULT AttachTree(HWND hwnd, LPARAM)
     return 0;
 }
 
-LRESULT TreeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+namespace {
+
+LRESULT Dispatch(TreeData* td, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    TreeData* td = DataOf(hwnd);
-    if (!td)
-        return DefWindowProcA(hwnd, msg, wParam, lParam);
     switch (msg) {
     case WM_CREATE:
         return 0;
@@ -266,5 +265,25 @@ LRESULT TreeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return PassOn(td, msg, wParam, lParam);
     default:
         return OnTreeViewMessage(td, msg, wParam, lParam);
+    }
+}
+
+} // namespace
+
+LRESULT TreeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TreeData* td = DataOf(hwnd);
+    if (!td)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    // No exception leaves the control: a message that runs out of memory
+    // fails (an insertion gives null). Items are linked only once all they
+    // need is allocated; the extent index, a cache, is rebuilt by a full
+    // scan in case the failure cut its update short.
+    try {
+        return Dispatch(td, msg, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        if (TreeData* pLive = DataOf(hwnd))
+            ExtentInvalidate(pLive);
+        return 0;
     }
 }

@@ -15,6 +15,7 @@
 #include "treectrl/TreeNavigation.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -85,8 +86,14 @@ void ExtentItemShown(TreeData* td, TreeNode* q, int depth)
             ExtentInvalidate(td);
             return;
         }
+        try {
+            x.pending.push_back(q);
+        } catch (const std::bad_alloc&) {
+            // The index is a cache: a full scan rebuilds it.
+            ExtentInvalidate(td);
+            return;
+        }
         q->bExtentPending = 1;
-        x.pending.push_back(q);
     }
 }
 

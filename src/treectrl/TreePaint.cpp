@@ -19,12 +19,18 @@ void PaintTree(TreeData* td, HDC passed)
         hdc = BeginPaint(td->m_hWnd, &ps);
         region = ps.rcPaint;
     }
-    {
-        TreePainter painter(td, hdc, region);
-        painter.PaintRows();
-    }
-    if (!passed)
-        EndPaint(td->m_hWnd, &ps);
+    // The paint ends even when it runs out of memory half-way.
+    struct PaintEnd {
+        HWND hwnd;
+        PAINTSTRUCT* pPaint;
+        ~PaintEnd()
+        {
+            if (pPaint)
+                EndPaint(hwnd, pPaint);
+        }
+    } paintEnd{td->m_hWnd, passed ? nullptr : &ps};
+    TreePainter painter(td, hdc, region);
+    painter.PaintRows();
 }
 
 HFONT CreateUnderlinedFont(HFONT font)

@@ -6,6 +6,8 @@
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
 
+#include <new>
+
 BEGIN_MESSAGE_MAP(CEntityTreeView, CView)
 ON_NOTIFY(TVN_ITEMEXPANDING, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnItemExpanding)
 ON_NOTIFY(TVN_ENDLABELEDIT, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnEndLabelEdit)
@@ -43,7 +45,12 @@ HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLab
     insert.item.mask = lParam ? TVIF_TEXT | TVIF_PARAM : TVIF_TEXT;
     insert.item.pszText = m_strInsertLabel.data();
     insert.item.lParam = lParam;
-    return TreeView_InsertItem(GetTreeHwnd(), &insert);
+    // The views insert only under items that exist: the control fails an
+    // insertion for lack of memory alone, which fails the whole operation.
+    HTREEITEM hItem = TreeView_InsertItem(GetTreeHwnd(), &insert);
+    if (!hItem)
+        throw std::bad_alloc();
+    return hItem;
 }
 
 HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel)
@@ -97,11 +104,23 @@ void CEntityTreeView::InsertReferencedEntities(HTREEITEM hItem, const CEntityNum
     if (!pDoc)
         return;
     const CEntityStore& store = pDoc->GetEntityMap();
-    for (std::int32_t r : arrReferences) {
-        std::string_view strText;
-        if (r != 0 && store.Lookup(r, strText))
-            InsertEntityItem(hItem, r, strText);
+    try {
+        for (std::int32_t r : arrReferences) {
+            std::string_view strText;
+            if (r != 0 && store.Lookup(r, strText))
+                InsertEntityItem(hItem, r, strText);
+        }
+    } catch (const std::bad_alloc&) {
+        // Some of the references only would pass for all of them.
+        DeleteChildren(hItem);
+        throw;
     }
+}
+
+void CEntityTreeView::DeleteChildren(HTREEITEM hItem)
+{
+    while (HTREEITEM hChild = GetNextItem(hItem, TVGN_CHILD))
+        SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hChild));
 }
 
 void CEntityTreeView::OnSize(UINT nType, int cx, int cy)

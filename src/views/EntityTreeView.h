@@ -42,7 +42,8 @@ protected:
         return SendMessageA(m_wndTree.GetSafeHwnd(), msg, wParam, lParam);
     }
     // A new last child of hParent (TVI_ROOT for a root) with the label and
-    // item parameter lParam (0: the label only).
+    // item parameter lParam (0: the label only). Throws std::bad_alloc when
+    // the control has no memory for it.
     HTREEITEM InsertItem(HTREEITEM hParent, std::string_view strLabel, LPARAM lParam = 0);
     // The same, entered in m_mapItemToEntity under n.
     HTREEITEM InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel);
@@ -58,7 +59,9 @@ protected:
     // references of an item that has no children yet (false: nothing to
     // unfold), then one child per present, nonzero reference, in text order.
     bool CollectReferences(HTREEITEM hItem, CEntityNumberArray& arrReferences);
+    // All or none: out of memory, the children inserted so far go again.
     void InsertReferencedEntities(HTREEITEM hItem, const CEntityNumberArray& arrReferences);
+    void DeleteChildren(HTREEITEM hItem);
     virtual void UnfoldItem(HTREEITEM hItem) = 0;
 
     void OnSize(UINT nType, int cx, int cy) override;

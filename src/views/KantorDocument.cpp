@@ -5,6 +5,7 @@
 #include "compressed/FileTextSource.h"
 #include "framework/DocTemplate.h"
 #include "framework/FileOpenError.h"
+#include "framework/MemoryFailure.h"
 #include "framework/View.h"
 
 CKantorDocument::CKantorDocument()
@@ -47,6 +48,11 @@ void CKantorDocument::UpdateAllViews(const void* pSender)
 {
     // The views hand themselves to the model as CView pointers.
     CDocument::UpdateAllViews(static_cast<CView*>(const_cast<void*>(pSender)));
+}
+
+void CKantorDocument::ReportOutOfMemory()
+{
+    ::ReportOutOfMemory();
 }
 
 void CKantorDocument::ReportFileError(const std::string& strPath, const std::string& strReason)

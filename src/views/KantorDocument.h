@@ -33,6 +33,7 @@ public:
     using CDocument::UpdateAllViews;
     void UpdateAllViews(const void* pSender) override;
     void ReportFileError(const std::string& strPath, const std::string& strReason) override;
+    void ReportOutOfMemory() override;
 
     // Following references. Each of these makes an entity current as a
     // right double click in the lower tree does: the upper view selects the

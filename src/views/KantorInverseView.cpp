@@ -7,6 +7,8 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <new>
+
 void CKantorInverseView::OnInitialUpdate()
 {
     m_nShownEntity = 0;
@@ -55,16 +57,32 @@ void CKantorInverseView::FillInverseTree()
     SelectCaret(nullptr);
     TreeView_DeleteAllItems(GetTreeHwnd());
     m_nShownEntity = n;
-    if (n != 0) {
-        // In the list's order; a referrer that names n twice is listed twice.
-        const CEntityStore& store = pDoc->GetEntityMap();
-        for (std::int32_t r : arrReferrers) {
-            std::string_view strText;
-            if (store.Lookup(r, strText))
-                InsertEntityItem(TVI_ROOT, r, strText);
+    try {
+        if (n == 0) {
+            InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_ENTITY_SELECTED));
+        } else if (pDoc->HasInverseFailed()) {
+            InsertItem(TVI_ROOT, res::LoadString(res::IDS_INVERSE_NOT_KNOWN));
+        } else {
+            // In the list's order; a referrer that names n twice is listed twice.
+            const CEntityStore& store = pDoc->GetEntityMap();
+            for (std::int32_t r : arrReferrers) {
+                std::string_view strText;
+                if (store.Lookup(r, strText))
+                    InsertEntityItem(TVI_ROOT, r, strText);
+            }
         }
-    } else {
-        InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_ENTITY_SELECTED));
+    } catch (const std::bad_alloc&) {
+        // Part of the referrers would pass for all of them: the tree says
+        // they are not known (if even that fits), and the next update tries
+        // again.
+        SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+        m_nShownEntity = -1;
+        try {
+            InsertItem(TVI_ROOT, res::LoadString(res::IDS_INVERSE_NOT_KNOWN));
+        } catch (const std::bad_alloc&) {
+        }
+        SetRedraw(TRUE);
+        throw;
     }
     SetRedraw(TRUE);
 }

@@ -3,6 +3,8 @@
 #include "model/KantorDoc.h"
 #include "res/Resource.h"
 
+#include <new>
+
 BEGIN_MESSAGE_MAP(CKantorView, CEntityTreeView)
 ON_NOTIFY(TVN_SELCHANGED, CEntityTreeView::kTreeCtrlId, &CKantorView::OnSelChanged)
 ON_COMMAND(res::ID_SEARCH, &CKantorView::OnSearch)
@@ -44,7 +46,12 @@ void CKantorView::UnfoldItem(HTREEITEM hItem)
     if (!CollectReferences(hItem, arrReferences))
         return;
     SetRedraw(FALSE);
-    InsertReferencedEntities(hItem, arrReferences);
+    try {
+        InsertReferencedEntities(hItem, arrReferences);
+    } catch (const std::bad_alloc&) {
+        SetRedraw(TRUE);
+        throw;
+    }
     SetRedraw(TRUE);
 }
 

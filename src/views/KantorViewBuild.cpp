@@ -62,6 +62,18 @@ void CKantorView::BuildTree()
     // that a file with one entity #2000000000 does not take a minute. The
     // items and the progress steps are the same either way.
     const std::int64_t nNumbers = std::int64_t{nMax} + 1;
+    // Out of memory the open fails (the template shows an empty document
+    // instead); the tree is left drawing and the bar off on the way.
+    struct BuildEnd {
+        CKantorView* pView;
+        IProgressSink* pStatusBar;
+        ~BuildEnd()
+        {
+            if (pStatusBar)
+                pStatusBar->ShowProgress(false);
+            pView->SetRedraw(TRUE);
+        }
+    } buildEnd{this, pStatusBar};
     if (AreNumbersDense(nExpected, nMax)) {
         int nCount = 0;
         for (std::int64_t n = 0; n < nNumbers; ++n) {
@@ -89,9 +101,5 @@ void CKantorView::BuildTree()
 
     if (TreeView_GetCount(GetTreeHwnd()) == 0)
         m_hLastRootItem = InsertItem(TVI_ROOT, res::LoadString(res::IDS_NO_DATA_READ));
-
-    if (pStatusBar)
-        pStatusBar->ShowProgress(false);
     doc.ShowInverseProgress();
-    SetRedraw(TRUE);
 }

@@ -5,7 +5,9 @@
 #include "views/SearchDlg.h"
 
 #include "model/KantorDoc.h"
+
 #include "platform/Cp1252Case.h"
+#include <new>
 
 void CKantorView::OnSearch()
 {
@@ -98,7 +100,14 @@ void CKantorView::SelectFoundItem(HTREEITEM hItem)
 {
     // The entity first, so that the lower view refills before the upper
     // tree's selection notice finds the number unchanged.
-    if (CKantorDoc* pDoc = GetKantorDoc())
-        pDoc->SetCurrentEntity(EntityOfItem(hItem), static_cast<const CView*>(this));
+    // Out of memory while the lower view refills, the item is selected all
+    // the same: the selection and the current entity never part.
+    try {
+        if (CKantorDoc* pDoc = GetKantorDoc())
+            pDoc->SetCurrentEntity(EntityOfItem(hItem), static_cast<const CView*>(this));
+    } catch (const std::bad_alloc&) {
+        SelectCaret(hItem);
+        throw;
+    }
     SelectCaret(hItem);
 }

@@ -50,4 +50,6 @@ public:
     {
         m_aFileErrors.emplace_back(strPath, strReason);
     }
+    void ReportOutOfMemory() override { ++m_nOutOfMemoryReports; }
+    int m_nOutOfMemoryReports = 0;
 };

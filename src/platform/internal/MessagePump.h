@@ -14,6 +14,8 @@ void DeliverThroughPump(MSG& msg);
 void NoteMessagePosition(QPoint globalPos);
 QPoint LastMessagePosition();
 bool PostedMessagesWaiting();
+// An event or posted message dropped for lack of memory: tells the handler.
+void NoteMemoryFailure();
 
 // A modal loop whose window is destroyed ends as cancelled (ModalLoop.cpp).
 void EndModalLoopOfDestroyedWindow(HWND hwnd);

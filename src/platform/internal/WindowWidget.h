@@ -4,10 +4,13 @@
 #pragma once
 
 #include "platform/WinTypes.h"
+#include "platform/internal/MessagePump.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QWidget>
+
+#include <new>
 
 // Returns true when the bridge has handled the event completely.
 bool BridgeEvent(HWND hwnd, QWidget* widget, QEvent* event);
@@ -26,8 +29,13 @@ public:
 protected:
     bool event(QEvent* event) override
     {
-        if (m_hwnd && BridgeEvent(m_hwnd, this, event))
+        try {
+            if (m_hwnd && BridgeEvent(m_hwnd, this, event))
+                return true;
+        } catch (const std::bad_alloc&) {
+            NoteMemoryFailure();
             return true;
+        }
         return Base::event(event);
     }
 

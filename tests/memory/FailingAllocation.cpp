@@ -1,0 +1,148 @@
+#include "memory/FailingAllocation.h"
+
+#include <cstdlib>
+#include <new>
+
+namespace {
+
+// Single-threaded tests; Qt's own threads (none on the offscreen platform
+// during these tests) would only add to the count.
+bool g_bCounting = false;
+std::size_t g_nCount = 0;
+std::size_t g_nFailAt = 0;
+bool g_bFailed = false;
+
+// The code of this executable (GNU ld's symbols).
+extern "C" char __executable_start;
+extern "C" char __etext;
+
+bool ShouldFail(const void* pCaller)
+{
+    if (!g_bCounting)
+        return false;
+    if (pCaller < static_cast<const void*>(&__executable_start)
+        || pCaller >= static_cast<const void*>(&__etext))
+        return false;
+    if (++g_nCount != g_nFailAt)
+        return false;
+    g_bFailed = true;
+    g_bCounting = false;
+    return true;
+}
+
+void* Allocate(std::size_t nSize, std::size_t nAlign, const void* pCaller)
+{
+    if (ShouldFail(pCaller))
+        return nullptr;
+    if (nSize == 0)
+        nSize = 1;
+    if (nAlign <= alignof(std::max_align_t))
+        return std::malloc(nSize);
+    return std::aligned_alloc(nAlign, (nSize + nAlign - 1) / nAlign * nAlign);
+}
+
+void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign, const void* pCaller)
+{
+    void* p = Allocate(nSize, nAlign, pCaller);
+    if (!p)
+        throw std::bad_alloc();
+    return p;
+}
+
+} // namespace
+
+namespace failingallocation {
+
+void StartCounting()
+{
+    g_nCount = 0;
+    g_nFailAt = 0;
+    g_bFailed = false;
+    g_bCounting = true;
+}
+
+std::size_t StopCounting()
+{
+    g_bCounting = false;
+    return g_nCount;
+}
+
+void FailAt(std::size_t n)
+{
+    g_nCount = 0;
+    g_nFailAt = n;
+    g_bFailed = false;
+    g_bCounting = true;
+}
+
+bool HasFailed()
+{
+    return g_bFailed;
+}
+
+} // namespace failingallocation
+
+void* operator new(std::size_t n)
+{
+    return AllocateOrThrow(n, 0, __builtin_return_address(0));
+}
+void* operator new[](std::size_t n)
+{
+    return AllocateOrThrow(n, 0, __builtin_return_address(0));
+}
+void* operator new(std::size_t n, std::align_val_t a)
+{
+    return AllocateOrThrow(n, static_cast<std::size_t>(a), __builtin_return_address(0));
+}
+void* operator new[](std::size_t n, std::align_val_t a)
+{
+    return AllocateOrThrow(n, static_cast<std::size_t>(a), __builtin_return_address(0));
+}
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept
+{
+    return Allocate(n, 0, __builtin_return_address(0));
+}
+void* operator new[](std::size_t n, const std::nothrow_t&) noexcept
+{
+    return Allocate(n, 0, __builtin_return_address(0));
+}
+void* operator new(std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept
+{
+    return Allocate(n, static_cast<std::size_t>(a), __builtin_return_address(0));
+}
+void* operator new[](std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept
+{
+    return Allocate(n, static_cast<std::size_t>(a), __builtin_return_address(0));
+}
+void operator delete(void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::align_val_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept
+{
+    std::free(p);
+}
+void operator delete(void* p, std::size_t, std::align_val_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t, std::align_val_t) noexcept
+{
+    std::free(p);
+}
