@@ -99,6 +99,15 @@ bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest&
         } else if (arg == "--screenshot") {
             if (!setQuery(Action::Screenshot) || !value(request.strImagePath))
                 return false;
+        } else if (arg == "--colors") {
+            std::string scheme;
+            if (!value(scheme))
+                return false;
+            if (scheme != "desktop" && scheme != "fixed") {
+                strError = "--colors: \"" + scheme + "\" is neither desktop nor fixed";
+                return false;
+            }
+            request.bDesktopColors = scheme == "desktop";
         } else if (arg == "--select") {
             std::int32_t n = 0;
             if (!entity(n))
@@ -116,6 +125,10 @@ bool ParseProgramArguments(const std::vector<std::string>& args, ProgramRequest&
     }
     if (request.nSelect && query != Action::Screenshot) {
         strError = "--select goes with --screenshot";
+        return false;
+    }
+    if (request.bDesktopColors.has_value() && query && query != Action::Screenshot) {
+        strError = "--colors goes with the window or --screenshot";
         return false;
     }
     if (files.size() > 1) {
@@ -145,12 +158,12 @@ std::string FileArgumentForApp(const std::string& strFile)
 
 std::string UsageText()
 {
-    return "Usage: lumenor [FILE]\n"
+    return "Usage: lumenor [--colors desktop|fixed] [FILE]\n"
            "       lumenor --print FILE\n"
            "       lumenor --refs N FILE\n"
            "       lumenor --inverse N FILE\n"
            "       lumenor --summary FILE\n"
-           "       lumenor --screenshot OUT.png [--select N] FILE\n"
+           "       lumenor --screenshot OUT.png [--select N] [--colors desktop|fixed] FILE\n"
            "\n"
            "Lumenor shows the entities of an IFC file: every entity in the upper tree,\n"
            "unfolding into the entities it refers to, and in the lower tree the\n"
@@ -170,6 +183,9 @@ std::string UsageText()
            "                         more than once (the last text is the one kept)\n"
            "  --screenshot OUT.png   write the main window with FILE open as a PNG image;\n"
            "      [--select N]       with entity #N selected\n"
+           "  --colors desktop|fixed the colours of the desktop's scheme (the window's\n"
+           "                         default) or the program's own light ones (the\n"
+           "                         default of --screenshot)\n"
            "  --help                 show this text\n"
            "  --version              show the program's version\n"
            "\n"

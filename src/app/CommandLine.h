@@ -1,12 +1,12 @@
 // The program's command line: a file to open in the window, or one of the
 // read-only queries and the screenshot, which run without a display.
 //
-//   lumenor [FILE]
+//   lumenor [--colors desktop|fixed] [FILE]
 //   lumenor --print FILE
 //   lumenor --refs N FILE
 //   lumenor --inverse N FILE
 //   lumenor --summary FILE
-//   lumenor --screenshot OUT.png [--select N] FILE
+//   lumenor --screenshot OUT.png [--select N] [--colors desktop|fixed] FILE
 //   lumenor --help | --version
 #pragma once
 
@@ -31,6 +31,13 @@ struct ProgramRequest {
     std::int32_t nEntity = 0;
     std::string strImagePath;
     std::optional<std::int32_t> nSelect;
+    // The colours of the window: the desktop's colour scheme, or the
+    // program's own light palette. Unset: the desktop's for the window, the
+    // program's own for --screenshot, so that a screenshot looks the same on
+    // every machine.
+    std::optional<bool> bDesktopColors;
+
+    bool UsesDesktopColors() const { return bDesktopColors.value_or(action == Action::OpenWindow); }
 
     // Everything but the window runs on the offscreen platform.
     bool RunsOffscreen() const

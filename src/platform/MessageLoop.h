@@ -8,6 +8,14 @@
 #include <functional>
 #include <string>
 
+// Where the system colours come from: the program's own light palette, the
+// same on every display (tests, screenshots), or the palette the desktop
+// gives the toolkit (its colour scheme, dark or light, and changes to it
+// while the program runs).
+enum class PaletteSource { Fixed, Desktop };
+// Chooses the source for InitPlatform; Fixed unless called before it.
+void SetPaletteSource(PaletteSource source);
+
 // Starts the platform once per process (the application object, the
 // standard window classes, the system colour table, the default font).
 // Later calls do nothing. Returns FALSE when no display can be opened.

@@ -1,6 +1,7 @@
-// Start-up: the Qt application (Fusion style and palette, so that every
-// display platform looks the same), the system colours, stock objects, the
-// standard window classes and idle processing.
+// Start-up: the Qt application (Fusion style, and its palette unless the
+// desktop's is asked for, so that every display platform looks the same),
+// the system colours, stock objects, the standard window classes and idle
+// processing.
 #include "platform/MessageLoop.h"
 
 #include "platform/internal/DisplayCheck.h"
@@ -16,8 +17,14 @@ namespace {
 
 std::string g_initError;
 bool g_initialised = false;
+PaletteSource g_paletteSource = PaletteSource::Fixed;
 
 } // namespace
+
+void SetPaletteSource(PaletteSource source)
+{
+    g_paletteSource = source;
+}
 
 BOOL InitPlatform(int& argc, char** argv)
 {
@@ -34,7 +41,11 @@ BOOL InitPlatform(int& argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
         QApplication::setStyle(fusion);
-        QApplication::setPalette(fusion->standardPalette());
+        // Without a palette of its own the application has the desktop's
+        // (Qt's platform theme, with the style's for roles it leaves out) and
+        // follows its changes.
+        if (g_paletteSource == PaletteSource::Fixed)
+            QApplication::setPalette(fusion->standardPalette());
     }
     InitSystemColors();
     InitStockObjects();

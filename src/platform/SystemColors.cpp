@@ -1,13 +1,14 @@
-// One table of system colours, derived from the Fusion style's standard
-// palette so that every display platform gives the same colours.
+// One table of system colours, read from the application palette: the
+// Fusion style's standard one, the same on every display platform, or the
+// desktop's (PlatformInit chooses). When the palette changes, the table
+// follows and every window repaints.
 #include "platform/internal/GdiObjects.h"
+#include "platform/internal/WindowRecord.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QPalette>
-#include <QStyle>
-#include <QStyleFactory>
-
-#include <memory>
+#include <QWidget>
 
 namespace {
 
@@ -20,12 +21,8 @@ COLORREF Role(const QPalette& palette, QPalette::ColorRole role,
     return FromQColor(palette.color(group, role));
 }
 
-} // namespace
-
-void InitSystemColors()
+void ReadSystemColors(const QPalette& palette)
 {
-    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    const QPalette palette = fusion ? fusion->standardPalette() : QApplication::palette();
     g_colors[COLOR_SCROLLBAR] = Role(palette, QPalette::Button);
     g_colors[COLOR_BACKGROUND] = Role(palette, QPalette::Dark);
     g_colors[COLOR_ACTIVECAPTION] = Role(palette, QPalette::Highlight);
@@ -49,6 +46,33 @@ void InitSystemColors()
     // Entries the system does not use stay as classic neutral greys.
     for (int i : {3, 9, 10, 11, 12, 19, 25, 27, 28, 29, 30})
         g_colors[i] = RGB(192, 192, 192);
+}
+
+class PaletteFollower : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange && watched == qApp) {
+            ReadSystemColors(QApplication::palette());
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (HWND hwnd = WindowOfWidgetExact(widget))
+                    RedrawWindow(hwnd, nullptr, nullptr,
+                                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void InitSystemColors()
+{
+    ReadSystemColors(QApplication::palette());
+    static PaletteFollower* follower = nullptr;
+    if (!follower) {
+        follower = new PaletteFollower;
+        qApp->installEventFilter(follower);
+    }
 }
 
 COLORREF GetSysColor(int index)

@@ -65,6 +65,12 @@ TEST(CommandLineTest, QueriesTakeTheirValuesInAnyOrderAroundTheFile)
     ASSERT_TRUE(shot.nSelect.has_value());
     EXPECT_EQ(*shot.nSelect, 7);
     EXPECT_FALSE(Parse({"--screenshot", "out.png", "a.ifc"}).nSelect.has_value());
+    // The window takes the desktop's colours, a screenshot the program's own,
+    // unless the command line says otherwise.
+    EXPECT_TRUE(Parse({"a.ifc"}).UsesDesktopColors());
+    EXPECT_FALSE(Parse({"--colors", "fixed", "a.ifc"}).UsesDesktopColors());
+    EXPECT_FALSE(shot.UsesDesktopColors());
+    EXPECT_TRUE(Parse({"--screenshot", "out.png", "--colors", "desktop", "a.ifc"}).UsesDesktopColors());
     // The header item can be unfolded like any other.
     EXPECT_EQ(Parse({"--refs", "0", "a.ifc"}).nEntity, 0);
 }
@@ -75,8 +81,8 @@ TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
     EXPECT_EQ(Parse({"a.ifc", "-h"}).action, Action::Help);
     EXPECT_EQ(Parse({"--print", "a.ifc", "--version"}).action, Action::Version);
     const std::string usage = UsageText();
-    for (const char* option :
-         {"--print", "--refs", "--inverse", "--summary", "--screenshot", "--select", "--help", "--version"})
+    for (const char* option : {"--print", "--refs", "--inverse", "--summary", "--screenshot", "--select",
+                               "--colors", "--help", "--version"})
         EXPECT_NE(usage.find(option), std::string::npos) << option;
     // The version is the about box's: the program's version block.
     EXPECT_EQ(VersionText(), "Lumenor 1, 1, 0, 0\n");
@@ -99,6 +105,9 @@ TEST(CommandLineTest, WhatTheProgramDoesNotDoIsRefusedWithAReason)
     EXPECT_EQ(ErrorOf({"--print", "--refs", "1", "a.ifc"}), "--print and --refs cannot be combined");
     EXPECT_EQ(ErrorOf({"--select", "3", "a.ifc"}), "--select goes with --screenshot");
     EXPECT_EQ(ErrorOf({"--select", "3", "--print", "a.ifc"}), "--select goes with --screenshot");
+    EXPECT_EQ(ErrorOf({"--colors", "dark", "a.ifc"}), "--colors: \"dark\" is neither desktop nor fixed");
+    EXPECT_EQ(ErrorOf({"--colors", "fixed", "--print", "a.ifc"}),
+              "--colors goes with the window or --screenshot");
 }
 
 } // namespace

@@ -27,6 +27,8 @@ export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 # The recent-file list goes here, not into the user's own settings.
 export XDG_CONFIG_HOME="$work/config"
+# No desktop's colour scheme: the window has the colours of --screenshot.
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_SESSION_VERSION KDE_FULL_SESSION QT_QPA_PLATFORMTHEME
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 trap 'echo "FAIL: line $LINENO: $BASH_COMMAND" >&2' ERR
@@ -194,4 +196,48 @@ wait "$pid" || status=$?
 [ "$status" = 0 ] || fail "File > Exit: the program ended with status $status"
 grep -q "house.ifc" "$XDG_CONFIG_HOME/Velmora/Lumenor by Velmora.conf" ||
   fail "the opened file is not in the recent-file list"
+
+# --- A desktop with a dark colour scheme -----------------------------------
+
+# A KDE session tells the toolkit its colours in kdeglobals: the window takes
+# them (dark tree, light text, the scheme's highlight on the selected row).
+mkdir -p "$work/dark"
+cat >"$work/dark/kdeglobals" <<'SCHEME'
+[Colors:View]
+BackgroundNormal=35,38,41
+ForegroundNormal=252,252,252
+[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=252,252,252
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=252,252,252
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=252,252,252
+SCHEME
+XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$work/dark" "$lumenor" "$example" 2>"$work/log" &
+pid=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --name '^house\.ifc - Lumenor$' 2>/dev/null | head -1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || fail "dark scheme: no window (log: $(cat "$work/log"))"
+# Pixels of a colour, and pixels lighter than 70 % (the labels' text, drawn
+# smooth).
+count() { convert "$work/dark.png" -format %c histogram:info:- | awk -v c="$1" 'index($0, c) { sum += $1 } END { print sum + 0 }'; }
+light() { convert "$work/dark.png" -colorspace gray -threshold 70% -format '%[fx:round(mean*w*h)]' info:; }
+dark_shown() {
+  [ "$(count '#232629')" -gt $((size / 3)) ] && [ "$(count '#3DAEE9')" -gt 500 ] && [ "$(light)" -gt 1000 ]
+}
+for _ in $(seq 40); do
+  import -window "$window" "$work/dark.png"
+  size=$(identify -format '%[fx:w*h]' "$work/dark.png")
+  dark_shown && break
+  sleep 0.1
+done
+kill "$pid" 2>/dev/null || true
+dark_shown || fail "dark scheme: $(count '#232629') pixels of its background, $(count '#3DAEE9') of its highlight, $(light) light ones"
 echo "e2e: passed"

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     default:
         break;
     }
+    SetPaletteSource(request.UsesDesktopColors() ? PaletteSource::Desktop : PaletteSource::Fixed);
     if (request.RunsOffscreen()) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
         // Qt warns on standard error when it has no private runtime folder;

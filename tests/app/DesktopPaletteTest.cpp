@@ -1,0 +1,61 @@
+// The system colours follow the application palette, which is the
+// desktop's when the program runs on one: a dark scheme gives a dark tree
+// with light text and the scheme's highlight. Read from the tree's pixels.
+#include "app/AppTest.h"
+
+#include "platform/MessageLoop.h"
+#include "platform/qt/QtBridge.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPalette>
+#include <QStyle>
+#include <QWidget>
+
+namespace {
+
+class DesktopPaletteTest : public AppTest {
+protected:
+    void TearDown() override
+    {
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        AppTest::TearDown();
+    }
+};
+
+TEST_F(DesktopPaletteTest, ADarkSchemeGivesADarkTreeWithLightTextAndItsHighlight)
+{
+    Start({ExamplePath()});
+    RunUntilIdle();
+    SetFocus(Upper());
+    const QColor base(0x23, 0x26, 0x29), text(0xfc, 0xfc, 0xfc), highlight(0x3d, 0xae, 0xe9);
+    QPalette dark(QColor(0x31, 0x36, 0x3b));
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Highlight, highlight);
+    dark.setColor(QPalette::HighlightedText, text);
+    QApplication::setPalette(dark);
+    PumpWaitingMessages();
+
+    RECT client;
+    GetClientRect(Upper(), &client);
+    const QImage image = WidgetOfWindow(Upper())
+                             ->grab(QRect(0, 0, client.right, client.bottom))
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    int baseCount = 0, light = 0, highlighted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            baseCount += pixel == base;
+            light += pixel.lightness() > 200;
+            highlighted += pixel == highlight;
+        }
+    const int all = image.width() * image.height();
+    EXPECT_GT(baseCount, all / 2) << "the background is the scheme's";
+    EXPECT_GT(light, 500) << "the labels are light";
+    EXPECT_LT(light, all / 4) << "on a background that is not";
+    EXPECT_GT(highlighted, 500) << "the selected row has the scheme's highlight";
+}
+
+} // namespace
