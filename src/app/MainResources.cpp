@@ -2,6 +2,8 @@
 
 #include "app/ToolBarImages.h"
 #include "framework/ResourceRegistry.h"
+#include "platform/Gdi.h"
+#include "res/ProgramIcon.h"
 #include "res/Resource.h"
 
 namespace {
@@ -57,13 +59,17 @@ void RegisterMainResources()
 {
     RegisterMenuResource(res::IDR_MAINFRAME, MainMenu());
     RegisterAcceleratorResource(res::IDR_MAINFRAME, MainAccelerators());
+    if (!FindIconResource(res::IDR_MAINFRAME)) {
+        const std::string_view icon = res::ProgramIconSvg();
+        RegisterIconResource(res::IDR_MAINFRAME, CreateIconFromSvg(icon.data(), icon.size()));
+    }
     if (FindToolBarResource(res::IDR_MAINFRAME))
         return;
     ToolBarResource toolbar;
     toolbar.cx = kToolBarImageWidth;
     toolbar.cy = kToolBarImageHeight;
     toolbar.ids = {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT};
-    toolbar.bitmap = CreateToolBarImages();
+    toolbar.images = CreateToolBarImages();
     RegisterToolBarResource(res::IDR_MAINFRAME, std::move(toolbar));
 }
 

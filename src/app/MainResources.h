@@ -1,5 +1,6 @@
 // The main window's resources under id 128: the menu, the keyboard
-// accelerators and the toolbar (buttons and their images). Frames and bars
+// accelerators, the toolbar (buttons and their images) and the program's
+// icon. Frames and bars
 // load them by id, so they are registered before the main frame is made.
 #pragma once
 

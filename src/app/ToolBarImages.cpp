@@ -2,73 +2,34 @@
 
 #include "platform/Gdi.h"
 
-#include <array>
 #include <string_view>
 
 namespace {
 
-using Image = std::array<std::string_view, kToolBarImageHeight>;
+// Lines lie on half units, so that at the classic size they fill whole
+// pixels.
 
-// An open folder: back and flap in yellow, the front in a darker yellow.
-constexpr Image kOpenImage = {
-    "................", "................", "................", ".kkkkk..........", "kwyyyyk.........",
-    "kyyyyyykkkkkkk..", "kyyyyyyyyyyyyyk.", "kyykkkkkkkkkkkkk", "kykooooooooooook", "kkooooooooooook.",
-    "kooooooooooook..", "kkkkkkkkkkkkk...", "................", "................", "................",
-};
+// An open folder: the back with its tab, the front tilted towards the user.
+constexpr std::string_view kOpenImage = R"svg(
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="15" viewBox="0 0 16 15">
+  <path d="M1.5 12.5 V3.5 H5.5 L7 5 H13.5 V12.5 Z" fill="#ffd94a" stroke="#000" stroke-linejoin="round"/>
+  <path d="M1.5 12.5 L4 7.5 H15.5 L13.5 12.5 Z" fill="#c8a000" stroke="#000" stroke-linejoin="round"/>
+</svg>)svg";
 
 // A white "i" on a blue disc.
-constexpr Image kInfoImage = {
-    "................", ".....bbbbbb.....", "...bbbbbbbbbb...", "..bbbbbwwbbbbb..", "..bbbbbwwbbbbb..",
-    ".bbbbbbbbbbbbbb.", ".bbbbwwwwbbbbbb.", ".bbbbbbwwbbbbbb.", ".bbbbbbwwbbbbbb.", ".bbbbbbwwbbbbbb.",
-    "..bbbbbwwbbbbb..", "..bbbbwwwwbbbb..", "...bbbbbbbbbb...", ".....bbbbbb.....", "................",
-};
-
-constexpr bool RowsFit(const Image& image)
-{
-    for (std::string_view row : image)
-        if (row.size() != kToolBarImageWidth)
-            return false;
-    return true;
-}
-static_assert(RowsFit(kOpenImage) && RowsFit(kInfoImage));
-
-COLORREF ColorOf(char c)
-{
-    switch (c) {
-    case 'k':
-        return RGB(0, 0, 0);
-    case 'w':
-        return RGB(255, 255, 255);
-    case 'y':
-        return RGB(255, 255, 0);
-    case 'o':
-        return RGB(192, 160, 0);
-    case 'b':
-        return RGB(0, 64, 192);
-    default:
-        return RGB(192, 192, 192);
-    }
-}
-
-void DrawImage(HDC dc, int left, const Image& image)
-{
-    for (int y = 0; y < kToolBarImageHeight; ++y)
-        for (int x = 0; x < kToolBarImageWidth; ++x)
-            SetPixelV(dc, left + x, y, ColorOf(image[static_cast<size_t>(y)][static_cast<size_t>(x)]));
-}
+constexpr std::string_view kInfoImage = R"svg(
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="15" viewBox="0 0 16 15">
+  <circle cx="8" cy="7.5" r="6.5" fill="#0040c0" stroke="#002a80"/>
+  <circle cx="8" cy="4.25" r="1.25" fill="#fff"/>
+  <path d="M6.5 6.5 H9 V10.5 H10 V11.5 H6 V10.5 H7 V7.5 H6.5 Z" fill="#fff"/>
+</svg>)svg";
 
 } // namespace
 
-HBITMAP CreateToolBarImages()
+std::vector<HICON> CreateToolBarImages()
 {
-    HBITMAP bitmap = CreateBitmap(2 * kToolBarImageWidth, kToolBarImageHeight);
-    if (!bitmap)
-        return nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    DrawImage(dc, 0, kOpenImage);
-    DrawImage(dc, kToolBarImageWidth, kInfoImage);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    return bitmap;
+    std::vector<HICON> images;
+    for (std::string_view image : {kOpenImage, kInfoImage})
+        images.push_back(CreateIconFromSvg(image.data(), image.size()));
+    return images;
 }

@@ -1,11 +1,14 @@
-// The images of the toolbar buttons, Open and Info, side by side in one
-// strip; light grey (192, 192, 192) is transparent.
+// The images of the toolbar buttons, one per button in the bar's order, as
+// pictures of kToolBarImageWidth by kToolBarImageHeight units that are drawn
+// at the screen's own resolution (SVG).
 #pragma once
 
 #include "platform/WinTypes.h"
 
+#include <vector>
+
 constexpr int kToolBarImageWidth = 16;
 constexpr int kToolBarImageHeight = 15;
 
-// A bitmap of 2 images of 16 by 15 pixels; the caller owns it.
-HBITMAP CreateToolBarImages();
+// Open, Info; the caller owns the icons.
+std::vector<HICON> CreateToolBarImages();

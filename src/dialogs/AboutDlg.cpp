@@ -1,9 +1,10 @@
 #include "dialogs/AboutDlg.h"
 
-#include "dialogs/AppIcon.h"
 #include "dialogs/VersionInfo.h"
 #include "framework/DataExchange.h"
 #include "framework/ResourceRegistry.h"
+#include "platform/Gdi.h"
+#include "res/ProgramIcon.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -13,6 +14,10 @@ CAboutDlg::CAboutDlg(CWnd* pParent) : CDialog(res::IDD_ABOUTBOX, pParent)
     // its own under the id keeps it.
     if (!FindDialogResource(res::IDD_ABOUTBOX))
         RegisterDialogResource(res::IDD_ABOUTBOX, AboutDialogTemplate());
+    if (!FindIconResource(res::IDR_MAINFRAME)) {
+        const std::string_view icon = res::ProgramIconSvg();
+        RegisterIconResource(res::IDR_MAINFRAME, CreateIconFromSvg(icon.data(), icon.size()));
+    }
     // Read anew each time the box opens.
     CVersionInfo version;
     version.ReadFromModule(nullptr);
@@ -29,8 +34,8 @@ void CAboutDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CAboutDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
-    SendMessageA(GetDlgItem(res::IDC_ABOUT_ICON), STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(AppIconBitmap()));
+    SendMessageA(GetDlgItem(res::IDC_ABOUT_ICON), STM_SETIMAGE, IMAGE_ICON,
+                 reinterpret_cast<LPARAM>(FindIconResource(res::IDR_MAINFRAME)));
     m_wndLink.SetTarget(kHomepageAddress);
     m_wndLink.EnableTip(TRUE);
     m_wndLink.SetTipText(res::LoadString(res::IDS_HOMEPAGE_TIP));

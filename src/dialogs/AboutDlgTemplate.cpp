@@ -19,7 +19,7 @@ DialogTemplate AboutDialogTemplate()
     dialog.cy = 77;
     dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     dialog.items = {
-        {"STATIC", res::IDC_ABOUT_ICON, "", 11, 17, 21, 20, WS_VISIBLE | SS_BITMAP},
+        {"STATIC", res::IDC_ABOUT_ICON, "", 11, 17, 21, 20, WS_VISIBLE | SS_ICON},
         {"STATIC", kUnnamed, "Lumenor  Version :", 41, 17, 88, 8, WS_VISIBLE | SS_NOPREFIX},
         {"STATIC", kUnnamed, "Copyright \xA9 2026", 41, 29, 88, 8, WS_VISIBLE},
         {"BUTTON", IDOK, "OK", 150, 44, 50, 14, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_DEFPUSHBUTTON},

@@ -83,8 +83,14 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwStyle, CWnd* pParentWnd, CCr
         m_pMenu = CMenu::CreateMenuBar(*menu);
     if (const auto* accelerators = FindAcceleratorResource(nIDResource))
         m_accelerators = *accelerators;
-    return CreateEx(0, nullptr, m_strTitle.c_str(), dwStyle & ~FWS_ADDTOTITLE,
-                    CRect(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0), pParentWnd, 0, pContext);
+    if (!CreateEx(0, nullptr, m_strTitle.c_str(), dwStyle & ~FWS_ADDTOTITLE,
+                  CRect(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0), pParentWnd, 0, pContext))
+        return FALSE;
+    if (HICON icon = FindIconResource(nIDResource)) {
+        SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    return TRUE;
 }
 
 int CFrameWnd::OnCreate(CREATESTRUCTA* cs)

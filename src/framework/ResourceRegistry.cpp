@@ -2,6 +2,7 @@
 
 #include "platform/Gdi.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -19,6 +20,13 @@ const T* Find(UINT id)
     const auto& table = Table<T>();
     auto it = table.find(id);
     return it == table.end() ? nullptr : &it->second;
+}
+
+void DestroyIcons(const std::vector<HICON>& icons, const std::vector<HICON>& kept)
+{
+    for (HICON icon : icons)
+        if (std::find(kept.begin(), kept.end(), icon) == kept.end())
+            DestroyIcon(icon);
 }
 
 } // namespace
@@ -45,10 +53,9 @@ const std::vector<ACCEL>* FindAcceleratorResource(UINT id)
 
 void RegisterToolBarResource(UINT id, ToolBarResource toolbar)
 {
-    HBITMAP& bitmap = Table<ToolBarResource>()[id].bitmap;
-    if (bitmap && bitmap != toolbar.bitmap)
-        DeleteObject(bitmap);
-    Table<ToolBarResource>()[id] = std::move(toolbar);
+    ToolBarResource& entry = Table<ToolBarResource>()[id];
+    DestroyIcons(entry.images, toolbar.images);
+    entry = std::move(toolbar);
 }
 
 void RemoveToolBarResource(UINT id)
@@ -57,14 +64,27 @@ void RemoveToolBarResource(UINT id)
     auto it = table.find(id);
     if (it == table.end())
         return;
-    if (it->second.bitmap)
-        DeleteObject(it->second.bitmap);
+    DestroyIcons(it->second.images, {});
     table.erase(it);
 }
 
 const ToolBarResource* FindToolBarResource(UINT id)
 {
     return Find<ToolBarResource>(id);
+}
+
+void RegisterIconResource(UINT id, HICON icon)
+{
+    HICON& entry = Table<HICON>()[id];
+    if (entry && entry != icon)
+        DestroyIcon(entry);
+    entry = icon;
+}
+
+HICON FindIconResource(UINT id)
+{
+    const HICON* icon = Find<HICON>(id);
+    return icon ? *icon : nullptr;
 }
 
 void RegisterDialogResource(UINT id, DialogTemplate dialog)

@@ -1,5 +1,5 @@
 // Resources by id, as the program provides them at start-up: menus,
-// accelerator tables, toolbars and dialog templates. Frames, toolbars and
+// accelerator tables, toolbars, icons and dialog templates. Frames, toolbars and
 // dialogs load theirs by id from here, as they would from a resource file.
 #pragma once
 
@@ -9,16 +9,16 @@
 
 #include <vector>
 
-// Toolbar buttons: command ids in order, 0 for a separator; the bitmap is a
-// strip of images cx by cy, one per button (light grey 192,192,192 is
-// transparent). The bitmap may be null: the buttons then show no image.
-// The registry owns the bitmap: it is deleted when the resource is replaced
-// or removed.
+// Toolbar buttons: command ids in order, 0 for a separator; an image per
+// button that is no separator, in order, drawn cx by cy logical pixels at
+// the screen's own resolution. Without images the buttons show none. The
+// registry owns the images: they are destroyed when the resource is
+// replaced or removed.
 struct ToolBarResource {
     int cx = 16;
     int cy = 15;
     std::vector<UINT> ids;
-    HBITMAP bitmap = nullptr;
+    std::vector<HICON> images;
 };
 
 void RegisterMenuResource(UINT id, std::vector<MenuItemDesc> menu);
@@ -30,6 +30,10 @@ const std::vector<ACCEL>* FindAcceleratorResource(UINT id);
 void RegisterToolBarResource(UINT id, ToolBarResource toolbar);
 const ToolBarResource* FindToolBarResource(UINT id);
 void RemoveToolBarResource(UINT id);
+
+// Icons, owned by the registry from here on (a replaced one is destroyed).
+void RegisterIconResource(UINT id, HICON icon);
+HICON FindIconResource(UINT id);
 
 void RegisterDialogResource(UINT id, DialogTemplate dialog);
 const DialogTemplate* FindDialogResource(UINT id);

@@ -13,7 +13,6 @@ namespace {
 constexpr int kBorder = 2; // around the row of buttons
 constexpr int kGripperWidth = 8; // with CBRS_GRIPPER
 constexpr int kSeparatorWidth = 8;
-constexpr COLORREF kMaskColor = RGB(192, 192, 192);
 
 void Fill(HDC dc, int l, int t, int r, int b, int color)
 {
@@ -82,7 +81,7 @@ BOOL CToolBar::LoadToolBar(UINT nIDResource)
     if (!resource || resource->cx <= 0 || resource->cy <= 0)
         return FALSE;
     SetSizes(SIZE{resource->cx + 7, resource->cy + 7}, SIZE{resource->cx, resource->cy});
-    if (!SetBitmap(resource->bitmap))
+    if (!SetImages(resource->images))
         return FALSE;
     return SetButtons(resource->ids.data(), static_cast<int>(resource->ids.size()));
 }
@@ -93,19 +92,21 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
     m_sizeImage = sizeImage;
 }
 
-BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell)
+BOOL CToolBar::SetImages(const std::vector<HICON>& images)
 {
     if (m_hImageList)
         ImageList_Destroy(m_hImageList);
     m_hImageList = nullptr;
-    if (!hbmImageWell)
+    if (images.empty())
         return TRUE;
-    SIZE size;
-    if (!GetBitmapSize(hbmImageWell, &size) || size.cx < m_sizeImage.cx)
+    m_hImageList = ImageList_Create(m_sizeImage.cx, m_sizeImage.cy, ILC_COLOR32 | ILC_MASK,
+                                    static_cast<int>(images.size()), 0);
+    if (!m_hImageList)
         return FALSE;
-    m_hImageList =
-        ImageList_Create(m_sizeImage.cx, m_sizeImage.cy, ILC_COLOR32 | ILC_MASK, size.cx / m_sizeImage.cx, 0);
-    return m_hImageList && ImageList_AddMasked(m_hImageList, hbmImageWell, kMaskColor) >= 0;
+    for (HICON image : images)
+        if (ImageList_AddIcon(m_hImageList, image) < 0)
+            return FALSE;
+    return TRUE;
 }
 
 BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
@@ -325,26 +326,10 @@ void CToolBar::DrawButton(HDC hdc, int nIndex) const
     const int offset = sunken ? 1 : 0;
     const int x = rect.left + (rect.Width() - m_sizeImage.cx) / 2 + offset;
     const int y = rect.top + (rect.Height() - m_sizeImage.cy) / 2 + offset;
-    if (!disabled) {
-        ImageList_Draw(m_hImageList, button.iImage, hdc, x, y, ILD_TRANSPARENT);
-        return;
-    }
     // Disabled: the image's shape in the shadow colour.
-    HDC memory = CreateCompatibleDC(hdc);
-    HBITMAP bitmap = CreateBitmap(m_sizeImage.cx, m_sizeImage.cy);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    const COLORREF face = GetSysColor(COLOR_3DFACE);
-    const RECT all{0, 0, m_sizeImage.cx, m_sizeImage.cy};
-    FillRect(memory, &all, GetSysColorBrush(COLOR_3DFACE));
-    ImageList_Draw(m_hImageList, button.iImage, memory, 0, 0, ILD_TRANSPARENT);
-    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
-    for (int py = 0; py < m_sizeImage.cy; ++py)
-        for (int px = 0; px < m_sizeImage.cx; ++px)
-            if (GetPixel(memory, px, py) != face)
-                SetPixelV(hdc, x + px, y + py, shadow);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    const COLORREF oldText = SetTextColor(hdc, GetSysColor(COLOR_3DSHADOW));
+    ImageList_Draw(m_hImageList, button.iImage, hdc, x, y, disabled ? ILD_MASK : ILD_TRANSPARENT);
+    SetTextColor(hdc, oldText);
 }
 
 void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHandler)

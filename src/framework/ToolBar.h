@@ -1,6 +1,6 @@
 // CToolBar: a row of flat buttons, each giving a command id, with
-// separators between groups. A button shows its image from the bar's
-// bitmap strip; the mouse over it raises it, shows its tooltip (the text
+// separators between groups. A button shows its image, drawn in the
+// screen's own pixels; the mouse over it raises it, shows its tooltip (the text
 // after the line feed of the command's prompt) and, with CBRS_FLYBY, its
 // prompt in the frame's message pane. A click sends the command to the
 // frame.
@@ -30,12 +30,13 @@ public:
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
                   DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, RECT rcBorders = {},
                   UINT nID = res::AFX_IDW_TOOLBAR);
-    // Buttons and bitmap of a registered toolbar resource.
+    // Buttons and images of a registered toolbar resource.
     BOOL LoadToolBar(UINT nIDResource);
     // Command ids in order, 0 for a separator.
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
-    // A strip of images of the image size, one per button; null for none.
-    BOOL SetBitmap(HBITMAP hbmImageWell);
+    // The buttons' images (copied), one per button that is no separator, in
+    // order; none for buttons without images.
+    BOOL SetImages(const std::vector<HICON>& images);
     void SetSizes(SIZE sizeButton, SIZE sizeImage);
 
     int GetCount() const { return static_cast<int>(m_buttons.size()); }

@@ -250,6 +250,9 @@ constexpr UINT ILC_MASK = 0x0001;
 constexpr UINT ILC_COLOR32 = 0x0020;
 constexpr UINT ILD_NORMAL = 0x0000;
 constexpr UINT ILD_TRANSPARENT = 0x0001;
+// The image's shape in the context's text colour (its transparent part left
+// as it is): a disabled button's image.
+constexpr UINT ILD_MASK = 0x0010;
 
 HIMAGELIST ImageList_Create(int cx, int cy, UINT flags, int cInitial, int cGrow);
 BOOL ImageList_Destroy(HIMAGELIST himl);
@@ -259,6 +262,9 @@ BOOL ImageList_Destroy(HIMAGELIST himl);
 int ImageList_Add(HIMAGELIST himl, HBITMAP image, HBITMAP mask);
 // Adds an image whose pixels of colour `mask` are transparent.
 int ImageList_AddMasked(HIMAGELIST himl, HBITMAP image, COLORREF mask);
+// Adds the icon's picture, drawn at the list's size in the pixels of the
+// surface it is drawn on. Returns its index, or -1.
+int ImageList_AddIcon(HIMAGELIST himl, HICON icon);
 int ImageList_GetImageCount(HIMAGELIST himl);
 BOOL ImageList_GetIconSize(HIMAGELIST himl, int* cx, int* cy);
 BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdc, int x, int y, UINT style);

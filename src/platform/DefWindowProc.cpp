@@ -4,6 +4,7 @@
 #include "platform/internal/Cp1252.h"
 #include "platform/internal/Cursors.h"
 #include "platform/internal/GdiObjects.h"
+#include "platform/internal/Icons.h"
 
 #include <QWidget>
 
@@ -55,6 +56,18 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(rec->text.size());
+    case WM_SETICON: {
+        if (wParam != ICON_SMALL && wParam != ICON_BIG)
+            return 0;
+        HICON previous = rec->icons[wParam];
+        rec->icons[wParam] = reinterpret_cast<HICON>(lParam);
+        if (rec->widget->isWindow())
+            rec->widget->setWindowIcon(
+                WindowIconOf(rec->icons[ICON_BIG] ? rec->icons[ICON_BIG] : rec->icons[ICON_SMALL]));
+        return reinterpret_cast<LRESULT>(previous);
+    }
+    case WM_GETICON:
+        return wParam == ICON_SMALL || wParam == ICON_BIG ? reinterpret_cast<LRESULT>(rec->icons[wParam]) : 0;
     case WM_SETREDRAW:
         // While off, invalidation collects but nothing is painted.
         rec->widget->setUpdatesEnabled(wParam != 0);

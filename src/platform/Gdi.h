@@ -117,6 +117,21 @@ BOOL DeleteObject(HGDIOBJ object);
 // For fonts: fills a LOGFONTA; returns the bytes written, 0 on failure.
 int GetObjectA(HGDIOBJ object, int size, void* out);
 
+// Icons ---------------------------------------------------------------------
+
+// An icon drawn from vector data (SVG) at the size it is drawn at and at the
+// pixel density of the surface, so that it stays sharp at every scale.
+// Null when the data is no picture. Windows show one as their icon
+// (WM_SETICON), static controls of style SS_ICON (STM_SETIMAGE with
+// IMAGE_ICON), image lists take copies (ImageList_AddIcon).
+HICON CreateIconFromSvg(const char* data, size_t size);
+BOOL DestroyIcon(HICON icon);
+constexpr int kIconSize = 32; // the size of an icon drawn with cx and cy 0
+constexpr UINT DI_NORMAL = 0x0003;
+// Draws the icon over x, y, cx, cy; the step, brush and flags are accepted
+// for the classic call (the icon has no frames and no mask of its own).
+BOOL DrawIconEx(HDC hdc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH background, UINT flags);
+
 // Device contexts -----------------------------------------------------------
 
 struct PAINTSTRUCT {

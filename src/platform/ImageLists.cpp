@@ -1,18 +1,30 @@
 // Image lists: equal-sized images with transparency, drawn onto contexts.
 // Transparent pixels are kept as alpha 0 (and black colour, as the classic
-// masked image lists leave them).
+// masked image lists leave them). An image taken from an icon stays a
+// vector picture, drawn in the pixels of the surface it is drawn on.
 #include "platform/CommCtrl.h"
 #include "platform/internal/GdiObjects.h"
+#include "platform/internal/Icons.h"
 
 #include <QPainter>
 
 #include <unordered_set>
 #include <vector>
 
+namespace {
+
+struct ListImage {
+    QImage pixels; // ARGB32, unpremultiplied; or
+    std::shared_ptr<QSvgRenderer> picture;
+    QImage rendered; // the picture at the ratio last drawn
+};
+
+} // namespace
+
 struct ImageListRecord {
     int cx = 0;
     int cy = 0;
-    std::vector<QImage> images; // ARGB32, unpremultiplied
+    std::vector<ListImage> images;
 };
 
 namespace {
@@ -41,7 +53,7 @@ int AddPieces(ImageListRecord* list, const QImage& source, IsTransparent transpa
                     line[x] = qRgba(0, 0, 0, 0);
             }
         }
-        list->images.push_back(std::move(piece));
+        list->images.push_back(ListImage{std::move(piece), nullptr, QImage()});
     }
     return first;
 }
@@ -96,6 +108,16 @@ int ImageList_AddMasked(HIMAGELIST himl, HBITMAP image, COLORREF mask)
                      [key](int, int, QRgb pixel) { return (pixel & 0xFFFFFF) == key; });
 }
 
+int ImageList_AddIcon(HIMAGELIST himl, HICON icon)
+{
+    ImageListRecord* list = LiveList(himl);
+    const IconRecord* record = LiveIcon(icon);
+    if (!list || !record)
+        return -1;
+    list->images.push_back(ListImage{QImage(), record->picture, QImage()});
+    return static_cast<int>(list->images.size()) - 1;
+}
+
 int ImageList_GetImageCount(HIMAGELIST himl)
 {
     const ImageListRecord* list = LiveList(himl);
@@ -112,14 +134,29 @@ BOOL ImageList_GetIconSize(HIMAGELIST himl, int* cx, int* cy)
     return TRUE;
 }
 
-BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdc, int x, int y, UINT)
+BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdc, int x, int y, UINT style)
 {
-    const ImageListRecord* list = LiveList(himl);
+    ImageListRecord* list = LiveList(himl);
     DcRecord* dc = LiveDc(hdc);
     if (!list || !dc || i < 0 || i >= static_cast<int>(list->images.size()))
         return FALSE;
-    if (dc->painter)
-        dc->painter->drawImage(QPoint(x, y), list->images[static_cast<size_t>(i)]);
+    if (!dc->painter)
+        return TRUE;
+    ListImage& entry = list->images[static_cast<size_t>(i)];
+    QImage image = entry.pixels;
+    if (entry.picture) {
+        const qreal ratio = dc->painter->deviceTransform().m11();
+        if (entry.rendered.isNull() || entry.rendered.devicePixelRatio() != ratio)
+            entry.rendered = RenderIconPicture(*entry.picture, list->cx, list->cy, ratio);
+        image = entry.rendered;
+    }
+    if (style & ILD_MASK) {
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QPainter shape(&image);
+        shape.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        shape.fillRect(QRectF(0, 0, image.width(), image.height()), ToQColor(dc->state.textColor));
+    }
+    dc->painter->drawImage(QPoint(x, y), image);
     return TRUE;
 }
 
@@ -129,7 +166,11 @@ HBITMAP ImageList_GetImageBitmap(HIMAGELIST himl, int i)
     if (!list || i < 0 || i >= static_cast<int>(list->images.size()))
         return nullptr;
     HBITMAP bitmap = CreateBitmap(list->cx, list->cy);
-    if (bitmap)
-        bitmap->image = list->images[static_cast<size_t>(i)].convertToFormat(QImage::Format_RGB32);
+    if (!bitmap)
+        return nullptr;
+    const ListImage& entry = list->images[static_cast<size_t>(i)];
+    const QImage image =
+        entry.picture ? RenderIconPicture(*entry.picture, list->cx, list->cy, 1.0) : entry.pixels;
+    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
     return bitmap;
 }

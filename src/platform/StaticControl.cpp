@@ -1,6 +1,7 @@
 // Static text: the window text drawn in the parent's colours
 // (WM_CTLCOLORSTATIC); with SS_NOTIFY a click tells the parent. A static of
-// style SS_BITMAP shows a bitmap at its top left instead.
+// style SS_BITMAP shows a bitmap at its top left instead, one of style
+// SS_ICON an icon.
 #include "platform/internal/StandardControls.h"
 
 #include "platform/Gdi.h"
@@ -13,6 +14,7 @@ namespace {
 
 struct StaticState : ControlState {
     HBITMAP image = nullptr;
+    HICON icon = nullptr;
 };
 
 StaticState& State(WindowRecord* rec)
@@ -25,6 +27,17 @@ StaticState& State(WindowRecord* rec)
 bool IsBitmapStatic(const WindowRecord* rec)
 {
     return (rec->style & SS_TYPEMASK) == SS_BITMAP;
+}
+
+bool IsIconStatic(const WindowRecord* rec)
+{
+    return (rec->style & SS_TYPEMASK) == SS_ICON;
+}
+
+// The image type a static of this style shows.
+WPARAM ImageType(const WindowRecord* rec)
+{
+    return IsIconStatic(rec) ? IMAGE_ICON : IMAGE_BITMAP;
 }
 
 void Paint(HWND hwnd, HDC hdc)
@@ -46,6 +59,11 @@ void Paint(HWND hwnd, HDC hdc)
         const GdiObjectRecord* bitmap = LiveGdiObject(State(live).image, GdiKind::Bitmap);
         if (QPainter* painter = PainterOfDC(hdc); painter && bitmap)
             painter->drawImage(0, 0, bitmap->image);
+        return;
+    }
+    if (IsIconStatic(live)) {
+        if (HICON icon = State(live).icon)
+            DrawIconEx(hdc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
         return;
     }
     HGDIOBJ oldFont = rec->font ? SelectObject(hdc, rec->font) : nullptr;
@@ -86,16 +104,27 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case STM_SETIMAGE: {
-        if (wParam != IMAGE_BITMAP)
+        if (wParam != ImageType(rec))
             return 0;
         StaticState& st = State(LiveWindow(hwnd));
-        HBITMAP previous = st.image;
-        st.image = reinterpret_cast<HBITMAP>(lParam);
+        LRESULT previous = 0;
+        if (wParam == IMAGE_ICON) {
+            previous = reinterpret_cast<LRESULT>(st.icon);
+            st.icon = reinterpret_cast<HICON>(lParam);
+        } else {
+            previous = reinterpret_cast<LRESULT>(st.image);
+            st.image = reinterpret_cast<HBITMAP>(lParam);
+        }
         InvalidateRect(hwnd, nullptr, TRUE);
-        return reinterpret_cast<LRESULT>(previous);
+        return previous;
     }
-    case STM_GETIMAGE:
-        return wParam == IMAGE_BITMAP ? reinterpret_cast<LRESULT>(State(LiveWindow(hwnd)).image) : 0;
+    case STM_GETIMAGE: {
+        if (wParam != ImageType(rec))
+            return 0;
+        const StaticState& st = State(LiveWindow(hwnd));
+        return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(st.icon)
+                                    : reinterpret_cast<LRESULT>(st.image);
+    }
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -28,6 +28,13 @@ constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_CONTEXTMENU = 0x007B;
+// A top-level window's icon (lParam, the caller's; null for none), small or
+// big; the desktop shows the big one, or the small one when that is all
+// there is. Both return the icon that was set before.
+constexpr UINT WM_GETICON = 0x007F;
+constexpr UINT WM_SETICON = 0x0080;
+constexpr WPARAM ICON_SMALL = 0;
+constexpr WPARAM ICON_BIG = 1;
 constexpr UINT WM_STYLECHANGED = 0x007D;
 constexpr UINT WM_NCCREATE = 0x0081;
 constexpr UINT WM_NCDESTROY = 0x0082;
@@ -240,6 +247,7 @@ constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD SS_LEFT = 0x0000;
 constexpr DWORD SS_CENTER = 0x0001;
 constexpr DWORD SS_RIGHT = 0x0002;
+constexpr DWORD SS_ICON = 0x0003;
 constexpr DWORD SS_BITMAP = 0x000E;
 constexpr DWORD SS_TYPEMASK = 0x001F;
 constexpr DWORD SS_NOPREFIX = 0x0080;
@@ -255,10 +263,12 @@ constexpr UINT BM_CLICK = 0x00F5;
 constexpr WPARAM BST_UNCHECKED = 0;
 constexpr WPARAM BST_CHECKED = 1;
 // Static controls of style SS_BITMAP show the bitmap set with STM_SETIMAGE
-// (wParam IMAGE_BITMAP, lParam the bitmap, which stays the caller's).
+// (wParam IMAGE_BITMAP, lParam the bitmap, which stays the caller's); those
+// of style SS_ICON the icon (IMAGE_ICON), kIconSize square.
 constexpr UINT STM_SETIMAGE = 0x0172;
 constexpr UINT STM_GETIMAGE = 0x0173;
 constexpr WPARAM IMAGE_BITMAP = 0;
+constexpr WPARAM IMAGE_ICON = 1;
 constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT EM_LIMITTEXT = 0x00C5;
 

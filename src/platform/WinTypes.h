@@ -22,12 +22,14 @@ constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
 
 // Opaque handles. Each is a pointer to a record owned by the platform layer
-// (windows, fonts, pens, brushes, bitmaps, device contexts, image lists).
+// (windows, fonts, pens, brushes, bitmaps, device contexts, image lists,
+// cursors, icons).
 struct WindowRecord;
 struct GdiObjectRecord;
 struct DcRecord;
 struct ImageListRecord;
 struct CursorRecord;
+struct IconRecord;
 struct InstanceRecord;
 using HWND = WindowRecord*;
 using HGDIOBJ = GdiObjectRecord*;
@@ -38,6 +40,7 @@ using HBITMAP = GdiObjectRecord*;
 using HDC = DcRecord*;
 using HIMAGELIST = ImageListRecord*;
 using HCURSOR = CursorRecord*;
+using HICON = IconRecord*;
 using HINSTANCE = InstanceRecord*;
 using HMENU = std::uintptr_t; // child windows: the control id
 

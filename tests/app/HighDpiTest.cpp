@@ -3,6 +3,7 @@
 // bottom, where its item's rectangle says. Read in device pixels.
 #include "app/AppTest.h"
 
+#include "framework/ToolBar.h"
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/qt/QtBridge.h"
@@ -68,6 +69,37 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
         EXPECT_GE(right, end - 8 * s) << "row " << row;
         item = reinterpret_cast<HTREEITEM>(
             SendMessageA(Upper(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
+    }
+}
+
+// The toolbar's images and the Info box's icon are pictures drawn in the
+// screen's own pixels, not images of the classic size blown up: at ratio 2
+// many of the 2 x 2 blocks that one classic pixel becomes are not of one
+// colour (smooth edges, thin lines).
+TEST_F(HighDpiTest, ImagesHaveTheDetailOfTheScreensPixels)
+{
+    if (Ratio() != 2)
+        GTEST_SKIP() << "blocks of one classic pixel are 2 x 2 device pixels at ratio 2 only";
+    Start();
+    CToolBar& bar = Frame().GetToolBar();
+    UpdateWindow(bar.m_hWnd);
+    const QImage shown = GrabWindowImage(bar.m_hWnd);
+    auto mixedBlocks = [](const QImage& image, QRect area) {
+        int mixed = 0;
+        for (int y = area.top(); y + 1 <= area.bottom(); y += 2)
+            for (int x = area.left(); x + 1 <= area.right(); x += 2) {
+                const QRgb c = image.pixel(x, y);
+                mixed += image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c
+                    || image.pixel(x + 1, y + 1) != c;
+            }
+        return mixed;
+    };
+    for (int button : {0, 2}) {
+        RECT rect;
+        bar.GetItemRect(button, &rect);
+        const QRect device(rect.left * 2, rect.top * 2, (rect.right - rect.left) * 2,
+                           (rect.bottom - rect.top) * 2);
+        EXPECT_GT(mixedBlocks(shown, device), 20) << "button " << button;
     }
 }
 

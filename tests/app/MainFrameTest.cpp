@@ -16,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -126,6 +127,15 @@ TEST_F(MainFrameTest, BarsAndPanesAreWhereTheProgramExpectsThem)
     EXPECT_EQ(toolRect.bottom, splitRect.top);
     EXPECT_EQ(splitRect.bottom, statusRect.top);
     EXPECT_EQ(toolRect.Height() + splitRect.Height() + statusRect.Height(), client.Height());
+
+    // The window's icon is the program's, at every size a desktop asks for.
+    const QIcon icon = WidgetOfWindow(Frame().m_hWnd)->windowIcon();
+    for (int size : {16, 32, 48, 256}) {
+        EXPECT_TRUE(icon.availableSizes().contains(QSize(size, size))) << size;
+        const QImage image = icon.pixmap(size).toImage();
+        EXPECT_EQ(image.pixel(size / 2, size / 16) & 0xFFFFFF, 0x24507Au) << "the tile, at " << size;
+        EXPECT_EQ(image.pixel(size / 2, size * 3 / 8) & 0xFFFFFF, 0xF3EFE4u) << "the house, at " << size;
+    }
 }
 
 // The upper view starts with 0.8 of the client height the frame has when

@@ -4,9 +4,9 @@
 #include "DialogsTest.h"
 
 #include "dialogs/AboutDlg.h"
-#include "dialogs/AppIcon.h"
 #include "dialogs/UsageDlg.h"
 #include "framework/Rect.h"
+#include "framework/ResourceRegistry.h"
 #include "framework/WinApp.h"
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
@@ -136,11 +136,11 @@ TEST_F(InfoDialogs, TheInfoBoxShowsTheStoredVersionAndASetUpLink)
         ExpectStaticTextsFit(box);
 
         const HWND icon = d.GetDlgItem(res::IDC_ABOUT_ICON);
-        EXPECT_EQ(SendMessageA(icon, STM_GETIMAGE, IMAGE_BITMAP, 0),
-                  reinterpret_cast<LRESULT>(AppIconBitmap()));
+        EXPECT_EQ(SendMessageA(icon, STM_GETIMAGE, IMAGE_ICON, 0),
+                  reinterpret_cast<LRESULT>(FindIconResource(res::IDR_MAINFRAME)));
         const QImage iconShown = testsupport::GrabClient(icon);
-        ASSERT_GE(iconShown.width(), kAppIconSize) << "the whole icon shows";
-        ASSERT_GE(iconShown.height(), kAppIconSize);
+        ASSERT_GE(iconShown.width(), kIconSize) << "the whole icon shows";
+        ASSERT_GE(iconShown.height(), kIconSize);
         EXPECT_EQ(iconShown.pixel(16, 2) & 0xFFFFFF, 0x24507Au) << "the tile";
         EXPECT_EQ(iconShown.pixel(16, 10) & 0xFFFFFF, 0xF3EFE4u) << "the house";
 

@@ -11,7 +11,7 @@ set -euo pipefail
 lumenor="$1"
 example="$2"
 
-for tool in xvfb-run xauth xdotool import compare convert; do
+for tool in xvfb-run xauth xdotool xprop import compare convert; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup-deps installs it)"; exit 77; }
 done
 # Everything runs on a virtual display of its own. Without -noreset the
@@ -125,6 +125,15 @@ done
 [ -n "$window" ] || fail "no window titled 'house.ifc - Lumenor' (log: $(cat "$work/log"))"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
 expect_shows "opened" "$(reference 0)"
+
+# The window's icon is the program's, at the sizes desktops ask for: the
+# tile's opaque blue (ARGB 0xFF24507A) in each.
+icon=$(xprop -id "$window" _NET_WM_ICON)
+for size in 16 32 48; do
+  grep -q "Icon ($size x $size)" <<<"$icon" || fail "the window has no icon of $size x $size"
+done
+[ "$(xprop -id "$window" -notype 32c _NET_WM_ICON | grep -o 4280569978 | wc -l)" -gt 1000 ] ||
+  fail "the window's icon is not the program's"
 
 # Select with the arrow keys: the header, then #1, then #2.
 xdotool key --delay 50 Down Down

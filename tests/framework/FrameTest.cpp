@@ -21,6 +21,7 @@
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
+#include "support/TestSupport.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -120,22 +121,16 @@ BEGIN_MESSAGE_MAP(FrameApp, CWinApp)
 ON_COMMAND(res::ID_FILE_OPEN, &FrameApp::OnOpen)
 END_MESSAGE_MAP()
 
-HBITMAP TwoImageStrip()
+// Two button images: a red and a blue square.
+std::vector<HICON> TwoImages()
 {
-    HBITMAP bitmap = CreateBitmap(32, 15);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
-    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 200));
-    RECT left{2, 2, 14, 13};
-    RECT right{18, 2, 30, 13};
-    FillRect(dc, &left, red);
-    FillRect(dc, &right, blue);
-    SelectObject(dc, old);
-    DeleteObject(red);
-    DeleteObject(blue);
-    DeleteDC(dc);
-    return bitmap;
+    std::vector<HICON> images;
+    for (const char* colour : {"#c80000", "#0000c8"}) {
+        const std::string svg = std::string("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='15'>")
+            + "<rect x='2' y='2' width='12' height='11' fill='" + colour + "'/></svg>";
+        images.push_back(CreateIconFromSvg(svg.data(), svg.size()));
+    }
+    return images;
 }
 
 class Frame : public ::testing::Test {
@@ -152,9 +147,9 @@ protected:
                                     {MenuItemDesc::Command("&Toolbar", res::ID_VIEW_TOOLBAR),
                                      MenuItemDesc::Command("St&atusbar", res::ID_VIEW_STATUS_BAR)}),
             });
-        static HBITMAP strip = TwoImageStrip();
-        RegisterToolBarResource(kResource,
-                                ToolBarResource{16, 15, {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT}, strip});
+        if (!FindToolBarResource(kResource))
+            RegisterToolBarResource(
+                kResource, ToolBarResource{16, 15, {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT}, TwoImages()});
         app.AddDocTemplate(new CSingleDocTemplate(kResource, RUNTIME_CLASS(CDocument),
                                                   RUNTIME_CLASS(BarFrame), RUNTIME_CLASS(PaneView)));
         ASSERT_NE(app.OpenDocumentFile(nullptr), nullptr);
@@ -397,6 +392,22 @@ TEST_F(Frame, IdleUpdatesDisableToolbarButtonsWithoutHandler)
     app.OnIdle(0);
     EXPECT_FALSE(frame->m_wndToolBar.GetButtonStyle(0) & TBBS_DISABLED);
     EXPECT_TRUE(frame->m_wndToolBar.GetButtonStyle(2) & TBBS_DISABLED);
+    // Open shows its image; About, disabled, only its shape in the shadow colour.
+    UpdateWindow(frame->m_wndToolBar.m_hWnd);
+    const QImage bar = testsupport::GrabClient(frame->m_wndToolBar.m_hWnd);
+    auto count = [&bar, this](int button, QRgb colour) {
+        CRect rect;
+        frame->m_wndToolBar.GetItemRect(button, &rect);
+        int n = 0;
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x)
+                n += (bar.pixel(x, y) & 0xFFFFFF) == colour;
+        return n;
+    };
+    const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
+    EXPECT_EQ(count(0, 0xC80000), 12 * 11);
+    EXPECT_EQ(count(2, 0x0000C8), 0);
+    EXPECT_EQ(count(2, qRgb(GetRValue(shadow), GetGValue(shadow), GetBValue(shadow)) & 0xFFFFFF), 12 * 11);
 }
 
 TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)

@@ -52,6 +52,7 @@ struct WindowRecord {
     std::vector<HWND> children; // creation order
     std::string text;
     HFONT font = nullptr;
+    HICON icons[2] = {}; // ICON_SMALL, ICON_BIG
     std::unordered_map<std::string, void*> props;
 
     QWidget* widget = nullptr;
