@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 #include <map>
 #include <unordered_set>
 
@@ -23,6 +24,12 @@ namespace {
 
 InstanceRecord g_instance;
 std::unordered_set<const WindowRecord*> g_liveWindows;
+// The handles looked up last: a tree being filled or painted gets millions
+// of messages for the same few windows, each of which checks its handle.
+// A window leaves this list when it is freed, so an entry is always live.
+constexpr std::size_t kRecentLive = 4;
+const WindowRecord* g_recentLive[kRecentLive] = {};
+std::size_t g_nextRecent = 0;
 std::function<void(HWND)> g_creationHook;
 
 std::string ClassKey(const char* name)
@@ -92,6 +99,8 @@ void FreeWindow(WindowRecord* rec)
     KillWindowTimers(rec);
     EndModalLoopOfDestroyedWindow(rec);
     g_liveWindows.erase(rec);
+    std::replace(std::begin(g_recentLive), std::end(g_recentLive), static_cast<const WindowRecord*>(rec),
+                 static_cast<const WindowRecord*>(nullptr));
     rec->dead = true;
     DetachWidget(rec->widget);
     // Freed on the next turn of the event loop, so that a caller up the
@@ -114,8 +123,16 @@ void SendNcDestroyAndFree(HWND hwnd)
 
 WindowRecord* LiveWindow(HWND hwnd)
 {
-    if (!hwnd || !g_liveWindows.count(hwnd))
+    if (!hwnd)
         return nullptr;
+    for (const WindowRecord* recent : g_recentLive) {
+        if (recent == hwnd)
+            return hwnd;
+    }
+    if (!g_liveWindows.count(hwnd))
+        return nullptr;
+    g_recentLive[g_nextRecent] = hwnd;
+    g_nextRecent = (g_nextRecent + 1) % kRecentLive;
     return hwnd;
 }
 
