@@ -31,10 +31,15 @@ public:
     // lists referrers in this order, so it is visible to the user.
     Entry GetAt(std::size_t i) const { return {m_aNumbers[m_aOrder[i]], TextAt(m_aOrder[i])}; }
 
+    // What keeps the texts alive: Lookup and GetAt give views of it, valid
+    // for as long as this is held, also after the store moves on to another
+    // file. The views keep it while their items show the texts.
+    std::shared_ptr<const void> GetTextOwner() const { return m_pText; }
+
     // The texts of a file in file order: text i is
     // pText[aTextStart[i], aTextStart[i + 1]), to be stored under aNumbers[i].
     struct FileTexts {
-        std::unique_ptr<char[]> pText;
+        std::shared_ptr<const char[]> pText;
         std::vector<std::uint64_t> aTextStart{0};
         std::vector<std::int32_t> aNumbers;
     };
@@ -62,7 +67,7 @@ private:
     void SortRepeats();
 
     // The texts of the file as they were read (see FileTexts).
-    std::unique_ptr<char[]> m_pText;
+    std::shared_ptr<const char[]> m_pText;
     std::vector<std::uint64_t> m_aTextStart;
     std::vector<std::int32_t> m_aNumbers;
     // The entries in iteration order, each as the index of its text.

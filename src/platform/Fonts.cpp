@@ -4,6 +4,7 @@
 // measuring is a table lookup per byte (the hot path of label widths).
 #include "platform/internal/GdiObjects.h"
 
+#include "platform/TestHooks.h"
 #include "platform/internal/Cp1252.h"
 
 #include <QFontInfo>
@@ -12,6 +13,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <map>
 #include <tuple>
@@ -197,11 +200,24 @@ const FontMetricsData& MetricsOf(const GdiObjectRecord* font)
     return *font->metrics;
 }
 
+namespace {
+
+int g_nTextWidthLimit = INT_MAX;
+
+} // namespace
+
 int TextWidth(const GdiObjectRecord* font, const char* text, int count)
 {
+    // A text of a few hundred million bytes is wider than an int: widths
+    // saturate.
     const int* advance = font->metrics->advance;
-    int width = 0;
+    std::int64_t width = 0;
     for (int i = 0; i < count; ++i)
         width += advance[static_cast<unsigned char>(text[i])];
-    return width;
+    return static_cast<int>(std::min<std::int64_t>(width, g_nTextWidthLimit));
+}
+
+void SetTextWidthLimitForTest(int limit)
+{
+    g_nTextWidthLimit = limit > 0 ? limit : INT_MAX;
 }

@@ -11,3 +11,6 @@ void SetKeyStateForTest(int virtKey, bool down);
 unsigned long MessageBeepCount();
 // How many fonts, pens, brushes and bitmaps are alive (stock objects included).
 std::size_t LiveGdiObjectCount();
+// Lowers the width at which text measurement saturates (INT_MAX, reached
+// by texts of hundreds of millions of bytes); 0 restores it.
+void SetTextWidthLimitForTest(int limit);

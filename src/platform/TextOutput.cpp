@@ -5,6 +5,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstring>
 #include <span>
 #include <string>
@@ -213,7 +215,8 @@ int DrawLines(DcRecord* dc, const GdiObjectRecord* font, std::span<const LineVie
             painter.fillRect(QRect(x, y, width, lineHeight), ToQColor(dc->state.bkColor));
         DrawBytes(dc, x, y, line.bytes, line.count, color);
         if (line.underline >= 0) {
-            const int ux = x + TextWidth(font, line.bytes, line.underline);
+            const int ux = static_cast<int>(std::min<std::int64_t>(
+                std::int64_t{x} + TextWidth(font, line.bytes, line.underline), INT_MAX));
             const int uw = font->metrics->advance[static_cast<unsigned char>(line.bytes[line.underline])];
             painter.fillRect(QRect(ux, y + font->metrics->ascent + 1, uw, 1), color);
         }
@@ -282,8 +285,10 @@ BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const ch
     }
     int width = 0;
     if (dx) {
+        std::int64_t sum = 0;
         for (int i = 0; i < n; ++i)
-            width += dx[i];
+            sum += dx[i];
+        width = static_cast<int>(std::clamp<std::int64_t>(sum, INT_MIN, INT_MAX));
     } else {
         width = TextWidth(font, text, n);
     }

@@ -1,12 +1,18 @@
 // CEntityTreeCtrl: the tree control that both entity views display
 // through. Its window is a tree-view window of the platform; on attachment
 // the control replaces the window procedure and answers the tree-view
-// message interface from its own item store (TreeOps.h). The class follows
+// message interface from its own item store (TreeStore.h). The class follows
 // the class-library pattern: Create or SubclassWindow attach the object to
 // a window, whose messages then pass through WindowProc.
 #pragma once
 
 #include "platform/CommCtrl.h"
+
+// With TVIF_TEXT in TVM_INSERTITEMA and TVM_SETITEMA: the label is kept by
+// reference, not copied. pszText gives its cchTextMax bytes, which need no
+// terminator; the caller keeps them unchanged until the item is deleted or
+// its label set again. Every message answers as for a copied label.
+constexpr UINT TVIF_TEXTREF = 0x8000;
 
 class CEntityTreeCtrl {
 public:

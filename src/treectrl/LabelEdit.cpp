@@ -5,6 +5,7 @@
 
 #include "treectrl/LabelEditProc.h"
 #include "treectrl/TreeHandles.h"
+#include "treectrl/TreeLabels.h"
 #include "treectrl/TreeLayout.h"
 #include "treectrl/TreeMeasure.h"
 #include "treectrl/TreeNotify.h"
@@ -12,6 +13,8 @@
 #include "treectrl/TreeStore.h"
 
 #include "platform/Window.h"
+
+#include <string>
 
 namespace {
 
@@ -59,9 +62,12 @@ TreeNode* EditLabel(TreeData* td, TreeNode* q)
 {
     if (!td->m_hwndEdit)
         return nullptr;
+    // The parent gets the stored label; a borrowed one need not end in a
+    // zero byte, so it gets a copy that does.
+    std::string label = NodeLabelString(q);
     NMTVDISPINFO nm{};
     FillNotifyItem(&nm.item, q, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
-    nm.item.pszText = q->pszText;
+    nm.item.pszText = q->bLabelOwned ? const_cast<char*>(q->pszText) : q->pszText ? label.data() : nullptr;
     nm.item.cchTextMax = q->cchText;
     if (SendDispInfoNotify(td, TVN_BEGINLABELEDITA, &nm))
         return nullptr;
@@ -71,7 +77,7 @@ TreeNode* EditLabel(TreeData* td, TreeNode* q)
     SelectItem(td, q, TVGN_CARET, false);
     EnsureItemVisible(td, q, false);
     PlaceEdit(td, q);
-    SetWindowTextA(td->m_hwndEdit, q->pszText ? q->pszText : "");
+    SetWindowTextA(td->m_hwndEdit, label.c_str());
     SendMessageA(td->m_hwndEdit, EM_SETSEL, 0, -1);
     ShowWindow(td->m_hwndEdit, SW_SHOW);
     SetFocus(td->m_hwndEdit);

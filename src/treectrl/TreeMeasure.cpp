@@ -5,6 +5,24 @@
 
 #include "platform/Window.h"
 
+#include <algorithm>
+
+namespace {
+
+int g_nMaxLabelWidth = TreeItemData::kMaxTextWidth;
+
+} // namespace
+
+int MaxLabelWidth()
+{
+    return g_nMaxLabelWidth;
+}
+
+void SetMaxLabelWidth(int width)
+{
+    g_nMaxLabelWidth = width > 0 ? std::min(width, TreeItemData::kMaxTextWidth) : TreeItemData::kMaxTextWidth;
+}
+
 MeasureContext::~MeasureContext()
 {
     if (!m_hdc)
@@ -110,6 +128,7 @@ int MeasureContext::LabelWidth(TreeNode* q)
     SIZE size;
     if (!GetTextExtentPoint32A(m_hdc, q->pszText ? q->pszText : "", q->cchText, &size))
         size.cx = 0;
+    size.cx = std::min<LONG>(size.cx, g_nMaxLabelWidth);
     q->cxText = size.cx;
     if (size.cx)
         ExtentLabelMeasured(m_td, q, 0);

@@ -9,6 +9,12 @@
 
 #include "platform/Gdi.h"
 
+// The widest label width a node caches; a wider label counts as this wide
+// (its row is laid out, highlighted and painted from its left edge).
+int MaxLabelWidth();
+// Lowers the limit, for tests of wide labels; 0 restores it.
+void SetMaxLabelWidth(int width);
+
 class MeasureContext {
 public:
     explicit MeasureContext(TreeData* td) : m_td(td) { }

@@ -52,14 +52,20 @@ private:
 // The state comes first: it sits next to the links, in the bytes that
 // walking the display sequence reads.
 struct TreeItemData {
+    // The largest cached label width; wider labels count as this wide.
+    static constexpr int kMaxTextWidth = (1 << 29) - 1;
+
     UINT state = 0; // TVIS_* bits, stored whole
-    int cchText = 0; // label bytes without the terminator
-    char* pszText = nullptr; // owned, zero-terminated; null: no label
+    int cchText = 0; // label bytes, at most kMaxLabelLength (TreeLabels.h)
+    // Null: no label. An owned label (a copy) is zero-terminated; a
+    // borrowed one (TVIF_TEXTREF) is the caller's bytes and need not be.
+    const char* pszText = nullptr;
     LPARAM lParam = 0;
-    int cxText : 31 = 0; // cached label width in pixels, 0 = not measured
+    int cxText : 30 = 0; // cached label width in pixels, 0 = not measured
     // The horizontal-extent index still has to measure and count this
     // displayed item (TreeExtent.cpp).
     unsigned bExtentPending : 1 = 0;
+    unsigned bLabelOwned : 1 = 0; // pszText is a copy in the label store
     ImageIndex iImage;
     ImageIndex iSelectedImage;
 };

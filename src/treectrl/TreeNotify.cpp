@@ -4,6 +4,7 @@
 #include "treectrl/TreeNotify.h"
 
 #include "treectrl/TreeHandles.h"
+#include "treectrl/TreeLabels.h"
 #include "treectrl/TreeStore.h"
 
 #include "platform/Window.h"

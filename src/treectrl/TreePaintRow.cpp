@@ -60,7 +60,13 @@ void TreePainter::PaintLabel(TreeNode* q, const RECT& text, bool colourChanged)
     if (underlined)
         previous = SelectObject(m_hdc, underlined);
     RECT rect = text;
-    DrawTextA(m_hdc, q->pszText ? q->pszText : "", q->cchText, &rect, kLabelFormat);
+    UINT format = kLabelFormat;
+    if (q->cxText >= MaxLabelWidth()) {
+        // Wider than its rectangle: centred, its start would lie left of it.
+        rect.left += 2;
+        format &= ~DT_CENTER;
+    }
+    DrawTextA(m_hdc, q->pszText ? q->pszText : "", q->cchText, &rect, format);
     if (underlined)
         SelectObject(m_hdc, previous);
     if (colourChanged)

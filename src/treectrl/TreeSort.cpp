@@ -46,12 +46,15 @@ void QuickSort(std::vector<Entry>& a, int lo, int hi, TreeCompareProc compare)
 int CompareItemText(const TreeItemData* a, const TreeItemData* b)
 {
     // The small letters of Windows-1252 give the platform's case-insensitive
-    // order; items without a label compare as empty labels.
-    const auto* x = reinterpret_cast<const unsigned char*>(a->pszText ? a->pszText : "");
-    const auto* y = reinterpret_cast<const unsigned char*>(b->pszText ? b->pszText : "");
-    for (;; ++x, ++y) {
-        const int cx = LowerCase1252(*x);
-        const int cy = LowerCase1252(*y);
+    // order. Labels compare as strings: each ends at its length or at a zero
+    // byte before it; items without a label compare as empty labels.
+    const auto* x = reinterpret_cast<const unsigned char*>(a->pszText);
+    const auto* y = reinterpret_cast<const unsigned char*>(b->pszText);
+    const auto nx = static_cast<std::size_t>(x ? a->cchText : 0);
+    const auto ny = static_cast<std::size_t>(y ? b->cchText : 0);
+    for (std::size_t i = 0;; ++i) {
+        const int cx = i < nx ? LowerCase1252(x[i]) : 0;
+        const int cy = i < ny ? LowerCase1252(y[i]) : 0;
         if (cx != cy || !cx)
             return cx - cy;
     }

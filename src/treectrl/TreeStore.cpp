@@ -7,6 +7,7 @@
 #include "treectrl/TreeExpand.h"
 #include "treectrl/TreeExtent.h"
 #include "treectrl/TreeHandles.h"
+#include "treectrl/TreeLabels.h"
 #include "treectrl/TreeLayout.h"
 #include "treectrl/TreeMeasure.h"
 #include "treectrl/TreeMouse.h"
@@ -140,37 +141,19 @@ bool WithinPageFromTop(TreeData* td, TreeNode* q)
     return false;
 }
 
-} // namespace
-
-void FreeNodeLabel(TreeData* td, TreeNode* q)
-{
-    if (!q->pszText)
-        return;
-    if (!td->m_bFreeingAll || LabelStore::IsLarge(static_cast<std::size_t>(q->cchText)))
-        td->m_labels.Free(q->pszText, static_cast<std::size_t>(q->cchText));
-    q->pszText = nullptr;
-    q->cchText = 0;
-}
-
-void SetNodeLabel(TreeData* td, TreeNode* q, const char* text)
+void SetNodeLabel(TreeData* td, TreeNode* q, const TVITEM& item)
 {
     const bool shown = Displayed(q);
     const int depth = shown ? Depth(q) : 0;
     if (shown)
         ExtentItemHidden(td, q, depth);
-    td->m_labels.Free(q->pszText, static_cast<std::size_t>(q->cchText));
-    q->pszText = nullptr;
-    q->cchText = 0;
-    if (text) {
-        const std::size_t length = std::strlen(text);
-        q->pszText = td->m_labels.Copy(text, length);
-        if (q->pszText)
-            q->cchText = static_cast<int>(length);
-    }
+    AssignNodeLabel(td, q, item);
     q->cxText = 0;
     if (shown)
         ExtentItemShown(td, q, depth);
 }
+
+} // namespace
 
 TreeNode* InsertItem(TreeData* td, TreeNode* parent, HTREEITEM insertAfter, const TVITEM& item)
 {
@@ -189,14 +172,9 @@ TreeNode* InsertItem(TreeData* td, TreeNode* parent, HTREEITEM insertAfter, cons
     TreeNode* q = td->m_nodes.Allocate();
     if (!q)
         return nullptr;
-    if ((item.mask & TVIF_TEXT) && item.pszText) {
-        const std::size_t length = std::strlen(item.pszText);
-        q->pszText = td->m_labels.Copy(item.pszText, length);
-        if (!q->pszText) {
-            td->m_nodes.Free(q);
-            return nullptr;
-        }
-        q->cchText = static_cast<int>(length);
+    if ((item.mask & TVIF_TEXT) && !AssignNodeLabel(td, q, item)) {
+        td->m_nodes.Free(q);
+        return nullptr;
     }
     if (item.mask & TVIF_STATE)
         q->state = item.state;
@@ -343,6 +321,7 @@ void GetItem(TreeData* td, TreeNode* q, TVITEM* item)
 {
     const TreeNode* n = q ? q : &td->m_root;
     if ((item->mask & TVIF_TEXT) && item->pszText && item->cchTextMax >= 1) {
+        // Labels are shorter than INT_MAX: the sum cannot overflow.
         const int length = std::min(n->cchText + 1, item->cchTextMax) - 1;
         if (length > 0)
             std::memcpy(item->pszText, n->pszText, static_cast<std::size_t>(length));
@@ -365,7 +344,7 @@ void SetItem(TreeData* td, TreeNode* q, const TVITEM& item)
     bool changed = false;
     const bool labelSet = (item.mask & TVIF_TEXT) != 0;
     if (labelSet) {
-        SetNodeLabel(td, q, item.pszText);
+        SetNodeLabel(td, q, item);
         changed = true;
     }
     if (item.mask & TVIF_STATE) {

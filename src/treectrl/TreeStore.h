@@ -11,6 +11,3 @@ void FreeRemainingItems(TreeData* td);
 void GetItem(TreeData* td, TreeNode* q, TVITEM* item);
 void SetItem(TreeData* td, TreeNode* q, const TVITEM& item);
 HIMAGELIST SetImageList(TreeData* td, WPARAM which, HIMAGELIST list);
-void SetNodeLabel(TreeData* td, TreeNode* q, const char* text);
-// Frees the label of a node that is being deleted.
-void FreeNodeLabel(TreeData* td, TreeNode* q);

@@ -6,6 +6,9 @@
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstring>
 #include <new>
 
 BEGIN_MESSAGE_MAP(CEntityTreeView, CView)
@@ -53,9 +56,30 @@ HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLab
     return hItem;
 }
 
-HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel)
+HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strText)
 {
-    return InsertItem(hParent, strLabel, CItemEntityMap::ParamOf(n));
+    // A label ends at the text's first zero byte, as a copied label would.
+    if (const void* pZero = std::memchr(strText.data(), '\0', strText.size()))
+        strText =
+            strText.substr(0, static_cast<std::size_t>(static_cast<const char*>(pZero) - strText.data()));
+    TVINSERTSTRUCT insert;
+    insert.hParent = hParent;
+    insert.hInsertAfter = TVI_LAST;
+    insert.item.mask = TVIF_TEXT | TVIF_TEXTREF | TVIF_PARAM;
+    insert.item.pszText = const_cast<char*>(strText.data());
+    insert.item.cchTextMax = static_cast<int>(std::min<std::size_t>(strText.size(), INT_MAX));
+    insert.item.lParam = CItemEntityMap::ParamOf(n);
+    HTREEITEM hItem = TreeView_InsertItem(GetTreeHwnd(), &insert);
+    if (!hItem)
+        throw std::bad_alloc();
+    return hItem;
+}
+
+void CEntityTreeView::HoldLabelTexts(const CEntityStore& store)
+{
+    std::shared_ptr<const void> pTexts = store.GetTextOwner();
+    if (pTexts && (m_aLabelTexts.empty() || m_aLabelTexts.back() != pTexts))
+        m_aLabelTexts.push_back(std::move(pTexts));
 }
 
 HTREEITEM CEntityTreeView::GetNextItem(HTREEITEM hItem, WPARAM nCode) const
@@ -104,6 +128,7 @@ void CEntityTreeView::InsertReferencedEntities(HTREEITEM hItem, const CEntityNum
     if (!pDoc)
         return;
     const CEntityStore& store = pDoc->GetEntityMap();
+    HoldLabelTexts(store);
     try {
         for (std::int32_t r : arrReferences) {
             std::string_view strText;

@@ -13,10 +13,12 @@
 #include "treectrl/EntityTreeCtrl.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+class CEntityStore;
 class CKantorDoc;
 class CKantorDocument;
 
@@ -45,8 +47,15 @@ protected:
     // item parameter lParam (0: the label only). Throws std::bad_alloc when
     // the control has no memory for it.
     HTREEITEM InsertItem(HTREEITEM hParent, std::string_view strLabel, LPARAM lParam = 0);
-    // The same, entered in m_mapItemToEntity under n.
-    HTREEITEM InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strLabel);
+    // A new last child labelled with the text of entity n from the store,
+    // entered in m_mapItemToEntity under n. The control keeps the label by
+    // reference: HoldLabelTexts(store) must have been called since the
+    // items were last deleted.
+    HTREEITEM InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strText);
+    // Keeps the store's texts alive for as long as the tree may show them.
+    void HoldLabelTexts(const CEntityStore& store);
+    // After all items are deleted: no label refers to a text any more.
+    void ReleaseLabelTexts() { m_aLabelTexts.clear(); }
     HTREEITEM GetNextItem(HTREEITEM hItem, WPARAM nCode) const;
     void SelectCaret(HTREEITEM hItem) const;
     void SetRedraw(BOOL bRedraw) const;
@@ -75,6 +84,10 @@ protected:
     void OnItemExpanding(NMHDR* pNotifyStruct, LRESULT* pResult);
     void OnEndLabelEdit(NMHDR* pNotifyStruct, LRESULT* pResult);
 
+    // The texts that the tree's labels are kept in, one per file shown
+    // since the items were last deleted (declared before the tree, so that
+    // they outlive it).
+    std::vector<std::shared_ptr<const void>> m_aLabelTexts;
     CEntityTreeCtrl m_wndTree;
     CItemEntityMap m_mapItemToEntity;
     HTREEITEM m_hHotItem = nullptr;

@@ -56,6 +56,7 @@ void CKantorInverseView::FillInverseTree()
     SetRedraw(FALSE);
     SelectCaret(nullptr);
     TreeView_DeleteAllItems(GetTreeHwnd());
+    ReleaseLabelTexts();
     m_nShownEntity = n;
     try {
         if (n == 0) {
@@ -65,6 +66,7 @@ void CKantorInverseView::FillInverseTree()
         } else {
             // In the list's order; a referrer that names n twice is listed twice.
             const CEntityStore& store = pDoc->GetEntityMap();
+            HoldLabelTexts(store);
             for (std::int32_t r : arrReferrers) {
                 std::string_view strText;
                 if (store.Lookup(r, strText))
@@ -76,6 +78,7 @@ void CKantorInverseView::FillInverseTree()
         // they are not known (if even that fits), and the next update tries
         // again.
         SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+        ReleaseLabelTexts();
         m_nShownEntity = -1;
         try {
             InsertItem(TVI_ROOT, res::LoadString(res::IDS_INVERSE_NOT_KNOWN));

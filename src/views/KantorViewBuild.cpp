@@ -45,6 +45,8 @@ void CKantorView::BuildTree()
     // no selection change.
     SelectCaret(nullptr);
     TreeView_DeleteAllItems(GetTreeHwnd());
+    ReleaseLabelTexts();
+    HoldLabelTexts(store);
     SetRedraw(FALSE);
 
     auto insertRoot = [&](std::int32_t n, std::string_view strText) {

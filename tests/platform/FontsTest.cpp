@@ -1,6 +1,7 @@
 // Fonts: the default GUI font resolves to DejaVu Sans, the test font has
 // its fixed metrics, and the byte-advance table equals the drawn width.
 #include "platform/Gdi.h"
+#include "platform/TestHooks.h"
 #include "platform/qt/QtBridge.h"
 
 #include <QFontInfo>
@@ -204,6 +205,26 @@ TEST(FontsTest, DrawTextPlacesAndMeasuresByTheTable)
     RECT prefix{0, 0, 100, 40};
     DrawTextA(canvas.dc(), "&Open && go", -1, &prefix, DT_CALCRECT | DT_SINGLELINE);
     EXPECT_EQ(prefix.right, 9 * kTestFontCharWidth) << "'&O' shows as O, '&&' as one &";
+    DeleteObject(font);
+}
+
+// A text wider than an int measures as wide as an int can say, never as a
+// wrapped negative width (here with the limit lowered to 50 pixels).
+TEST(FontsTest, WidthsSaturateInsteadOfOverflowing)
+{
+    HFONT font = CreateTestFont();
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    SetTextWidthLimitForTest(50);
+    const int wide = Extent(dc, "abcdefghij");
+    RECT rect{0, 0, 10, 10};
+    DrawTextA(dc, "abcdefghij", 10, &rect, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SetTextWidthLimitForTest(0);
+    EXPECT_EQ(wide, 50);
+    EXPECT_EQ(rect.right, 50);
+    EXPECT_EQ(Extent(dc, "abcdefghij"), 10 * kTestFontCharWidth);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
     DeleteObject(font);
 }
 

@@ -4,6 +4,10 @@
 // shows the label colour exactly.
 #include "treectrl/TreePaintTestSupport.h"
 
+#include "treectrl/TreeMeasure.h"
+
+#include <cstring>
+
 namespace {
 
 using paint::Canvas;
@@ -244,6 +248,31 @@ TEST_F(TreePaintHighlightTest, PassedContextGetsItsFontAndModeBack)
     EXPECT_EQ(GetBkMode(canvas.dc()), OPAQUE);
     SelectObject(canvas.dc(), GetStockObject(DEFAULT_GUI_FONT));
     DeleteObject(own);
+}
+
+// A label wider than the widest width the control keeps is laid out that
+// wide: its row is still highlighted and framed, and the label is drawn
+// from the left edge of its rectangle as any label is.
+TEST_F(TreePaintHighlightTest, ALabelWiderThanTheLimitIsPaintedFromItsLeftEdge)
+{
+    SetMaxLabelWidth(14);
+    HTREEITEM a = Insert(nullptr, "abc");
+    SetState(a, TVIS_BOLD, TVIS_BOLD);
+    Select(a);
+    Focus(true);
+    Canvas canvas(300, 100);
+    Paint(canvas);
+    RECT rect{};
+    std::memcpy(&rect, &a, sizeof(a));
+    Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    SetMaxLabelWidth(0);
+    EXPECT_EQ(rect.right - rect.left, 18) << "14 pixels and 4 around";
+    EXPECT_EQ(Fill(canvas, 0), kHighlight);
+    EXPECT_EQ(canvas.At(17, 13), Inverted(kHighlight)) << "the focus frame at the rectangle's right edge";
+    EXPECT_EQ(canvas.At(20, 14), kWindow);
+    EXPECT_EQ(canvas.XsOf(kHighlightText, 12, 1, 17),
+              std::vector<int>({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}))
+        << "the underline of the whole label starts at x 2";
 }
 
 } // namespace

@@ -2,6 +2,10 @@
 // item fields, deletion with its notifications, sorting, foreign handles.
 #include "treectrl/TreeTestSupport.h"
 
+#include "treectrl/EntityTreeCtrl.h"
+#include "treectrl/TreeLabels.h"
+
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -80,6 +84,66 @@ TEST_F(TreeStoreTest, VisibleNavigationFollowsExpansion)
 
     Expand(a, TVE_COLLAPSE);
     EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "works from hidden items too";
+}
+
+// A label kept by reference answers every message as a copy would, needs
+// no terminator and costs the tree no label memory, however often it is
+// shown: items listing one long text many times hold it once.
+TEST_F(TreeStoreTest, BorrowedLabelsAnswerAsCopiesAndAreNotCopied)
+{
+    std::string text(200, 'x');
+    text.replace(0, 5, "#3=A(");
+    TVINSERTSTRUCT is;
+    is.hParent = TVI_ROOT;
+    is.hInsertAfter = TVI_LAST;
+    is.item.mask = TVIF_TEXT | TVIF_TEXTREF;
+    is.item.pszText = text.data();
+    is.item.cchTextMax = 4; // "#3=A", no terminator after it
+    HTREEITEM shortItem =
+        reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    is.item.cchTextMax = static_cast<int>(text.size());
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_NE(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)), 0);
+    EXPECT_EQ(Text(shortItem), "#3=A");
+    EXPECT_EQ(Text(Next(shortItem, TVGN_NEXT)), text);
+    EXPECT_EQ(Data()->m_labels.BytesReserved(), 0u) << "a thousand copies of the label";
+
+    // Sorting compares the borrowed bytes only.
+    Insert(nullptr, "#3=A");
+    Send(TVM_SORTCHILDREN, 0, 0);
+    EXPECT_EQ(Text(Next(nullptr, TVGN_ROOT)), "#3=A");
+    EXPECT_EQ(Text(Next(Next(nullptr, TVGN_ROOT), TVGN_NEXT)), "#3=A");
+}
+
+// Labels stay below INT_MAX bytes, the most that TVM_GETITEMA can hand back
+// whole: a longer text, copied or borrowed, is cut to the limit, and a
+// buffer of any size gets the label and its terminator within bounds.
+TEST_F(TreeStoreTest, ALabelLongerThanTheLimitIsCutToIt)
+{
+    SetMaxLabelLength(8);
+    HTREEITEM copied = Insert(nullptr, "0123456789ab");
+    std::string borrowed = "abcdefghijkl";
+    TVINSERTSTRUCT is;
+    is.hParent = TVI_ROOT;
+    is.hInsertAfter = TVI_LAST;
+    is.item.mask = TVIF_TEXT | TVIF_TEXTREF;
+    is.item.pszText = borrowed.data();
+    is.item.cchTextMax = static_cast<int>(borrowed.size());
+    auto kept = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    SetMaxLabelLength(0);
+
+    char buffer[16];
+    std::memset(buffer, 'x', sizeof(buffer));
+    TVITEM tvi;
+    tvi.mask = TVIF_TEXT;
+    tvi.hItem = copied;
+    tvi.pszText = buffer;
+    tvi.cchTextMax = INT_MAX;
+    Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
+    EXPECT_STREQ(buffer, "01234567");
+    EXPECT_EQ(buffer[9], 'x');
+    EXPECT_EQ(Text(kept), "abcdefgh");
+    EXPECT_EQ(NodeOf(kept)->cchText, 8);
 }
 
 TEST_F(TreeStoreTest, GetItemTruncatesTextToTheBuffer)

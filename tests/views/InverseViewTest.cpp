@@ -6,6 +6,9 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <fstream>
+#include <string>
+
 namespace {
 
 // The header names #5, so the header entry refers to 5. In the store's
@@ -146,6 +149,37 @@ TEST_F(ViewsTest, PartialReferrerListsAreNotRefreshedUntilAnotherEntityIsSelecte
     Select(Upper(), Children(Upper()).at(2));
     Select(Upper(), Children(Upper()).at(1));
     EXPECT_EQ(Children(Lower()).size(), 2999u);
+}
+
+// Resident memory of the process, in kilobytes.
+long ResidentKb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+// Items hold their entity's text without a copy of their own, so the
+// memory of a tree does not grow with how often a long text is listed:
+// here the lower tree of #2 lists #3, a text of half a megabyte that
+// names #2 400 times, 400 times.
+TEST_F(ViewsTest, ListingALongTextOftenTakesNoMemoryForEachMention)
+{
+    std::string strFile =
+        "ISO-10303-21;\nHEADER;\nENDSEC;\nDATA;\n#2=TARGET;\n#3=SOURCE('" + std::string(1 << 19, 'x') + "'";
+    for (int i = 0; i < 400; ++i)
+        strFile += ",#2";
+    strFile += ");\n";
+    ASSERT_TRUE(OpenText(strFile));
+    CompleteInverse();
+    const long nBeforeKb = ResidentKb();
+    Select(Upper(), Children(Upper()).at(1));
+    const std::vector<HTREEITEM> aReferrers = Children(Lower());
+    ASSERT_EQ(aReferrers.size(), 400u);
+    EXPECT_LT(ResidentKb() - nBeforeKb, 32 * 1024) << "400 copies of the text take 200 MB";
+    EXPECT_TRUE(Label(Lower(), aReferrers.back()) == *EntityText(Doc(), 3));
 }
 
 } // namespace
