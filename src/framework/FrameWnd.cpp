@@ -151,6 +151,10 @@ void CFrameWnd::OnDestroy()
 
 void CFrameWnd::OnClose()
 {
+    // The main window leaves the screen at once, before what it holds is
+    // torn down behind it.
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)
+        ::ShowWindow(m_hWnd, SW_HIDE);
     // Closing the document destroys its frames, this one included.
     if (CDocument* doc = GetActiveDocument()) {
         doc->OnCloseDocument();

@@ -14,6 +14,13 @@
 // its label set again. Every message answers as for a copied label.
 constexpr UINT TVIF_TEXTREF = 0x8000;
 
+// Whether the parent is sent TVN_DELETEITEMA for every item that is
+// deleted (wParam TRUE, the default) or not (FALSE); returns the former
+// setting. A parent that does not handle the notification spares a message
+// per item, and without it deleting all items (or the window) frees the
+// items at once: a tree of millions of items goes in an instant.
+constexpr UINT TVM_SETDELETENOTIFY = TV_FIRST + 0xF0;
+
 class CEntityTreeCtrl {
 public:
     CEntityTreeCtrl() = default;

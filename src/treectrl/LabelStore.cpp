@@ -11,8 +11,18 @@ LabelStore::~LabelStore()
 
 char* LabelStore::Take(std::size_t bytes)
 {
-    if (bytes > kLargeBytes)
-        return static_cast<char*>(std::malloc(bytes));
+    if (bytes > kLargeBytes) {
+        auto* p = static_cast<char*>(std::malloc(bytes));
+        if (!p)
+            return nullptr;
+        try {
+            m_large.insert(p);
+        } catch (const std::bad_alloc&) {
+            std::free(p);
+            return nullptr;
+        }
+        return p;
+    }
     auto reuse = m_reusable.find(bytes);
     if (reuse != m_reusable.end() && !reuse->second.empty()) {
         char* p = reuse->second.back();
@@ -48,6 +58,7 @@ void LabelStore::Free(char* label, std::size_t length)
     if (!label)
         return;
     if (IsLarge(length)) {
+        m_large.erase(label);
         std::free(label);
         return;
     }
@@ -64,6 +75,9 @@ void LabelStore::Reset()
     for (char* block : m_blocks)
         std::free(block);
     m_blocks.clear();
+    for (char* label : m_large)
+        std::free(label);
+    m_large.clear();
     m_reusable.clear();
     m_next = nullptr;
     m_left = 0;

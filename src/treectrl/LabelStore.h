@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class LabelStore {
@@ -20,8 +21,7 @@ public:
     char* Copy(const char* text, std::size_t length);
     // Gives back a label made by Copy with this length.
     void Free(char* label, std::size_t length);
-    // Forgets every label at once; only labels of their own heap block
-    // still need Free.
+    // Frees every label at once.
     void Reset();
 
     // Whether a label of this length has a heap block of its own.
@@ -38,4 +38,5 @@ private:
     char* m_next = nullptr;
     std::size_t m_left = 0;
     std::unordered_map<std::size_t, std::vector<char*>> m_reusable; // by bytes
+    std::unordered_set<char*> m_large; // labels of a heap block of their own
 };

@@ -1,5 +1,7 @@
 #include "treectrl/NodePool.h"
 
+#include "platform/LargeBlocks.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <new>
@@ -48,7 +50,7 @@ bool NodePool::AddChunk()
     const std::uint32_t number = TakeNumber();
     if (!number)
         return false;
-    void* block = std::aligned_alloc(kChunkBytes, kChunkBytes);
+    void* block = AllocateAlignedBlock(kChunkBytes);
     if (!block) {
         g_freeNumbers.push_back(number);
         return false;
@@ -68,7 +70,7 @@ void NodePool::ReleaseChunk(std::uintptr_t base)
     m_chunks.erase(std::lower_bound(m_chunks.begin(), m_chunks.end(), base));
     if (m_current == header)
         m_current = nullptr;
-    std::free(reinterpret_cast<void*>(base));
+    FreeAlignedBlock(reinterpret_cast<void*>(base), kChunkBytes);
 }
 
 TreeNode* NodePool::Allocate()

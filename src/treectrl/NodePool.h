@@ -1,4 +1,4 @@
-// Storage of the nodes of one tree: 1 MiB chunks aligned to their size
+// Storage of the nodes of one tree: 2 MiB chunks aligned to their size
 // (see TreeNode.h), bump allocation with a free list for reuse, and the
 // check that a handle names a live node of this tree.
 #pragma once

@@ -44,6 +44,8 @@ struct TreeStorage {
     ExtentIndex m_extent;
     // All items are being freed: labels go with the label store's reset.
     bool m_bFreeingAll = false;
+    // TVN_DELETEITEMA is sent (TVM_SETDELETENOTIFY).
+    bool m_bDeleteNotify = true;
 };
 
 struct TreeData : TreeStorage {

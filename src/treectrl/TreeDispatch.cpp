@@ -3,6 +3,8 @@
 // and teardown.
 #include "treectrl/TreeDispatch.h"
 
+#include "treectrl/EntityTreeCtrl.h"
+
 #include "treectrl/LabelEdit.h"
 #include "treectrl/TreeDragImage.h"
 #include "treectrl/TreeExpand.h"
@@ -170,6 +172,11 @@ LRESULT OnTreeViewMessage(TreeData* td, UINT msg, WPARAM wParam, LPARAM lParam)
         return EnsureItemVisible(td, q, false);
     case TVM_GETITEMHEIGHT:
         return GetItemHeight(td);
+    case TVM_SETDELETENOTIFY: {
+        const bool previous = td->m_bDeleteNotify;
+        td->m_bDeleteNotify = wParam != 0;
+        return previous;
+    }
     default:
         return PassOn(td, msg, wParam, lParam);
     }

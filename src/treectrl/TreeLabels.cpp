@@ -47,9 +47,8 @@ bool AssignNodeLabel(TreeData* td, TreeNode* q, const TVITEM& item)
 void FreeNodeLabel(TreeData* td, TreeNode* q)
 {
     const auto length = static_cast<std::size_t>(q->cchText);
-    // Freeing all items drops the label store's blocks at once; only labels
-    // of a heap block of their own go one by one.
-    if (q->bLabelOwned && (!td->m_bFreeingAll || LabelStore::IsLarge(length)))
+    // Freeing all items drops the label store's blocks at once.
+    if (q->bLabelOwned && !td->m_bFreeingAll)
         td->m_labels.Free(const_cast<char*>(q->pszText), length);
     q->pszText = nullptr;
     q->cchText = 0;

@@ -85,10 +85,11 @@ static_assert(sizeof(TreeNode) == 56, "node layout grew");
 
 namespace nodepool {
 
-// Chunks are kChunkBytes long and aligned to that size; a header at the
-// start holds the chunk number, nodes follow. Index = number << kSlotBits | slot.
-constexpr unsigned kSlotBits = 15;
-constexpr std::size_t kChunkBytes = std::size_t(1) << 20;
+// Chunks are kChunkBytes long and aligned to that size, the size of a huge
+// page; a header at the start holds the chunk number, nodes follow.
+// Index = number << kSlotBits | slot.
+constexpr unsigned kSlotBits = 16;
+constexpr std::size_t kChunkBytes = std::size_t(1) << 21;
 constexpr std::size_t kHeaderBytes = 64;
 constexpr std::uint32_t kNodesPerChunk = (kChunkBytes - kHeaderBytes) / sizeof(TreeNode);
 constexpr std::uint32_t kMaxChunks = std::uint32_t(1) << (32 - kSlotBits);

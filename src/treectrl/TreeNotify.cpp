@@ -54,8 +54,10 @@ LRESULT SendDispInfoNotify(TreeData* td, UINT code, NMTVDISPINFO* nm)
 void OnDeleteNode(TreeNode* node, void* context)
 {
     auto* td = static_cast<TreeData*>(context);
-    NMTREEVIEW nm{};
-    FillNotifyItem(&nm.itemOld, node, TVIF_HANDLE | TVIF_PARAM);
-    SendTreeNotify(td, TVN_DELETEITEMA, &nm);
+    if (td->m_bDeleteNotify) {
+        NMTREEVIEW nm{};
+        FillNotifyItem(&nm.itemOld, node, TVIF_HANDLE | TVIF_PARAM);
+        SendTreeNotify(td, TVN_DELETEITEMA, &nm);
+    }
     FreeNodeLabel(td, node);
 }

@@ -90,6 +90,16 @@ void FreeDescendants(TreeData* td, TreeNode* q)
 
 void FreeAllNodes(TreeData* td)
 {
+    if (!td->m_bDeleteNotify && td->m_pfnOnDelete == OnDeleteNode) {
+        // Nobody hears of the items one by one: they all go at once.
+        TreeNode& root = td->m_root;
+        root.pFirstChild = root.pLastChild = nullptr;
+        root.nChildren = 0;
+        td->m_nCount = 0;
+        td->m_nodes.Reset();
+        td->m_labels.Reset();
+        return;
+    }
     td->m_bFreeingAll = true;
     FreeDescendants(td, &td->m_root);
     td->m_bFreeingAll = false;

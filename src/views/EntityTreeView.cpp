@@ -34,6 +34,8 @@ void CEntityTreeView::CreateTreeControl()
         RECT rect;
         GetClientRect(&rect);
         m_wndTree.Create(kTreeStyle, rect, m_hWnd, kTreeCtrlId);
+        // The views do not follow deletions item by item.
+        SendTree(TVM_SETDELETENOTIFY, FALSE);
         m_mapItemToEntity.Attach(m_wndTree.GetSafeHwnd());
     }
     SetCursor(LoadStandardCursor(StandardCursor::Arrow));
@@ -58,10 +60,8 @@ HTREEITEM CEntityTreeView::InsertItem(HTREEITEM hParent, std::string_view strLab
 
 HTREEITEM CEntityTreeView::InsertEntityItem(HTREEITEM hParent, std::int32_t n, std::string_view strText)
 {
-    // A label ends at the text's first zero byte, as a copied label would.
-    if (const void* pZero = std::memchr(strText.data(), '\0', strText.size()))
-        strText =
-            strText.substr(0, static_cast<std::size_t>(static_cast<const char*>(pZero) - strText.data()));
+    // The loader leaves no zero byte in a text (where a copied label would
+    // end): the whole text is the label.
     TVINSERTSTRUCT insert;
     insert.hParent = hParent;
     insert.hInsertAfter = TVI_LAST;

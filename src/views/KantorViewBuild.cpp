@@ -31,6 +31,7 @@ void CKantorView::BuildTree()
     const CEntityStore& store = doc.GetEntityMap();
     const std::int32_t nMax = doc.GetMaxEntityNumber();
     const std::size_t nExpected = std::max(kMapBuckets, store.GetCount());
+    m_mapEntityToItem.Attach(m_mapItemToEntity);
     m_mapEntityToItem.RemoveAll(nExpected, nMax);
     IProgressSink* pStatusBar = pDocument->GetStatusBar();
     if (pStatusBar) {

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -290,6 +291,35 @@ TEST_F(TreeStoreTest, DeleteAllSendsOnlySelChangingWhenAnswered0)
     Delete(nullptr);
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_DELETEITEMA}))
         << "a nonzero answer is followed by the changed notification";
+}
+
+// A parent that does not follow deletions asks for no TVN_DELETEITEMA: the
+// selection notifications stay, the items go at once, their handles die
+// and the tree fills again as before.
+TEST_F(TreeStoreTest, WithoutDeleteNotificationsItemsGoSilentlyAndAtOnce)
+{
+    EXPECT_EQ(Send(TVM_SETDELETENOTIFY, FALSE), TRUE);
+    HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM a1 = Insert(a, "a1");
+    Insert(nullptr, std::string(5000, 'b').c_str()); // a label of a heap block of its own
+    Select(a);
+    parent.Clear();
+    Delete(a1);
+    EXPECT_TRUE(parent.Codes().empty());
+    EXPECT_TRUE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA}));
+    EXPECT_EQ(Send(TVM_GETCOUNT), 0);
+    EXPECT_EQ(Next(nullptr, TVGN_ROOT), nullptr);
+    EXPECT_EQ(Next(a, TVGN_NEXT), nullptr);
+    EXPECT_FALSE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(a))) << "the handle names no item";
+    EXPECT_EQ(Data()->m_labels.BytesReserved(), 0u);
+
+    HTREEITEM c = Insert(nullptr, "c");
+    EXPECT_EQ(Text(c), "c");
+    EXPECT_EQ(Send(TVM_SETDELETENOTIFY, TRUE), FALSE);
+    parent.Clear();
+    Delete(c);
+    EXPECT_EQ(parent.Codes(), (Codes{TVN_DELETEITEMA}));
 }
 
 TEST_F(TreeStoreTest, SortOrdersLabelsIgnoringCase)

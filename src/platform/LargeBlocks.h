@@ -1,0 +1,13 @@
+// Large zeroed blocks for stores of millions of small records (the tree
+// control's nodes), aligned to their size. They are backed by huge pages
+// where the system offers them, so that filling a store takes a page fault
+// per 2 MiB instead of one per 4 KiB.
+#pragma once
+
+#include <cstddef>
+
+// A zeroed block of `bytes` (a power of two, at least a page) aligned to
+// `bytes`, or null when memory is exhausted.
+void* AllocateAlignedBlock(std::size_t bytes);
+// Gives back a block of AllocateAlignedBlock with the same size.
+void FreeAlignedBlock(void* block, std::size_t bytes);
