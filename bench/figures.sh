@@ -9,8 +9,9 @@
 # build. For each file and build, the medians of N runs (default 3) of:
 # process start to the upper tree painted, the inverse computation
 # complete after that, the processor time of both, the longest idle pass
-# and the longest key wait while it runs (bench/app_bench), the peak resident memory as a multiple
-# of the file, and the time from File > Exit to the end of the process
+# (wall and processor time) and the longest key wait while it runs
+# (bench/app_bench), the peak resident memory as a multiple of the file,
+# and the time from File > Exit to the end of the process
 # (the real program under Xvfb, driven by its keys). --before BUILD runs a
 # second build's programs in turn with BUILD's (default: this checkout's
 # build), for figures of the same run on the same machine.
@@ -31,8 +32,8 @@ while [ $# -gt 0 ]; do
   case "$1" in
   --huge) huge=1 ;;
   --runs) runs="$2"; shift ;;
-  --before) builds+=("$(cd "$2" && pwd)"); labels+=(before) ;;
-  -h | --help) sed -n '2,17p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+  --before) builds+=("$(cd "$2" && pwd)"); labels+=(before); shift ;;
+  -h | --help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
   *) builds=("$(cd "$1" && pwd)" "${builds[@]}"); labels=(this "${labels[@]}") ;;
   esac
   shift
@@ -54,6 +55,7 @@ program() {
 
 work="$(mktemp -d /tmp/lumenor-figures-XXXXXX)"
 trap 'rm -rf "$work"' EXIT
+trap 'exit 1' INT TERM
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
@@ -97,7 +99,7 @@ exit_time() {
 }
 
 # The figure after a label in app_bench's output: the first number.
-figure() { grep "^$1" "$2" | head -1 | sed "s/^$1 *//" | awk '{ print $1 }'; }
+figure() { { grep "^$1" "$2" || true; } | head -1 | sed "s/^$1 *//" | awk '{ print $1 }'; }
 
 for spec in "${files[@]}"; do
   size="${spec%%:*}"
@@ -112,19 +114,20 @@ for spec in "${files[@]}"; do
       exit_time "$(program "${builds[$i]}" lumenor)" "$file" >"$work/${labels[$i]}.$size.$r.exit"
     done
   done
-  printf '%-8s %9s %9s %9s %9s %9s %9s %9s %9s\n' build painted inverse cpu-paint cpu-inv idle key-max peak exit
-  printf '%-8s %9s %9s %9s %9s %9s %9s %9s %9s\n' "" "s" "s after" s s ms ms "x file" s
+  printf '%-8s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n' build painted inverse cpu-paint cpu-inv idle idle-cpu key-max peak exit
+  printf '%-8s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n' "" "s" "s after" s s ms ms ms "x file" s
   for i in "${!builds[@]}"; do
     l="${labels[$i]}"
     painted=$(for r in $(seq 0 $((runs - 1))); do figure "upper tree painted" "$work/$l.$size.$r.out"; done | median)
     inverse=$(for r in $(seq 0 $((runs - 1))); do figure "inverse complete" "$work/$l.$size.$r.out"; done | median)
     idle=$(for r in $(seq 0 $((runs - 1))); do figure "longest idle pass" "$work/$l.$size.$r.out"; done | median)
-    key=$(for r in $(seq 0 $((runs - 1))); do grep "^keys during" "$work/$l.$size.$r.out" | sed 's/.*longest //' | awk '{ print $1 }'; done | median)
-    peak=$(for r in $(seq 0 $((runs - 1))); do grep "^peak resident" "$work/$l.$size.$r.out" | sed 's/.*= //' | awk '{ print $1 }'; done | median)
+    key=$(for r in $(seq 0 $((runs - 1))); do { grep "^keys during" "$work/$l.$size.$r.out" || true; } | sed 's/.*longest //' | awk '{ print $1 }'; done | median)
+    peak=$(for r in $(seq 0 $((runs - 1))); do { grep "^peak resident" "$work/$l.$size.$r.out" || true; } | sed 's/.*= //' | awk '{ print $1 }'; done | median)
     cpupaint=$(for r in $(seq 0 $((runs - 1))); do figure "processor to painted" "$work/$l.$size.$r.out"; done | median)
+    idlecpu=$(for r in $(seq 0 $((runs - 1))); do figure "longest idle processor" "$work/$l.$size.$r.out"; done | median)
     cpuinv=$(for r in $(seq 0 $((runs - 1))); do figure "processor for inverse" "$work/$l.$size.$r.out"; done | median)
     quit=$(cat "$work/$l.$size".*.exit | median)
-    printf '%-8s %9s %9s %9s %9s %9s %9s %9s %9s\n' "$l" "$painted" "$inverse" "$cpupaint" "$cpuinv" "$idle" "$key" "$peak" "$quit"
+    printf '%-8s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n' "$l" "$painted" "$inverse" "$cpupaint" "$cpuinv" "$idle" "$idlecpu" "$key" "$peak" "$quit"
   done
   rm -f "$file"
 done
