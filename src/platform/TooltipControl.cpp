@@ -159,7 +159,10 @@ void RelayToTooltips(const MSG& msg)
                    tooltips.end());
     const std::vector<HWND> current = tooltips;
     for (HWND tooltip : current) {
-        TooltipState& st = State(LiveWindow(tooltip));
+        WindowRecord* rec = LiveWindow(tooltip);
+        if (!rec)
+            continue; // destroyed while relaying to an earlier one
+        TooltipState& st = State(rec);
         const bool watches = std::any_of(st.tools.begin(), st.tools.end(), [&](const Tool& tool) {
             return (tool.flags & TTF_SUBCLASS) && tool.hwnd == msg.hwnd;
         });
@@ -241,6 +244,12 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             Show(hwnd, st);
         }
         return 0;
+    case WM_NCDESTROY: {
+        // Its handle may come back as another window's: it relays no more.
+        auto& tooltips = RelayingTooltips();
+        tooltips.erase(std::remove(tooltips.begin(), tooltips.end(), hwnd), tooltips.end());
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
