@@ -16,7 +16,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libxcb is opened by name to check the display before Qt's xcb plugin
-# would abort on one that cannot be reached.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libxcb1")
+# would abort on one that cannot be reached; libxcb-xkb to read the lock keys.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libxcb1, libxcb-xkb1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
 include(CPack)

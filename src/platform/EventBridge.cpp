@@ -10,6 +10,7 @@
 #include "platform/internal/FocusState.h"
 #include "platform/internal/GdiObjects.h"
 #include "platform/internal/KeyMapping.h"
+#include "platform/internal/LockKeys.h"
 #include "platform/internal/MessagePump.h"
 #include "platform/internal/ScrollBars.h"
 #include "platform/internal/StandardControls.h"
@@ -313,6 +314,9 @@ bool HandleCommonEvent(WindowRecord* rec, QEvent* event)
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate: {
         const bool active = event->type() == QEvent::WindowActivate;
+        // The locks may have been switched in another program meanwhile.
+        if (active)
+            NoteLockKeysMayHaveChanged();
         if (!active) {
             HWND capture = GetCapture();
             if (capture && GetTopLevelWindow(capture) == rec)

@@ -3,6 +3,7 @@
 #include "platform/internal/FocusState.h"
 
 #include "platform/TestHooks.h"
+#include "platform/internal/LockKeys.h"
 #include "platform/internal/ScrollBars.h"
 
 #include <QApplication>
@@ -65,6 +66,7 @@ void NoteKeyTransition(int virtKey, bool down)
     // so the key itself sets its modifier.
     if (Qt::KeyboardModifier modifier = ModifierOfKey(virtKey))
         g_modifiers.setFlag(modifier, down);
+    NoteLockKeysMayHaveChanged();
     if (down)
         g_keysDown.insert(virtKey);
     else
@@ -111,7 +113,8 @@ short GetKeyState(int virtKey)
         down = g_keysDown.count(virtKey) != 0;
         break;
     }
-    return down ? static_cast<short>(0x8000) : 0;
+    // The low bit: the key's lock is on.
+    return static_cast<short>((down ? 0x8000 : 0) | (LockKeyToggled(virtKey) ? 1 : 0));
 }
 
 BOOL MessageBeep(UINT)

@@ -3,10 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 
 // Sets the state GetKeyState reports for a key until the next input event
 // says otherwise (VK_CONTROL, VK_SHIFT, VK_MENU or any other key).
 void SetKeyStateForTest(int virtKey, bool down);
+// Sets whether a lock key (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) is on, in place
+// of the keyboard's indicator; nullopt gives the indicator back.
+void SetLockKeyForTest(int virtKey, std::optional<bool> on);
 // How many times MessageBeep has been called since start-up.
 unsigned long MessageBeepCount();
 // How many fonts, pens, brushes and bitmaps are alive (stock objects included).

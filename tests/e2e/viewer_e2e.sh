@@ -124,7 +124,40 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || fail "no window titled 'house.ifc - Lumenor' (log: $(cat "$work/log"))"
 xdotool windowfocus --sync "$window" 2>/dev/null || true
-expect_shows "opened" "$(reference 0)"
+ref0=$(reference 0)
+expect_shows "opened" "$ref0"
+
+# The status bar's lock panes follow the keyboard's indicators: with Caps
+# Lock on, the window differs from the rendering (where no lock is on) only
+# in the status bar's right part, where "UF" appears; Num Lock's "NUM" lies
+# right of it. (The virtual keyboard's Scroll Lock key lights no indicator.)
+# Prints the box (W H X Y) of the pixels that differ from the reference,
+# once they do.
+differing_box() {
+  local shot="$work/shown.png"
+  for _ in $(seq 40); do
+    import -window "$window" "$shot"
+    if [ "$(compare -metric AE "$shot" "$1" null: 2>&1 || true)" != 0 ]; then
+      { compare "$shot" "$1" -compose src -highlight-color black -lowlight-color white - 2>/dev/null || true; } |
+        convert - -trim -format '%w %h %X %Y\n' info: | tr -d +
+      return
+    fi
+    sleep 0.1
+  done
+}
+read -r width height < <(identify -format '%w %h\n' "$ref0")
+xdotool key Caps_Lock
+read -r cw ch cx cy < <(differing_box "$ref0") || fail "Caps Lock on: the window still shows no lock"
+xdotool key Caps_Lock
+expect_shows "Caps Lock off again" "$ref0"
+xdotool key Num_Lock
+read -r nw nh nx ny < <(differing_box "$ref0") || fail "Num Lock on: the window still shows no lock"
+xdotool key Num_Lock
+expect_shows "Num Lock off again" "$ref0"
+[ "$cy" -gt $((height - 30)) ] && [ "$cx" -gt $((width / 2)) ] && [ "$cw" -gt 6 ] && [ "$ch" -gt 5 ] ||
+  fail "Caps Lock on: the window differs in ${cw}x${ch}+${cx}+${cy}, not in the status bar's UF pane"
+[ "$ny" -gt $((height - 30)) ] && [ "$nx" -ge $((cx + cw)) ] && [ "$nw" -gt 12 ] ||
+  fail "Num Lock on: the window differs in ${nw}x${nh}+${nx}+${ny}, not right of the UF pane"
 
 # The window's icon is the program's, at the sizes desktops ask for: the
 # tile's opaque blue (ARGB 0xFF24507A) in each.

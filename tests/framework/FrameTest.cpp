@@ -20,6 +20,7 @@
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
+#include "platform/TestHooks.h"
 #include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
@@ -417,11 +418,40 @@ TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)
     EXPECT_EQ(bar.GetPaneText(1), "UF");
     EXPECT_EQ(bar.GetPaneText(2), "NUM");
     EXPECT_EQ(bar.GetPaneText(3), "RF");
-    app.OnIdle(0);
-    EXPECT_FALSE(bar.GetPaneStyle(2) & SBPS_DISABLED) << "enabled by the frame's handler";
-    // The lock keys are off here, so their panes are disabled.
-    EXPECT_TRUE(bar.GetPaneStyle(1) & SBPS_DISABLED);
-    EXPECT_TRUE(bar.GetPaneStyle(3) & SBPS_DISABLED);
+    // Dark pixels inside each pane's edges: its text drawn or not.
+    auto textPixels = [&bar, this] {
+        app.OnIdle(0);
+        UpdateWindow(bar.m_hWnd);
+        const QImage image = testsupport::GrabClient(bar.m_hWnd);
+        std::vector<int> counts;
+        for (int i = 1; i < 4; ++i) {
+            CRect pane;
+            bar.GetItemRect(i, &pane);
+            int n = 0;
+            for (int y = pane.top + 1; y < pane.bottom - 1; ++y)
+                for (int x = pane.left + 1; x < pane.right - 1; ++x)
+                    n += qGray(image.pixel(x, y)) < 96;
+            counts.push_back(n);
+        }
+        return counts;
+    };
+    // The lock panes show their text while the lock is on; Num is enabled
+    // by the frame's own handler.
+    SetLockKeyForTest(VK_CAPITAL, false);
+    SetLockKeyForTest(VK_SCROLL, false);
+    std::vector<int> off = textPixels();
+    EXPECT_EQ(off[0], 0);
+    EXPECT_GT(off[1], 0);
+    EXPECT_EQ(off[2], 0);
+    SetLockKeyForTest(VK_CAPITAL, true);
+    SetLockKeyForTest(VK_SCROLL, true);
+    std::vector<int> on = textPixels();
+    SetLockKeyForTest(VK_CAPITAL, std::nullopt);
+    SetLockKeyForTest(VK_SCROLL, std::nullopt);
+    EXPECT_GT(on[0], 0);
+    EXPECT_EQ(on[1], off[1]);
+    EXPECT_GT(on[2], 0);
+    EXPECT_EQ(textPixels()[0], 0) << "offscreen the keyboard tells no lock";
     // The message pane stretches; the indicators follow it, left to right.
     RECT panes[4];
     for (int i = 0; i < 4; ++i)

@@ -20,7 +20,7 @@ for file in usr/bin/lumenor usr/share/applications/lumenor.desktop usr/share/mim
 done
 [ -n "$(find "$work/root/usr/share/icons" -name 'lumenor.*')" ] || fail "the package has no icon"
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libarchive13 zlib1g libxcb1; do
+for library in libqt6widgets6 libarchive13 zlib1g libxcb1 libxcb-xkb1; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 
