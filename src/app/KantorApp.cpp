@@ -76,9 +76,14 @@ BOOL CKantorApp::OnIdle(long lCount)
     }
 
     if (CMainFrame* pFrame = GetMainFrame())
-        if (auto* pDocument = dynamic_cast<CKantorDocument*>(pFrame->GetActiveDocument()))
+        if (auto* pDocument = dynamic_cast<CKantorDocument*>(pFrame->GetActiveDocument())) {
+            const bool bComputing = !pDocument->GetKantorDoc().IsInverseComplete();
             if (pDocument->GetKantorDoc().ComputeInverseStep())
                 bMore = TRUE;
+            // The referrers found so far, and at the end all of them.
+            if (bComputing)
+                pFrame->UpdateEntityPane();
+        }
     return bMore;
 }
 

@@ -1,10 +1,13 @@
 #include "app/MainFrame.h"
 
+#include "app/EntityIndicator.h"
 #include "app/KantorApp.h"
+#include "framework/CmdUI.h"
 #include "framework/CreateContext.h"
 #include "framework/Menu.h"
 #include "framework/Rect.h"
 #include "framework/RuntimeClass.h"
+#include "platform/Gdi.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "views/KantorDocument.h"
@@ -16,10 +19,8 @@
 namespace {
 
 const UINT kIndicators[] = {
-    res::ID_SEPARATOR,
-    res::ID_INDICATOR_CAPS,
-    res::ID_INDICATOR_NUM,
-    res::ID_INDICATOR_SCRL,
+    res::ID_SEPARATOR,     res::ID_INDICATOR_ENTITY, res::ID_INDICATOR_CAPS,
+    res::ID_INDICATOR_NUM, res::ID_INDICATOR_SCRL,
 };
 
 // Share of the client height that the upper view starts with.
@@ -31,6 +32,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_MESSAGE(WM_ENABLE, &CMainFrame::OnEnable)
 ON_COMMAND(res::ID_SEARCH, &CMainFrame::OnSearchCommand)
 ON_COMMAND(res::ID_SEARCH_AGAIN, &CMainFrame::OnSearchCommand)
+ON_MESSAGE(WM_APPCOMMAND, &CMainFrame::OnAppCommand)
+ON_UPDATE_COMMAND_UI(res::ID_INDICATOR_ENTITY, &CMainFrame::OnUpdateEntityIndicator)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -67,6 +70,7 @@ int CMainFrame::OnCreate(CREATESTRUCTA* cs)
     DockControlBar(&m_wndToolBar);
     SetMessageText(res::AFX_IDS_IDLEMESSAGE);
     ::SetTimer(m_hWnd, kFileCheckTimer, kFileCheckMs, nullptr);
+    UpdateEntityPane();
     return 0;
 }
 
@@ -151,4 +155,50 @@ void CMainFrame::GetMessageString(UINT nID, std::string& rMessage) const
         rMessage = m_strChangedFile + res::LoadString(res::IDS_FILE_CHANGED);
     else
         CFrameWnd::GetMessageString(nID, rMessage);
+}
+
+LRESULT CMainFrame::OnAppCommand(WPARAM, LPARAM lParam)
+{
+    // The mouse's back and forward buttons, anywhere in the window.
+    switch (GET_APPCOMMAND_LPARAM(lParam)) {
+    case APPCOMMAND_BROWSER_BACKWARD:
+        SendMessage(WM_COMMAND, res::ID_NAVIGATE_BACK);
+        return TRUE;
+    case APPCOMMAND_BROWSER_FORWARD:
+        SendMessage(WM_COMMAND, res::ID_NAVIGATE_FORWARD);
+        return TRUE;
+    default:
+        return Default();
+    }
+}
+
+void CMainFrame::OnUpdateEntityIndicator(CCmdUI*)
+{
+    UpdateEntityPane();
+}
+
+void CMainFrame::UpdateEntityPane()
+{
+    const int nIndex = m_wndStatusBar.CommandToIndex(res::ID_INDICATOR_ENTITY);
+    if (nIndex < 0)
+        return;
+    auto* pDocument = dynamic_cast<CKantorDocument*>(GetActiveDocument());
+    const std::string strText = pDocument ? EntityIndicatorText(pDocument->GetKantorDoc()) : std::string();
+    if (strText == m_wndStatusBar.GetPaneText(nIndex))
+        return;
+    // The pane is as wide as its text; without one it shows nothing, not
+    // even its border.
+    int cxText = 0;
+    if (!strText.empty()) {
+        HDC dc = GetDC(m_wndStatusBar.GetSafeHwnd());
+        HGDIOBJ hOldFont = SelectObject(dc, m_wndStatusBar.GetFont());
+        SIZE size{};
+        GetTextExtentPoint32A(dc, strText.data(), static_cast<int>(strText.size()), &size);
+        SelectObject(dc, hOldFont);
+        ReleaseDC(m_wndStatusBar.GetSafeHwnd(), dc);
+        cxText = size.cx;
+    }
+    m_wndStatusBar.SetPaneInfo(nIndex, res::ID_INDICATOR_ENTITY,
+                               strText.empty() ? SBPS_NOBORDERS : SBPS_NORMAL, cxText);
+    m_wndStatusBar.SetPaneText(nIndex, strText);
 }

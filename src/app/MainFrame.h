@@ -34,6 +34,9 @@ public:
     // While the open file differs from what was read, the message pane's
     // idle text says so ("NAME changed on disk - F5 reloads").
     void GetMessageString(UINT nID, std::string& rMessage) const override;
+    // The status bar's entity pane: what the current entity is and how many
+    // entities refer to it, as far as the inverse computation has come.
+    void UpdateEntityPane();
 
 protected:
     int OnCreate(CREATESTRUCTA* cs) override;
@@ -46,6 +49,9 @@ protected:
     LRESULT OnEnable(WPARAM wParam, LPARAM lParam);
     // Search and Search again while the upper view is not the active view.
     void OnSearchCommand(UINT nID);
+    // The mouse's back and forward buttons: Back and Forward.
+    LRESULT OnAppCommand(WPARAM wParam, LPARAM lParam);
+    void OnUpdateEntityIndicator(CCmdUI* pCmdUI);
 
     CSplitterWnd m_wndSplitter;
     CProgressStatusBar m_wndStatusBar;

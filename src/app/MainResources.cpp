@@ -27,6 +27,13 @@ std::vector<MenuItemDesc> MainMenu()
                     {
                         Item::Command("&Search\tStrg+F", res::ID_SEARCH),
                         Item::Command("Search again\tF3", res::ID_SEARCH_AGAIN),
+                        Item::Command("&Go to Entity...\tStrg+G", res::ID_GOTO_ENTITY),
+                        Item::Separator(),
+                        Item::Command("&Back\tAlt+Left", res::ID_NAVIGATE_BACK),
+                        Item::Command("&Forward\tAlt+Right", res::ID_NAVIGATE_FORWARD),
+                        Item::Separator(),
+                        Item::Command("&Copy\tStrg+C", res::ID_EDIT_COPY),
+                        Item::Command("Copy Entity &Name\tStrg+Shift+C", res::ID_COPY_ENTITY_NAME),
                     }),
         Item::Popup("&View",
                     {
@@ -47,9 +54,19 @@ std::vector<ACCEL> MainAccelerators()
         return ACCEL{static_cast<BYTE>(FVIRTKEY | modifiers), vk, static_cast<WORD>(cmd)};
     };
     return {
-        key(FCONTROL, 'F', res::ID_SEARCH),    key(FCONTROL, 'O', res::ID_FILE_OPEN),
-        key(0, VK_F3, res::ID_SEARCH_AGAIN),   key(0, VK_F6, res::ID_NEXT_PANE),
-        key(FSHIFT, VK_F6, res::ID_PREV_PANE), key(0, VK_F5, res::ID_FILE_RELOAD),
+        key(FCONTROL, 'F', res::ID_SEARCH),
+        key(FCONTROL, 'O', res::ID_FILE_OPEN),
+        key(0, VK_F3, res::ID_SEARCH_AGAIN),
+        key(0, VK_F6, res::ID_NEXT_PANE),
+        key(FSHIFT, VK_F6, res::ID_PREV_PANE),
+        key(0, VK_F5, res::ID_FILE_RELOAD),
+        // Following references, after the keys above.
+        key(FCONTROL, 'G', res::ID_GOTO_ENTITY),
+        key(FALT, VK_LEFT, res::ID_NAVIGATE_BACK),
+        key(FALT, VK_RIGHT, res::ID_NAVIGATE_FORWARD),
+        key(FCONTROL, 'C', res::ID_EDIT_COPY),
+        key(FCONTROL, VK_INSERT, res::ID_EDIT_COPY),
+        key(FCONTROL | FSHIFT, 'C', res::ID_COPY_ENTITY_NAME),
     };
 }
 
@@ -68,7 +85,9 @@ void RegisterMainResources()
     ToolBarResource toolbar;
     toolbar.cx = kToolBarImageWidth;
     toolbar.cy = kToolBarImageHeight;
-    toolbar.ids = {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT};
+    toolbar.ids = {
+        res::ID_FILE_OPEN,  0, res::ID_APP_ABOUT, 0, res::ID_NAVIGATE_BACK, res::ID_NAVIGATE_FORWARD,
+        res::ID_GOTO_ENTITY};
     toolbar.images = CreateToolBarImages();
     RegisterToolBarResource(res::IDR_MAINFRAME, std::move(toolbar));
 }

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/KantorApp.h"
 #include "app/MainFrame.h"
+#include "framework/FrameworkMessages.h"
 #include "framework/MemoryFailure.h"
 #include "model/FileSummary.h"
 #include "model/KantorDoc.h"
@@ -110,6 +111,8 @@ int Answer(const ProgramRequest& request, CMainFrame& frame, CKantorDoc& doc)
                 return Fail(strNoEntity + std::to_string(*request.nSelect));
             doc.SetCurrentEntity(*request.nSelect, nullptr);
         }
+        // The bars as the idle pass after the selection leaves them.
+        frame.SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
         PumpWaitingMessages();
         if (!SaveWindowPng(frame.GetSafeHwnd(), request.strImagePath.c_str()))
             return Fail("cannot write the image \"" + request.strImagePath + "\"");

@@ -24,12 +24,30 @@ constexpr std::string_view kInfoImage = R"svg(
   <path d="M6.5 6.5 H9 V10.5 H10 V11.5 H6 V10.5 H7 V7.5 H6.5 Z" fill="#fff"/>
 </svg>)svg";
 
+// Back: a green arrow to the left.
+constexpr std::string_view kBackImage = R"svg(
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="15" viewBox="0 0 16 15">
+  <path d="M1.5 7.5 L7.5 1.5 V5 H14.5 V10 H7.5 V13.5 Z" fill="#00a040" stroke="#005020" stroke-linejoin="round"/>
+</svg>)svg";
+
+// Forward: the same arrow to the right.
+constexpr std::string_view kForwardImage = R"svg(
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="15" viewBox="0 0 16 15">
+  <path d="M14.5 7.5 L8.5 1.5 V5 H1.5 V10 H8.5 V13.5 Z" fill="#00a040" stroke="#005020" stroke-linejoin="round"/>
+</svg>)svg";
+
+// Go to Entity: a blue number sign.
+constexpr std::string_view kGotoImage = R"svg(
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="15" viewBox="0 0 16 15">
+  <path d="M5.5 2 V13 M10.5 2 V13 M2 5.5 H14 M2 9.5 H14" stroke="#0040c0" stroke-width="2"/>
+</svg>)svg";
+
 } // namespace
 
 std::vector<HICON> CreateToolBarImages()
 {
     std::vector<HICON> images;
-    for (std::string_view image : {kOpenImage, kInfoImage})
+    for (std::string_view image : {kOpenImage, kInfoImage, kBackImage, kForwardImage, kGotoImage})
         images.push_back(CreateIconFromSvg(image.data(), image.size()));
     return images;
 }

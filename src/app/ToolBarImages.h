@@ -10,5 +10,5 @@
 constexpr int kToolBarImageWidth = 16;
 constexpr int kToolBarImageHeight = 15;
 
-// Open, Info; the caller owns the icons.
+// Open, Info, Back, Forward, Go to Entity; the caller owns the icons.
 std::vector<HICON> CreateToolBarImages();

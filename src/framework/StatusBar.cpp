@@ -133,6 +133,26 @@ void CStatusBar::GetItemRect(int nIndex, RECT* rect) const
         *rect = PaneRects()[static_cast<size_t>(nIndex)];
 }
 
+void CStatusBar::GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const
+{
+    nID = GetItemID(nIndex);
+    nStyle = GetPaneStyle(nIndex);
+    cxWidth = nIndex >= 0 && nIndex < GetCount() ? m_panes[static_cast<size_t>(nIndex)].cxText : 0;
+}
+
+void CStatusBar::SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth)
+{
+    if (nIndex < 0 || nIndex >= GetCount())
+        return;
+    Pane& pane = m_panes[static_cast<size_t>(nIndex)];
+    if (pane.nID == nID && pane.nStyle == nStyle && pane.cxText == cxWidth)
+        return;
+    pane.nID = nID;
+    pane.nStyle = nStyle;
+    pane.cxText = cxWidth;
+    Invalidate();
+}
+
 UINT CStatusBar::GetPaneStyle(int nIndex) const
 {
     return nIndex >= 0 && nIndex < GetCount() ? m_panes[static_cast<size_t>(nIndex)].nStyle : 0;

@@ -28,6 +28,9 @@ public:
     UINT GetItemID(int nIndex) const;
     int CommandToIndex(UINT nID) const;
     void GetItemRect(int nIndex, RECT* rect) const;
+    // A pane's id, style and text width in pixels (the pane adds its margins).
+    void GetPaneInfo(int nIndex, UINT& nID, UINT& nStyle, int& cxWidth) const;
+    void SetPaneInfo(int nIndex, UINT nID, UINT nStyle, int cxWidth);
     UINT GetPaneStyle(int nIndex) const;
     void SetPaneStyle(int nIndex, UINT nStyle);
     std::string GetPaneText(int nIndex) const;

@@ -55,6 +55,7 @@ public:
     bool ComputeInverseStep();
     // 0 to 99 while the computation runs, 100 when it is finished.
     int GetInversePercent() const;
+    bool IsInverseComplete() const { return !m_posInverse; }
     // Saves the message-pane text and shows the percentage there instead.
     void ShowInverseProgress();
     // The computation ran out of memory and was abandoned: no referrer list
@@ -62,6 +63,9 @@ public:
     bool HasInverseFailed() const { return m_bInverseFailed; }
     // The referrers of n found so far, in the store's iteration order.
     void GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const;
+    // How many entities refer to n, as far as the computation has come; one
+    // that names n several times counts once.
+    std::size_t GetReferrerCount(std::int32_t n) const;
     // Every referrer list found so far.
     const CInverseIndex& GetInverseIndex() const { return m_mapInverse; }
 

@@ -78,6 +78,23 @@ void CKantorDoc::GetInverseReferences(std::int32_t n, CEntityNumberArray& arrRef
         arrReferrers.RemoveAll();
 }
 
+std::size_t CKantorDoc::GetReferrerCount(std::int32_t n) const
+{
+    // An entity's references are scanned together, so the repeats of one
+    // referrer stand next to each other in the list.
+    const CEntityNumberArray* pList = m_mapInverse.Lookup(n);
+    if (!pList)
+        return 0;
+    std::size_t nCount = 0;
+    const std::int32_t* pPrevious = nullptr;
+    for (const std::int32_t& r : *pList) {
+        if (!pPrevious || r != *pPrevious)
+            ++nCount;
+        pPrevious = &r;
+    }
+    return nCount;
+}
+
 void CKantorDoc::SetMessageText(const std::string& strText) const
 {
     // The computation writes the pane after every slice and, once finished,

@@ -81,6 +81,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(rec->font);
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:
+    case WM_APPCOMMAND:
         if ((rec->style & WS_CHILD) && rec->parent)
             return SendMessageA(rec->parent, msg, wParam, lParam);
         return 0;
@@ -108,6 +109,17 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         ClientToScreen(hwnd, &pt);
         SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), MAKELPARAM(pt.x, pt.y));
         return 0;
+    }
+    case WM_XBUTTONUP: {
+        // The mouse's back and forward buttons ask the window, and through
+        // it its parents, for the browser's Back and Forward.
+        const WORD command = GET_XBUTTON_WPARAM(wParam) == XBUTTON1 ? APPCOMMAND_BROWSER_BACKWARD
+            : GET_XBUTTON_WPARAM(wParam) == XBUTTON2                ? APPCOMMAND_BROWSER_FORWARD
+                                                                    : 0;
+        if (command)
+            SendMessageA(hwnd, WM_APPCOMMAND, reinterpret_cast<WPARAM>(hwnd),
+                         MAKELPARAM(LOWORD(wParam), command | FAPPCOMMAND_MOUSE));
+        return TRUE;
     }
     case WM_CLOSE:
         DestroyWindow(hwnd);

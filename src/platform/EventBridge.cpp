@@ -49,18 +49,34 @@ void Deliver(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 
 // Mouse ---------------------------------------------------------------------
 
+// The extra button (back XBUTTON1, forward XBUTTON2) of a button event; 0
+// for the others.
+WORD ExtraButton(Qt::MouseButton button)
+{
+    return button == Qt::BackButton ? XBUTTON1 : button == Qt::ForwardButton ? XBUTTON2 : 0;
+}
+
 UINT MouseMessage(QEvent::Type type, Qt::MouseButton button)
 {
     const bool left = button == Qt::LeftButton;
     const bool right = button == Qt::RightButton;
     const bool middle = button == Qt::MiddleButton;
+    const bool extra = ExtraButton(button) != 0;
     switch (type) {
     case QEvent::MouseButtonPress:
-        return left ? WM_LBUTTONDOWN : right ? WM_RBUTTONDOWN : middle ? WM_MBUTTONDOWN : 0;
+        return left  ? WM_LBUTTONDOWN
+            : right  ? WM_RBUTTONDOWN
+            : middle ? WM_MBUTTONDOWN
+            : extra  ? WM_XBUTTONDOWN
+                     : 0;
     case QEvent::MouseButtonDblClick:
-        return left ? WM_LBUTTONDBLCLK : right ? WM_RBUTTONDBLCLK : middle ? WM_MBUTTONDOWN : 0;
+        return left  ? WM_LBUTTONDBLCLK
+            : right  ? WM_RBUTTONDBLCLK
+            : middle ? WM_MBUTTONDOWN
+            : extra  ? WM_XBUTTONDBLCLK
+                     : 0;
     case QEvent::MouseButtonRelease:
-        return left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : 0;
+        return left ? WM_LBUTTONUP : right ? WM_RBUTTONUP : middle ? WM_MBUTTONUP : extra ? WM_XBUTTONUP : 0;
     case QEvent::MouseMove:
         return WM_MOUSEMOVE;
     default:
@@ -94,7 +110,8 @@ void DeliverMouse(WindowRecord* rec, QMouseEvent* event)
         if (!LiveWindow(target))
             return;
     }
-    MSG msg = MakeMsg(target, message, MouseKeyFlags(), MAKELPARAM(pos.x(), pos.y()));
+    const WPARAM wParam = MouseKeyFlags() | (static_cast<WPARAM>(ExtraButton(event->button())) << 16);
+    MSG msg = MakeMsg(target, message, wParam, MAKELPARAM(pos.x(), pos.y()));
     RelayToTooltips(msg);
     DeliverThroughPump(msg);
 }

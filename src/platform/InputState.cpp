@@ -87,6 +87,10 @@ WPARAM MouseKeyFlags()
         flags |= MK_RBUTTON;
     if (g_buttons.testFlag(Qt::MiddleButton))
         flags |= MK_MBUTTON;
+    if (g_buttons.testFlag(Qt::BackButton))
+        flags |= MK_XBUTTON1;
+    if (g_buttons.testFlag(Qt::ForwardButton))
+        flags |= MK_XBUTTON2;
     if (g_modifiers.testFlag(Qt::ShiftModifier))
         flags |= MK_SHIFT;
     if (g_modifiers.testFlag(Qt::ControlModifier))

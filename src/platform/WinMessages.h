@@ -62,9 +62,13 @@ constexpr UINT WM_RBUTTONDBLCLK = 0x0206;
 constexpr UINT WM_MBUTTONDOWN = 0x0207;
 constexpr UINT WM_MBUTTONUP = 0x0208;
 constexpr UINT WM_MOUSEWHEEL = 0x020A;
+constexpr UINT WM_XBUTTONDOWN = 0x020B;
+constexpr UINT WM_XBUTTONUP = 0x020C;
+constexpr UINT WM_XBUTTONDBLCLK = 0x020D;
 constexpr UINT WM_CAPTURECHANGED = 0x0215;
 constexpr UINT WM_DROPFILES = 0x0233;
 constexpr UINT WM_MOUSELEAVE = 0x02A3;
+constexpr UINT WM_APPCOMMAND = 0x0319;
 constexpr UINT WM_USER = 0x0400;
 constexpr UINT WM_APP = 0x8000;
 
@@ -120,6 +124,12 @@ constexpr WPARAM MK_RBUTTON = 0x0002;
 constexpr WPARAM MK_SHIFT = 0x0004;
 constexpr WPARAM MK_CONTROL = 0x0008;
 constexpr WPARAM MK_MBUTTON = 0x0010;
+constexpr WPARAM MK_XBUTTON1 = 0x0020;
+constexpr WPARAM MK_XBUTTON2 = 0x0040;
+// The extra mouse button (back, forward) in the high word of wParam of
+// WM_XBUTTON* messages.
+constexpr WORD XBUTTON1 = 0x0001;
+constexpr WORD XBUTTON2 = 0x0002;
 constexpr int WHEEL_DELTA = 120;
 
 // Scroll bars.

@@ -94,6 +94,21 @@ constexpr short GET_WHEEL_DELTA_WPARAM(WPARAM wp)
 {
     return static_cast<short>(HIWORD(wp));
 }
+constexpr WORD GET_XBUTTON_WPARAM(WPARAM wp)
+{
+    return HIWORD(wp);
+}
+
+// WM_APPCOMMAND: the command and where it came from, in the high word of
+// lParam.
+constexpr WORD APPCOMMAND_BROWSER_BACKWARD = 1;
+constexpr WORD APPCOMMAND_BROWSER_FORWARD = 2;
+constexpr WORD FAPPCOMMAND_MOUSE = 0x8000;
+constexpr WORD FAPPCOMMAND_MASK = 0xF000;
+constexpr WORD GET_APPCOMMAND_LPARAM(LPARAM lp)
+{
+    return static_cast<WORD>(HIWORD(static_cast<std::uintptr_t>(lp)) & ~FAPPCOMMAND_MASK);
+}
 constexpr LPARAM MAKELPARAM(int lo, int hi)
 {
     return static_cast<LPARAM>(

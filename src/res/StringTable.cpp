@@ -49,6 +49,12 @@ const std::unordered_map<unsigned, std::string>& Table()
         // The file's name goes before it; \x97 is the em dash of Windows-1252.
         {IDS_FILE_CHANGED, " changed on disk \x97 F5 reloads"},
         {ID_FILE_RELOAD, "Opens the file again and comes back to the same place.\nReload"},
+        {IDS_ENTITY_REFERRERS, "#%d %s \xB7 %d referrers"},
+        {IDS_ENTITY_ONE_REFERRER, "#%d %s \xB7 1 referrer"},
+        {IDS_REFERRERS_SO_FAR, "%s so far"},
+        {IDS_NO_SUCH_ENTITY, "There is no entity #%d."},
+        {IDS_NOT_AN_ENTITY_NUMBER, "Type an entity number, such as 123 or #123."},
+        {ID_INDICATOR_ENTITY, " "},
         // Command prompts: status-bar text, then the toolbar tooltip.
         {ID_SEARCH, "Search for a String in the Tree.\nSearch"},
         {ID_FILE_OPEN, "Open an IFC file.\nOpen"},
@@ -56,6 +62,13 @@ const std::unordered_map<unsigned, std::string>& Table()
         {ID_APP_EXIT, "Exits the application.\nExit"},
         {ID_VIEW_TOOLBAR, "Turns Toolbar on-/off.\nToolbar on-/off"},
         {ID_VIEW_STATUS_BAR, "Turn Statusbar on-/off.\nStatusbar on-/off"},
+        {ID_GOTO_ENTITY, "Select an entity by its number.\nGo to Entity"},
+        {ID_NAVIGATE_BACK, "Go back to the entity selected before the last jump.\nBack"},
+        {ID_NAVIGATE_FORWARD, "Go forward again to the entity left by Back.\nForward"},
+        {ID_EDIT_COPY, "Copy the selected item's text to the clipboard.\nCopy"},
+        {ID_COPY_ENTITY_NAME, "Copy the selected item's entity name to the clipboard.\nCopy Entity Name"},
+        {ID_GOTO_THIS_ENTITY, "Select this entity in the top window.\nGo to This Entity"},
+        {ID_UNFOLD_ITEM, "Unfold the item into the entities it refers to.\nUnfold"},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 #include "views/KantorDocument.h"
 
+#include "views/GotoEntityDlg.h"
 #include "views/KantorView.h"
 
 #include "compressed/FileTextSource.h"
@@ -7,6 +8,14 @@
 #include "framework/FileOpenError.h"
 #include "framework/MemoryFailure.h"
 #include "framework/View.h"
+#include "model/FileSummary.h"
+#include "res/Resource.h"
+
+BEGIN_MESSAGE_MAP(CKantorDocument, CDocument)
+ON_COMMAND(res::ID_GOTO_ENTITY, &CKantorDocument::OnGoToEntity)
+ON_COMMAND(res::ID_NAVIGATE_BACK, &CKantorDocument::OnNavigateBack)
+ON_COMMAND(res::ID_NAVIGATE_FORWARD, &CKantorDocument::OnNavigateForward)
+END_MESSAGE_MAP()
 
 CKantorDocument::CKantorDocument()
 {
@@ -107,6 +116,30 @@ bool CKantorDocument::GoForward()
 {
     EntityPlace target;
     return m_history.Forward(GetPlace(), EntityExists(), target) && RestorePlace(target);
+}
+
+void CKantorDocument::GoToEntityDialog(const std::string& strTyped)
+{
+    // The header, entry 0 of the store, is no entity to go to.
+    CGotoEntityDlg dlg([this](std::int32_t n) { return IsEntity(m_doc, n); });
+    dlg.m_strNumber = strTyped;
+    if (dlg.DoModal() == IDOK)
+        NavigateToEntity(dlg.m_nEntity);
+}
+
+void CKantorDocument::OnGoToEntity()
+{
+    GoToEntityDialog(std::string());
+}
+
+void CKantorDocument::OnNavigateBack()
+{
+    GoBack();
+}
+
+void CKantorDocument::OnNavigateForward()
+{
+    GoForward();
 }
 
 CEntityHistory::EntityExists CKantorDocument::EntityExists() const

@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class CKantorDocument : public CDocument, public IDocumentHost {
 public:
@@ -66,9 +67,22 @@ public:
     // document is not reloaded by itself.
     bool HasFileChangedOnDisk() const;
 
+    // Go to Entity: the dialog, its field opened with strTyped (a number the
+    // user began to type in a tree), then a jump to the entity chosen.
+    void GoToEntityDialog(const std::string& strTyped);
     // Emptied by every new document and every successful open.
     CEntityHistory& GetHistory() { return m_history; }
     const CEntityHistory& GetHistory() const { return m_history; }
+
+protected:
+    // Go to Entity, Back and Forward, from whichever view is active. Like
+    // Search again, Back and Forward stay enabled and do nothing when there
+    // is nowhere to go, so that the toolbar looks the same in every state.
+    void OnGoToEntity();
+    void OnNavigateBack();
+    void OnNavigateForward();
+
+    DECLARE_MESSAGE_MAP()
 
 private:
     CEntityHistory::EntityExists EntityExists() const;

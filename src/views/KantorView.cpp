@@ -1,5 +1,7 @@
 #include "views/KantorView.h"
 
+#include "views/KantorDocument.h"
+
 #include "model/KantorDoc.h"
 #include "res/Resource.h"
 
@@ -32,12 +34,34 @@ void CKantorView::OnUpdate(CView*, LPARAM, void*)
 
 BOOL CKantorView::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd()
-        && (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_MOUSELEAVE)) {
-        PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
-        return TRUE;
+    if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd()) {
+        switch (pMsg->message) {
+        case WM_MOUSEMOVE:
+        case WM_MOUSELEAVE:
+            PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
+            return TRUE;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            NoteClickJump(POINT{GET_X_LPARAM(pMsg->lParam), GET_Y_LPARAM(pMsg->lParam)});
+            break;
+        default:
+            break;
+        }
     }
     return CEntityTreeView::PreTranslateMessage(pMsg);
+}
+
+void CKantorView::NoteClickJump(POINT point)
+{
+    // The tree selects an item whose label is clicked; before it does, the
+    // place left is recorded when the item is of another entity.
+    TVHITTESTINFO hit;
+    hit.pt = point;
+    HTREEITEM hItem = reinterpret_cast<HTREEITEM>(SendTree(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    CKantorDocument* pDocument = GetKantorDocument();
+    if (pDocument && hItem && (hit.flags & TVHT_ONITEMLABEL) && hItem != GetNextItem(nullptr, TVGN_CARET)
+        && EntityOfItem(hItem) != pDocument->GetKantorDoc().GetCurrentEntity())
+        pDocument->NoteJump();
 }
 
 void CKantorView::UnfoldItem(HTREEITEM hItem)

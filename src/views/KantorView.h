@@ -41,6 +41,9 @@ protected:
     void BuildTree();
     void UnfoldItem(HTREEITEM hItem) override;
     void OnSelChanged(NMHDR* pNotifyStruct, LRESULT* pResult);
+    // A left click at the point, about to reach the tree: a jump when it
+    // selects an item of another entity.
+    void NoteClickJump(POINT point);
 
     void OnSearch();
     void OnSearchAgain();

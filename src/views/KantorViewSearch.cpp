@@ -2,6 +2,7 @@
 // or upwards from the selection, with wrap-around.
 #include "views/KantorView.h"
 
+#include "views/KantorDocument.h"
 #include "views/SearchDlg.h"
 
 #include "model/KantorDoc.h"
@@ -99,12 +100,17 @@ bool CKantorView::SearchUp(std::string_view strSearch)
 void CKantorView::SelectFoundItem(HTREEITEM hItem)
 {
     // The entity first, so that the lower view refills before the upper
-    // tree's selection notice finds the number unchanged.
-    // Out of memory while the lower view refills, the item is selected all
-    // the same: the selection and the current entity never part.
+    // tree's selection notice finds the number unchanged. A hit on another
+    // entity is a jump that Back returns from. Out of memory while the lower
+    // view refills, the item is selected all the same: the selection and the
+    // current entity never part.
     try {
-        if (CKantorDoc* pDoc = GetKantorDoc())
-            pDoc->SetCurrentEntity(EntityOfItem(hItem), static_cast<const CView*>(this));
+        if (CKantorDocument* pDocument = GetKantorDocument()) {
+            const std::int32_t n = EntityOfItem(hItem);
+            if (n != pDocument->GetKantorDoc().GetCurrentEntity())
+                pDocument->NoteJump();
+            pDocument->GetKantorDoc().SetCurrentEntity(n, static_cast<const CView*>(this));
+        }
     } catch (const std::bad_alloc&) {
         SelectCaret(hItem);
         throw;

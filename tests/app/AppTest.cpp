@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 #include <climits>
@@ -86,6 +87,43 @@ void AppTest::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, key, modifiers);
     PumpWaitingMessages();
+}
+
+void AppTest::ClickToolBarButton(UINT nID)
+{
+    CToolBar& bar = Frame().GetToolBar();
+    RECT r;
+    bar.GetItemRect(bar.CommandToIndex(nID), &r);
+    QTest::mouseClick(WidgetOfWindow(bar.GetSafeHwnd()), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    PumpWaitingMessages();
+}
+
+void AppTest::WhileModal(UINT nControl, const std::function<void()>& trigger,
+                         const std::function<void(HWND)>& answer)
+{
+    bool bAnswered = false;
+    std::function<void()> poll = [&] {
+        HWND hFocus = GetFocus();
+        HWND hDialog = hFocus ? GetParent(hFocus) : nullptr;
+        if (hDialog && GetDlgItem(hDialog, static_cast<int>(nControl))) {
+            bAnswered = true;
+            answer(hDialog);
+            return;
+        }
+        QTimer::singleShot(5, poll);
+    };
+    QTimer::singleShot(0, poll);
+    trigger();
+    EXPECT_TRUE(PumpUntil([&] { return bAnswered; }, 5000));
+    PumpWaitingMessages();
+}
+
+std::string AppTest::ControlText(HWND hDialog, UINT nControl)
+{
+    char text[4096] = {};
+    GetWindowTextA(GetDlgItem(hDialog, static_cast<int>(nControl)), text, sizeof text);
+    return text;
 }
 
 std::string AppTest::SamplePath(const std::string& name)

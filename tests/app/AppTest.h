@@ -17,6 +17,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,15 @@ protected:
 
     // A key as the user presses it, to the window that has the focus.
     static void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+    // The user clicks the toolbar button of the command.
+    void ClickToolBarButton(UINT nID);
+
+    // Runs `trigger`, which opens a modal dialog that has a control of id
+    // nControl; `answer` acts on the dialog as a user would and closes it.
+    static void WhileModal(UINT nControl, const std::function<void()>& trigger,
+                           const std::function<void(HWND)>& answer);
+    static std::string ControlText(HWND hDialog, UINT nControl);
 
     static std::string SamplePath(const std::string& name);
     static std::string ExamplePath();

@@ -18,10 +18,10 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -41,39 +41,10 @@ protected:
     CView* UpperView() { return Frame().GetUpperView(); }
     CView* LowerView() { return Frame().GetLowerView(); }
 
-    // Runs `trigger`, which opens a modal dialog that has a control of id
-    // nControl; `answer` acts on the dialog as a user would and closes it.
-    void WhileModal(UINT nControl, const std::function<void()>& trigger,
-                    const std::function<void(HWND)>& answer)
-    {
-        bool bAnswered = false;
-        std::function<void()> poll = [&] {
-            HWND hFocus = GetFocus();
-            HWND hDialog = hFocus ? GetParent(hFocus) : nullptr;
-            if (hDialog && GetDlgItem(hDialog, static_cast<int>(nControl))) {
-                bAnswered = true;
-                answer(hDialog);
-                return;
-            }
-            QTimer::singleShot(5, poll);
-        };
-        QTimer::singleShot(0, poll);
-        trigger();
-        EXPECT_TRUE(PumpUntil([&] { return bAnswered; }, 5000));
-        PumpWaitingMessages();
-    }
-
     void SearchByKey(const std::function<void(HWND)>& answer)
     {
         WhileModal(
             res::IDC_FIND_WHAT, [this] { PressKey(Qt::Key_F, Qt::ControlModifier); }, answer);
-    }
-
-    static std::string ControlText(HWND hDialog, UINT nControl)
-    {
-        char text[4096] = {};
-        GetWindowTextA(GetDlgItem(hDialog, static_cast<int>(nControl)), text, sizeof text);
-        return text;
     }
 
     static void TypeAndConfirm(HWND hDialog, const std::string& strText)
@@ -98,17 +69,25 @@ TEST_F(MainFrameTest, BarsAndPanesAreWhereTheProgramExpectsThem)
 {
     CToolBar& bar = Frame().GetToolBar();
     EXPECT_EQ(bar.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_TOOLBAR));
-    ASSERT_EQ(bar.GetCount(), 3);
-    EXPECT_EQ(bar.GetItemID(0), res::ID_FILE_OPEN);
-    EXPECT_TRUE(bar.GetButtonStyle(1) & TBBS_SEPARATOR);
-    EXPECT_EQ(bar.GetItemID(2), res::ID_APP_ABOUT);
+    // Open, Info, then the buttons of following references.
+    const UINT buttons[] = {
+        res::ID_FILE_OPEN,  0, res::ID_APP_ABOUT, 0, res::ID_NAVIGATE_BACK, res::ID_NAVIGATE_FORWARD,
+        res::ID_GOTO_ENTITY};
+    ASSERT_EQ(bar.GetCount(), static_cast<int>(std::size(buttons)));
+    for (int i = 0; i < bar.GetCount(); ++i) {
+        if (buttons[i] == 0)
+            EXPECT_TRUE(bar.GetButtonStyle(i) & TBBS_SEPARATOR) << i;
+        else
+            EXPECT_EQ(bar.GetItemID(i), buttons[i]) << i;
+    }
 
+    // The message pane, the current entity's pane right of it, the keys.
     CProgressStatusBar* pStatus = Frame().GetStatusBar();
     EXPECT_EQ(pStatus->GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_STATUS_BAR));
-    ASSERT_EQ(pStatus->GetCount(), 4);
-    const UINT ids[] = {res::ID_SEPARATOR, res::ID_INDICATOR_CAPS, res::ID_INDICATOR_NUM,
-                        res::ID_INDICATOR_SCRL};
-    for (int i = 0; i < 4; ++i)
+    const UINT ids[] = {res::ID_SEPARATOR, res::ID_INDICATOR_ENTITY, res::ID_INDICATOR_CAPS,
+                        res::ID_INDICATOR_NUM, res::ID_INDICATOR_SCRL};
+    ASSERT_EQ(pStatus->GetCount(), static_cast<int>(std::size(ids)));
+    for (int i = 0; i < pStatus->GetCount(); ++i)
         EXPECT_EQ(pStatus->GetItemID(i), ids[i]);
     EXPECT_EQ(m_pApp->GetStatusBar(), pStatus);
 

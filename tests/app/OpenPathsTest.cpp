@@ -51,17 +51,6 @@ protected:
         RunUntilIdle();
     }
 
-    // The user clicks the toolbar button of the command.
-    void ClickToolBarButton(UINT nID)
-    {
-        CToolBar& bar = Frame().GetToolBar();
-        RECT r;
-        bar.GetItemRect(bar.CommandToIndex(nID), &r);
-        QTest::mouseClick(WidgetOfWindow(bar.GetSafeHwnd()), Qt::LeftButton, Qt::NoModifier,
-                          QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-        PumpWaitingMessages();
-    }
-
     // Files dropped on the main window, as the desktop delivers them.
     void Drop(const Strings& paths)
     {

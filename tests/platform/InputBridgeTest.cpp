@@ -29,8 +29,8 @@ std::vector<Input> g_input;
 
 bool IsInput(UINT msg)
 {
-    return (msg >= WM_MOUSEMOVE && msg <= WM_MOUSEWHEEL) || (msg >= WM_KEYDOWN && msg <= WM_SYSKEYUP)
-        || msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED;
+    return (msg >= WM_MOUSEMOVE && msg <= WM_XBUTTONDBLCLK) || (msg >= WM_KEYDOWN && msg <= WM_SYSKEYUP)
+        || msg == WM_MOUSELEAVE || msg == WM_CAPTURECHANGED || msg == WM_APPCOMMAND;
 }
 
 LRESULT InputProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -104,6 +104,30 @@ TEST_F(InputBridgeTest, DoubleClicksGiveDownUpDoubleUp)
     g_input.clear();
     QTest::mouseDClick(window, Qt::RightButton, Qt::NoModifier, InChild(50, 5));
     EXPECT_EQ(Messages(), (std::vector<UINT>{WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP}));
+}
+
+TEST_F(InputBridgeTest, TheMouseExtraButtonsAskTheWindowAndItsParentsForBackAndForward)
+{
+    static std::vector<WORD> s_parentCommands;
+    static WNDPROC s_topProc = nullptr;
+    s_parentCommands.clear();
+    s_topProc = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(top, GWL_WNDPROC));
+    WNDPROC recorder = [](HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        if (msg == WM_APPCOMMAND)
+            s_parentCommands.push_back(GET_APPCOMMAND_LPARAM(lParam));
+        return CallWindowProcA(s_topProc, hwnd, msg, wParam, lParam);
+    };
+    SetWindowLongPtrA(top, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(recorder));
+
+    QTest::mouseClick(window, Qt::BackButton, Qt::NoModifier, InChild(10, 10));
+    QTest::mouseClick(window, Qt::ForwardButton, Qt::NoModifier, InChild(10, 10));
+    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_XBUTTONDOWN, WM_XBUTTONUP, WM_APPCOMMAND, WM_XBUTTONDOWN,
+                                             WM_XBUTTONUP, WM_APPCOMMAND}));
+    EXPECT_EQ(GET_XBUTTON_WPARAM(g_input[0].wParam), XBUTTON1);
+    EXPECT_EQ(LOWORD(g_input[0].wParam), MK_XBUTTON1);
+    EXPECT_EQ(GET_XBUTTON_WPARAM(g_input[3].wParam), XBUTTON2);
+    EXPECT_EQ(s_parentCommands, (std::vector<WORD>{APPCOMMAND_BROWSER_BACKWARD, APPCOMMAND_BROWSER_FORWARD}));
+    SetWindowLongPtrA(top, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(s_topProc));
 }
 
 TEST_F(InputBridgeTest, InputPassesTheFilterFirstAndCanBeConsumed)

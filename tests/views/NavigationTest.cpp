@@ -65,7 +65,7 @@ TEST_F(NavigationTest, GoingToAnEntityIsWhatARightDoubleClickInTheLowerTreeDoes)
 
 TEST_F(NavigationTest, BackAndForwardReturnToTheEntitiesAndTopRowsLeft)
 {
-    ClickUpper(3); // an item in the first page: the header row stays on top
+    ClickUpper(3); // an item in the first page: the header row stays on top; a jump
     const EntityPlace start = Document().GetPlace();
     ASSERT_EQ(start.nEntity, 3);
     Document().NavigateToEntity(300);
@@ -87,8 +87,11 @@ TEST_F(NavigationTest, BackAndForwardReturnToTheEntitiesAndTopRowsLeft)
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 3);
     EXPECT_EQ(TopRow(), Children(Upper()).front()) << "the top row of the place left";
+    ASSERT_TRUE(Document().GoBack());
+    EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "the click on #3 was a jump from the header";
     EXPECT_FALSE(Document().GoBack());
 
+    ASSERT_TRUE(Document().GoForward());
     ASSERT_TRUE(Document().GoForward());
     EXPECT_EQ(Doc().GetCurrentEntity(), 300);
     EXPECT_EQ(TopRow(), hTopAt300);

@@ -1,0 +1,204 @@
+// Following references in the real program, by real input: Go to Entity
+// (Ctrl+G, its refusals), the jumps that Back and Forward return from (the
+// lower tree's right double click, Go to, a search hit, a click), Back and
+// Forward by keys, toolbar and the mouse's extra buttons, and the status
+// bar's pane that says what the current entity is.
+#include "app/AppTest.h"
+
+#include "framework/FrameworkMessages.h"
+#include "platform/MessageLoop.h"
+#include "platform/qt/QtBridge.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <cstring>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class FollowingReferencesTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        Start({ExamplePath()});
+        RunUntilIdle();
+    }
+
+    QWindow* Window() { return WidgetOfWindow(Frame().GetSafeHwnd())->windowHandle(); }
+    // The middle of an item's label, in the main window's coordinates.
+    QPoint OnLabel(HWND hTree, HTREEITEM hItem)
+    {
+        RECT rect;
+        std::memcpy(static_cast<void*>(&rect), &hItem, sizeof hItem);
+        SendMessageA(hTree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+        const QPoint inTree((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        return WidgetOfWindow(hTree)->mapTo(WidgetOfWindow(Frame().GetSafeHwnd()), inTree);
+    }
+    HTREEITEM UpperRoot(std::int32_t n)
+    {
+        const std::string strName = "#" + std::to_string(n) + "=";
+        for (HTREEITEM hItem : TreeChildren(Upper()))
+            if (TreeLabel(Upper(), hItem).rfind(strName, 0) == 0)
+                return hItem;
+        return nullptr;
+    }
+    std::vector<std::string> LowerNames()
+    {
+        std::vector<std::string> names;
+        for (const std::string& label : TreeLabels(Lower()))
+            names.push_back(label.substr(0, label.find('=')));
+        return names;
+    }
+    void Click(HWND hTree, HTREEITEM hItem, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(Window(), button, Qt::NoModifier, OnLabel(hTree, hItem));
+        PumpWaitingMessages();
+    }
+    // A right double click on the lower tree's first item.
+    void FollowFirstReferrer()
+    {
+        QTest::mouseDClick(Window(), Qt::RightButton, Qt::NoModifier,
+                           OnLabel(Lower(), TreeChildren(Lower()).at(0)));
+        PumpWaitingMessages();
+    }
+    // Go to Entity by its keys, typing the text and Enter into its field;
+    // the dialog's message afterwards (then it is cancelled), if any.
+    std::string GoTo(const std::string& strTyped)
+    {
+        std::string strRefusal;
+        WhileModal(
+            res::IDC_ENTITY_NUMBER, [] { PressKey(Qt::Key_G, Qt::ControlModifier); },
+            [&](HWND hDialog) {
+                QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, res::IDC_ENTITY_NUMBER));
+                QTest::keyClicks(edit, QString::fromLatin1(strTyped));
+                QTest::keyClick(edit, Qt::Key_Return);
+                strRefusal = ControlText(hDialog, res::IDC_GOTO_MESSAGE);
+                if (!strRefusal.empty())
+                    QTest::keyClick(edit, Qt::Key_Escape);
+            });
+        return strRefusal;
+    }
+    // The entity pane after the idle pass that follows the last input.
+    std::string EntityPane()
+    {
+        Frame().SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+        CProgressStatusBar* pBar = Frame().GetStatusBar();
+        return pBar->GetPaneText(pBar->CommandToIndex(res::ID_INDICATOR_ENTITY));
+    }
+};
+
+TEST_F(FollowingReferencesTest, JumpsDownTheReferrersAndBackAndForwardByKeysButtonsAndMouse)
+{
+    EXPECT_EQ(GoTo("#7"), "");
+    EXPECT_EQ(Doc().GetCurrentEntity(), 7);
+    EXPECT_EQ(TreeCaret(Upper()), UpperRoot(7));
+    EXPECT_EQ(LowerNames(), Strings{"#10"});
+    FollowFirstReferrer();
+    EXPECT_EQ(Doc().GetCurrentEntity(), 10);
+    EXPECT_EQ(LowerNames(), Strings{"#16"});
+    FollowFirstReferrer();
+    EXPECT_EQ(Doc().GetCurrentEntity(), 16);
+
+    PressKey(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 10);
+    EXPECT_EQ(TreeCaret(Upper()), UpperRoot(10));
+    EXPECT_EQ(LowerNames(), Strings{"#16"});
+    // The mouse's back button, over either tree.
+    Click(Lower(), TreeChildren(Lower()).at(0), Qt::BackButton);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 7);
+    Click(Upper(), UpperRoot(7), Qt::BackButton);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "the header, where the file opened";
+    PressKey(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "nowhere further back";
+
+    PressKey(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 7);
+    Click(Upper(), UpperRoot(7), Qt::ForwardButton);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 10);
+    ClickToolBarButton(res::ID_NAVIGATE_FORWARD);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 16);
+    ClickToolBarButton(res::ID_NAVIGATE_BACK);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 10);
+    EXPECT_EQ(LowerNames(), Strings{"#16"});
+}
+
+TEST_F(FollowingReferencesTest, GoToSaysWhatIsWrongAndStaysOpen)
+{
+    struct Case {
+        std::string strTyped;
+        std::string strRefusal;
+    };
+    const Case cases[] = {
+        {"999", "There is no entity #999."},
+        {"#29", "There is no entity #29."}, // between #25 and #30
+        {"abc", "Type an entity number, such as 123 or #123."},
+        {"#", "Type an entity number, such as 123 or #123."},
+        {"12 3", "Type an entity number, such as 123 or #123."},
+        {"99999999999", "Type an entity number, such as 123 or #123."},
+        {"#0", "There is no entity #0."}, // the header
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GoTo(c.strTyped), c.strRefusal) << c.strTyped;
+        EXPECT_EQ(Doc().GetCurrentEntity(), 0) << c.strTyped;
+    }
+    EXPECT_EQ(GoTo(" 36 "), "");
+    EXPECT_EQ(Doc().GetCurrentEntity(), 36);
+}
+
+TEST_F(FollowingReferencesTest, ClicksAndSearchHitsAreJumpsButTheArrowKeysAreNot)
+{
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Down);
+    ASSERT_EQ(Doc().GetCurrentEntity(), 2);
+    EXPECT_FALSE(Document().GetHistory().CanGoBack());
+
+    Click(Upper(), UpperRoot(5));
+    ASSERT_EQ(Doc().GetCurrentEntity(), 5);
+    // A search hit on another entity.
+    WhileModal(
+        res::IDC_FIND_WHAT, [] { PressKey(Qt::Key_F, Qt::ControlModifier); },
+        [](HWND hDialog) {
+            QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT));
+            QTest::keyClicks(edit, "ifcsiunit");
+            QTest::keyClick(edit, Qt::Key_Return);
+        });
+    ASSERT_EQ(Doc().GetCurrentEntity(), 6);
+
+    PressKey(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 5);
+    PressKey(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 2);
+    EXPECT_FALSE(Document().GetHistory().CanGoBack());
+}
+
+TEST_F(FollowingReferencesTest, TheEntityPaneSaysWhatTheCurrentEntityIsAndWhoRefersToIt)
+{
+    EXPECT_EQ(EntityPane(), "") << "the header is no entity";
+    GoTo("10");
+    EXPECT_EQ(EntityPane(), "#10 IFCUNITASSIGNMENT \xB7 1 referrer");
+    GoTo("5");
+    EXPECT_EQ(EntityPane(),
+              "#5 IFCOWNERHISTORY \xB7 " + std::to_string(Document().GetKantorDoc().GetReferrerCount(5))
+                  + " referrers");
+    EXPECT_GT(Document().GetKantorDoc().GetReferrerCount(5), 10u);
+
+    // While the referrers are still being found, the count says so.
+    std::string strFile = "ISO-10303-21;\nHEADER;\nENDSEC;\nDATA;\n#1=IFCTHING($);\n";
+    for (int n = 2; n <= 3000; ++n)
+        strFile += "#" + std::to_string(n) + "=IFCREF(#1);\n";
+    ASSERT_NE(m_pApp->OpenDocumentFile(m_folder.Write("many.ifc", strFile).c_str()), nullptr);
+    ASSERT_TRUE(Document().NavigateToEntity(1));
+    ASSERT_TRUE(Doc().ComputeInverseStep());
+    EXPECT_EQ(EntityPane(),
+              "#1 IFCTHING \xB7 " + std::to_string(Doc().GetReferrerCount(1)) + " referrers so far");
+    RunUntilIdle();
+    EXPECT_EQ(EntityPane(), "#1 IFCTHING \xB7 2999 referrers");
+}
+
+} // namespace
