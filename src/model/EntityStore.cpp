@@ -3,6 +3,7 @@
 #include "model/EntityNumbers.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -106,6 +107,17 @@ void CEntityStore::Assign(FileTexts texts)
         m_aOrder[nPos] = itLatest == mapLatestText.end() ? i : itLatest->second;
         SlotOf(m_aNumbers[i]) = nPos;
     }
+    assert(OrderHolds());
+}
+
+bool CEntityStore::OrderHolds() const
+{
+    for (std::uint32_t nPos = 0; nPos < m_aOrder.size(); ++nPos) {
+        const std::int32_t n = m_aNumbers[m_aOrder[nPos]];
+        if (PositionOf(n) != nPos || (nPos > 0 && BucketOf(m_aNumbers[m_aOrder[nPos - 1]]) > BucketOf(n)))
+            return false;
+    }
+    return true;
 }
 
 void CEntityStore::NoteRepeat(std::int32_t n)

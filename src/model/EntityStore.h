@@ -64,6 +64,9 @@ private:
     std::uint32_t PositionOf(std::int32_t n) const;
     std::uint32_t& SlotOf(std::int32_t n);
     void NoteRepeat(std::int32_t n);
+    // The iteration order holds: buckets ascending, each entry at the
+    // position its number's slot names.
+    bool OrderHolds() const;
     void SortRepeats();
 
     // The texts of the file as they were read (see FileTexts).

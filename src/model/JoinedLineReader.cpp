@@ -1,6 +1,7 @@
 #include "model/JoinedLineReader.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace {
 
@@ -48,5 +49,6 @@ CJoinedLineReader::Block CJoinedLineReader::ReadBlock()
         return Block::Error;
     MarkNulBytes(pBlock, nGot);
     m_nRead += nGot;
+    assert(m_nRead <= m_nCapacity);
     return nGot == nWanted ? Block::Read : Block::End;
 }

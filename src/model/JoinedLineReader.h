@@ -7,6 +7,7 @@
 
 #include "model/TextSource.h"
 
+#include <cassert>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -58,6 +59,8 @@ bool CJoinedLineReader::ReadLines(OnLine&& onLine)
             return false;
         char* pBuffer = m_pBuffer.get();
         const auto emit = [&](std::size_t nEnd) {
+            // The joined text never overtakes the line being read.
+            assert(m_nJoined <= nLineStart && nLineStart <= nEnd && nEnd <= m_nRead);
             const std::size_t nLength = nEnd - nLineStart;
             if (m_nJoined != nLineStart)
                 std::memmove(pBuffer + m_nJoined, pBuffer + nLineStart, nLength);

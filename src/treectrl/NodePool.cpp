@@ -3,6 +3,7 @@
 #include "platform/LargeBlocks.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstdlib>
 #include <new>
 
@@ -77,6 +78,7 @@ TreeNode* NodePool::Allocate()
 {
     if (m_freeList) {
         TreeNode* node = NodeLink::NodeAt(m_freeList);
+        assert(!node->pParent && !node->pFirstChild && node != m_root);
         m_freeList = NodeLink::IndexOf(node->pNext);
         node->pNext = nullptr;
         return node;
@@ -93,6 +95,7 @@ TreeNode* NodePool::Allocate()
 void NodePool::Free(TreeNode* node)
 {
     // A zero parent marks the slot as free (Find relies on it).
+    assert(Find(node) == node);
     node->~TreeNode();
     new (node) TreeNode();
     node->pNext = NodeLink::NodeAt(m_freeList);

@@ -82,7 +82,21 @@ struct TreeData : TreeStorage {
     BYTE m_bLeftButton = 0;
     POINT m_ptDown;
     TreeNode* m_pDragItem = nullptr;
+    // Messages being answered, nested ones included.
+    int m_nMessageDepth = 0;
 };
+
+// The counters agree with each other and with the first visible item:
+// asserted whenever the control has answered a message (a full recount is
+// the property test's).
+inline bool CountsAgree(const TreeData* td)
+{
+    const bool rowsFit = td->m_nVisibleCount >= 0 && td->m_nVisibleCount <= td->m_nCount;
+    const bool topFits = td->m_nVisibleCount == 0
+        ? td->m_nTopIndex == 0 && !td->m_pFirstVisible
+        : td->m_nTopIndex >= 0 && td->m_nTopIndex < td->m_nVisibleCount && td->m_pFirstVisible;
+    return td->m_root.nChildren <= td->m_nCount && rowsFit && topFits;
+}
 
 // Sets the indent (at least 15) and the expand-button geometry derived from
 // it: at attachment, by TVM_SETINDENT and with the normal image list.

@@ -24,6 +24,7 @@
 
 #include "platform/Window.h"
 
+#include <cassert>
 #include <cstring>
 #include <new>
 
@@ -211,8 +212,6 @@ LRESULT Dispatch(TreeData* td, UINT msg, WPARAM wParam, LPARAM lParam)
             td->m_hwndEdit = nullptr;
         }
         return PassOn(td, msg, wParam, lParam);
-    case WM_NCDESTROY:
-        return Teardown(td, wParam, lParam);
     case WM_SIZE:
         OnSize(td, wParam);
         return PassOn(td, msg, wParam, lParam);
@@ -282,15 +281,29 @@ LRESULT TreeWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     TreeData* td = DataOf(hwnd);
     if (!td)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
-    // No exception leaves the control: a message that runs out of memory
-    // fails (an insertion gives null). Items are linked only once all they
-    // need is allocated; the extent index, a cache, is rebuilt by a full
-    // scan in case the failure cut its update short.
+    if (msg == WM_NCDESTROY)
+        return Teardown(td, wParam, lParam);
+    // Inside a message the record may lie between two steps of an operation
+    // (a notification sends messages back); once the outermost message is
+    // answered it is whole again. No exception leaves the control: a message
+    // that runs out of memory fails (an insertion gives null). Items are
+    // linked only once all they need is allocated; the extent index, a cache,
+    // is rebuilt by a full scan in case the failure cut its update short.
+    ++td->m_nMessageDepth;
+    LRESULT result = 0;
+    bool bOutOfMemory = false;
     try {
-        return Dispatch(td, msg, wParam, lParam);
+        result = Dispatch(td, msg, wParam, lParam);
     } catch (const std::bad_alloc&) {
-        if (TreeData* pLive = DataOf(hwnd))
-            ExtentInvalidate(pLive);
-        return 0;
+        bOutOfMemory = true;
     }
+    // A notification may have destroyed the control.
+    td = DataOf(hwnd);
+    if (!td)
+        return result;
+    --td->m_nMessageDepth;
+    if (bOutOfMemory)
+        ExtentInvalidate(td);
+    assert(td->m_nMessageDepth > 0 || CountsAgree(td));
+    return result;
 }

@@ -19,12 +19,15 @@
 #include "platform/Window.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cstring>
 
 namespace {
 
 void LinkAfter(TreeNode* parent, TreeNode* after, TreeNode* q)
 {
+    assert(!q->pParent && !q->pPrev && !q->pNext);
+    assert(!after || after->pParent == parent);
     q->pParent = parent;
     if (!after) {
         q->pNext = parent->pFirstChild;
@@ -47,6 +50,8 @@ void LinkAfter(TreeNode* parent, TreeNode* after, TreeNode* q)
 void Unlink(TreeNode* q)
 {
     TreeNode* parent = q->pParent;
+    assert(q->pPrev ? q->pPrev->pNext == q : parent->pFirstChild == q);
+    assert(q->pNext ? q->pNext->pPrev == q : parent->pLastChild == q);
     if (q->pPrev)
         q->pPrev->pNext = q->pNext;
     else
@@ -83,6 +88,7 @@ void FreeDescendants(TreeData* td, TreeNode* q)
             parent->pLastChild = nullptr;
         --parent->nChildren;
         --td->m_nCount;
+        assert(parent->nChildren >= 0 && td->m_nCount >= 0);
         RunDeleteHook(td, cur);
         cur = next ? next : (parent != q ? parent : nullptr);
     }
@@ -268,6 +274,7 @@ void DeleteItem(TreeData* td, TreeNode* q)
     RunDeleteHook(td, q);
     --parent->nChildren;
     --td->m_nCount;
+    assert(parent->nChildren >= 0 && td->m_nCount >= 0);
 
     if (moveTop) {
         td->m_pFirstVisible = nullptr;

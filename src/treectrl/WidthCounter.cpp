@@ -1,5 +1,7 @@
 #include "treectrl/WidthCounter.h"
 
+#include <cassert>
+
 void WidthCounter::Add(int width)
 {
     if (width < 0)
@@ -20,9 +22,12 @@ void WidthCounter::Remove(int width)
     if (width < 0)
         width = 0;
     if (width < kDirectLimit) {
+        assert(static_cast<std::size_t>(width) < m_direct.size()
+               && m_direct[static_cast<std::size_t>(width)] > 0);
         --m_direct[static_cast<std::size_t>(width)];
     } else {
         auto it = m_wide.find(width);
+        assert(it != m_wide.end());
         if (--it->second == 0)
             m_wide.erase(it);
     }

@@ -185,8 +185,9 @@ TEST_F(TreeLayoutTest, SetFirstVisibleMovesTheIndexByTheRowsPassed)
     EXPECT_EQ(TopIndex(), 11);
     SetFirstVisible(td, NodeOf(rest[19]));
     EXPECT_EQ(TopIndex(), 23) << "twelve rows further";
+    TreeNode* firstChild = NodeOf(Next(a, TVGN_CHILD));
     td->m_pFirstVisible = nullptr;
-    SetFirstVisible(td, NodeOf(Next(a, TVGN_CHILD)));
+    SetFirstVisible(td, firstChild);
     EXPECT_EQ(TopIndex(), 1) << "absolute when the old top is unknown";
 }
 
