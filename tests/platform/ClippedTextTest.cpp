@@ -313,20 +313,13 @@ QImage PaintedThenRepainted(HWND hwnd, bool reference)
 
 TEST_F(ClippedTextTest, RepaintOfAnUpdateRegionOnATranslatedPainterGivesTheReferencePixels)
 {
-    static const bool registered = [] {
-        WNDCLASSA wc;
-        wc.lpfnWndProc = LabelPaintProc;
-        wc.lpszClassName = "ClippedTextTestLabel";
-        return RegisterClassA(&wc) != FALSE;
-    }();
-    ASSERT_TRUE(registered);
     const std::string label = LongLabel() + LongLabel();
     g_label = &label;
     HWND top = testsupport::CreateShownTopWindow(320, 100);
     // Border and client edge: the context's painter is translated.
-    HWND child =
-        CreateWindowExA(WS_EX_CLIENTEDGE, "ClippedTextTestLabel", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5,
-                        300, 66, top, static_cast<HMENU>(1), nullptr, nullptr);
+    HWND child = CreateWindowExA(
+        WS_EX_CLIENTEDGE, testsupport::TestWindowClass("ClippedTextTestLabel", LabelPaintProc), "",
+        WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 5, 300, 66, top, static_cast<HMENU>(1), nullptr, nullptr);
     testsupport::ProcessEvents();
 
     const QImage expected = PaintedThenRepainted(child, true);

@@ -52,16 +52,6 @@ protected:
     HGDIOBJ old = nullptr;
 };
 
-TEST_F(DrawingTest, SetPixelAndGetPixel)
-{
-    EXPECT_EQ(GetPixel(dc, 3, 4), kWhite) << "a new bitmap is white";
-    SetPixelV(dc, 3, 4, kRed);
-    EXPECT_EQ(GetPixel(dc, 3, 4), kRed);
-    EXPECT_EQ(Inked().size(), 1u);
-    EXPECT_EQ(GetPixel(dc, 40, 0), CLR_INVALID);
-    EXPECT_EQ(GetPixel(dc, -1, 0), CLR_INVALID);
-}
-
 void CollectPoint(int x, int y, LPARAM data)
 {
     reinterpret_cast<std::vector<std::pair<int, int>>*>(data)->push_back({x, y});
@@ -69,18 +59,21 @@ void CollectPoint(int x, int y, LPARAM data)
 
 TEST_F(DrawingTest, LineDdaVisitsEveryPointButTheEnd)
 {
-    std::vector<std::pair<int, int>> points;
-    LineDDA(2, 5, 6, 5, CollectPoint, reinterpret_cast<LPARAM>(&points));
-    EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{2, 5}, {3, 5}, {4, 5}, {5, 5}}));
-    points.clear();
-    LineDDA(4, 9, 4, 6, CollectPoint, reinterpret_cast<LPARAM>(&points));
-    EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{4, 9}, {4, 8}, {4, 7}}));
-    points.clear();
-    LineDDA(0, 0, 3, 3, CollectPoint, reinterpret_cast<LPARAM>(&points));
-    EXPECT_EQ(points, (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {2, 2}}));
-    points.clear();
-    LineDDA(1, 1, 1, 1, CollectPoint, reinterpret_cast<LPARAM>(&points));
-    EXPECT_TRUE(points.empty());
+    using Points = std::vector<std::pair<int, int>>;
+    const struct {
+        int x1, y1, x2, y2;
+        Points points;
+    } lines[] = {
+        {2, 5, 6, 5, {{2, 5}, {3, 5}, {4, 5}, {5, 5}}},
+        {4, 9, 4, 6, {{4, 9}, {4, 8}, {4, 7}}},
+        {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
+        {1, 1, 1, 1, {}},
+    };
+    for (const auto& l : lines) {
+        Points points;
+        LineDDA(l.x1, l.y1, l.x2, l.y2, CollectPoint, reinterpret_cast<LPARAM>(&points));
+        EXPECT_EQ(points, l.points) << l.x1 << "," << l.y1 << " to " << l.x2 << "," << l.y2;
+    }
 }
 
 TEST_F(DrawingTest, LineToExcludesTheEndPointInEveryDirection)
@@ -262,10 +255,16 @@ TEST_F(DrawingTest, OpaqueTextOutFillsTheRectangleWithTheBackgroundColour)
     EXPECT_EQ(GetPixel(dc, 14, 8), kBlue);
     EXPECT_EQ(GetPixel(dc, 15, 8), kWhite);
     EXPECT_EQ(Inked().size(), 40u);
+    // In opaque mode text fills its cell with the background colour too.
+    SetBkMode(dc, OPAQUE);
+    ExtTextOutA(dc, 20, 10, 0, nullptr, " ", 1, nullptr);
+    EXPECT_EQ(GetPixel(dc, 21, 12), kBlue);
 }
 
 TEST_F(DrawingTest, BadHandlesAndStockObjects)
 {
+    EXPECT_EQ(GetPixel(dc, 40, 0), CLR_INVALID) << "outside the bitmap";
+    EXPECT_EQ(GetPixel(dc, -1, 0), CLR_INVALID);
     EXPECT_EQ(SetPixelV(nullptr, 0, 0, kRed), CLR_INVALID);
     EXPECT_FALSE(LineTo(nullptr, 1, 1));
     EXPECT_EQ(SelectObject(dc, nullptr), nullptr);

@@ -15,26 +15,13 @@ namespace {
 
 using testsupport::MessageRecorder;
 
-HWND CreatePlainChild(HWND parent, int id)
-{
-    static const bool registered = [] {
-        WNDCLASSA wc;
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "PlatformTestPlain";
-        return RegisterClassA(&wc) != FALSE;
-    }();
-    (void)registered;
-    return CreateWindowExA(0, "PlatformTestPlain", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent,
-                           static_cast<HMENU>(id), nullptr, nullptr);
-}
-
 class FocusCaptureTimersTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         top = testsupport::CreateShownTopWindow(200, 100);
-        a = CreatePlainChild(top, 1);
-        b = CreatePlainChild(top, 2);
+        a = testsupport::CreateChild(testsupport::TestWindowClass("PlatformTestPlain"), top, 1, 0, 0, 50, 50);
+        b = testsupport::CreateChild(testsupport::TestWindowClass("PlatformTestPlain"), top, 2, 0, 0, 50, 50);
         recorder.Watch(a);
         recorder.Watch(b);
     }

@@ -53,18 +53,11 @@ class InputBridgeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static const bool registered = [] {
-            WNDCLASSA wc;
-            wc.lpfnWndProc = InputProc;
-            wc.lpszClassName = "PlatformTestInput";
-            return RegisterClassA(&wc) != FALSE;
-        }();
-        ASSERT_TRUE(registered);
         top = testsupport::CreateShownTopWindow(300, 200);
         ASSERT_NE(top, nullptr);
         // A bordered child: client coordinates start inside the border.
-        child = CreateWindowExA(0, "PlatformTestInput", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 10, 200,
-                                120, top, static_cast<HMENU>(1), nullptr, nullptr);
+        child = testsupport::CreateChild(testsupport::TestWindowClass("PlatformTestInput", InputProc), top, 1,
+                                         20, 10, 200, 120, WS_BORDER);
         ASSERT_NE(child, nullptr);
         window = WidgetOfWindow(top)->windowHandle();
         testsupport::ProcessEvents();

@@ -60,19 +60,12 @@ class PaintingTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        static const bool registered = [] {
-            WNDCLASSA wc;
-            wc.lpfnWndProc = PaintProc;
-            wc.lpszClassName = "PlatformTestPaint";
-            return RegisterClassA(&wc) != FALSE;
-        }();
-        ASSERT_TRUE(registered);
         g_paintColor = RGB(0, 128, 0);
         g_scrollCodes.clear();
         g_trackAtThumbTrack.clear();
         top = testsupport::CreateShownTopWindow(300, 320);
-        child = CreateWindowExA(0, "PlatformTestPaint", "", WS_CHILD | WS_VISIBLE, 10, 10, 100, 300, top,
-                                static_cast<HMENU>(1), nullptr, nullptr);
+        child = testsupport::CreateChild(testsupport::TestWindowClass("PlatformTestPaint", PaintProc), top, 1,
+                                         10, 10, 100, 300);
         testsupport::ProcessEvents();
         recorder.Watch(child);
     }
@@ -90,14 +83,10 @@ protected:
     MessageRecorder recorder;
 };
 
-TEST_F(PaintingTest, ShownWindowIsPaintedWithEraseAndValidated)
-{
-    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE));
-    EXPECT_EQ(Pixel(50, 50), 0x008000u);
-}
-
 TEST_F(PaintingTest, UpdateWindowPaintsAtOnceOnlyWhereInvalid)
 {
+    EXPECT_FALSE(GetUpdateRect(child, nullptr, FALSE)) << "shown, painted and validated";
+    EXPECT_EQ(Pixel(50, 50), 0x008000u);
     RECT r{10, 20, 30, 40};
     EXPECT_TRUE(InvalidateRect(child, &r, FALSE));
     RECT update;
@@ -140,15 +129,14 @@ TEST_F(PaintingTest, InvalidatingAnAreaOverlappingThePendingOneAddsAllOfIt)
     EXPECT_EQ(Pixel(50, 290), 0xFF0000u);
 }
 
-TEST_F(PaintingTest, EraseFlagSendsEraseBackgroundFromBeginPaint)
+TEST_F(PaintingTest, ValidateAndRedrawWindowAndTheEraseFlag)
 {
     InvalidateRect(child, nullptr, TRUE);
     UpdateWindow(child);
-    EXPECT_EQ(recorder.Codes({WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}));
-}
+    EXPECT_EQ(recorder.Codes({WM_PAINT, WM_ERASEBKGND}), (std::vector<UINT>{WM_PAINT, WM_ERASEBKGND}))
+        << "BeginPaint erases";
+    recorder.Clear();
 
-TEST_F(PaintingTest, ValidateAndRedrawWindow)
-{
     InvalidateRect(child, nullptr, FALSE);
     RECT half{0, 0, 100, 150};
     ValidateRect(child, &half);

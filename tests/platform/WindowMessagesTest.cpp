@@ -28,27 +28,16 @@ LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-const char* RecordingClass()
-{
-    static const bool registered = [] {
-        WNDCLASSA wc;
-        wc.lpfnWndProc = RecordingProc;
-        wc.lpszClassName = "PlatformTestRecording";
-        return RegisterClassA(&wc) != FALSE;
-    }();
-    return registered ? "PlatformTestRecording" : nullptr;
-}
-
 HWND CreateRecordingTop()
 {
-    return CreateWindowExA(0, RecordingClass(), "top", WS_OVERLAPPEDWINDOW, 10, 10, 200, 150, nullptr, 0,
-                           nullptr, nullptr);
+    return CreateWindowExA(0, testsupport::TestWindowClass("PlatformTestRecording", RecordingProc), "top",
+                           WS_OVERLAPPEDWINDOW, 10, 10, 200, 150, nullptr, 0, nullptr, nullptr);
 }
 
 HWND CreateRecordingChild(HWND parent, int id)
 {
-    return CreateWindowExA(0, RecordingClass(), "child", WS_CHILD | WS_VISIBLE, 5, 5, 50, 40, parent,
-                           static_cast<HMENU>(id), nullptr, nullptr);
+    return testsupport::CreateChild(testsupport::TestWindowClass("PlatformTestRecording", RecordingProc),
+                                    parent, id, 5, 5, 50, 40);
 }
 
 std::vector<UINT> MessagesOf(HWND hwnd, std::initializer_list<UINT> wanted)

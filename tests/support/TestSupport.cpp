@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <set>
+#include <string>
 
 namespace testsupport {
 
@@ -23,17 +25,28 @@ void ProcessEvents()
     PumpWaitingMessages();
 }
 
+const char* TestWindowClass(const char* name, WNDPROC proc)
+{
+    static std::set<std::string> registered;
+    if (registered.insert(name).second) {
+        WNDCLASSA wc;
+        wc.lpfnWndProc = proc;
+        wc.lpszClassName = name;
+        RegisterClassA(&wc);
+    }
+    return name;
+}
+
+HWND CreateChild(const char* className, HWND parent, int id, int x, int y, int width, int height, DWORD style)
+{
+    return CreateWindowExA(0, className, "", WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                           static_cast<HMENU>(id), nullptr, nullptr);
+}
+
 HWND CreateShownTopWindow(int clientWidth, int clientHeight)
 {
-    static const bool registered = [] {
-        WNDCLASSA wc;
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.lpszClassName = "TestSupportTop";
-        return RegisterClassA(&wc) != FALSE;
-    }();
-    (void)registered;
-    HWND hwnd = CreateWindowExA(0, "TestSupportTop", "test", WS_OVERLAPPEDWINDOW, 40, 40, clientWidth,
-                                clientHeight, nullptr, 0, nullptr, nullptr);
+    HWND hwnd = CreateWindowExA(0, TestWindowClass("TestSupportTop"), "test", WS_OVERLAPPEDWINDOW, 40, 40,
+                                clientWidth, clientHeight, nullptr, 0, nullptr, nullptr);
     if (!hwnd)
         return nullptr;
     ShowWindow(hwnd, SW_SHOW);

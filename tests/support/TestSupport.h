@@ -14,9 +14,17 @@ namespace testsupport {
 // paint and expose events that showing a window causes.
 void ProcessEvents();
 
+// A window class of this name with this procedure, registered on first
+// use; gives back the name.
+const char* TestWindowClass(const char* name, WNDPROC proc = DefWindowProcA);
+
 // A visible top-level window of a plain class (default procedure) with the
 // given client size, shown and exposed; destroy it with DestroyWindow.
 HWND CreateShownTopWindow(int clientWidth, int clientHeight);
+
+// A visible child window of a class, with this id and place.
+HWND CreateChild(const char* className, HWND parent, int id, int x, int y, int width, int height,
+                 DWORD style = 0);
 
 // What a window shows on the screen now, client area only (read from the
 // backing store, so no extra paint is caused).

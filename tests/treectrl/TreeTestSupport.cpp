@@ -14,30 +14,11 @@
 
 #include <algorithm>
 
-namespace {
-
-constexpr const char* kParentClass = "LumenorTreeTestParent";
-
-void RegisterParentClass(WNDPROC proc)
-{
-    static bool registered = false;
-    if (registered)
-        return;
-    WNDCLASSA wc;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kParentClass;
-    RegisterClassA(&wc);
-    registered = true;
-}
-
-} // namespace
-
 TreeParent::TreeParent()
 {
-    RegisterParentClass(&Proc);
-    m_hwnd = CreateWindowExA(0, kParentClass, "tree test", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, 0,
-                             GetModuleHandleA(nullptr), nullptr);
+    m_hwnd =
+        CreateWindowExA(0, testsupport::TestWindowClass("LumenorTreeTestParent", &Proc), "tree test",
+                        WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, 0, GetModuleHandleA(nullptr), nullptr);
     SetWindowLongPtrA(m_hwnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(this));
     ShowWindow(m_hwnd, SW_SHOW);
 }

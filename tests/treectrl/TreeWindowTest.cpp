@@ -3,6 +3,8 @@
 // teardown.
 #include "treectrl/TreeTestSupport.h"
 
+#include "support/TestSupport.h"
+
 #include <algorithm>
 
 namespace {
@@ -31,16 +33,8 @@ class TreeWindowTest : public TreeTest {
 protected:
     HWND CreateRecordingWindow()
     {
-        static bool registered = false;
-        if (!registered) {
-            WNDCLASSA wc;
-            wc.lpfnWndProc = &RecordingProc;
-            wc.hInstance = GetModuleHandleA(nullptr);
-            wc.lpszClassName = "LumenorRecordingTree";
-            registered = RegisterClassA(&wc) != FALSE;
-        }
-        return CreateWindowExA(0, "LumenorRecordingTree", "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 100,
-                               parent.hwnd(), kTreeId, GetModuleHandleA(nullptr), nullptr);
+        return testsupport::CreateChild(testsupport::TestWindowClass("LumenorRecordingTree", RecordingProc),
+                                        parent.hwnd(), kTreeId, 0, 0, 300, 100);
     }
     bool ReachedReplaced(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0)
     {
