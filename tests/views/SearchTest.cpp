@@ -193,24 +193,6 @@ TEST_F(SearchTest, AnEmptyConfirmedTextStartsNothingAndDisablesSearchAgain)
     EXPECT_EQ(Caret(Upper()), Root(1));
 }
 
-TEST_F(SearchTest, TheDialogTemplateHoldsItsControlsInTabOrder)
-{
-    const DialogTemplate dialog = SearchDialogTemplate();
-    EXPECT_EQ(dialog.caption, "Search");
-    EXPECT_EQ(dialog.cx, 277);
-    EXPECT_EQ(dialog.cy, 69);
-    std::vector<UINT> aIds;
-    std::vector<std::string> aTexts;
-    for (const DialogItemTemplate& item : dialog.items) {
-        aIds.push_back(item.id);
-        aTexts.push_back(item.text);
-    }
-    EXPECT_EQ(aIds, (std::vector<UINT>{1000, 1, 2, 1002, 1003, 1001, 1004}));
-    EXPECT_EQ(aTexts, (Strings{"", "Search", "Cancel", "Up", "Down", "Find what :", "Direction"}));
-    EXPECT_TRUE(dialog.items[3].style & WS_GROUP) << "the direction group starts at Up";
-    EXPECT_TRUE(dialog.items[5].style & WS_GROUP) << "and ends before the label";
-}
-
 TEST_F(SearchTest, MatchingIgnoresCaseInWindows1252AndFindsAnyPosition)
 {
     EXPECT_TRUE(m_pUpper->MatchItemText("#12=IFCWALL('x');", "wall('X"));
