@@ -1,5 +1,5 @@
-// The application's idle processing: the calling rules of OnIdle and input
-// handled between idle calls while idle work goes on.
+// The application's idle processing: input handled between idle calls while
+// idle work goes on (the calling rules themselves are the platform's).
 #include "framework/Rect.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
@@ -55,28 +55,6 @@ protected:
 private:
     const IdleApp& m_app;
 };
-
-TEST(IdleLoop, CountGrowsByOneWhileMoreIsWantedThenStopsUntilAMessage)
-{
-    IdleApp app;
-    InputWindow window(app);
-    PumpWaitingMessages();
-    app.calls.clear();
-    app.wantMore = [](long count) { return count < 4; };
-    PostMessageA(window.m_hWnd, WM_APP, 0, 0);
-
-    ASSERT_TRUE(PumpUntil([&] { return app.calls.size() >= 5; }, 5000));
-    EXPECT_EQ(app.calls, (std::vector<long>{0, 1, 2, 3, 4}));
-    // Once it said no, it is left alone while nothing happens.
-    PumpUntil([] { return false; }, 100);
-    EXPECT_EQ(app.calls.size(), 5u);
-
-    // A message starts a new idle period at 0.
-    PostMessageA(window.m_hWnd, WM_APP, 0, 0);
-    ASSERT_TRUE(PumpUntil([&] { return app.calls.size() >= 10; }, 5000));
-    EXPECT_EQ(std::vector<long>(app.calls.begin() + 5, app.calls.end()), (std::vector<long>{0, 1, 2, 3, 4}));
-    EXPECT_EQ(window.postsAt, (std::vector<size_t>{0, 5}));
-}
 
 TEST(IdleLoop, InputIsHandledBetweenIdleCallsWhileWorkRemains)
 {
