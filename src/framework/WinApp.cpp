@@ -12,6 +12,7 @@
 #include "res/StringTable.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <new>
 
 namespace {
@@ -169,9 +170,20 @@ void CWinApp::OnFileNew()
 
 void CWinApp::OnFileOpen()
 {
+    // The dialog starts in the open file's folder, else in the folder of the
+    // file chosen last, which the settings keep.
     std::string fileName;
-    if (!DoPromptFileName(fileName, GetFirstDocTemplate()))
+    CDocTemplate* tmpl = GetFirstDocTemplate();
+    CDocument* doc = tmpl ? tmpl->GetOnlyDocument() : nullptr;
+    if (doc && !doc->GetPathName().empty())
+        fileName = std::filesystem::path(doc->GetPathName()).parent_path().string() + "/";
+    else if (m_pSettings)
+        fileName = m_pSettings->GetString("Settings", "Last Folder");
+    if (!DoPromptFileName(fileName, tmpl))
         return;
+    if (m_pSettings)
+        m_pSettings->WriteString("Settings", "Last Folder",
+                                 std::filesystem::path(fileName).parent_path().string() + "/");
     OpenDocumentFile(fileName.c_str());
 }
 

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -238,10 +240,12 @@ public:
     PromptingApp() : CWinApp("Prompt test") { }
     std::string answer; // empty: cancelled
     std::string filterSeen;
+    std::string startSeen;
 
     BOOL DoPromptFileName(std::string& fileName, CDocTemplate* pTemplate) override
     {
         filterSeen = FileOpenFilter(pTemplate, m_strMoreFileFilters);
+        startSeen = fileName;
         fileName = answer;
         return !answer.empty();
     }
@@ -268,6 +272,10 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
     fwtest::WriteFile(app.answer, "x\n");
     app.OnFileOpen();
     EXPECT_EQ(tmpl->GetOnlyDocument()->GetPathName(), app.answer);
+    // The next File Open starts in the open file's folder.
+    app.answer.clear();
+    app.OnFileOpen();
+    EXPECT_EQ(app.startSeen, std::filesystem::path(dir.File("chosen.ifc")).parent_path().string() + "/");
 }
 
 TEST(DocString, SevenFieldsOfTheDescription)
