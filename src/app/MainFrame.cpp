@@ -23,9 +23,6 @@ const UINT kIndicators[] = {
     res::ID_INDICATOR_NUM, res::ID_INDICATOR_SCRL,
 };
 
-// Share of the client height that the upper view starts with.
-constexpr double kUpperPaneShare = 0.8;
-
 } // namespace
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)

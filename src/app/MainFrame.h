@@ -10,6 +10,7 @@
 #include "framework/SplitterWnd.h"
 #include "framework/ToolBar.h"
 
+#include <optional>
 #include <string>
 
 class CKantorView;
@@ -38,6 +39,11 @@ public:
     // entities refer to it, as far as the inverse computation has come.
     void UpdateEntityPane();
 
+    // Share of the client height that the upper view starts with.
+    static constexpr double kUpperPaneShare = 0.8;
+    // The first time: at the place kept in the settings, if any.
+    void ActivateFrame(int nCmdShow = -1) override;
+
 protected:
     int OnCreate(CREATESTRUCTA* cs) override;
     BOOL OnCreateClient(CREATESTRUCTA* cs, CCreateContext* pContext) override;
@@ -59,6 +65,17 @@ protected:
     CStatusBarProgressSink m_progressSink{m_wndStatusBar};
     // The name of the open file while it has changed on disk, else empty.
     std::string m_strChangedFile;
+
+    // The window's place and the upper pane's height, kept in the settings
+    // when the window closes (MainFramePlacement.cpp).
+    void OnClose() override;
+    void OnSize(UINT nType, int cx, int cy) override;
+    bool RestorePlace(int nCmdShow);
+    void RestoreUpperPane();
+    void SavePlace();
+    bool m_bPlaceRestored = false;
+    // The stored height (-1: none) while the restored window waits for its size.
+    std::optional<int> m_cyUpperPending;
 
     DECLARE_MESSAGE_MAP()
 };

@@ -2,6 +2,7 @@
 // enabling, coordinate conversion.
 #include "platform/internal/WindowRecord.h"
 
+#include "platform/WindowPlacement.h"
 #include "platform/internal/FocusState.h"
 #include "platform/internal/MessagePump.h"
 #include "platform/internal/ScrollBars.h"
@@ -301,10 +302,17 @@ BOOL Show(HWND hwnd, int cmd, bool activate)
             return wasVisible;
         rec->style |= WS_VISIBLE;
     }
-    if (cmd == SW_SHOWMINIMIZED && rec->widget->isWindow()) {
-        rec->widget->showMinimized();
+    QWidget* widget = rec->widget;
+    if (cmd == SW_SHOWMINIMIZED && widget->isWindow()) {
+        widget->showMinimized();
     } else {
-        rec->widget->show();
+        if (cmd == SW_SHOWMAXIMIZED && widget->isWindow())
+            widget->showMaximized();
+        else if ((cmd == SW_SHOWNORMAL || cmd == SW_RESTORE) && widget->isWindow()
+                 && (widget->isMaximized() || widget->isMinimized()))
+            widget->showNormal();
+        else
+            widget->show();
         // A window that appears is painted whole. Qt has dropped the paint
         // requests made while it was hidden, so its pending region is asked
         // for again, and the next immediate repaint paints it.
