@@ -53,6 +53,32 @@ std::unique_ptr<CMenu> CMenu::CreateMenuBar(const std::vector<MenuItemDesc>& pop
     return menu;
 }
 
+std::unique_ptr<CMenu> CMenu::CreatePopupMenu(const std::vector<MenuItemDesc>& items)
+{
+    std::unique_ptr<CMenu> menu(new CMenu(new QMenu));
+    menu->AddItems(items);
+    return menu;
+}
+
+UINT CMenu::TrackPopupMenu(UINT flags, int x, int y, HWND owner)
+{
+    auto* qmenu = qobject_cast<QMenu*>(m_pImpl->widget.data());
+    if (!qmenu)
+        return 0;
+    // The menu takes the keyboard while it is open; the window that had it
+    // gets it back, as if the menu had never had it.
+    const HWND hFocus = GetFocus();
+    const QAction* chosen = qmenu->exec(QPoint(x, y));
+    if (hFocus && IsWindow(hFocus) && GetFocus() != hFocus)
+        SetFocus(hFocus);
+    const UINT nID = chosen ? CommandOf(chosen) : 0;
+    if (flags & TPM_RETURNCMD)
+        return nID;
+    if (nID)
+        PostMessageA(owner, WM_COMMAND, MAKEWPARAM(nID, 0), 0);
+    return nID != 0;
+}
+
 void CMenu::AddItems(const std::vector<MenuItemDesc>& items)
 {
     QWidget* w = m_pImpl->widget;

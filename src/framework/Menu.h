@@ -40,6 +40,9 @@ constexpr UINT MF_GRAYED = 0x0001;
 constexpr UINT MF_DISABLED = 0x0002;
 constexpr UINT MF_UNCHECKED = 0x0000;
 constexpr UINT MF_CHECKED = 0x0008;
+// TrackPopupMenu: return the chosen command instead of sending it.
+constexpr UINT TPM_LEFTALIGN = 0x0000;
+constexpr UINT TPM_RETURNCMD = 0x0100;
 // Result of EnableMenuItem/CheckMenuItem for an item that does not exist.
 constexpr UINT MF_NOTFOUND = 0xFFFFFFFF;
 
@@ -47,6 +50,8 @@ class CMenu {
 public:
     // A menu bar whose entries are the popups of the description.
     static std::unique_ptr<CMenu> CreateMenuBar(const std::vector<MenuItemDesc>& popups);
+    // A popup menu of its own, such as a context menu.
+    static std::unique_ptr<CMenu> CreatePopupMenu(const std::vector<MenuItemDesc>& items);
     ~CMenu();
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
@@ -67,6 +72,13 @@ public:
 
     BOOL InsertMenuItem(int pos, UINT id, const std::string& text); // pos -1 appends
     BOOL RemoveMenuItem(int pos);
+
+    // Shows a popup menu with its top left corner at the screen position
+    // and waits until an item is chosen or the menu is dismissed. With
+    // TPM_RETURNCMD the chosen command is returned (0: none); otherwise it
+    // goes to the owner as WM_COMMAND and the result says whether one was
+    // chosen. Update handlers do not run: the caller enables the items.
+    UINT TrackPopupMenu(UINT flags, int x, int y, HWND owner);
 
     // The frame that receives this menu's messages (and its popups'); set once.
     void SetOwner(HWND owner);

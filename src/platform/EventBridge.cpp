@@ -164,6 +164,13 @@ void DeliverKey(WindowRecord* rec, QKeyEvent* event)
         return; // a held key repeats its press, not its release
     HWND focus = GetFocus();
     HWND target = focus && focus->widget->window() == rec->widget->window() ? focus : static_cast<HWND>(rec);
+    std::vector<MSG> chars;
+    if (press)
+        for (int ch : CharsOfKey(event, virtKey))
+            chars.push_back(MakeMsg(target, WM_CHAR, static_cast<WPARAM>(ch), 1));
+    // The characters wait while the key goes down, as if the key had been
+    // translated: a key-down handler may peek at them or take them.
+    QueueTypedChars(chars);
     if (virtKey) {
         const bool system = event->modifiers().testFlag(Qt::AltModifier) || virtKey == VK_F10;
         LPARAM lParam = 1;
@@ -175,13 +182,7 @@ void DeliverKey(WindowRecord* rec, QKeyEvent* event)
             press ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
         Deliver(target, message, static_cast<WPARAM>(virtKey), lParam);
     }
-    if (!press)
-        return;
-    for (int ch : CharsOfKey(event, virtKey)) {
-        if (!LiveWindow(target))
-            return;
-        Deliver(target, WM_CHAR, static_cast<WPARAM>(ch), 1);
-    }
+    DeliverTypedChars();
 }
 
 // Focus ---------------------------------------------------------------------

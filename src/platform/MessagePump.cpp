@@ -2,6 +2,7 @@
 // the main loop and the test helpers that run it.
 #include "platform/internal/MessagePump.h"
 
+#include "platform/PeekMessage.h"
 #include "platform/internal/WindowRecord.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ namespace {
 MessageFilter g_filter;
 MemoryFailureHandler g_memoryFailureHandler;
 std::deque<MSG> g_posted;
+std::deque<MSG> g_typed;
 bool g_deliveryScheduled = false;
 QPoint g_lastPos;
 
@@ -97,6 +99,43 @@ DWORD GetMessagePos()
 bool PostedMessagesWaiting()
 {
     return !g_posted.empty();
+}
+
+void QueueTypedChars(const std::vector<MSG>& chars)
+{
+    g_typed.assign(chars.begin(), chars.end());
+}
+
+void DeliverTypedChars()
+{
+    while (!g_typed.empty()) {
+        MSG msg = g_typed.front();
+        g_typed.pop_front();
+        if (!LiveWindow(msg.hwnd))
+            continue;
+        DeliverThroughPump(msg);
+    }
+}
+
+BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeMsg)
+{
+    const bool anyMessage = filterMin == 0 && filterMax == 0;
+    auto matches = [&](const MSG& m) {
+        return (!hwnd || m.hwnd == hwnd)
+            && (anyMessage || (m.message >= filterMin && m.message <= filterMax));
+    };
+    for (std::deque<MSG>* queue : {&g_typed, &g_posted}) {
+        for (auto it = queue->begin(); it != queue->end(); ++it) {
+            if (!matches(*it))
+                continue;
+            if (msg)
+                *msg = *it;
+            if (removeMsg & PM_REMOVE)
+                queue->erase(it);
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 void DeliverThroughPump(MSG& msg)

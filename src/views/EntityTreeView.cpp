@@ -5,6 +5,7 @@
 #include "framework/PaintDC.h"
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
+#include "res/Resource.h"
 
 #include <algorithm>
 #include <climits>
@@ -14,6 +15,11 @@
 BEGIN_MESSAGE_MAP(CEntityTreeView, CView)
 ON_NOTIFY(TVN_ITEMEXPANDING, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnItemExpanding)
 ON_NOTIFY(TVN_ENDLABELEDIT, CEntityTreeView::kTreeCtrlId, &CEntityTreeView::OnEndLabelEdit)
+ON_COMMAND(res::ID_EDIT_COPY, &CEntityTreeView::OnEditCopy)
+ON_UPDATE_COMMAND_UI(res::ID_EDIT_COPY, &CEntityTreeView::OnUpdateEditCopy)
+ON_COMMAND(res::ID_COPY_ENTITY_NAME, &CEntityTreeView::OnCopyEntityName)
+ON_UPDATE_COMMAND_UI(res::ID_COPY_ENTITY_NAME, &CEntityTreeView::OnUpdateCopyEntityName)
+ON_MESSAGE(WM_CONTEXTMENU, &CEntityTreeView::OnContextMenu)
 END_MESSAGE_MAP()
 
 CKantorDocument* CEntityTreeView::GetKantorDocument() const
@@ -146,6 +152,13 @@ void CEntityTreeView::DeleteChildren(HTREEITEM hItem)
 {
     while (HTREEITEM hChild = GetNextItem(hItem, TVGN_CHILD))
         SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hChild));
+}
+
+void CEntityTreeView::ExpandItem(HTREEITEM hItem)
+{
+    // TVM_EXPAND sends no expanding notice: the children go in first.
+    UnfoldItem(hItem);
+    TreeView_Expand(GetTreeHwnd(), hItem, TVE_EXPAND);
 }
 
 void CEntityTreeView::OnSize(UINT nType, int cx, int cy)

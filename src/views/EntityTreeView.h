@@ -7,11 +7,13 @@
 
 #include "views/EntityItemMaps.h"
 
+#include "framework/Menu.h"
 #include "framework/View.h"
 #include "model/EntityNumberArray.h"
 #include "platform/TreeViewMessages.h"
 #include "treectrl/EntityTreeCtrl.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -72,6 +74,8 @@ protected:
     void InsertReferencedEntities(HTREEITEM hItem, const CEntityNumberArray& arrReferences);
     void DeleteChildren(HTREEITEM hItem);
     virtual void UnfoldItem(HTREEITEM hItem) = 0;
+    // Unfolds the item and expands it, as the keypad's + does.
+    void ExpandItem(HTREEITEM hItem);
 
     void OnSize(UINT nType, int cx, int cy) override;
     void OnPaint() override;
@@ -83,6 +87,37 @@ protected:
     void OnMouseLeave() override;
     void OnItemExpanding(NMHDR* pNotifyStruct, LRESULT* pResult);
     void OnEndLabelEdit(NMHDR* pNotifyStruct, LRESULT* pResult);
+
+    // Keys the tree leaves unhandled or answers with a beep, taken before
+    // they reach it: Home and End, the main keyboard's +, - and * as on the
+    // number pad, * unfolding everything below the caret, # opening Go to.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    // A key going down in the tree; true when the view took it.
+    virtual bool OnTreeKey(UINT nKey);
+    // Unfolds the item and everything below it, as deep as references go;
+    // an entity is not unfolded again below itself, and no more than
+    // kUnfoldAllLimit items are unfolded.
+    static constexpr std::size_t kUnfoldAllLimit = 10000;
+    void UnfoldAll(HTREEITEM hItem);
+
+    // Copy and Copy Entity Name: the caret item's label, or its entity's
+    // name (#123), to the clipboard.
+    void OnEditCopy();
+    void OnUpdateEditCopy(CCmdUI* pCmdUI);
+    void OnCopyEntityName();
+    void OnUpdateCopyEntityName(CCmdUI* pCmdUI);
+    void CopyItemLabel(HTREEITEM hItem);
+    void CopyItemEntityName(HTREEITEM hItem);
+
+    // The context menu of a right click on an item (the tree's WM_CONTEXTMENU,
+    // at a screen position).
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    // Shows the menu of the item at the screen position, if there is one, and
+    // carries out the command chosen.
+    virtual void ShowItemMenu(POINT ptScreen);
+    // The menu's items for the item; a view adds its own.
+    virtual std::vector<MenuItemDesc> ItemMenuItems(HTREEITEM hItem);
+    virtual void OnItemMenuCommand(UINT nID, HTREEITEM hItem);
 
     // The texts that the tree's labels are kept in, one per file shown
     // since the items were last deleted (declared before the tree, so that
@@ -96,6 +131,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void UnfoldBelow(HTREEITEM hItem, std::vector<std::int32_t>& path, std::size_t& nBudget);
     void SetBold(HTREEITEM hItem, bool bBold) const;
     void TrackLeave(DWORD dwFlags) const;
 

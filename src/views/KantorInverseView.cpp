@@ -4,6 +4,7 @@
 
 #include "model/EntityStore.h"
 #include "model/KantorDoc.h"
+#include "platform/PeekMessage.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
@@ -28,7 +29,15 @@ BOOL CKantorInverseView::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->hwnd && pMsg->hwnd == m_wndTree.GetSafeHwnd()) {
         switch (pMsg->message) {
+        case WM_RBUTTONDOWN:
+            m_bSkipItemMenu = false;
+            break;
         case WM_RBUTTONDBLCLK:
+            if (m_bItemMenuWaiting) {
+                KillTimer(m_hWnd, kItemMenuTimer);
+                m_bItemMenuWaiting = false;
+            }
+            m_bSkipItemMenu = true;
             PostMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
             return TRUE;
         case WM_MOUSEMOVE:
@@ -108,11 +117,65 @@ void CKantorInverseView::OnRButtonDblClk(UINT nFlags, POINT point)
         return;
     }
     SelectCaret(hItem);
+    NavigateToItem(hItem);
+}
+
+void CKantorInverseView::NavigateToItem(HTREEITEM hItem)
+{
     std::int32_t r = 0;
     CKantorDocument* pDocument = GetKantorDocument();
-    if (!pDocument || !m_mapItemToEntity.Lookup(hItem, r)) {
-        Default();
+    if (pDocument && m_mapItemToEntity.Lookup(hItem, r))
+        pDocument->NavigateToEntity(r);
+}
+
+bool CKantorInverseView::OnTreeKey(UINT nKey)
+{
+    if (nKey != VK_RETURN || GetKeyState(VK_CONTROL) < 0)
+        return CEntityTreeView::OnTreeKey(nKey);
+    MSG typed;
+    PeekMessageA(&typed, GetTreeHwnd(), WM_CHAR, WM_CHAR, PM_REMOVE);
+    if (HTREEITEM hCaret = GetNextItem(nullptr, TVGN_CARET))
+        NavigateToItem(hCaret);
+    return true;
+}
+
+void CKantorInverseView::ShowItemMenu(POINT ptScreen)
+{
+    if (m_bSkipItemMenu) {
+        m_bSkipItemMenu = false;
         return;
     }
-    pDocument->NavigateToEntity(r);
+    m_ptItemMenu = ptScreen;
+    m_bItemMenuWaiting = true;
+    SetTimer(m_hWnd, kItemMenuTimer, GetDoubleClickTime(), nullptr);
+}
+
+void CKantorInverseView::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kItemMenuTimer) {
+        CEntityTreeView::OnTimer(nIDEvent);
+        return;
+    }
+    KillTimer(m_hWnd, kItemMenuTimer);
+    if (!m_bItemMenuWaiting)
+        return;
+    m_bItemMenuWaiting = false;
+    CEntityTreeView::ShowItemMenu(m_ptItemMenu);
+}
+
+std::vector<MenuItemDesc> CKantorInverseView::ItemMenuItems(HTREEITEM hItem)
+{
+    std::vector<MenuItemDesc> items = CEntityTreeView::ItemMenuItems(hItem);
+    items.push_back(MenuItemDesc::Command("&Go to This Entity\tEnter", res::ID_GOTO_THIS_ENTITY));
+    return items;
+}
+
+void CKantorInverseView::OnItemMenuCommand(UINT nID, HTREEITEM hItem)
+{
+    if (nID != res::ID_GOTO_THIS_ENTITY) {
+        CEntityTreeView::OnItemMenuCommand(nID, hItem);
+        return;
+    }
+    SelectCaret(hItem);
+    NavigateToItem(hItem);
 }

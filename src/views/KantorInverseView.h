@@ -24,6 +24,22 @@ protected:
     void UnfoldItem(HTREEITEM hItem) override;
     // Navigation, at the point in the tree's client coordinates.
     void OnRButtonDblClk(UINT nFlags, POINT point) override;
+    // Makes the item's entity the current one.
+    void NavigateToItem(HTREEITEM hItem);
+    // Enter navigates from the caret item, as a right double click does.
+    bool OnTreeKey(UINT nKey) override;
+
+    // A right click's menu waits for the double-click time: a second click
+    // makes it a right double click, which navigates and shows no menu.
+    static constexpr UINT_PTR kItemMenuTimer = 1;
+    void ShowItemMenu(POINT ptScreen) override;
+    void OnTimer(UINT_PTR nIDEvent) override;
+    std::vector<MenuItemDesc> ItemMenuItems(HTREEITEM hItem) override;
+    void OnItemMenuCommand(UINT nID, HTREEITEM hItem) override;
 
     std::int32_t m_nShownEntity = 0;
+    POINT m_ptItemMenu{};
+    bool m_bItemMenuWaiting = false;
+    // The button up of a right double click asks for a menu too.
+    bool m_bSkipItemMenu = false;
 };

@@ -1,6 +1,7 @@
 // Real input through the event bridge: synthesised Qt input on the window
 // becomes mouse and key messages, through the pre-translation filter.
 #include "platform/MessageLoop.h"
+#include "platform/PeekMessage.h"
 #include "platform/Window.h"
 #include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
@@ -114,8 +115,9 @@ TEST_F(InputBridgeTest, TheMouseExtraButtonsAskTheWindowAndItsParentsForBackAndF
 
     QTest::mouseClick(window, Qt::BackButton, Qt::NoModifier, InChild(10, 10));
     QTest::mouseClick(window, Qt::ForwardButton, Qt::NoModifier, InChild(10, 10));
-    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_XBUTTONDOWN, WM_XBUTTONUP, WM_APPCOMMAND, WM_XBUTTONDOWN,
-                                             WM_XBUTTONUP, WM_APPCOMMAND}));
+    ASSERT_EQ(Messages(),
+              (std::vector<UINT>{WM_XBUTTONDOWN, WM_XBUTTONUP, WM_APPCOMMAND, WM_XBUTTONDOWN, WM_XBUTTONUP,
+                                 WM_APPCOMMAND}));
     EXPECT_EQ(GET_XBUTTON_WPARAM(g_input[0].wParam), XBUTTON1);
     EXPECT_EQ(LOWORD(g_input[0].wParam), MK_XBUTTON1);
     EXPECT_EQ(GET_XBUTTON_WPARAM(g_input[3].wParam), XBUTTON2);
@@ -177,6 +179,35 @@ TEST_F(InputBridgeTest, KeysCarryVirtualKeyCodesCharactersAndControlState)
     QTest::keyClick(widget, Qt::Key_Return);
     EXPECT_EQ(Messages(), (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
     EXPECT_EQ(g_input[1].wParam, 13u);
+}
+
+TEST_F(InputBridgeTest, AKeyGoingDownCanSeeTheCharacterItTypesAndTakeIt)
+{
+    // As if translated: the character waits while the key goes down.
+    std::vector<WPARAM> peeked;
+    SetMessageFilter([&](MSG& msg) {
+        if (msg.hwnd != child || msg.message != WM_KEYDOWN)
+            return false;
+        MSG typed;
+        if (PeekMessageA(&typed, child, WM_CHAR, WM_CHAR, PM_NOREMOVE))
+            peeked.push_back(typed.wParam);
+        if (msg.wParam == '3')
+            PeekMessageA(&typed, child, WM_CHAR, WM_CHAR, PM_REMOVE);
+        return false;
+    });
+    SetFocus(child);
+    QWidget* widget = WidgetOfWindow(child);
+    QTest::keyClick(widget, '+');
+    QTest::keyClick(widget, '#');
+    QTest::keyClick(widget, Qt::Key_Home);
+    EXPECT_EQ(peeked, (std::vector<WPARAM>{'+', '#'})) << "Home types nothing";
+    std::vector<WPARAM> chars;
+    for (const Input& i : g_input)
+        if (i.message == WM_CHAR)
+            chars.push_back(i.wParam);
+    EXPECT_EQ(chars, (std::vector<WPARAM>{'+'})) << "the # was taken";
+    MSG typed;
+    EXPECT_FALSE(PeekMessageA(&typed, child, WM_CHAR, WM_CHAR, PM_NOREMOVE)) << "nothing waits afterwards";
 }
 
 TEST_F(InputBridgeTest, WheelGoesToTheWindowUnderTheMouseWithScreenPosition)

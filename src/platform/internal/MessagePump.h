@@ -7,6 +7,8 @@
 
 #include <QPoint>
 
+#include <vector>
+
 // Stamps time and mouse position, runs the filter, dispatches when the
 // filter does not consume it, and notes the message for idle processing.
 void DeliverThroughPump(MSG& msg);
@@ -14,6 +16,11 @@ void DeliverThroughPump(MSG& msg);
 void NoteMessagePosition(QPoint globalPos);
 QPoint LastMessagePosition();
 bool PostedMessagesWaiting();
+// The WM_CHAR messages of a key press: queued before its WM_KEYDOWN is
+// delivered (PeekMessageA finds them), delivered after it unless a handler
+// took them out.
+void QueueTypedChars(const std::vector<MSG>& chars);
+void DeliverTypedChars();
 // An event or posted message dropped for lack of memory: tells the handler.
 void NoteMemoryFailure();
 
