@@ -26,18 +26,32 @@ protected:
     CKantorDoc m_doc;
 };
 
-TEST_F(LoaderTest, JoinsFollowingLinesWithoutSeparator)
+// Which lines start an entity and how the others join it: the texts stored.
+TEST_F(LoaderTest, EntityTextsOfLines)
 {
-    ASSERT_TRUE(Load("#12=IFCWALL('a',\n'b');\n"));
-    EXPECT_THAT(EntityText(m_doc, 12), Optional(std::string("#12=IFCWALL('a','b');")));
-}
-
-TEST_F(LoaderTest, EntityStartAllowsBlanksAndTabsBeforeTheEqualsSign)
-{
-    ASSERT_TRUE(Load("#1=A;\n#12 =X\n#13\t=X\n#14  \t =X\n"));
-    EXPECT_THAT(EntityText(m_doc, 12), Optional(std::string("#12 =X")));
-    EXPECT_THAT(EntityText(m_doc, 13), Optional(std::string("#13\t=X")));
-    EXPECT_THAT(EntityText(m_doc, 14), Optional(std::string("#14  \t =X")));
+    using Texts = std::vector<std::pair<std::int32_t, std::string>>;
+    const struct {
+        const char* file;
+        Texts texts;
+    } rows[] = {
+        {"#12=IFCWALL('a',\n'b');\n", {{12, "#12=IFCWALL('a','b');"}}},
+        // Blanks and tabs may stand before the equals sign.
+        {"#1=A;\n#12 =X\n#13\t=X\n#14  \t =X\n", {{12, "#12 =X"}, {13, "#13\t=X"}, {14, "#14  \t =X"}}},
+        // Header lines form entry 0, trailing lines join the last entity.
+        {"ISO-10303-21;\nHEADER;\n\nENDSEC;\nDATA;\n#1=A;\n/* note */\n#2=B;\nENDSEC;\nEND-ISO-10303-21;\n",
+         {{0, "ISO-10303-21;HEADER;ENDSEC;DATA;"},
+          {1, "#1=A;/* note */"},
+          {2, "#2=B;ENDSEC;END-ISO-10303-21;"}}},
+        {"HEAD;\n#abc\n#1=A;\n", {{0, "HEAD;#abc"}, {1, "#1=A;"}}},
+        // CR LF ends a line like LF; a lone CR stays in the text.
+        {"H1;\r\nH2;\r\n#1=A(\r\n#2);\r\n#2=B;\r\n", {{0, "H1;H2;"}, {1, "#1=A(#2);"}, {2, "#2=B;"}}},
+        {"#1=A;\rB\n\r\n#2=C;\r\r\n#3=D;\r", {{1, "#1=A;\rB"}, {2, "#2=C;\r"}, {3, "#3=D;\r"}}},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(Load(row.file)) << row.file;
+        for (const auto& [n, text] : row.texts)
+            EXPECT_THAT(EntityText(m_doc, n), Optional(text)) << row.file;
+    }
 }
 
 TEST_F(LoaderTest, LinesThatAreNoEntityStartJoinTheCurrentEntity)
@@ -47,22 +61,6 @@ TEST_F(LoaderTest, LinesThatAreNoEntityStartJoinTheCurrentEntity)
     EXPECT_FALSE(m_doc.GetEntityMap().Contains(12));
     EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 2u);
     EXPECT_EQ(m_doc.GetMaxEntityNumber(), 1);
-}
-
-TEST_F(LoaderTest, HeaderLinesFormEntryZeroAndTrailingLinesTheLastEntity)
-{
-    ASSERT_TRUE(Load("ISO-10303-21;\nHEADER;\n\nENDSEC;\nDATA;\n#1=A;\n/* note */\n#2=B;\nENDSEC;\n"
-                     "END-ISO-10303-21;\n"));
-    EXPECT_THAT(EntityText(m_doc, 0), Optional(std::string("ISO-10303-21;HEADER;ENDSEC;DATA;")));
-    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;/* note */")));
-    EXPECT_THAT(EntityText(m_doc, 2), Optional(std::string("#2=B;ENDSEC;END-ISO-10303-21;")));
-}
-
-TEST_F(LoaderTest, HashLineBeforeTheFirstEntityJoinsTheHeader)
-{
-    ASSERT_TRUE(Load("HEAD;\n#abc\n#1=A;\n"));
-    EXPECT_THAT(EntityText(m_doc, 0), Optional(std::string("HEAD;#abc")));
-    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;")));
 }
 
 TEST_F(LoaderTest, HeaderEntryIsEmptyWithoutHeaderAndReplacedByEntityZero)
@@ -96,23 +94,6 @@ TEST_F(LoaderTest, HighestNumberAndEntryCount)
     EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 4u);
     for (std::int32_t n : {0, 3, 7, 100})
         EXPECT_TRUE(m_doc.GetEntityMap().Contains(n)) << n;
-}
-
-TEST_F(LoaderTest, CarriageReturnLineFeedAndLineFeedGiveTheSameTexts)
-{
-    ASSERT_TRUE(Load("H1;\r\nH2;\r\n#1=A(\r\n#2);\r\n#2=B;\r\n"));
-    const auto aCrLf = std::vector{EntityText(m_doc, 0), EntityText(m_doc, 1), EntityText(m_doc, 2)};
-    ASSERT_TRUE(Load("H1;\nH2;\n#1=A(\n#2);\n#2=B;\n"));
-    EXPECT_EQ(aCrLf, (std::vector{EntityText(m_doc, 0), EntityText(m_doc, 1), EntityText(m_doc, 2)}));
-    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A(#2);")));
-}
-
-TEST_F(LoaderTest, LoneCarriageReturnStaysInTheText)
-{
-    ASSERT_TRUE(Load("#1=A;\rB\n\r\n#2=C;\r\r\n#3=D;\r"));
-    EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A;\rB")));
-    EXPECT_THAT(EntityText(m_doc, 2), Optional(std::string("#2=C;\r")));
-    EXPECT_THAT(EntityText(m_doc, 3), Optional(std::string("#3=D;\r")));
 }
 
 // Labels end at a NUL byte, so the texts hold a visible mark instead: the
