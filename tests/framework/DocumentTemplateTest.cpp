@@ -7,6 +7,7 @@
 #include "framework/Document.h"
 #include "framework/FileOpenError.h"
 #include "framework/FrameWnd.h"
+#include "framework/ProfileSettings.h"
 #include "framework/RecentFileList.h"
 #include "framework/RuntimeClass.h"
 #include "framework/SplitterWnd.h"
@@ -255,6 +256,7 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
 {
     fwtest::TempDir dir;
     PromptingApp app;
+    app.SetRegistryKey("Prompt company");
     auto* tmpl = new CSingleDocTemplate(res::IDR_MAINFRAME, RUNTIME_CLASS(LifeDoc), RUNTIME_CLASS(LifeFrame),
                                         RUNTIME_CLASS(LifeView));
     app.AddDocTemplate(tmpl);
@@ -272,10 +274,16 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
     fwtest::WriteFile(app.answer, "x\n");
     app.OnFileOpen();
     EXPECT_EQ(tmpl->GetOnlyDocument()->GetPathName(), app.answer);
-    // The next File Open starts in the open file's folder.
+    // The next File Open starts in the open file's folder; without an open
+    // file, in the folder chosen last, which the settings keep.
+    const std::string folder = std::filesystem::path(dir.File("chosen.ifc")).parent_path().string() + "/";
     app.answer.clear();
     app.OnFileOpen();
-    EXPECT_EQ(app.startSeen, std::filesystem::path(dir.File("chosen.ifc")).parent_path().string() + "/");
+    EXPECT_EQ(app.startSeen, folder);
+    app.OnFileNew();
+    app.OnFileOpen();
+    EXPECT_EQ(app.startSeen, folder);
+    EXPECT_EQ(CProfileSettings("Prompt company", "Prompt test").GetString("Settings", "Last Folder"), folder);
 }
 
 TEST(DocString, SevenFieldsOfTheDescription)
