@@ -30,6 +30,9 @@ public:
 
     // A file named on the command line and not opened yet.
     bool IsDeferredOpenPending() const { return m_bDeferredOpen; }
+    // Whether the main window comes back where the user left it and is kept
+    // there; the queries and the screenshot show the default place.
+    virtual bool KeepsWindowPlace() const { return true; }
 
 protected:
     // Info (the about box) and Usage, both modal.

@@ -3,6 +3,8 @@
 // and restored when it is first shown.
 #include "app/MainFrame.h"
 
+#include "app/KantorApp.h"
+
 #include "framework/ProfileSettings.h"
 #include "framework/Rect.h"
 #include "framework/WinApp.h"
@@ -21,10 +23,11 @@ constexpr int kMinWidth = 200;
 constexpr int kMinHeight = 150;
 constexpr int kMaxExtent = 100000;
 
+// The settings that keep the place; none where the place is not kept.
 CProfileSettings* Settings()
 {
-    CWinApp* pApp = AfxGetApp();
-    return pApp ? pApp->GetProfileSettings() : nullptr;
+    const auto* pApp = dynamic_cast<CKantorApp*>(AfxGetApp());
+    return pApp && pApp->KeepsWindowPlace() ? pApp->GetProfileSettings() : nullptr;
 }
 
 std::optional<int> ReadInt(const CProfileSettings& settings, const char* entry, int nMin, int nMax)

@@ -29,6 +29,7 @@ using Action = ProgramRequest::Action;
 class CQueryApp : public CKantorApp {
 public:
     void AddToRecentFileList(const std::string&) override { }
+    bool KeepsWindowPlace() const override { return false; }
 };
 
 int Fail(const std::string& message)

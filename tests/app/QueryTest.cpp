@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "app/OffscreenRequest.h"
+#include "framework/ProfileSettings.h"
 #include "model/EntityNumberArray.h"
 #include "model/KantorDoc.h"
 #include "platform/Gdi.h"
@@ -235,6 +236,14 @@ TEST_F(QueryTest, TheScreenshotShowsTheWindowWithTheSelectedEntity)
     EXPECT_GE(plain.width(), 400);
     EXPECT_GE(plain.height(), 300);
     EXPECT_NE(plain, selected);
+    // A place the user's window was left at does not change the picture.
+    {
+        CProfileSettings settings("Velmora", "Lumenor by Velmora");
+        for (const char* entry : {"Left", "Top", "Width", "Height", "Upper Pane Height"})
+            settings.WriteInt("Main Window", entry, 250);
+    }
+    ASSERT_EQ(RunProgram({"--screenshot", strSelected, "--select", "36", ExamplePath()}).nStatus, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(strSelected)), selected);
 
     // The selected item's row is highlighted: with #36 selected the
     // highlight sits lower in the upper pane than with the header selected.
