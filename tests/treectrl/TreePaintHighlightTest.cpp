@@ -60,8 +60,7 @@ TEST_F(TreePaintHighlightTest, SelectionWithFocusIsHighlightedAndFramed)
 {
     Select(Rows(2, 2)[0]);
     Focus(true);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     EXPECT_EQ(Fill(canvas, 0), kHighlight);
     EXPECT_EQ(canvas.At(25, 14), kWindow) << "only the text rectangle";
     EXPECT_TRUE(Labelled(canvas, 0, kHighlightText));
@@ -95,8 +94,7 @@ TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
         SetColors({{COLOR_BTNFACE, c.btnFace}, {COLOR_3DLIGHT, c.light}});
         Select(Rows(1, 1)[0]);
         Focus(false);
-        Canvas canvas(300, 100);
-        Paint(canvas);
+        const Canvas& canvas = Painted();
         const auto index = &c - cases;
         EXPECT_EQ(Fill(canvas, 0), c.fill) << "case " << index;
         EXPECT_TRUE(Labelled(canvas, 0, c.label)) << "case " << index;
@@ -112,8 +110,7 @@ TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
     Focus(true);
     Click(WM_LBUTTONDOWN, 5, 16 + 5);
     ASSERT_EQ(Next(nullptr, TVGN_DROPHILITE), items[1]) << "pressed and tracked";
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     EXPECT_EQ(Fill(canvas, 16), kHighlight);
     EXPECT_TRUE(Labelled(canvas, 16, kHighlightText));
     EXPECT_EQ(canvas.At(0, 16), kHighlight) << "the pressed item is not the caret: no frame";
@@ -129,8 +126,7 @@ TEST_F(TreePaintHighlightTest, DropHighlightShowsWithoutFocus)
     Select(items[0]);
     Select(items[1], TVGN_DROPHILITE);
     Focus(false);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     EXPECT_EQ(Fill(canvas, 16), kHighlight);
     EXPECT_TRUE(Labelled(canvas, 16, kHighlightText));
     EXPECT_EQ(Fill(canvas, 0), kWindow);
@@ -145,8 +141,7 @@ TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
     Select(a);
     Focus(true);
     EnableWindow(hwnd, FALSE);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     // Lines at root: the label starts at 19, the box spans 5..13 by 4..12.
     EXPECT_EQ(canvas.At(200, 50), kBtnFace);
     EXPECT_EQ(canvas.At(20, 14), kBtnFace) << "no highlight";
@@ -164,8 +159,7 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLines)
     HTREEITEM a = Insert(nullptr, "abc");
     Select(a);
     Focus(true);
-    Canvas full(300, 100);
-    Paint(full);
+    const Canvas& full = Painted();
     EXPECT_EQ(full.At(299, 0), kHighlight) << "the whole row";
     EXPECT_EQ(full.At(0, 0), kHighlight) << "no focus rectangle";
     EXPECT_EQ(full.At(0, 16), kWindow);
@@ -174,8 +168,7 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLines)
     a = Insert(nullptr, "abc");
     Select(a);
     Focus(true);
-    Canvas withLines(300, 100);
-    Paint(withLines);
+    const Canvas& withLines = Painted();
     EXPECT_EQ(withLines.At(299, 0), kWindow) << "with lines only the text rectangle";
     EXPECT_EQ(withLines.At(0, 0), Inverted(kHighlight)) << "and the focus rectangle";
 }
@@ -187,8 +180,7 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionLeavesTheButtonUnhighlighted)
     Insert(a, "x");
     Select(a);
     Focus(true);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     // Junction x 9, label at 19: the band from 2 * 9 - 19 to 19 is cleared.
     EXPECT_EQ(canvas.At(0, 1), kWindow);
     EXPECT_EQ(canvas.At(18, 15), kWindow);
@@ -200,8 +192,7 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionLeavesTheButtonUnhighlighted)
 TEST_F(TreePaintHighlightTest, BoldLabelIsUnderlinedNotBold)
 {
     HTREEITEM a = Rows(2, 1)[0];
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     EXPECT_TRUE(Labelled(canvas, 0, kWindowText));
     EXPECT_TRUE(canvas.XsOf(kWindowText, 16 + 12, 0, 30).empty()) << "a plain label has no underline";
     EXPECT_EQ(ItemRect(a, true).right, 25) << "measured with the underlined font: same widths";
@@ -224,14 +215,12 @@ TEST_F(TreePaintHighlightTest, PaintedOnlyWithRedrawAndItemsOrAPassedContext)
     // Disabled, the control paints the button face; the window procedure
     // it replaced paints the window colour.
     EnableWindow(hwnd, FALSE);
-    Canvas empty(300, 100);
-    Paint(empty);
+    const Canvas& empty = Painted();
     EXPECT_EQ(empty.At(10, 10), kBtnFace) << "an empty tree is painted into a passed context";
 
     Insert(nullptr, "abc");
     Send(WM_SETREDRAW, FALSE);
-    Canvas off(300, 100);
-    Paint(off);
+    const Canvas& off = Painted();
     EXPECT_EQ(off.At(10, 10), kWindow) << "with redraw off the message is passed on";
     Send(WM_SETREDRAW, TRUE);
 }
@@ -260,8 +249,7 @@ TEST_F(TreePaintHighlightTest, ALabelWiderThanTheLimitIsPaintedFromItsLeftEdge)
     SetState(a, TVIS_BOLD, TVIS_BOLD);
     Select(a);
     Focus(true);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     RECT rect{};
     std::memcpy(&rect, &a, sizeof(a));
     Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));

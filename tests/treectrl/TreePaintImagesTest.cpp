@@ -49,8 +49,7 @@ TEST_F(TreePaintImagesTest, StateImageThenNormalImageBeforeTheLabel)
     SetImages(b, 0, 1);
     SetState(a, kStateImage1, TVIS_STATEIMAGEMASK);
     SetState(b, TVIS_SELECTED, TVIS_SELECTED);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     EXPECT_EQ(canvas.At(0, 0), kState1);
     EXPECT_EQ(canvas.At(15, 15), kState1);
     EXPECT_EQ(canvas.At(16, 0), kRed);
@@ -75,8 +74,7 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
         return answer;
     };
     parent.Clear();
-    Canvas unanswered(300, 100);
-    Paint(unanswered);
+    const Canvas& unanswered = Painted();
     ASSERT_EQ(parent.Codes(), (std::vector<UINT>{TVN_GETDISPINFOA}));
     EXPECT_EQ(unanswered.At(8, 8), kWindow) << "answered 0: no image";
     const NMTVDISPINFO& asked = parent.dispNotices[0].info;
@@ -89,15 +87,13 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     EXPECT_EQ(asked.item.iSelectedImage, 0);
 
     answer = 1;
-    Canvas answered(300, 100);
-    Paint(answered);
+    const Canvas& answered = Painted();
     EXPECT_EQ(parent.Count(TVN_GETDISPINFOA), 2) << "the answer of the last paint was not kept";
     EXPECT_EQ(answered.At(8, 8), kBlue);
 
     SetState(a, TVIS_SELECTED, TVIS_SELECTED);
     SetImages(a, 0, I_IMAGECALLBACK);
-    Canvas selected(300, 100);
-    Paint(selected);
+    const Canvas& selected = Painted();
     const NMTVDISPINFO& again = parent.dispNotices.back().info;
     EXPECT_EQ(again.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE);
     EXPECT_EQ(again.item.state & TVIS_SELECTED, TVIS_SELECTED);

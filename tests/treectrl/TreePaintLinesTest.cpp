@@ -28,15 +28,13 @@ TEST_F(TreePaintLinesTest, EveryOtherPointFromTheStartAndTheRunsStop)
 {
     CreateTree(kLines);
     Insert(nullptr, "a");
-    Canvas alone(300, 100);
-    Paint(alone);
+    const Canvas& alone = Painted();
     EXPECT_EQ(alone.XsOf(kGrayText, 8, 0, 19), (std::vector<int>{11, 13, 15, 17}))
         << "the 2nd, 4th, ... of the points 18 down to 10; the junction (9, 8) is left out";
     EXPECT_TRUE(alone.YsOf(kGrayText, 9, 0, 100).empty()) << "a first root item has nothing to connect to";
 
     Insert(nullptr, "b");
-    Canvas two(300, 100);
-    Paint(two);
+    const Canvas& two = Painted();
     EXPECT_EQ(two.XsOf(kGrayText, 24, 0, 19), (std::vector<int>{9, 11, 13, 15, 17}));
     EXPECT_EQ(two.YsOf(kGrayText, 9, 0, 100), Range(8, 24, 2))
         << "the phase carries on: the junction is the 10th point; the run ends at the sibling's junction";
@@ -51,8 +49,7 @@ TEST_F(TreePaintLinesTest, ChildLineStopsAtTheTopOfTheRowBelowItsParent)
     Insert(a, "c");
     Insert(nullptr, "b");
     Expand(a, TVE_EXPAND);
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     EXPECT_EQ(canvas.XsOf(kGrayText, 24, 19, 38), (std::vector<int>{28, 30, 32, 34, 36}));
     EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 100), Range(16, 24, 2))
         << "up to the parent's row bottom, inclusive";
@@ -65,8 +62,7 @@ TEST_F(TreePaintLinesTest, LineToAPreviousSiblingEndsOnItsButtonBox)
     HTREEITEM a = Insert(nullptr, "a");
     Insert(a, "c");
     Insert(nullptr, "b");
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     // a's box spans 5..13 by 4..12 around its junction (9, 8).
     EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 32), (std::vector<int>{4, 12, 14, 16, 18, 20, 22, 24}))
         << "the box's top border, then b's line from its bottom border down";
@@ -178,8 +174,7 @@ TEST_F(TreePaintLinesTest, OddRowHeightPutsTheJunctionBelowTheMiddle)
     Insert(nullptr, "a");
     Insert(nullptr, "b");
     Insert(nullptr, "c");
-    Canvas canvas(300, 100);
-    Paint(canvas);
+    const Canvas& canvas = Painted();
     // Rows of 17: junctions at 9, 26 and 43. Indent 19, button size 9,
     // offset 4: the junction column is x = 8, each run starts at 18.
     EXPECT_EQ(canvas.XsOf(kGrayText, 26, 0, 19), (std::vector<int>{8, 9, 11, 13, 15, 17}))

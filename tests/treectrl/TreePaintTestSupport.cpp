@@ -95,6 +95,13 @@ void TreePaintTest::Paint(const paint::Canvas& canvas) const
     Send(WM_PAINT, reinterpret_cast<WPARAM>(canvas.dc()));
 }
 
+const paint::Canvas& TreePaintTest::Painted()
+{
+    m_canvases.push_back(std::make_unique<paint::Canvas>(300, 100));
+    Paint(*m_canvases.back());
+    return *m_canvases.back();
+}
+
 void TreePaintTest::PaintRegion(const paint::Canvas& canvas, const RECT& region) const
 {
     ValidateRect(hwnd, nullptr);

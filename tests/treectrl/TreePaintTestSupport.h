@@ -8,6 +8,7 @@
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,8 @@ protected:
     // WM_PAINT with the canvas as the passed device context; the window has
     // no update region, so the whole client area is painted.
     void Paint(const paint::Canvas& canvas) const;
+    // A new 300 x 100 canvas, painted; it lives until the test ends.
+    const paint::Canvas& Painted();
     // The same with this update rectangle pending (it stays pending).
     void PaintRegion(const paint::Canvas& canvas, const RECT& region) const;
     void SetColors(std::initializer_list<std::pair<int, COLORREF>> colors) const;
@@ -70,4 +73,5 @@ protected:
 
 private:
     std::vector<COLORREF> m_savedColors;
+    std::vector<std::unique_ptr<paint::Canvas>> m_canvases;
 };

@@ -22,6 +22,11 @@ protected:
             labels.push_back(Text(c));
         return labels;
     }
+    // A top-level item whose label is `length` bytes of `text`, kept by reference.
+    HTREEITEM InsertBorrowed(std::string& text, int length) const
+    {
+        return InsertItem({.mask = TVIF_TEXT | TVIF_TEXTREF, .pszText = text.data(), .cchTextMax = length});
+    }
 };
 
 TEST_F(TreeStoreTest, InsertPositions)
@@ -94,17 +99,9 @@ TEST_F(TreeStoreTest, BorrowedLabelsAnswerAsCopiesAndAreNotCopied)
 {
     std::string text(200, 'x');
     text.replace(0, 5, "#3=A(");
-    TVINSERTSTRUCT is;
-    is.hParent = TVI_ROOT;
-    is.hInsertAfter = TVI_LAST;
-    is.item.mask = TVIF_TEXT | TVIF_TEXTREF;
-    is.item.pszText = text.data();
-    is.item.cchTextMax = 4; // "#3=A", no terminator after it
-    HTREEITEM shortItem =
-        reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
-    is.item.cchTextMax = static_cast<int>(text.size());
+    HTREEITEM shortItem = InsertBorrowed(text, 4); // "#3=A", no terminator after it
     for (int i = 0; i < 1000; ++i)
-        ASSERT_NE(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)), 0);
+        ASSERT_NE(InsertBorrowed(text, static_cast<int>(text.size())), nullptr);
     EXPECT_EQ(Text(shortItem), "#3=A");
     EXPECT_EQ(Text(Next(shortItem, TVGN_NEXT)), text);
     EXPECT_EQ(Data()->m_labels.BytesReserved(), 0u) << "a thousand copies of the label";
@@ -124,13 +121,7 @@ TEST_F(TreeStoreTest, ALabelLongerThanTheLimitIsCutToIt)
     SetMaxLabelLength(8);
     HTREEITEM copied = Insert(nullptr, "0123456789ab");
     std::string borrowed = "abcdefghijkl";
-    TVINSERTSTRUCT is;
-    is.hParent = TVI_ROOT;
-    is.hInsertAfter = TVI_LAST;
-    is.item.mask = TVIF_TEXT | TVIF_TEXTREF;
-    is.item.pszText = borrowed.data();
-    is.item.cchTextMax = static_cast<int>(borrowed.size());
-    auto kept = reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&is)));
+    HTREEITEM kept = InsertBorrowed(borrowed, static_cast<int>(borrowed.size()));
     SetMaxLabelLength(0);
 
     char buffer[16];
