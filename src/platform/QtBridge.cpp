@@ -4,11 +4,9 @@
 #include "platform/internal/StandardControls.h"
 #include "platform/internal/WindowRecord.h"
 
-#include <QGuiApplication>
+#include <QBackingStore>
 #include <QPainter>
-#include <QScreen>
 #include <QWidget>
-#include <QWindow>
 
 QWidget* WidgetOfWindow(HWND hwnd)
 {
@@ -84,11 +82,18 @@ QImage GrabWindowImage(HWND hwnd)
     if (!rec || !rec->widget->isVisible())
         return QImage();
     QWidget* top = rec->widget->window();
-    QWindow* window = top->windowHandle();
-    QScreen* screen = window ? window->screen() : QGuiApplication::primaryScreen();
-    if (!window || !screen)
+    QBackingStore* store = top->backingStore();
+    // Read in device pixels from the store's own image: a screen grab of
+    // part of a window takes the part's logical size in device pixels on
+    // some platforms, cutting off the rest at a ratio above 1.
+    const auto* image = store ? dynamic_cast<const QImage*>(store->paintDevice()) : nullptr;
+    if (!image)
         return QImage();
-    const QPoint origin = rec->widget->mapTo(top, ClientOrigin(rec));
-    const QSize size = ClientSize(rec);
-    return screen->grabWindow(window->winId(), origin.x(), origin.y(), size.width(), size.height()).toImage();
+    const qreal ratio = image->devicePixelRatio();
+    const QRect client(rec->widget->mapTo(top, ClientOrigin(rec)), ClientSize(rec));
+    const QPoint topLeft(qRound(client.left() * ratio), qRound(client.top() * ratio));
+    const QPoint end(qRound((client.right() + 1) * ratio), qRound((client.bottom() + 1) * ratio));
+    QImage shown = image->copy(QRect(topLeft, end - QPoint(1, 1)));
+    shown.setDevicePixelRatio(1);
+    return shown;
 }

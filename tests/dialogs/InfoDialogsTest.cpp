@@ -76,6 +76,40 @@ void ExpectStaticTextsFit(HWND dialog)
     }
 }
 
+// Every static text and the link show whole at the test's device pixel
+// ratio (ctest runs this at 1, 1.5 and 2): the ink of each control spans
+// the width its text needs and, wrapped, all its lines but the last one.
+void ExpectTextsShownWhole(HWND dialog)
+{
+    const double ratio = WidgetOfWindow(dialog)->devicePixelRatio();
+    int texts = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string text = GetWindowTextString(child);
+        if (!(SendMessageA(child, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) || text.empty())
+            continue;
+        ++texts;
+        CRect client;
+        GetClientRect(child, &client);
+        HDC hdc = MeasuringDC(child);
+        RECT needed = client;
+        DrawTextA(hdc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        TEXTMETRICA tm;
+        GetTextMetricsA(hdc, &tm);
+        ReleaseDC(child, hdc);
+        const QImage shown = testsupport::GrabClient(child);
+        ASSERT_NEAR(shown.width(), client.Width() * ratio, 1.0) << text;
+        const QRgb background = shown.pixel(0, 0);
+        QRect ink;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixel(x, y) != background)
+                    ink |= QRect(x, y, 1, 1);
+        EXPECT_GE(ink.width(), (needed.right - needed.left - 4) * ratio) << text;
+        EXPECT_GE(ink.height(), (needed.bottom - needed.top - tm.tmHeight) * ratio) << text;
+    }
+    EXPECT_GT(texts, 0);
+}
+
 void Save(HWND dialog, const char* fileName)
 {
     const QImage image = testsupport::GrabClient(dialog);
@@ -206,6 +240,24 @@ TEST_F(InfoDialogs, TheUsageDialogShowsTheUsageTextInFull)
     };
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_TRUE(ran);
+}
+
+TEST_F(InfoDialogs, EveryTextShowsWholeAtTheScreensRatio)
+{
+    int shown = 0;
+    Opened<CAboutDlg> about;
+    about.whileOpen = [&](Opened<CAboutDlg>& d) {
+        ++shown;
+        ExpectTextsShownWhole(d.GetSafeHwnd());
+    };
+    EXPECT_EQ(about.DoModal(), IDOK);
+    Opened<CUsageDlg> usage;
+    usage.whileOpen = [&](Opened<CUsageDlg>& d) {
+        ++shown;
+        ExpectTextsShownWhole(d.GetSafeHwnd());
+    };
+    EXPECT_EQ(usage.DoModal(), IDOK);
+    EXPECT_EQ(shown, 2);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ done
 # server resets whenever its last client leaves (each xdotool call, each
 # program run), and a connection made during a reset fails.
 if [ -z "${LUMENOR_E2E_DISPLAY:-}" ]; then
-  LUMENOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
+  LUMENOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1920x1440x24 -noreset" "$0" "$@"
 fi
 
 work="$(mktemp -d)"
@@ -282,4 +282,46 @@ for _ in $(seq 40); do
 done
 kill "$pid" 2>/dev/null || true
 dark_shown || fail "dark scheme: $(count '#232629') pixels of its background, $(count '#3DAEE9') of its highlight, $(light) light ones"
+# --- High DPI from the X server ---------------------------------------------
+
+# Qt takes the device pixel ratio from the X resources' Xft.dpi: 120, 168
+# and 192 dots per inch give 1.25, 1.75 and 2. The window shows exactly what
+# the program renders offscreen at that ratio: opened, after Page Down, and
+# after the wheel scrolled up and back down (moved pixels and painted rows
+# meet without a seam, no part of a row stays behind).
+reference_at() {
+  local out="$work/ref-$1-$2.png" select=()
+  [ "$2" = 0 ] || select=(--select "$2")
+  QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR="$1" "$lumenor" --screenshot "$out" "${select[@]}" "$example"
+  echo "$out"
+}
+last=$(grep -o '^#[0-9]*' "$example" | tail -1 | tr -d '#')
+for dpi in 120 168 192; do
+  scale=$(awk -v dpi="$dpi" 'BEGIN { print dpi / 96 }')
+  xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
+  "$lumenor" "$example" 2>"$work/log" &
+  pid=$!
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --name '^house\.ifc - Lumenor$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || fail "Xft.dpi $dpi: no window (log: $(cat "$work/log"))"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  expect_shows "Xft.dpi $dpi: opened" "$(reference_at "$scale" 0)"
+  # The first Page Down takes the caret to the bottom row, the second one
+  # scrolls to the last page.
+  xdotool key --delay 50 Next Next
+  ref=$(reference_at "$scale" "$last")
+  expect_shows "Xft.dpi $dpi: Page Down" "$ref"
+  xdotool mousemove --window "$window" 100 200 click 4
+  [ -n "$(differing_box "$ref")" ] || fail "Xft.dpi $dpi: the wheel did not scroll"
+  xdotool click 5 mousemove --window "$window" 400 5
+  expect_shows "Xft.dpi $dpi: wheel up and down" "$ref"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+done
+xprop -root -remove RESOURCE_MANAGER
+
 echo "e2e: passed"

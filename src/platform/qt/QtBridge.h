@@ -39,5 +39,6 @@ inline QColor QColorOf(COLORREF color)
 }
 
 // What a window shows now, client area only, read from Qt's backing store
-// (no paint is caused). Null when the window is not on the screen.
+// (no paint is caused), in device pixels. Null when the window is not on
+// the screen.
 QImage GrabWindowImage(HWND hwnd);
