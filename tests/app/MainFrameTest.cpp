@@ -16,10 +16,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
+#include <cstdlib>
 #include <functional>
 #include <iterator>
 
@@ -218,6 +222,91 @@ TEST_F(MainFrameTest, InfoAndUsageShowTheirDialogs)
     EXPECT_EQ(strUsage.rfind("- The top window is the main window.", 0), 0u) << strUsage;
     // The keyboard is back in the tree that had it.
     EXPECT_EQ(GetFocus(), Upper());
+}
+
+// A control as the screen shows it: read from the display (the X server
+// under xcb, the backing store offscreen), at ratio 1.
+QImage OnScreen(HWND hDialog, UINT nControl)
+{
+    const HWND control = GetDlgItem(hDialog, static_cast<int>(nControl));
+    QWidget* widget = WidgetOfWindow(control);
+    QWidget* top = widget->window();
+    RECT client;
+    GetClientRect(control, &client);
+    const QPoint origin = widget->mapTo(top, QPoint(0, 0));
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(top->winId(), origin.x(), origin.y(), client.right, client.bottom)
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels of the enabled text colour (a disabled control's text is in the
+// grey text colour, far from it).
+int EnabledTextPixels(const QImage& image)
+{
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            n += std::abs(qRed(p) - GetRValue(text)) + std::abs(qGreen(p) - GetGValue(text))
+                    + std::abs(qBlue(p) - GetBValue(text))
+                < 48;
+        }
+    return n;
+}
+
+// The middle of a radio button's indicator, the ring at its left end: how
+// dark it is (0 black, 255 white), or -1 when no ring is drawn.
+int IndicatorMiddle(const QImage& radio)
+{
+    const int side = radio.height();
+    const int background = qGray(radio.pixel(radio.width() - 1, 0));
+    QRect ring;
+    for (int y = 0; y < side; ++y)
+        for (int x = 0; x < std::min(side, radio.width()); ++x)
+            if (background - qGray(radio.pixel(x, y)) > 40)
+                ring |= QRect(x, y, 1, 1);
+    if (ring.width() < side / 2 || ring.height() < side / 2)
+        return -1;
+    return qGray(radio.pixel(ring.center()));
+}
+
+// Rendered on the display the tests run on (ctest runs this on the virtual X
+// display too): the Search dialog's radio buttons with Down checked, and
+// every control of it in the enabled text colour, the typed text too; the
+// OK buttons of the Info box and the Usage dialog likewise.
+TEST_F(MainFrameTest, DialogControlsAreDrawnInTheirEnabledState)
+{
+    SearchByKey([&](HWND hDialog) {
+        QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), "wall");
+        PumpUntil([] { return false; }, 100);
+        const int up = IndicatorMiddle(OnScreen(hDialog, res::IDC_DIRECTION_UP));
+        const int down = IndicatorMiddle(OnScreen(hDialog, res::IDC_DIRECTION_DOWN));
+        EXPECT_GT(up, 160) << "Up: no ring, or checked";
+        EXPECT_GE(down, 0) << "Down: no ring";
+        EXPECT_LT(down, 100) << "Down: not checked";
+        for (UINT nControl :
+             {UINT(res::IDC_FIND_WHAT), UINT(res::IDC_FIND_WHAT_LABEL), UINT(res::IDC_DIRECTION_UP),
+              UINT(res::IDC_DIRECTION_DOWN), UINT(IDOK), UINT(IDCANCEL)})
+            EXPECT_GE(EnabledTextPixels(OnScreen(hDialog, nControl)), 5) << "control " << nControl;
+        // The group box's title: the band above the radio buttons it frames.
+        RECT group, radio;
+        GetWindowRect(GetDlgItem(hDialog, res::IDC_DIRECTION_GROUP), &group);
+        GetWindowRect(GetDlgItem(hDialog, res::IDC_DIRECTION_UP), &radio);
+        const QImage title = OnScreen(hDialog, res::IDC_DIRECTION_GROUP)
+                                 .copy(0, 0, group.right - group.left, radio.top - group.top);
+        EXPECT_GE(EnabledTextPixels(title), 5) << "the group box's title";
+        SendMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    for (UINT nCommand : {res::ID_APP_ABOUT, res::ID_USAGE})
+        WhileModal(
+            IDOK, [&] { Frame().SendMessage(WM_COMMAND, nCommand, 0); },
+            [&](HWND hDialog) {
+                PumpUntil([] { return false; }, 100);
+                EXPECT_GE(EnabledTextPixels(OnScreen(hDialog, IDOK)), 5) << "command " << nCommand;
+                SendMessageA(hDialog, WM_COMMAND, IDOK, 0);
+            });
 }
 
 TEST_F(MainFrameTest, TheProgramGivesBackEveryDrawingObjectAtExit)
