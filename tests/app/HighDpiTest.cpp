@@ -63,7 +63,7 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
     HTREEITEM item = TreeChildren(Upper()).front();
     for (int row = 0; row < rows; ++row) {
         RECT text;
-        *reinterpret_cast<HTREEITEM*>(&text) = item;
+        std::memcpy(static_cast<void*>(&text), &item, sizeof item);
         ASSERT_TRUE(SendMessageA(Upper(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
         const auto [left, right] = Ink(image, static_cast<int>(std::lround(text.top * s)),
                                        static_cast<int>(std::lround(text.bottom * s)), background);
