@@ -281,6 +281,7 @@ for _ in $(seq 40); do
   sleep 0.1
 done
 kill "$pid" 2>/dev/null || true
+wait "$pid" 2>/dev/null || true
 dark_shown || fail "dark scheme: $(count '#232629') pixels of its background, $(count '#3DAEE9') of its highlight, $(light) light ones"
 # --- High DPI from the X server ---------------------------------------------
 
@@ -296,6 +297,8 @@ reference_at() {
   echo "$out"
 }
 last=$(grep -o '^#[0-9]*' "$example" | tail -1 | tr -d '#')
+# Settings of their own: no place or pane height kept from the runs above.
+export XDG_CONFIG_HOME="$work/config-dpi"
 for dpi in 120 168 192; do
   scale=$(awk -v dpi="$dpi" 'BEGIN { print dpi / 96 }')
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
