@@ -133,12 +133,12 @@ std::vector<MissingReference> FindMissingReferences(const CKantorDoc& doc)
 {
     const bool bZero = DefinesZero(doc.GetEntityMap());
     std::vector<MissingReference> aMissing;
-    doc.GetInverseIndex().ForEach([&](std::int32_t n, const CEntityNumberArray& arrReferrers) {
+    doc.GetInverseIndex().ForEach([&](std::int32_t n, CInverseIndex::List referrers) {
         if (IsEntity(doc, n))
             return;
         // A text that names the number twice is listed twice, side by side.
         std::int32_t nPrevious = -1;
-        for (std::int32_t nReferrer : arrReferrers) {
+        for (std::int32_t nReferrer : referrers) {
             if (nReferrer != nPrevious && (nReferrer != 0 || bZero))
                 aMissing.push_back({nReferrer, n});
             nPrevious = nReferrer;
@@ -155,10 +155,9 @@ std::vector<std::int32_t> FindIsolatedEntities(const CKantorDoc& doc)
     const bool bZero = DefinesZero(doc.GetEntityMap());
     std::vector<std::int32_t> aIsolated;
     ForEachEntity(doc, [&](const CEntityStore::Entry& entry) {
-        const CEntityNumberArray* pReferrers = doc.GetInverseIndex().Lookup(entry.nNumber);
-        const bool bReferred = pReferrers
-            && std::any_of(pReferrers->begin(), pReferrers->end(),
-                           [&](std::int32_t nReferrer) { return nReferrer != 0 || bZero; });
+        const CInverseIndex::List referrers = doc.GetInverseIndex().Lookup(entry.nNumber);
+        const bool bReferred = std::any_of(referrers.begin(), referrers.end(),
+                                           [&](std::int32_t nReferrer) { return nReferrer != 0 || bZero; });
         if (!bReferred && !HasReference(entry.strText))
             aIsolated.push_back(entry.nNumber);
     });

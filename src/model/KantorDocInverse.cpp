@@ -72,22 +72,18 @@ void CKantorDoc::ShowInverseProgress()
 
 void CKantorDoc::GetInverseReferences(std::int32_t n, CEntityNumberArray& arrReferrers) const
 {
-    if (const CEntityNumberArray* pList = m_mapInverse.Lookup(n))
-        arrReferrers = *pList;
-    else
-        arrReferrers.RemoveAll();
+    arrReferrers.RemoveAll();
+    for (std::int32_t nReferrer : m_mapInverse.Lookup(n))
+        arrReferrers.Add(nReferrer);
 }
 
 std::size_t CKantorDoc::GetReferrerCount(std::int32_t n) const
 {
     // An entity's references are scanned together, so the repeats of one
     // referrer stand next to each other in the list.
-    const CEntityNumberArray* pList = m_mapInverse.Lookup(n);
-    if (!pList)
-        return 0;
     std::size_t nCount = 0;
     const std::int32_t* pPrevious = nullptr;
-    for (const std::int32_t& r : *pList) {
+    for (const std::int32_t& r : m_mapInverse.Lookup(n)) {
         if (!pPrevious || r != *pPrevious)
             ++nCount;
         pPrevious = &r;
