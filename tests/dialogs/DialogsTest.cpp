@@ -1,12 +1,10 @@
 #include "DialogsTest.h"
 
 #include "platform/Shell.h"
+#include "support/TempFolder.h"
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace dialogstest {
 
@@ -25,20 +23,11 @@ ScopedLocale::~ScopedLocale()
         unsetenv("LC_ALL");
 }
 
-TempFile::TempFile(const std::vector<BYTE>& bytes)
+std::string WrittenFile(const std::vector<BYTE>& bytes)
 {
+    static CTempFolder folder;
     static int counter = 0;
-    m_path = (std::filesystem::temp_directory_path()
-              / ("lumenor-dialogs-" + std::to_string(getpid()) + "-" + std::to_string(++counter) + ".bin"))
-                 .string();
-    std::ofstream file(m_path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-TempFile::~TempFile()
-{
-    std::error_code ec;
-    std::filesystem::remove(m_path, ec);
+    return folder.Write(std::to_string(++counter) + ".bin", std::string(bytes.begin(), bytes.end()));
 }
 
 res::VersionBlock LabelledBlock(const std::vector<DWORD>& translations)

@@ -26,19 +26,9 @@ private:
     std::optional<std::string> m_previous;
 };
 
-// A file removed at the end of the scope.
-class TempFile {
-public:
-    explicit TempFile(const std::vector<BYTE>& bytes);
-    ~TempFile();
-    TempFile(const TempFile&) = delete;
-    TempFile& operator=(const TempFile&) = delete;
-
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
+// The bytes written to a file of a folder that lives as long as the test
+// program; gives back its path.
+std::string WrittenFile(const std::vector<BYTE>& bytes);
 
 // A version block whose string tables each say which translation they are:
 // every string is "<key> <llllcccc>".

@@ -13,7 +13,7 @@ namespace {
 
 using dialogstest::LabelledBlock;
 using dialogstest::ScopedLocale;
-using dialogstest::TempFile;
+using dialogstest::WrittenFile;
 
 constexpr DWORD kUnicode = 1200u << 16;
 constexpr DWORD kWestern = 1252u << 16;
@@ -22,9 +22,9 @@ constexpr DWORD kWestern = 1252u << 16;
 std::string ChosenTable(const char* locale, const std::vector<DWORD>& translations)
 {
     ScopedLocale userLocale(locale);
-    TempFile file(EncodeVersionNode(VersionBlockNodes(LabelledBlock(translations))));
+    const std::string file = WrittenFile(EncodeVersionNode(VersionBlockNodes(LabelledBlock(translations))));
     CVersionInfo info;
-    EXPECT_TRUE(info.ReadFromFile(file.Path()));
+    EXPECT_TRUE(info.ReadFromFile(file));
     return info.GetFileVersion();
 }
 
@@ -55,16 +55,16 @@ TEST(VersionTranslation, FindTranslationReturnsTheWholeEntryAndSkipsAPartialOne)
 TEST(VersionBlock, TheFixedPartIsTakenOnlyWhenItHasTheRightSize)
 {
     VersionNode root = VersionBlockNodes(LabelledBlock({0x0409 | kUnicode}));
-    TempFile exact(EncodeVersionNode(root));
+    const std::string exact = WrittenFile(EncodeVersionNode(root));
     CVersionInfo info;
-    ASSERT_TRUE(info.ReadFromFile(exact.Path()));
+    ASSERT_TRUE(info.ReadFromFile(exact));
     EXPECT_EQ(info.m_fixedInfo.dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(info.m_fixedInfo.dwFileVersionMS, 0x00020003u);
 
     for (size_t size : {48u, 56u}) {
         root.value.resize(size, 0x11);
-        TempFile other(EncodeVersionNode(root));
-        ASSERT_TRUE(info.ReadFromFile(other.Path()));
+        const std::string other = WrittenFile(EncodeVersionNode(root));
+        ASSERT_TRUE(info.ReadFromFile(other));
         EXPECT_EQ(info.m_fixedInfo.dwSignature, 0u) << size << " bytes";
         EXPECT_EQ(info.m_fixedInfo.dwFileVersionMS, 0u);
         EXPECT_EQ(info.m_strCompanyName, "CompanyName 040904B0") << "the strings are read all the same";
@@ -79,9 +79,9 @@ TEST(VersionBlock, MissingStringsStayEmptyAndKeysIgnoreCase)
                                    {"OriginalFilename", "lumenor"},
                                    {"FileVersion", "1, 1, 0, 0"},
                                    {"Comments", "a \xA9 b"}}});
-    TempFile file(EncodeVersionNode(VersionBlockNodes(block)));
+    const std::string file = WrittenFile(EncodeVersionNode(VersionBlockNodes(block)));
     CVersionInfo info;
-    ASSERT_TRUE(info.ReadFromFile(file.Path()));
+    ASSERT_TRUE(info.ReadFromFile(file));
     EXPECT_EQ(info.m_strCompanyName, "Velmora");
     EXPECT_EQ(info.m_strOriginalFileName, "lumenor") << "looked up as OriginalFileName";
     EXPECT_EQ(info.GetFileVersion(), "1, 1, 0, 0");
@@ -97,26 +97,26 @@ TEST(VersionBlock, WithoutTranslationTableOnlyTheFixedPartIsRead)
 {
     VersionNode root = VersionBlockNodes(LabelledBlock({0x0409 | kUnicode}));
     root.children.pop_back(); // VarFileInfo
-    TempFile file(EncodeVersionNode(root));
+    const std::string file = WrittenFile(EncodeVersionNode(root));
     CVersionInfo info;
-    EXPECT_TRUE(info.ReadFromFile(file.Path()));
+    EXPECT_TRUE(info.ReadFromFile(file));
     EXPECT_EQ(info.m_fixedInfo.dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(info.m_strCompanyName, "");
 }
 
 TEST(VersionBlock, FilesWithoutABlockGiveFalseAndResetEverything)
 {
-    TempFile good(EncodeVersionNode(VersionBlockNodes(LabelledBlock({0x0409 | kUnicode}))));
+    const std::string good =
+        WrittenFile(EncodeVersionNode(VersionBlockNodes(LabelledBlock({0x0409 | kUnicode}))));
     std::vector<BYTE> truncated = EncodeVersionNode(VersionBlockNodes(LabelledBlock({0x0409 | kUnicode})));
     truncated.resize(truncated.size() / 2);
     const std::string text = "#1=IFCWALL('x');\n";
-    TempFile cut(truncated);
-    TempFile plain(std::vector<BYTE>(text.begin(), text.end()));
+    const std::string cut = WrittenFile(truncated);
+    const std::string plain = WrittenFile(std::vector<BYTE>(text.begin(), text.end()));
 
-    for (const std::string& path :
-         {cut.Path(), plain.Path(), std::string("/nonexistent/lumenor"), std::string()}) {
+    for (const std::string& path : {cut, plain, std::string("/nonexistent/lumenor"), std::string()}) {
         CVersionInfo info;
-        ASSERT_TRUE(info.ReadFromFile(good.Path()));
+        ASSERT_TRUE(info.ReadFromFile(good));
         EXPECT_FALSE(info.ReadFromFile(path)) << path;
         EXPECT_EQ(info.m_fixedInfo.dwSignature, 0u) << path;
         EXPECT_EQ(info.m_strCompanyName, "") << path;

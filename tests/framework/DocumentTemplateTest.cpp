@@ -1,6 +1,7 @@
 // Documents, views and the single-document template: UpdateAllViews, the
 // new and open life cycle, and what a failed open leaves behind.
 #include "FrameworkTestSupport.h"
+#include "support/TempFolder.h"
 
 #include "framework/CreateContext.h"
 #include "framework/DocTemplate.h"
@@ -109,7 +110,7 @@ protected:
     CWinApp app{"Template test"};
     CSingleDocTemplate* tmpl = nullptr;
     LifeFrame* frame = nullptr;
-    fwtest::TempDir dir;
+    CTempFolder dir;
 };
 
 TEST_F(DocumentLifeCycle, NewDocumentRunsOnNewDocumentThenEveryViewsInitialUpdate)
@@ -143,8 +144,7 @@ TEST_F(DocumentLifeCycle, UpdateAllViewsSkipsTheSender)
 TEST_F(DocumentLifeCycle, OpenReusesTheDocumentAndRecordsPathTitleAndRecentFile)
 {
     CDocument* doc = NewDocument();
-    const std::string path = dir.File("house.ifc");
-    fwtest::WriteFile(path, "ISO-10303-21;\n");
+    const std::string path = dir.Write("house.ifc", "ISO-10303-21;\n");
     g_log.clear();
     EXPECT_EQ(app.OpenDocumentFile(path.c_str()), doc);
     EXPECT_EQ(g_log,
@@ -162,8 +162,7 @@ class FailedOpen : public DocumentLifeCycle, public ::testing::WithParamInterfac
 // Each case leaves the previous file shown, untouched, with the reason named.
 TEST_P(FailedOpen, LeavesTitlePathAndViewsAsTheyWereAndNamesFileAndReason)
 {
-    const std::string previous = dir.File("previous.ifc");
-    fwtest::WriteFile(previous, "x\n");
+    const std::string previous = dir.Write("previous.ifc", "x\n");
     ASSERT_NE(NewDocument(), nullptr);
     CDocument* doc = app.OpenDocumentFile(previous.c_str());
     ASSERT_NE(doc, nullptr);
@@ -172,22 +171,20 @@ TEST_P(FailedOpen, LeavesTitlePathAndViewsAsTheyWereAndNamesFileAndReason)
     std::string path;
     std::string reason;
     if (GetParam() == "missing") {
-        path = dir.File("missing.ifc");
+        path = (dir.GetPath() / "missing.ifc").string();
         reason = "the file does not exist";
     } else if (GetParam() == "folder") {
-        path = dir.File("folder.ifc");
+        path = (dir.GetPath() / "folder.ifc").string();
         ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
         reason = "it is a folder, not a file";
     } else if (GetParam() == "no permission") {
         if (geteuid() == 0)
             GTEST_SKIP() << "root reads every file";
-        path = dir.File("locked.ifc");
-        fwtest::WriteFile(path, "x\n");
+        path = dir.Write("locked.ifc", "x\n");
         ASSERT_EQ(chmod(path.c_str(), 0), 0);
         reason = "permission denied";
     } else {
-        path = dir.File("unreadable.ifc");
-        fwtest::WriteFile(path, "x\n");
+        path = dir.Write("unreadable.ifc", "x\n");
         LifeDoc::failOpen = true; // the document's own reading fails
     }
 
@@ -218,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(Reasons, FailedOpen,
 TEST_F(DocumentLifeCycle, FailedFirstOpenMakesNoFrame)
 {
     fwtest::MessageBoxCatcher boxes;
-    const std::string path = dir.File("nothing.ifc");
+    const std::string path = (dir.GetPath() / "nothing.ifc").string();
     EXPECT_EQ(app.OpenDocumentFile(path.c_str()), nullptr);
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     EXPECT_EQ(tmpl->GetOnlyDocument(), nullptr);
@@ -254,7 +251,7 @@ public:
 
 TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
 {
-    fwtest::TempDir dir;
+    CTempFolder dir;
     PromptingApp app;
     app.SetRegistryKey("Prompt company");
     auto* tmpl = new CSingleDocTemplate(res::IDR_MAINFRAME, RUNTIME_CLASS(LifeDoc), RUNTIME_CLASS(LifeFrame),
@@ -270,13 +267,12 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
     EXPECT_TRUE(g_log.empty());
     EXPECT_EQ(tmpl->GetOnlyDocument()->GetTitle(), "Untitled");
 
-    app.answer = dir.File("chosen.ifc");
-    fwtest::WriteFile(app.answer, "x\n");
+    app.answer = dir.Write("chosen.ifc", "x\n");
     app.OnFileOpen();
     EXPECT_EQ(tmpl->GetOnlyDocument()->GetPathName(), app.answer);
     // The next File Open starts in the open file's folder; without an open
     // file, in the folder chosen last, which the settings keep.
-    const std::string folder = std::filesystem::path(dir.File("chosen.ifc")).parent_path().string() + "/";
+    const std::string folder = dir.GetPath().string() + "/";
     app.answer.clear();
     app.OnFileOpen();
     EXPECT_EQ(app.startSeen, folder);
@@ -284,19 +280,6 @@ TEST(FileOpen, OpensTheChosenFileAndNothingWhenCancelled)
     app.OnFileOpen();
     EXPECT_EQ(app.startSeen, folder);
     EXPECT_EQ(CProfileSettings("Prompt company", "Prompt test").GetString("Settings", "Last Folder"), folder);
-}
-
-TEST(DocString, SevenFieldsOfTheDescription)
-{
-    CSingleDocTemplate tmpl(res::IDR_MAINFRAME, nullptr, nullptr, nullptr);
-    const std::vector<std::string> expected = {
-        "Lumenor", "", "Ifc", "FileType Ifc (*.ifc)", ".ifc", "Lumenor.Document", "Ifc Document"};
-    for (int i = 0; i < 7; ++i) {
-        std::string field;
-        EXPECT_EQ(tmpl.GetDocString(field, static_cast<CDocTemplate::DocStringIndex>(i)),
-                  !expected[i].empty());
-        EXPECT_EQ(field, expected[i]) << "field " << i;
-    }
 }
 
 TEST(OpenFailure, ReasonsForPathsThatAreNoReadableFile)

@@ -1,7 +1,6 @@
 // Line-by-line reading in text mode.
-#include "FrameworkTestSupport.h"
-
 #include "framework/StdioFile.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +11,8 @@ namespace {
 
 std::vector<std::string> ReadAll(const std::string& bytes)
 {
-    fwtest::TempDir dir;
-    const std::string path = dir.File("lines.txt");
-    fwtest::WriteFile(path, bytes);
+    CTempFolder dir;
+    const std::string path = dir.Write("lines.txt", bytes);
     CStdioFile file;
     EXPECT_TRUE(file.Open(path)) << file.GetErrorText();
     std::vector<std::string> lines;
@@ -59,11 +57,11 @@ TEST(StdioFile, LinesLongerThanAnyBufferAndLineEndsSplitAcrossReads)
 
 TEST(StdioFile, OpenFailuresSayWhy)
 {
-    fwtest::TempDir dir;
+    CTempFolder dir;
     CStdioFile file;
-    EXPECT_FALSE(file.Open(dir.File("absent.txt")));
+    EXPECT_FALSE(file.Open((dir.GetPath() / "absent.txt").string()));
     EXPECT_EQ(file.GetErrorText(), "the file does not exist");
-    EXPECT_FALSE(file.Open(dir.Path()));
+    EXPECT_FALSE(file.Open(dir.GetPath().string()));
     EXPECT_EQ(file.GetErrorText(), "it is a folder, not a file");
     std::string line;
     EXPECT_FALSE(file.ReadString(line));
