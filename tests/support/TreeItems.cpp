@@ -35,6 +35,14 @@ std::vector<std::string> TreeLabels(HWND tree, HTREEITEM parent)
     return labels;
 }
 
+HTREEITEM TreeRootOf(HWND tree, const std::string& labelStart)
+{
+    for (HTREEITEM item : TreeChildren(tree))
+        if (TreeLabel(tree, item).rfind(labelStart, 0) == 0)
+            return item;
+    return nullptr;
+}
+
 HTREEITEM TreeCaret(HWND tree)
 {
     return TreeView_GetNextItem(tree, nullptr, TVGN_CARET);

@@ -16,6 +16,8 @@ HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, const char* text, HTREEITE
 std::vector<HTREEITEM> TreeChildren(HWND tree, HTREEITEM parent = nullptr);
 std::string TreeLabel(HWND tree, HTREEITEM item);
 std::vector<std::string> TreeLabels(HWND tree, HTREEITEM parent = nullptr);
+// The first root whose label starts with this text; null when there is none.
+HTREEITEM TreeRootOf(HWND tree, const std::string& labelStart);
 HTREEITEM TreeCaret(HWND tree);
 UINT TreeState(HWND tree, HTREEITEM item);
 

@@ -27,7 +27,10 @@ protected:
         CompleteInverse();
     }
     // Selects the entity's root in the upper tree, as a click would.
-    void SelectUpper(const std::string& strLabelStart) { Select(Upper(), RootOf(Upper(), strLabelStart)); }
+    void SelectUpper(const std::string& strLabelStart)
+    {
+        Select(Upper(), TreeRootOf(Upper(), strLabelStart));
+    }
     void RightDoubleClick(HTREEITEM hItem)
     {
         PostAndPump(Lower(), WM_RBUTTONDBLCLK, LabelPoint(Lower(), hItem));
@@ -44,85 +47,85 @@ protected:
 
 TEST_F(InverseViewTest, ListsTheReferrersInTheDocumentsOrderAndThePlaceholderForNoEntity)
 {
-    EXPECT_EQ(RootLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
+    EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
     SelectUpper("#5=");
     ASSERT_EQ(Referrers(Doc(), 5), (std::vector<std::int32_t>{9, 8, 7, 7, 0}));
-    EXPECT_EQ(RootLabels(Lower()), ExpectedTexts({9, 8, 7, 7, 0}));
+    EXPECT_EQ(TreeLabels(Lower()), ExpectedTexts({9, 8, 7, 7, 0}));
     SelectUpper("#9=");
-    EXPECT_TRUE(Children(Lower()).empty()) << "an entity nobody refers to: an empty tree, no placeholder";
+    EXPECT_TRUE(TreeChildren(Lower()).empty()) << "an entity nobody refers to: an empty tree, no placeholder";
     SelectUpper("ISO-10303-21;");
-    EXPECT_EQ(RootLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
+    EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
 }
 
 TEST_F(InverseViewTest, RightDoubleClickMakesTheClickedEntityCurrentInBothViews)
 {
     SelectUpper("#5=");
-    RightDoubleClick(Children(Lower()).at(2)); // the first #7
+    RightDoubleClick(TreeChildren(Lower()).at(2)); // the first #7
     EXPECT_EQ(Doc().GetCurrentEntity(), 7);
-    EXPECT_EQ(Caret(Upper()), RootOf(Upper(), "#7="));
-    EXPECT_EQ(RootLabels(Lower()), ExpectedTexts({9}));
+    EXPECT_EQ(TreeCaret(Upper()), TreeRootOf(Upper(), "#7="));
+    EXPECT_EQ(TreeLabels(Lower()), ExpectedTexts({9}));
 
     // The navigation is an unfolded child's as well.
-    HTREEITEM hNine = Children(Lower()).at(0);
+    HTREEITEM hNine = TreeChildren(Lower()).at(0);
     DoubleClick(Lower(), hNine);
-    ASSERT_EQ(Labels(Lower(), Children(Lower(), hNine)), ExpectedTexts({5, 7}));
-    RightDoubleClick(Children(Lower(), hNine).at(0));
+    ASSERT_EQ(TreeLabels(Lower(), hNine), ExpectedTexts({5, 7}));
+    RightDoubleClick(TreeChildren(Lower(), hNine).at(0));
     EXPECT_EQ(Doc().GetCurrentEntity(), 5);
-    EXPECT_EQ(Caret(Upper()), RootOf(Upper(), "#5="));
-    EXPECT_EQ(RootLabels(Lower()), ExpectedTexts({9, 8, 7, 7, 0}));
+    EXPECT_EQ(TreeCaret(Upper()), TreeRootOf(Upper(), "#5="));
+    EXPECT_EQ(TreeLabels(Lower()), ExpectedTexts({9, 8, 7, 7, 0}));
 }
 
 TEST_F(InverseViewTest, TheHeaderAsReferrerLeadsBackToTheHeaderItem)
 {
     SelectUpper("#5=");
-    ASSERT_EQ(Label(Lower(), Children(Lower()).back()), kHeaderText);
-    RightDoubleClick(Children(Lower()).back());
+    ASSERT_EQ(TreeLabel(Lower(), TreeChildren(Lower()).back()), kHeaderText);
+    RightDoubleClick(TreeChildren(Lower()).back());
     EXPECT_EQ(Doc().GetCurrentEntity(), 0);
-    EXPECT_EQ(Caret(Upper()), Children(Upper()).at(0));
-    EXPECT_EQ(RootLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
+    EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper()).at(0));
+    EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
 }
 
 TEST_F(InverseViewTest, AnEntityAmongItsOwnReferrersChangesNothingButTheLowerSelection)
 {
     SelectUpper("#8=");
-    const auto before = Children(Lower());
-    ASSERT_EQ(Labels(Lower(), before), ExpectedTexts({8}));
+    const auto before = TreeChildren(Lower());
+    ASSERT_EQ(TreeLabels(Lower()), ExpectedTexts({8}));
     m_recorder.Watch(Lower());
     RightDoubleClick(before[0]);
     EXPECT_EQ(Doc().GetCurrentEntity(), 8);
-    EXPECT_EQ(Children(Lower()), before) << "not refilled";
-    EXPECT_EQ(Caret(Lower()), before[0]);
-    EXPECT_EQ(Caret(Upper()), RootOf(Upper(), "#8="));
+    EXPECT_EQ(TreeChildren(Lower()), before) << "not refilled";
+    EXPECT_EQ(TreeCaret(Lower()), before[0]);
+    EXPECT_EQ(TreeCaret(Upper()), TreeRootOf(Upper(), "#8="));
     EXPECT_EQ(m_recorder.Count(WM_RBUTTONDBLCLK), 0) << "the view consumes the right double click";
 }
 
 TEST_F(InverseViewTest, RightDoubleClickOnThePlaceholderOrBesideTheItemsDoesNothing)
 {
-    const auto placeholder = Children(Lower());
+    const auto placeholder = TreeChildren(Lower());
     RightDoubleClick(placeholder.at(0));
     PostAndPump(Lower(), WM_RBUTTONDBLCLK, POINT{5, 150});
     EXPECT_EQ(Doc().GetCurrentEntity(), 0);
-    EXPECT_EQ(Children(Lower()), placeholder);
-    EXPECT_EQ(Caret(Upper()), Children(Upper()).at(0));
+    EXPECT_EQ(TreeChildren(Lower()), placeholder);
+    EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper()).at(0));
 }
 
 TEST_F(InverseViewTest, AnotherFileBringsThePlaceholderBack)
 {
     SelectUpper("#5=");
-    ASSERT_FALSE(Children(Lower()).empty());
+    ASSERT_FALSE(TreeChildren(Lower()).empty());
     ASSERT_TRUE(Open(m_folder.Write("other.ifc", kFile)));
-    EXPECT_EQ(RootLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
+    EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
 }
 
 TEST_F(InverseViewTest, MouseMovesMarkTheItemAndReachTheTreeToo)
 {
     SelectUpper("#5=");
-    const auto roots = Children(Lower());
+    const auto roots = TreeChildren(Lower());
     m_recorder.Watch(Lower());
     MoveMouse(Lower(), LabelPoint(Lower(), roots[1]));
-    EXPECT_TRUE(State(Lower(), roots[1]) & TVIS_BOLD);
+    EXPECT_TRUE(TreeState(Lower(), roots[1]) & TVIS_BOLD);
     MoveMouse(Upper(), POINT{5, 5});
-    EXPECT_FALSE(State(Lower(), roots[1]) & TVIS_BOLD);
+    EXPECT_FALSE(TreeState(Lower(), roots[1]) & TVIS_BOLD);
     EXPECT_GE(m_recorder.Count(WM_MOUSEMOVE), 1);
     EXPECT_EQ(m_recorder.Count(WM_MOUSELEAVE), 1);
 }
@@ -136,19 +139,19 @@ TEST_F(ViewsTest, PartialReferrerListsAreNotRefreshedUntilAnotherEntityIsSelecte
         strFile += "#" + std::to_string(n) + "=REF(#1);\n";
     ASSERT_TRUE(OpenText(strFile));
     ASSERT_TRUE(Doc().ComputeInverseStep());
-    Select(Upper(), Children(Upper()).at(1));
-    const std::size_t nPartial = Children(Lower()).size();
+    Select(Upper(), TreeChildren(Upper()).at(1));
+    const std::size_t nPartial = TreeChildren(Lower()).size();
     ASSERT_EQ(nPartial, Referrers(Doc(), 1).size());
     ASSERT_GT(nPartial, 0u);
     ASSERT_LT(nPartial, 2999u);
 
     CompleteInverse();
-    EXPECT_EQ(Children(Lower()).size(), nPartial) << "no refresh as the computation advances";
-    Select(Upper(), Children(Upper()).at(1));
-    EXPECT_EQ(Children(Lower()).size(), nPartial) << "the same item again: no update";
-    Select(Upper(), Children(Upper()).at(2));
-    Select(Upper(), Children(Upper()).at(1));
-    EXPECT_EQ(Children(Lower()).size(), 2999u);
+    EXPECT_EQ(TreeChildren(Lower()).size(), nPartial) << "no refresh as the computation advances";
+    Select(Upper(), TreeChildren(Upper()).at(1));
+    EXPECT_EQ(TreeChildren(Lower()).size(), nPartial) << "the same item again: no update";
+    Select(Upper(), TreeChildren(Upper()).at(2));
+    Select(Upper(), TreeChildren(Upper()).at(1));
+    EXPECT_EQ(TreeChildren(Lower()).size(), 2999u);
 }
 
 // Resident memory of the process, in kilobytes.
@@ -175,11 +178,11 @@ TEST_F(ViewsTest, ListingALongTextOftenTakesNoMemoryForEachMention)
     ASSERT_TRUE(OpenText(strFile));
     CompleteInverse();
     const long nBeforeKb = ResidentKb();
-    Select(Upper(), Children(Upper()).at(1));
-    const std::vector<HTREEITEM> aReferrers = Children(Lower());
+    Select(Upper(), TreeChildren(Upper()).at(1));
+    const std::vector<HTREEITEM> aReferrers = TreeChildren(Lower());
     ASSERT_EQ(aReferrers.size(), 400u);
     EXPECT_LT(ResidentKb() - nBeforeKb, 32 * 1024) << "400 copies of the text take 200 MB";
-    EXPECT_TRUE(Label(Lower(), aReferrers.back()) == *EntityText(Doc(), 3));
+    EXPECT_TRUE(TreeLabel(Lower(), aReferrers.back()) == *EntityText(Doc(), 3));
 }
 
 } // namespace

@@ -30,7 +30,7 @@ protected:
     {
         return reinterpret_cast<HTREEITEM>(SendMessageA(Upper(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0));
     }
-    HTREEITEM Root(std::int32_t n) { return RootOf(Upper(), "#" + std::to_string(n) + "="); }
+    HTREEITEM Root(std::int32_t n) { return TreeRootOf(Upper(), "#" + std::to_string(n) + "="); }
     // The user selects the entity's root item in the upper tree by a click.
     void ClickUpper(std::int32_t n)
     {
@@ -40,7 +40,7 @@ protected:
     // A right double click on the lower tree's first item.
     void FollowFirstReferrer()
     {
-        PostAndPump(Lower(), WM_RBUTTONDBLCLK, LabelPoint(Lower(), Children(Lower()).at(0)));
+        PostAndPump(Lower(), WM_RBUTTONDBLCLK, LabelPoint(Lower(), TreeChildren(Lower()).at(0)));
     }
 };
 
@@ -48,8 +48,8 @@ TEST_F(NavigationTest, GoingToAnEntityIsWhatARightDoubleClickInTheLowerTreeDoes)
 {
     EXPECT_TRUE(Document().NavigateToEntity(250));
     EXPECT_EQ(Doc().GetCurrentEntity(), 250);
-    EXPECT_EQ(Caret(Upper()), Root(250));
-    EXPECT_EQ(RootLabels(Lower()), Strings{"#150=IFCITEM(#250);"});
+    EXPECT_EQ(TreeCaret(Upper()), Root(250));
+    EXPECT_EQ(TreeLabels(Lower()), Strings{"#150=IFCITEM(#250);"});
     const POINT point = LabelPoint(Upper(), Root(250));
     RECT client;
     GetClientRect(Upper(), &client);
@@ -70,7 +70,7 @@ TEST_F(NavigationTest, BackAndForwardReturnToTheEntitiesAndTopRowsLeft)
     ASSERT_EQ(start.nEntity, 3);
     Document().NavigateToEntity(300);
     const HTREEITEM hTopAt300 = TopRow();
-    ASSERT_NE(hTopAt300, Children(Upper()).front()) << "the tree scrolled to #300";
+    ASSERT_NE(hTopAt300, TreeChildren(Upper()).front()) << "the tree scrolled to #300";
     FollowFirstReferrer(); // #200
     FollowFirstReferrer(); // #100
     ASSERT_EQ(Doc().GetCurrentEntity(), 100);
@@ -79,14 +79,14 @@ TEST_F(NavigationTest, BackAndForwardReturnToTheEntitiesAndTopRowsLeft)
 
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 200);
-    EXPECT_EQ(Caret(Upper()), Root(200));
-    EXPECT_EQ(RootLabels(Lower()), Strings{"#100=IFCITEM(#200);"});
+    EXPECT_EQ(TreeCaret(Upper()), Root(200));
+    EXPECT_EQ(TreeLabels(Lower()), Strings{"#100=IFCITEM(#200);"});
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 300);
     EXPECT_EQ(TopRow(), hTopAt300);
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 3);
-    EXPECT_EQ(TopRow(), Children(Upper()).front()) << "the top row of the place left";
+    EXPECT_EQ(TopRow(), TreeChildren(Upper()).front()) << "the top row of the place left";
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "the click on #3 was a jump from the header";
     EXPECT_FALSE(Document().GoBack());
@@ -108,7 +108,7 @@ TEST_F(NavigationTest, TheTopRowIsKeptBelowItsRootAsFarAsTheRootIsUnfolded)
     const HTREEITEM hTwenty = Root(20);
     SendMessageA(Upper(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hTwenty));
     DoubleClick(Upper(), hTwenty);
-    const HTREEITEM hChild = Children(Upper(), hTwenty).at(0);
+    const HTREEITEM hChild = TreeChildren(Upper(), hTwenty).at(0);
     SendMessageA(Upper(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(Root(120)));
     SendMessageA(Upper(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hChild));
     ASSERT_EQ(TopRow(), hChild);

@@ -33,7 +33,7 @@ protected:
         ViewsTest::SetUp();
         ASSERT_TRUE(OpenText(kFile));
     }
-    HTREEITEM Root(int i) { return Children(Upper()).at(static_cast<std::size_t>(i)); }
+    HTREEITEM Root(int i) { return TreeChildren(Upper()).at(static_cast<std::size_t>(i)); }
     void SearchAgain() { m_pUpper->SendMessage(WM_COMMAND, res::ID_SEARCH_AGAIN, 0); }
 
     // Runs the Search command; `answer` acts on the open dialog (its window
@@ -75,97 +75,81 @@ protected:
 TEST_F(SearchTest, DownwardsFindsTheNextMatchInAnyCaseAndWrapsToTheTop)
 {
     Search("ifcwall", true);
-    EXPECT_EQ(Caret(Upper()), Root(1));
+    EXPECT_EQ(TreeCaret(Upper()), Root(1));
     EXPECT_EQ(Doc().GetCurrentEntity(), 1);
     SearchAgain();
-    EXPECT_EQ(Caret(Upper()), Root(3));
+    EXPECT_EQ(TreeCaret(Upper()), Root(3));
     EXPECT_EQ(Doc().GetCurrentEntity(), 3);
     SearchAgain();
-    EXPECT_EQ(Caret(Upper()), Root(1)) << "past the last match, round through the header item";
+    EXPECT_EQ(TreeCaret(Upper()), Root(1)) << "past the last match, round through the header item";
 }
 
-TEST_F(SearchTest, TheSelectedItemIsTestedLast)
+// From a root (-1: nothing selected) one way: the root found, or -1 when
+// nothing matches and the caret stays. The selected item is tested last;
+// with nothing selected, the first root when searching down, the last when
+// searching up; upwards the second pass runs from the last root up.
+TEST_F(SearchTest, EachDirectionTestsTheSelectedItemLast)
 {
-    Select(Upper(), Root(4));
-    EXPECT_TRUE(m_pUpper->SearchDown("IFCDOOR"));
-    EXPECT_EQ(Caret(Upper()), Root(4));
-    EXPECT_EQ(Doc().GetCurrentEntity(), 4);
-    EXPECT_TRUE(m_pUpper->SearchUp("ifcdoor"));
-    EXPECT_EQ(Caret(Upper()), Root(4));
-    EXPECT_FALSE(m_pUpper->SearchDown("no such text"));
-    EXPECT_FALSE(m_pUpper->SearchUp("no such text"));
-    EXPECT_EQ(Caret(Upper()), Root(4));
-    EXPECT_EQ(Doc().GetCurrentEntity(), 4);
-}
-
-TEST_F(SearchTest, WithNothingSelectedTheFirstRootIsTestedLast)
-{
-    Select(Upper(), nullptr);
-    ASSERT_EQ(Caret(Upper()), nullptr);
-    EXPECT_TRUE(m_pUpper->SearchDown("MARKER"));
-    EXPECT_EQ(Caret(Upper()), Root(2)) << "the header matches too, but comes last";
-    EXPECT_TRUE(m_pUpper->SearchDown("MARKER"));
-    EXPECT_EQ(Caret(Upper()), Root(0));
-
-    Select(Upper(), nullptr);
-    EXPECT_TRUE(m_pUpper->SearchUp("IFC"));
-    EXPECT_EQ(Caret(Upper()), Root(4)) << "upwards from the last root, which is tested last";
-}
-
-TEST_F(SearchTest, UpwardsWrapsFromTheLastRootItem)
-{
-    // From the first root: the first pass is empty, the second runs from
-    // the last root up to the first.
-    Select(Upper(), Root(0));
-    EXPECT_TRUE(m_pUpper->SearchUp("IFC"));
-    EXPECT_EQ(Caret(Upper()), Root(5));
-    EXPECT_TRUE(m_pUpper->SearchUp("IFCWALL"));
-    EXPECT_EQ(Caret(Upper()), Root(3));
-    EXPECT_TRUE(m_pUpper->SearchUp("IFCWALL"));
-    EXPECT_EQ(Caret(Upper()), Root(1));
-
-    // From the last root: the second pass tests only the last root.
-    Select(Upper(), Root(5));
-    EXPECT_TRUE(m_pUpper->SearchUp("IFCLAST"));
-    EXPECT_EQ(Caret(Upper()), Root(5));
+    struct Case {
+        int nFrom;
+        bool bDown;
+        const char* pszText;
+        int nFound;
+    };
+    const Case cases[] = {
+        {4, true, "IFCDOOR", 4},        {4, false, "ifcdoor", 4}, {4, true, "no such text", -1},
+        {4, false, "no such text", -1}, {-1, true, "MARKER", 2},  {2, true, "MARKER", 0},
+        {-1, false, "IFC", 4},          {0, false, "IFC", 5},     {5, false, "IFCWALL", 3},
+        {3, false, "IFCWALL", 1},       {5, false, "IFCLAST", 5},
+    };
+    for (const Case& c : cases) {
+        Select(Upper(), c.nFrom < 0 ? nullptr : Root(c.nFrom));
+        const bool bFound = c.bDown ? m_pUpper->SearchDown(c.pszText) : m_pUpper->SearchUp(c.pszText);
+        const std::string strCase =
+            std::string(c.bDown ? "down" : "up") + " from " + std::to_string(c.nFrom) + " for " + c.pszText;
+        EXPECT_EQ(bFound, c.nFound >= 0) << strCase;
+        EXPECT_EQ(TreeCaret(Upper()), c.nFound >= 0 ? Root(c.nFound) : Root(c.nFrom)) << strCase;
+        if (c.nFound > 0)
+            EXPECT_EQ(Doc().GetCurrentEntity(), c.nFound) << strCase;
+    }
 }
 
 TEST_F(SearchTest, UnfoldedChildrenAreFoundButNotBelowTheLastRootWhenWrappingUpwards)
 {
     DoubleClick(Upper(), Root(5));
-    const HTREEITEM hChild = Children(Upper(), Root(5)).at(0);
-    ASSERT_EQ(Label(Upper(), hChild), "#1=IFCWALL('a');");
+    const HTREEITEM hChild = TreeChildren(Upper(), Root(5)).at(0);
+    ASSERT_EQ(TreeLabel(Upper(), hChild), "#1=IFCWALL('a');");
 
     Select(Upper(), Root(0));
     EXPECT_TRUE(m_pUpper->SearchUp("('A')"));
-    EXPECT_EQ(Caret(Upper()), Root(1)) << "the child below the last root is skipped";
+    EXPECT_EQ(TreeCaret(Upper()), Root(1)) << "the child below the last root is skipped";
     EXPECT_TRUE(m_pUpper->SearchDown("('A')"));
-    EXPECT_EQ(Caret(Upper()), hChild);
+    EXPECT_EQ(TreeCaret(Upper()), hChild);
     EXPECT_EQ(Doc().GetCurrentEntity(), 1);
     EXPECT_TRUE(m_pUpper->SearchUp("('A')"));
-    EXPECT_EQ(Caret(Upper()), Root(1));
+    EXPECT_EQ(TreeCaret(Upper()), Root(1));
 
     // Collapsed, the child is out of reach.
     DoubleClick(Upper(), Root(5));
-    ASSERT_FALSE(State(Upper(), Root(5)) & TVIS_EXPANDED);
+    ASSERT_FALSE(TreeState(Upper(), Root(5)) & TVIS_EXPANDED);
     Select(Upper(), Root(1));
     EXPECT_TRUE(m_pUpper->SearchDown("('A')"));
-    EXPECT_EQ(Caret(Upper()), Root(1));
-    EXPECT_FALSE(State(Upper(), Root(5)) & TVIS_EXPANDED) << "the search never unfolds";
+    EXPECT_EQ(TreeCaret(Upper()), Root(1));
+    EXPECT_FALSE(TreeState(Upper(), Root(5)) & TVIS_EXPANDED) << "the search never unfolds";
 }
 
 TEST_F(SearchTest, TheEmptyDocumentsPlaceholderCanBeFound)
 {
     NewDocument();
     EXPECT_TRUE(m_pUpper->SearchDown("data"));
-    EXPECT_EQ(Caret(Upper()), Root(0));
+    EXPECT_EQ(TreeCaret(Upper()), Root(0));
     EXPECT_EQ(Doc().GetCurrentEntity(), 0);
 }
 
 TEST_F(SearchTest, TheDialogOpensEmptyWithDownCheckedAndCancelKeepsTheLastSearch)
 {
     Search("ifcwall", false);
-    EXPECT_EQ(Caret(Upper()), Root(3)) << "upwards from the header: round from the last root";
+    EXPECT_EQ(TreeCaret(Upper()), Root(3)) << "upwards from the header: round from the last root";
 
     RunSearchDialog([](HWND hDialog) {
         EXPECT_EQ(GetFocus(), GetDlgItem(hDialog, res::IDC_FIND_WHAT));
@@ -176,21 +160,21 @@ TEST_F(SearchTest, TheDialogOpensEmptyWithDownCheckedAndCancelKeepsTheLastSearch
         QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), "IFCDOOR");
         QTest::keyClick(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT)), Qt::Key_Escape);
     });
-    EXPECT_EQ(Caret(Upper()), Root(3)) << "cancelled: no search";
+    EXPECT_EQ(TreeCaret(Upper()), Root(3)) << "cancelled: no search";
     SearchAgain();
-    EXPECT_EQ(Caret(Upper()), Root(1)) << "the earlier text, upwards";
+    EXPECT_EQ(TreeCaret(Upper()), Root(1)) << "the earlier text, upwards";
 }
 
 TEST_F(SearchTest, AnEmptyConfirmedTextStartsNothingAndDisablesSearchAgain)
 {
     SearchAgain();
-    EXPECT_EQ(Caret(Upper()), Root(0)) << "no search yet";
+    EXPECT_EQ(TreeCaret(Upper()), Root(0)) << "no search yet";
     Search("ifcwall", true);
-    ASSERT_EQ(Caret(Upper()), Root(1));
+    ASSERT_EQ(TreeCaret(Upper()), Root(1));
     Search("", true);
-    EXPECT_EQ(Caret(Upper()), Root(1));
+    EXPECT_EQ(TreeCaret(Upper()), Root(1));
     SearchAgain();
-    EXPECT_EQ(Caret(Upper()), Root(1));
+    EXPECT_EQ(TreeCaret(Upper()), Root(1));
 }
 
 TEST_F(SearchTest, MatchingIgnoresCaseInWindows1252AndFindsAnyPosition)

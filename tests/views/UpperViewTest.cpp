@@ -28,13 +28,13 @@ class UpperViewTest : public ViewsTest { };
 TEST_F(UpperViewTest, OneRootPerEntityInAscendingNumberWithTheHeaderFirstAndSelected)
 {
     ASSERT_TRUE(OpenText(kHeader + "#5=IFCC('five',\n#1);\n#1=IFCA('one');\n#2=IFCB(#1);\n"));
-    EXPECT_EQ(RootLabels(Upper()),
+    EXPECT_EQ(TreeLabels(Upper()),
               (Strings{kHeaderText, "#1=IFCA('one');", "#2=IFCB(#1);", "#5=IFCC('five',#1);"}));
-    const auto roots = Children(Upper());
+    const auto roots = TreeChildren(Upper());
     EXPECT_EQ(m_pUpper->GetLastRootItem(), roots.back()) << "the item of the highest number";
-    EXPECT_EQ(Caret(Upper()), roots.front()) << "the header item is selected after a load";
+    EXPECT_EQ(TreeCaret(Upper()), roots.front()) << "the header item is selected after a load";
     EXPECT_EQ(Doc().GetCurrentEntity(), 0);
-    EXPECT_EQ(RootLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
+    EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
 }
 
 TEST_F(UpperViewTest, BuildShowsProgressPerThousandNumbersExaminedThenTheInversePercentage)
@@ -60,124 +60,124 @@ TEST_F(UpperViewTest, BuildShowsProgressPerThousandNumbersExaminedThenTheInverse
         expected.insert(expected.end(), static_cast<std::size_t>(c.nSteps), "StepIt");
         expected.push_back("ShowProgress off");
         EXPECT_EQ(BuildProgress(m_statusBar), expected) << c.nMax;
-        EXPECT_EQ(Children(Upper()).size(), 3u) << c.nMax;
-        EXPECT_EQ(Label(Upper(), Children(Upper()).back()).rfind("#" + std::to_string(c.nMax) + "=", 0), 0u)
+        EXPECT_EQ(TreeChildren(Upper()).size(), 3u) << c.nMax;
+        EXPECT_EQ(
+            TreeLabel(Upper(), TreeChildren(Upper()).back()).rfind("#" + std::to_string(c.nMax) + "=", 0), 0u)
             << c.nMax;
-        EXPECT_EQ(Caret(Upper()), Children(Upper()).front()) << c.nMax;
-        Select(Upper(), Children(Upper()).back());
+        EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper()).front()) << c.nMax;
+        Select(Upper(), TreeChildren(Upper()).back());
         EXPECT_EQ(Doc().GetCurrentEntity(), c.nMax);
         Doc().SetCurrentEntity(1, nullptr);
-        EXPECT_EQ(Caret(Upper()), Children(Upper()).at(1)) << c.nMax;
+        EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper()).at(1)) << c.nMax;
     }
     EXPECT_EQ(m_statusBar.m_strMessage, res::FormatString(res::IDS_INVERSE_PROGRESS, 0));
 }
 
 TEST_F(UpperViewTest, EmptyDocumentShowsThePlaceholderWhichStandsForNoEntity)
 {
-    const auto roots = Children(Upper());
-    ASSERT_EQ(RootLabels(Upper()), Strings{res::LoadString(res::IDS_NO_DATA_READ)});
-    EXPECT_EQ(Caret(Upper()), nullptr);
+    const auto roots = TreeChildren(Upper());
+    ASSERT_EQ(TreeLabels(Upper()), Strings{res::LoadString(res::IDS_NO_DATA_READ)});
+    EXPECT_EQ(TreeCaret(Upper()), nullptr);
     EXPECT_EQ(m_pUpper->GetLastRootItem(), roots[0]);
     ASSERT_TRUE(OpenText(kHeader + "#1=A;\n"));
-    Select(Upper(), Children(Upper())[1]);
+    Select(Upper(), TreeChildren(Upper())[1]);
     ASSERT_EQ(Doc().GetCurrentEntity(), 1);
 
     NewDocument();
-    ASSERT_EQ(RootLabels(Upper()), Strings{res::LoadString(res::IDS_NO_DATA_READ)});
-    Select(Upper(), Children(Upper())[0]);
+    ASSERT_EQ(TreeLabels(Upper()), Strings{res::LoadString(res::IDS_NO_DATA_READ)});
+    Select(Upper(), TreeChildren(Upper())[0]);
     EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "the placeholder is no entity";
-    DoubleClick(Upper(), Children(Upper())[0]);
-    EXPECT_TRUE(Children(Upper(), Children(Upper())[0]).empty());
+    DoubleClick(Upper(), TreeChildren(Upper())[0]);
+    EXPECT_TRUE(TreeChildren(Upper(), TreeChildren(Upper())[0]).empty());
 }
 
 TEST_F(UpperViewTest, UnfoldingInsertsPresentReferencesInTextOrderOnce)
 {
     ASSERT_TRUE(OpenText(kHeader + "#3=IFCX('three');\n#10=IFCA(#3,#3,#99,#0);\n#11=IFCB(#10,#11);\n"));
-    HTREEITEM hTen = RootOf(Upper(), "#10=");
+    HTREEITEM hTen = TreeRootOf(Upper(), "#10=");
     DoubleClick(Upper(), hTen);
-    const auto children = Children(Upper(), hTen);
-    EXPECT_EQ(Labels(Upper(), children), (Strings{"#3=IFCX('three');", "#3=IFCX('three');"}))
+    const auto children = TreeChildren(Upper(), hTen);
+    EXPECT_EQ(TreeLabels(Upper(), hTen), (Strings{"#3=IFCX('three');", "#3=IFCX('three');"}))
         << "#3 twice, nothing for the absent #99 or for #0";
-    EXPECT_TRUE(State(Upper(), hTen) & TVIS_EXPANDED);
+    EXPECT_TRUE(TreeState(Upper(), hTen) & TVIS_EXPANDED);
 
     DoubleClick(Upper(), hTen); // collapses
     DoubleClick(Upper(), hTen); // and opens again
-    EXPECT_EQ(Children(Upper(), hTen), children) << "an item is unfolded once";
+    EXPECT_EQ(TreeChildren(Upper(), hTen), children) << "an item is unfolded once";
 
     // Children are entities too: selecting one makes its entity current,
     // and the upper tree keeps the child selected.
     Select(Upper(), children[1]);
     EXPECT_EQ(Doc().GetCurrentEntity(), 3);
-    EXPECT_EQ(Caret(Upper()), children[1]);
+    EXPECT_EQ(TreeCaret(Upper()), children[1]);
 
     // An entity that refers to itself unfolds one level per expansion.
-    HTREEITEM hEleven = RootOf(Upper(), "#11=");
+    HTREEITEM hEleven = TreeRootOf(Upper(), "#11=");
     DoubleClick(Upper(), hEleven);
-    HTREEITEM hInner = Children(Upper(), hEleven).at(1);
+    HTREEITEM hInner = TreeChildren(Upper(), hEleven).at(1);
     DoubleClick(Upper(), hInner);
-    EXPECT_EQ(Labels(Upper(), Children(Upper(), hInner)),
-              (Strings{"#10=IFCA(#3,#3,#99,#0);", "#11=IFCB(#10,#11);"}));
+    EXPECT_EQ(TreeLabels(Upper(), hInner), (Strings{"#10=IFCA(#3,#3,#99,#0);", "#11=IFCB(#10,#11);"}));
 }
 
 TEST_F(UpperViewTest, UpdateSelectsTheCurrentEntitysRootUnlessItIsTheCaret)
 {
     ASSERT_TRUE(OpenText(kHeader + "#1=A;\n#2=B(#1);\n"));
-    HTREEITEM hOne = RootOf(Upper(), "#1=");
-    HTREEITEM hTwo = RootOf(Upper(), "#2=");
+    HTREEITEM hOne = TreeRootOf(Upper(), "#1=");
+    HTREEITEM hTwo = TreeRootOf(Upper(), "#2=");
     DoubleClick(Upper(), hTwo);
-    HTREEITEM hChild = Children(Upper(), hTwo).at(0);
+    HTREEITEM hChild = TreeChildren(Upper(), hTwo).at(0);
     Select(Upper(), hChild);
     ASSERT_EQ(Doc().GetCurrentEntity(), 1);
 
     // Another view makes 2 and then 1 current: the roots are selected, never
     // the unfolded child.
     Doc().SetCurrentEntity(2, nullptr);
-    EXPECT_EQ(Caret(Upper()), hTwo);
+    EXPECT_EQ(TreeCaret(Upper()), hTwo);
     Doc().SetCurrentEntity(1, nullptr);
-    EXPECT_EQ(Caret(Upper()), hOne);
+    EXPECT_EQ(TreeCaret(Upper()), hOne);
 
     m_recorder.Watch(Upper());
     m_pUpper->OnUpdate(nullptr, 0, nullptr);
     EXPECT_EQ(m_recorder.Count(TVM_SELECTITEM), 0) << "the root is already the caret";
     Doc().SetCurrentEntity(7, nullptr);
-    EXPECT_EQ(Caret(Upper()), hOne) << "no root for 7: the selection stays";
+    EXPECT_EQ(TreeCaret(Upper()), hOne) << "no root for 7: the selection stays";
 }
 
 TEST_F(UpperViewTest, ABuildClearsTheSelectionBeforeDeletingAndStartsAfresh)
 {
     ASSERT_TRUE(OpenText(kHeader + "#1=A(#2);\n#2=B;\n"));
-    DoubleClick(Upper(), RootOf(Upper(), "#1="));
-    Select(Upper(), RootOf(Upper(), "#2="));
+    DoubleClick(Upper(), TreeRootOf(Upper(), "#1="));
+    Select(Upper(), TreeRootOf(Upper(), "#2="));
     m_recorder.Watch(Upper());
     ASSERT_TRUE(Open(m_folder.Write("other.ifc", kHeader + "#7=C;\n")));
     const auto codes = m_recorder.Codes({TVM_SELECTITEM, TVM_DELETEITEM, WM_SETREDRAW});
     ASSERT_GE(codes.size(), 3u);
     EXPECT_EQ((std::vector<UINT>(codes.begin(), codes.begin() + 3)),
               (std::vector<UINT>{TVM_SELECTITEM, TVM_DELETEITEM, WM_SETREDRAW}));
-    EXPECT_EQ(RootLabels(Upper()), (Strings{kHeaderText, "#7=C;"}));
-    EXPECT_EQ(Caret(Upper()), Children(Upper())[0]);
+    EXPECT_EQ(TreeLabels(Upper()), (Strings{kHeaderText, "#7=C;"}));
+    EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper())[0]);
 }
 
 TEST_F(UpperViewTest, TheItemUnderThePointerIsMarkedAndTheTreeNeverSeesTheMoves)
 {
     ASSERT_TRUE(OpenText(kHeader + "#1=A;\n#2=B;\n"));
-    const auto roots = Children(Upper());
+    const auto roots = TreeChildren(Upper());
     m_recorder.Watch(Upper());
 
     MoveMouse(Upper(), LabelPoint(Upper(), roots[1]));
-    EXPECT_TRUE(State(Upper(), roots[1]) & TVIS_BOLD);
+    EXPECT_TRUE(TreeState(Upper(), roots[1]) & TVIS_BOLD);
     MoveMouse(Upper(), LabelPoint(Upper(), roots[2]));
-    EXPECT_FALSE(State(Upper(), roots[1]) & TVIS_BOLD);
-    EXPECT_TRUE(State(Upper(), roots[2]) & TVIS_BOLD);
+    EXPECT_FALSE(TreeState(Upper(), roots[1]) & TVIS_BOLD);
+    EXPECT_TRUE(TreeState(Upper(), roots[2]) & TVIS_BOLD);
     MoveMouse(Upper(), POINT{5, 190}); // below the last item
-    EXPECT_FALSE(State(Upper(), roots[2]) & TVIS_BOLD);
+    EXPECT_FALSE(TreeState(Upper(), roots[2]) & TVIS_BOLD);
 
     MoveMouse(Upper(), LabelPoint(Upper(), roots[0]));
-    EXPECT_TRUE(State(Upper(), roots[0]) & TVIS_BOLD);
+    EXPECT_TRUE(TreeState(Upper(), roots[0]) & TVIS_BOLD);
     MoveMouse(Lower(), POINT{5, 5}); // the pointer leaves the upper tree
-    EXPECT_FALSE(State(Upper(), roots[0]) & TVIS_BOLD);
+    EXPECT_FALSE(TreeState(Upper(), roots[0]) & TVIS_BOLD);
     MoveMouse(Upper(), LabelPoint(Upper(), roots[1]));
-    EXPECT_TRUE(State(Upper(), roots[1]) & TVIS_BOLD) << "tracking again after the leave";
+    EXPECT_TRUE(TreeState(Upper(), roots[1]) & TVIS_BOLD) << "tracking again after the leave";
 
     EXPECT_EQ(m_recorder.Count(WM_MOUSEMOVE), 0);
     EXPECT_EQ(m_recorder.Count(WM_MOUSELEAVE), 0);

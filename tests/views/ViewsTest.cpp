@@ -3,7 +3,6 @@
 #include "framework/FrameworkMessages.h"
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
-#include "support/TreeItems.h"
 #include "support/ViewPane.h"
 
 #include <QTest>
@@ -49,42 +48,6 @@ void ViewsTest::NewDocument()
 {
     ASSERT_TRUE(m_pDocument->OnNewDocument());
     m_frame.SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE);
-}
-
-std::vector<HTREEITEM> ViewsTest::Children(HWND hTree, HTREEITEM hParent)
-{
-    return testsupport::TreeChildren(hTree, hParent);
-}
-
-std::string ViewsTest::Label(HWND hTree, HTREEITEM hItem)
-{
-    return testsupport::TreeLabel(hTree, hItem);
-}
-
-std::vector<std::string> ViewsTest::Labels(HWND hTree, const std::vector<HTREEITEM>& aItems)
-{
-    std::vector<std::string> aLabels;
-    for (HTREEITEM hItem : aItems)
-        aLabels.push_back(Label(hTree, hItem));
-    return aLabels;
-}
-
-HTREEITEM ViewsTest::Caret(HWND hTree)
-{
-    return testsupport::TreeCaret(hTree);
-}
-
-UINT ViewsTest::State(HWND hTree, HTREEITEM hItem)
-{
-    return testsupport::TreeState(hTree, hItem);
-}
-
-HTREEITEM ViewsTest::RootOf(HWND hTree, const std::string& strLabelStart)
-{
-    for (HTREEITEM hItem : Children(hTree))
-        if (Label(hTree, hItem).rfind(strLabelStart, 0) == 0)
-            return hItem;
-    return nullptr;
 }
 
 void ViewsTest::Select(HWND hTree, HTREEITEM hItem)

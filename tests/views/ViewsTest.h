@@ -12,6 +12,7 @@
 #include "model/FakeDocumentHost.h"
 #include "model/ModelTestFiles.h"
 #include "support/TestSupport.h"
+#include "support/TreeItems.h"
 
 #include "framework/WinApp.h"
 #include "platform/CommCtrl.h"
@@ -23,6 +24,12 @@
 #include <vector>
 
 using Strings = std::vector<std::string>;
+using testsupport::TreeCaret;
+using testsupport::TreeChildren;
+using testsupport::TreeLabel;
+using testsupport::TreeLabels;
+using testsupport::TreeRootOf;
+using testsupport::TreeState;
 
 class ViewsTest : public ::testing::Test {
 protected:
@@ -39,14 +46,6 @@ protected:
     HWND Upper() const { return m_pUpper->GetTreeHwnd(); }
     HWND Lower() const { return m_pLower->GetTreeHwnd(); }
 
-    // Reading a tree through its messages.
-    static std::vector<HTREEITEM> Children(HWND hTree, HTREEITEM hParent = nullptr);
-    static std::string Label(HWND hTree, HTREEITEM hItem);
-    static std::vector<std::string> Labels(HWND hTree, const std::vector<HTREEITEM>& aItems);
-    static std::vector<std::string> RootLabels(HWND hTree) { return Labels(hTree, Children(hTree)); }
-    static HTREEITEM Caret(HWND hTree);
-    static UINT State(HWND hTree, HTREEITEM hItem);
-    static HTREEITEM RootOf(HWND hTree, const std::string& strLabelStart);
     static void Select(HWND hTree, HTREEITEM hItem);
     // A point on the item's label, in the tree's client coordinates.
     static POINT LabelPoint(HWND hTree, HTREEITEM hItem);
