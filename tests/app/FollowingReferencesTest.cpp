@@ -50,11 +50,7 @@ protected:
     }
     HTREEITEM UpperRoot(std::int32_t n)
     {
-        const std::string strName = "#" + std::to_string(n) + "=";
-        for (HTREEITEM hItem : TreeChildren(Upper()))
-            if (TreeLabel(Upper(), hItem).rfind(strName, 0) == 0)
-                return hItem;
-        return nullptr;
+        return testsupport::TreeRootOf(Upper(), "#" + std::to_string(n) + "=");
     }
     std::vector<std::string> LowerNames()
     {

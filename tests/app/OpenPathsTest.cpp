@@ -132,13 +132,14 @@ TEST_F(OpenPathsTest, AFileThatCannotBeOpenedLeavesThePreviousDocumentAsItWas)
 
 TEST_F(OpenPathsTest, AFileDroppedOnTheWindowIsOpened)
 {
-    SKIP_WITHOUT_SAMPLES();
+    const std::string strDropped = m_folder.Write("dropped.ifc", "#1=A(#2);\n#2=B;\n");
     EXPECT_TRUE(GetWindowLongPtrA(Frame().GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-    Drop({SamplePath("test.ifc")});
-    EXPECT_EQ(Frame().GetWindowText(), "test.ifc - Lumenor");
+    Drop({strDropped});
+    EXPECT_EQ(Frame().GetWindowText(), "dropped.ifc - Lumenor");
+    EXPECT_EQ(Document().GetPathName(), strDropped);
     RunUntilIdle();
     // One document at a time: of several files the first is opened.
-    Drop({ExamplePath(), SamplePath("test.ifc")});
+    Drop({ExamplePath(), strDropped});
     EXPECT_EQ(Frame().GetWindowText(), "house.ifc - Lumenor");
     EXPECT_TRUE(m_messages.empty());
 }

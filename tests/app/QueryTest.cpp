@@ -1,11 +1,11 @@
 // The command line's queries and screenshot, run in process as main() runs
-// them: what they print is what the views show, on every real sample file.
+// them: what they print is what the views show (the views and the model are
+// checked against every real sample file by their own tests).
 #include "app/AppTest.h"
 
 #include "app/CommandLine.h"
 #include "app/OffscreenRequest.h"
 #include "framework/ProfileSettings.h"
-#include "model/EntityNumberArray.h"
 #include "model/KantorDoc.h"
 #include "platform/Gdi.h"
 
@@ -20,16 +20,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-const Strings kSamples = {"test.ifc",
-                          "sample-entities.ifc",
-                          "composite-profile.ifc",
-                          "open-house-ifc4.ifc",
-                          "example.ifc",
-                          "tested-sample-project.ifc",
-                          "duplex.ifc",
-                          "AC20-FZK-Haus.ifc",
-                          "mini-project.ifc"};
 
 struct Outcome {
     int nStatus = -1;
@@ -61,71 +51,7 @@ Outcome RunProgram(const Strings& args)
     return outcome;
 }
 
-Strings Texts(const CKantorDoc& doc, const CEntityNumberArray& numbers)
-{
-    Strings texts;
-    for (std::int32_t n : numbers)
-        if (auto text = EntityText(doc, n); n != 0 && text)
-            texts.push_back(*text);
-    return texts;
-}
-
 class QueryTest : public AppTest { };
-
-// The expectations come from the model directly: every stored entity in
-// ascending number; the present references of an entity's text in order;
-// its referrers in the document's order.
-TEST_F(QueryTest, PrintRefsAndInverseGiveWhatTheModelHoldsOnEverySample)
-{
-    SKIP_WITHOUT_SAMPLES();
-    for (const std::string& name : kSamples) {
-        SCOPED_TRACE(name);
-        const std::string strPath = SamplePath(name);
-        CKantorDoc doc;
-        ASSERT_TRUE(doc.OnOpenDocument(strPath));
-        while (doc.ComputeInverseStep()) { }
-
-        Strings expectedPrint;
-        std::vector<std::int32_t> numbers;
-        for (std::int32_t n = 0; n <= doc.GetMaxEntityNumber(); ++n)
-            if (auto text = EntityText(doc, n)) {
-                expectedPrint.push_back(*text);
-                numbers.push_back(n);
-            }
-        const Outcome print = RunProgram({"--print", strPath});
-        EXPECT_EQ(print.nStatus, 0) << print.strErr;
-        EXPECT_EQ(print.Lines(), expectedPrint);
-
-        // A few entities across the file, and the one most referred to.
-        std::vector<std::int32_t> probes;
-        for (size_t i = 1; i < numbers.size(); i += numbers.size() / 4 + 1)
-            probes.push_back(numbers[i]);
-        std::int32_t nMost = 0;
-        size_t nMostCount = 0;
-        for (std::int32_t n : numbers) {
-            CEntityNumberArray referrers;
-            doc.GetInverseReferences(n, referrers);
-            if (static_cast<size_t>(referrers.GetSize()) > nMostCount) {
-                nMostCount = referrers.GetSize();
-                nMost = n;
-            }
-        }
-        probes.push_back(nMost);
-        for (std::int32_t n : probes) {
-            CEntityNumberArray references;
-            CKantorDoc::ExtractReferences(*EntityText(doc, n), references);
-            const Outcome refs = RunProgram({"--refs", std::to_string(n), strPath});
-            EXPECT_EQ(refs.nStatus, 0) << refs.strErr;
-            EXPECT_EQ(refs.Lines(), Texts(doc, references)) << "--refs " << n;
-
-            CEntityNumberArray referrers;
-            doc.GetInverseReferences(n, referrers);
-            const Outcome inverse = RunProgram({"--inverse", "#" + std::to_string(n), strPath});
-            EXPECT_EQ(inverse.nStatus, 0) << inverse.strErr;
-            EXPECT_EQ(inverse.Lines(), Texts(doc, referrers)) << "--inverse " << n;
-        }
-    }
-}
 
 // The same answers as the window gives a user who selects and unfolds.
 TEST_F(QueryTest, QueriesAgreeWithTheViewsOfTheRunningProgram)
