@@ -40,26 +40,13 @@ DialogTemplate SearchLikeTemplate()
     return t;
 }
 
-// Counts the messages of the control it is attached to.
-class CountingLabel : public CWnd {
-public:
-    int paints = 0;
-
-protected:
-    void OnPaint() override
-    {
-        ++paints;
-        CWnd::OnPaint();
-    }
-};
-
 class SearchLikeDialog : public CDialog {
 public:
     SearchLikeDialog() : CDialog(kDialog) { }
 
     std::string m_strText;
     int m_nDirection = 1;
-    CountingLabel m_wndLink;
+    CWnd m_wndLink;
     // Runs inside the modal loop, once the dialog is on the screen.
     std::function<void(SearchLikeDialog&)> whileOpen;
     std::string textAtInit;

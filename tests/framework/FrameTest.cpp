@@ -26,11 +26,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDropEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QUrl>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -230,21 +227,6 @@ TEST_F(Frame, SplitterRowsFollowTheSizeGivenToTheirFirstView)
         EXPECT_EQ(cur, 500 - height - CSplitterWnd::kSplitterSize);
     }
     EXPECT_FALSE(splitter.CreateView(2, 0, RUNTIME_CLASS(PaneView), SIZE{}, nullptr)) << "no such row";
-}
-
-TEST_F(Frame, NextAndPreviousPaneMoveTheActivationBetweenTheViews)
-{
-    ASSERT_EQ(frame->GetActiveView(), upper);
-    frame->SendMessage(WM_COMMAND, res::ID_NEXT_PANE);
-    EXPECT_EQ(frame->GetActiveView(), lower);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"deactivate upper", "activate lower"}));
-    EXPECT_EQ(GetFocus(), lower->m_hWnd);
-    frame->SendMessage(WM_COMMAND, res::ID_NEXT_PANE);
-    EXPECT_EQ(frame->GetActiveView(), upper) << "wraps around";
-    frame->SendMessage(WM_COMMAND, res::ID_PREV_PANE);
-    EXPECT_EQ(frame->GetActiveView(), lower);
-    frame->SendMessage(WM_COMMAND, res::ID_PREV_PANE);
-    EXPECT_EQ(frame->GetActiveView(), upper);
 }
 
 TEST_F(Frame, AClickInAViewMakesItTheActiveView)
@@ -459,26 +441,6 @@ TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)
     EXPECT_EQ(panes[0].left, 0);
     for (int i = 1; i < 4; ++i)
         EXPECT_GT(panes[i].left, panes[i - 1].right - 1);
-}
-
-TEST_F(Frame, ADroppedFileIsOpened)
-{
-    fwtest::TempDir dir;
-    const std::string path = dir.File("dropped.ifc");
-    fwtest::WriteFile(path, "x\n");
-    frame->DragAcceptFiles(TRUE);
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
-    QWidget* widget = WidgetOfWindow(frame->m_hWnd);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &enter);
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &drop);
-    PumpWaitingMessages();
-    CDocument* doc = frame->GetActiveDocument();
-    ASSERT_NE(doc, nullptr);
-    EXPECT_EQ(doc->GetPathName(), path);
-    EXPECT_EQ(frame->GetWindowText(), "dropped.ifc");
 }
 
 } // namespace
