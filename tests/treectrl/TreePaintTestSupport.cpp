@@ -117,12 +117,10 @@ void TreePaintTest::SetColors(std::initializer_list<std::pair<int, COLORREF>> co
 
 void TreePaintTest::SetImages(HTREEITEM item, int image, int selectedImage) const
 {
-    TVITEM tvi;
-    tvi.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE;
-    tvi.hItem = item;
-    tvi.iImage = image;
-    tvi.iSelectedImage = selectedImage;
-    TreeView_SetItem(hwnd, &tvi);
+    SetItem({.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE,
+             .hItem = item,
+             .iImage = image,
+             .iSelectedImage = selectedImage});
 }
 
 void TreePaintTest::Focus(bool on) const

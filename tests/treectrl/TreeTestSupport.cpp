@@ -110,8 +110,7 @@ HTREEITEM TreeTest::Insert(HTREEITEM parentItem, const char* text, HTREEITEM aft
 
 HTREEITEM TreeTest::InsertItem(const TVITEM& item) const
 {
-    TVINSERTSTRUCT is;
-    is.item = item;
+    TVINSERTSTRUCT is{.item = item};
     return TreeView_InsertItem(hwnd, &is);
 }
 
@@ -140,9 +139,7 @@ UINT TreeTest::State(HTREEITEM item) const
 
 TVITEM TreeTest::GetItem(HTREEITEM item, UINT mask) const
 {
-    TVITEM tvi;
-    tvi.mask = mask;
-    tvi.hItem = item;
+    TVITEM tvi{.mask = mask, .hItem = item};
     TreeView_GetItem(hwnd, &tvi);
     return tvi;
 }
@@ -154,21 +151,12 @@ BOOL TreeTest::SetItem(const TVITEM& item) const
 
 void TreeTest::SetText(HTREEITEM item, const char* text) const
 {
-    TVITEM tvi;
-    tvi.mask = TVIF_TEXT;
-    tvi.hItem = item;
-    tvi.pszText = const_cast<char*>(text);
-    SetItem(tvi);
+    SetItem({.mask = TVIF_TEXT, .hItem = item, .pszText = const_cast<char*>(text)});
 }
 
 void TreeTest::SetState(HTREEITEM item, UINT state, UINT mask) const
 {
-    TVITEM tvi;
-    tvi.mask = TVIF_STATE;
-    tvi.hItem = item;
-    tvi.state = state;
-    tvi.stateMask = mask;
-    SetItem(tvi);
+    SetItem({.mask = TVIF_STATE, .hItem = item, .state = state, .stateMask = mask});
 }
 
 BOOL TreeTest::Expand(HTREEITEM item, UINT code) const
