@@ -64,29 +64,31 @@ TEST_F(InverseComputationTest, ListsFollowTheStoreOrder)
     EXPECT_TRUE(arr.IsEmpty());
 }
 
-TEST_F(InverseComputationTest, TwentyFiveHundredEntriesTakeThreeSlices)
+// Slices of 1000 entries, the pane's percentage after each; only the
+// referrers scanned so far are visible.
+TEST_F(InverseComputationTest, EntriesAreIndexedInSlicesOfAThousand)
 {
-    Load(EntitiesReferringTo(2500, 1));
-    EXPECT_EQ(m_doc.GetInversePercent(), 0);
-    m_doc.ShowInverseProgress();
-
-    EXPECT_TRUE(m_doc.ComputeInverseStep());
-    EXPECT_EQ(m_doc.GetInversePercent(), 40);
-    // Only the referrers scanned so far are visible.
-    EXPECT_EQ(Referrers(m_doc, 1).size(), 999u);
-    EXPECT_TRUE(m_doc.ComputeInverseStep());
-    EXPECT_FALSE(m_doc.ComputeInverseStep());
-    EXPECT_EQ(m_doc.GetInversePercent(), 100);
-    EXPECT_EQ(Referrers(m_doc, 1).size(), 2499u);
-    EXPECT_THAT(StatusBar().m_aMessageWrites, ElementsAre(Progress(0), Progress(40), Progress(80), kReady));
-}
-
-TEST_F(InverseComputationTest, ExactlyOneThousandEntriesFinishInOneCall)
-{
-    Load(EntitiesReferringTo(1000, 1));
-    m_doc.ShowInverseProgress();
-    EXPECT_FALSE(m_doc.ComputeInverseStep());
-    EXPECT_THAT(StatusBar().m_aMessageWrites, ElementsAre(Progress(0), kReady));
+    const struct {
+        std::int32_t nEntries;
+        std::vector<std::string> aWrites;
+    } cases[] = {
+        {2500, {Progress(0), Progress(40), Progress(80), kReady}},
+        {1000, {Progress(0), kReady}},
+    };
+    for (const auto& c : cases) {
+        StatusBar().m_aMessageWrites.clear();
+        Load(EntitiesReferringTo(c.nEntries, 1));
+        EXPECT_EQ(m_doc.GetInversePercent(), 0);
+        m_doc.ShowInverseProgress();
+        std::size_t nSlices = 1;
+        while (m_doc.ComputeInverseStep()) {
+            EXPECT_EQ(Referrers(m_doc, 1).size(), 1000 * nSlices - 1) << c.nEntries;
+            ++nSlices;
+        }
+        EXPECT_EQ(m_doc.GetInversePercent(), 100);
+        EXPECT_EQ(Referrers(m_doc, 1).size(), static_cast<std::size_t>(c.nEntries - 1));
+        EXPECT_EQ(StatusBar().m_aMessageWrites, c.aWrites) << c.nEntries;
+    }
 }
 
 TEST_F(InverseComputationTest, EmptyPaneAtTheStartIsNotRestored)
