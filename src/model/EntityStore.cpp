@@ -21,37 +21,34 @@ std::uint32_t BucketOf(std::int32_t n)
 
 bool CEntityStore::Lookup(std::int32_t n, std::string_view& strText) const
 {
-    const std::uint32_t nPos = PositionOf(n);
-    if (nPos == kNone)
+    const std::uint32_t nText = TextIndexOf(n);
+    if (nText == kNone)
         return false;
-    strText = TextAt(m_aOrder[nPos]);
+    strText = TextAt(nText);
     return true;
 }
 
 void CEntityStore::RemoveAll()
 {
     m_pText.reset();
-    std::vector<std::uint64_t>().swap(m_aTextStart);
-    std::vector<std::int32_t>().swap(m_aNumbers);
-    std::vector<std::uint32_t>().swap(m_aOrder);
-    std::vector<std::uint32_t>().swap(m_aPosition);
-    std::unordered_map<std::int32_t, std::uint32_t>().swap(m_mapSparsePosition);
+    m_aTextStart = CTextOffsets(0);
+    std::vector<std::int32_t>().swap(m_aOrder);
+    std::vector<std::uint32_t>().swap(m_aTextOf);
+    std::unordered_map<std::int32_t, std::uint32_t>().swap(m_mapSparseText);
     std::vector<Repeat>().swap(m_aRepeats);
 }
 
-std::uint32_t CEntityStore::PositionOf(std::int32_t n) const
+std::uint32_t CEntityStore::SparseTextIndexOf(std::int32_t n) const
 {
-    if (static_cast<std::uint32_t>(n) < m_aPosition.size())
-        return m_aPosition[static_cast<std::uint32_t>(n)];
-    const auto it = m_mapSparsePosition.find(n);
-    return it == m_mapSparsePosition.end() ? kNone : it->second;
+    const auto it = m_mapSparseText.find(n);
+    return it == m_mapSparseText.end() ? kNone : it->second;
 }
 
 std::uint32_t& CEntityStore::SlotOf(std::int32_t n)
 {
-    if (static_cast<std::uint32_t>(n) < m_aPosition.size())
-        return m_aPosition[static_cast<std::uint32_t>(n)];
-    return m_mapSparsePosition.try_emplace(n, kNone).first->second;
+    if (static_cast<std::uint32_t>(n) < m_aTextOf.size())
+        return m_aTextOf[static_cast<std::uint32_t>(n)];
+    return m_mapSparseText.try_emplace(n, kNone).first->second;
 }
 
 void CEntityStore::Assign(FileTexts texts)
@@ -59,13 +56,13 @@ void CEntityStore::Assign(FileTexts texts)
     RemoveAll();
     m_pText = std::move(texts.pText);
     m_aTextStart = std::move(texts.aTextStart);
-    m_aNumbers = std::move(texts.aNumbers);
-    const std::size_t nTexts = m_aNumbers.size();
+    const std::vector<std::int32_t> aNumbers = std::move(texts.aNumbers);
+    const std::size_t nTexts = aNumbers.size();
     if (nTexts == 0)
         return;
 
-    const std::int32_t nMax = *std::max_element(m_aNumbers.begin(), m_aNumbers.end());
-    m_aPosition.assign(DenseNumberLimit(nMax, nTexts), kNone);
+    const std::int32_t nMax = *std::max_element(aNumbers.begin(), aNumbers.end());
+    m_aTextOf.assign(DenseNumberLimit(nMax, nTexts), kNone);
 
     // An entry takes its place from the first text of its number and its
     // text from the last. Slots hold the first text's index meanwhile;
@@ -74,7 +71,7 @@ void CEntityStore::Assign(FileTexts texts)
     std::unordered_map<std::uint32_t, std::uint32_t> mapLatestText;
     std::size_t nEntries = 0;
     for (std::uint32_t i = 0; i < nTexts; ++i) {
-        std::uint32_t& nSlot = SlotOf(m_aNumbers[i]);
+        std::uint32_t& nSlot = SlotOf(aNumbers[i]);
         if (nSlot == kNone) {
             nSlot = i;
             ++nEntries;
@@ -83,7 +80,7 @@ void CEntityStore::Assign(FileTexts texts)
                 aSuperseded.resize(nTexts);
             aSuperseded[i] = true;
             mapLatestText[nSlot] = i;
-            NoteRepeat(m_aNumbers[i]);
+            NoteRepeat(aNumbers[i]);
         }
     }
     SortRepeats();
@@ -92,7 +89,7 @@ void CEntityStore::Assign(FileTexts texts)
     std::vector<std::uint32_t> aNext(kBucketCount + 1, 0);
     for (std::uint32_t i = 0; i < nTexts; ++i) {
         if (isEntry(i))
-            ++aNext[BucketOf(m_aNumbers[i]) + 1];
+            ++aNext[BucketOf(aNumbers[i]) + 1];
     }
     for (std::uint32_t b = 1; b <= kBucketCount; ++b)
         aNext[b] += aNext[b - 1];
@@ -102,19 +99,21 @@ void CEntityStore::Assign(FileTexts texts)
     for (std::uint32_t i = static_cast<std::uint32_t>(nTexts); i-- > 0;) {
         if (!isEntry(i))
             continue;
-        const std::uint32_t nPos = aNext[BucketOf(m_aNumbers[i])]++;
-        const auto itLatest = mapLatestText.empty() ? mapLatestText.end() : mapLatestText.find(i);
-        m_aOrder[nPos] = itLatest == mapLatestText.end() ? i : itLatest->second;
-        SlotOf(m_aNumbers[i]) = nPos;
+        m_aOrder[aNext[BucketOf(aNumbers[i])]++] = aNumbers[i];
+        if (!mapLatestText.empty()) {
+            const auto itLatest = mapLatestText.find(i);
+            if (itLatest != mapLatestText.end())
+                SlotOf(aNumbers[i]) = itLatest->second;
+        }
     }
     assert(OrderHolds());
 }
 
 bool CEntityStore::OrderHolds() const
 {
-    for (std::uint32_t nPos = 0; nPos < m_aOrder.size(); ++nPos) {
-        const std::int32_t n = m_aNumbers[m_aOrder[nPos]];
-        if (PositionOf(n) != nPos || (nPos > 0 && BucketOf(m_aNumbers[m_aOrder[nPos - 1]]) > BucketOf(n)))
+    for (std::size_t nPos = 0; nPos < m_aOrder.size(); ++nPos) {
+        const std::int32_t n = m_aOrder[nPos];
+        if (TextIndexOf(n) == kNone || (nPos > 0 && BucketOf(m_aOrder[nPos - 1]) > BucketOf(n)))
             return false;
     }
     return true;

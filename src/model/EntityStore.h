@@ -1,6 +1,8 @@
 // The entity store: entity number -> entity text, read-only for the views.
 #pragma once
 
+#include "model/TextOffsets.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -22,14 +24,14 @@ public:
 
     std::size_t GetCount() const { return m_aOrder.size(); }
     bool IsEmpty() const { return m_aOrder.empty(); }
-    bool Contains(std::int32_t n) const { return PositionOf(n) != kNone; }
+    bool Contains(std::int32_t n) const { return TextIndexOf(n) != kNone; }
     // The text stored under n; false when there is none.
     bool Lookup(std::int32_t n, std::string_view& strText) const;
     // The entry at position i (0 <= i < GetCount()) of the iteration order:
     // buckets ((number >> 4, unsigned) modulo 100001) ascending, the most
     // recently inserted number first within a bucket. The inverse index
     // lists referrers in this order, so it is visible to the user.
-    Entry GetAt(std::size_t i) const { return {m_aNumbers[m_aOrder[i]], TextAt(m_aOrder[i])}; }
+    Entry GetAt(std::size_t i) const { return {m_aOrder[i], TextAt(TextIndexOf(m_aOrder[i]))}; }
 
     // What keeps the texts alive: Lookup and GetAt give views of it, valid
     // for as long as this is held, also after the store moves on to another
@@ -40,7 +42,7 @@ public:
     // pText[aTextStart[i], aTextStart[i + 1]), to be stored under aNumbers[i].
     struct FileTexts {
         std::shared_ptr<const char[]> pText;
-        std::vector<std::uint64_t> aTextStart{0};
+        CTextOffsets aTextStart{0};
         std::vector<std::int32_t> aNumbers;
     };
 
@@ -58,25 +60,32 @@ private:
 
     std::string_view TextAt(std::uint32_t nText) const
     {
-        return {m_pText.get() + m_aTextStart[nText],
-                static_cast<std::size_t>(m_aTextStart[nText + 1] - m_aTextStart[nText])};
+        const std::uint64_t nStart = m_aTextStart[nText];
+        return {m_pText.get() + nStart, static_cast<std::size_t>(m_aTextStart[nText + 1] - nStart)};
     }
-    std::uint32_t PositionOf(std::int32_t n) const;
+    // The index of the text stored under n, or kNone.
+    std::uint32_t TextIndexOf(std::int32_t n) const
+    {
+        if (static_cast<std::uint32_t>(n) < m_aTextOf.size())
+            return m_aTextOf[static_cast<std::uint32_t>(n)];
+        return SparseTextIndexOf(n);
+    }
+    std::uint32_t SparseTextIndexOf(std::int32_t n) const;
     std::uint32_t& SlotOf(std::int32_t n);
     void NoteRepeat(std::int32_t n);
-    // The iteration order holds: buckets ascending, each entry at the
-    // position its number's slot names.
+    // The iteration order holds: buckets ascending, each entry a number
+    // with a text.
     bool OrderHolds() const;
     void SortRepeats();
 
-    // The texts of the file as they were read (see FileTexts).
+    // The texts of the file as they were read (see FileTexts); the numbers
+    // they were read under are given up once the tables below are made.
     std::shared_ptr<const char[]> m_pText;
-    std::vector<std::uint64_t> m_aTextStart;
-    std::vector<std::int32_t> m_aNumbers;
-    // The entries in iteration order, each as the index of its text.
-    std::vector<std::uint32_t> m_aOrder;
-    // Position in m_aOrder by number: a table below its size, a hash above.
-    std::vector<std::uint32_t> m_aPosition;
-    std::unordered_map<std::int32_t, std::uint32_t> m_mapSparsePosition;
+    CTextOffsets m_aTextStart{0};
+    // The entries' numbers in iteration order.
+    std::vector<std::int32_t> m_aOrder;
+    // The text of each number: a table below its size, a hash above.
+    std::vector<std::uint32_t> m_aTextOf;
+    std::unordered_map<std::int32_t, std::uint32_t> m_mapSparseText;
     std::vector<Repeat> m_aRepeats;
 };

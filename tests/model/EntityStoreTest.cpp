@@ -1,6 +1,7 @@
 // The entity store's lookup and its iteration order, which the user sees as
 // the order of every referrer list.
 #include "ModelTestFiles.h"
+#include "model/TextOffsets.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -68,6 +69,22 @@ TEST_F(EntityStoreTest, LooksUpDenseAndSparseNumbers)
     EXPECT_FALSE(store.Lookup(5, strText));
     EXPECT_EQ(strText, "unchanged");
     EXPECT_EQ(store.GetCount(), 6u);
+}
+
+// Text offsets keep four bytes each; those of a text beyond 4 GiB, which no
+// test file reaches, must still read back whole, across one window or more.
+TEST(TextOffsetsTest, ReadBackAcrossFourGiBWindows)
+{
+    constexpr std::uint64_t k4G = std::uint64_t{1} << 32;
+    const std::vector<std::uint64_t> aOffsets{0, 7, k4G - 1, k4G, k4G, k4G + 5, 3 * k4G + 1, 3 * k4G + 1, 5 * k4G};
+    CTextOffsets offsets(aOffsets[0]);
+    for (std::size_t i = 1; i < aOffsets.size(); ++i) {
+        offsets.push_back(aOffsets[i]);
+        EXPECT_EQ(offsets.back(), aOffsets[i]) << i;
+    }
+    ASSERT_EQ(offsets.size(), aOffsets.size());
+    for (std::size_t i = 0; i < aOffsets.size(); ++i)
+        EXPECT_EQ(offsets[i], aOffsets[i]) << i;
 }
 
 } // namespace
