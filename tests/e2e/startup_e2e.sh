@@ -12,37 +12,17 @@ lumenor="$1"
 source_ifc="$2"
 ifc_scale="$3"
 
-for tool in xvfb-run xauth xdotool import convert; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup-deps installs it)"; exit 77; }
-done
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_require xvfb-run xauth xdotool import convert
 [ -x "$ifc_scale" ] && [ -f "$source_ifc" ] || { echo "SKIP: no $ifc_scale or $source_ifc"; exit 77; }
-if [ -z "${LUMENOR_E2E_DISPLAY:-}" ]; then
-  LUMENOR_E2E_DISPLAY=1 exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
-fi
-
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-export XDG_CONFIG_HOME="$work/config"
-fail() {
-  echo "FAIL: $*" >&2
-  [ -n "${LUMENOR_E2E_KEEP:-}" ] && cp -r "$work/frames" "$LUMENOR_E2E_KEEP/" 2>/dev/null
-  exit 1
-}
-
-for _ in $(seq 50); do
-  xdotool getmouselocation >/dev/null 2>&1 && break
-  sleep 0.1
-done
+e2e_on_own_display 1024x768 "$0" "$@"
+e2e_setup
 
 # About 310 MB and 4.7 million entities: loading and building take seconds.
 "$ifc_scale" "$source_ifc" 120 "$work/big.ifc" >/dev/null
 
 export QT_QPA_PLATFORM=xcb
-"$lumenor" "$work/big.ifc" >"$work/out" 2>"$work/log" &
-pid=$!
-trap 'kill $pid 2>/dev/null || true; rm -rf "$work"' EXIT
+start_lumenor "$work/big.ifc"
 
 window=""
 for _ in $(seq 600); do
