@@ -4,11 +4,13 @@
 // three times into one document: whole, then from a source that fails
 // partway (the document must stay as it was and the failure be reported),
 // then with a size hint that puts the first block boundary at a place the
-// input chooses.
+// input chooses. The check that opening does first, for a line that begins
+// with '#', must agree.
 #include "PlainReading.h"
 
 #include "model/FakeDocumentHost.h"
 #include "model/KantorDoc.h"
+#include "model/ReadableFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -31,6 +33,7 @@ public:
         nRead = std::min(nMax, m_bytes.size() - m_nPos);
         if (m_nPos + nRead > m_nFailAt) {
             nRead = 0;
+            m_strError = "Input/output error";
             return false;
         }
         std::copy_n(m_bytes.data() + m_nPos, nRead, pBuffer);
@@ -48,7 +51,7 @@ private:
     std::uint64_t m_nHint;
     std::size_t m_nFailAt;
     std::size_t m_nPos = 0;
-    std::string m_strError = "Input/output error";
+    std::string m_strError;
 };
 
 [[noreturn]] void Fail(const char* what, long long expected, long long actual)
@@ -145,6 +148,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     const plain::File file = plain::ReadFile(bytes);
     // The place of the failure and of the first block boundary.
     const std::size_t nSplit = nSize == 0 ? 0 : (pData[0] * 257u + pData[nSize - 1]) % (nSize + 1);
+
+    // The check before a load stops at the first line that begins with '#'.
+    MemorySource check(bytes, nSize, SIZE_MAX);
+    Expect(HoldsEntityLine(check, [](std::uint64_t) {}) == file.hasHashLine, "check for a '#' line");
 
     CFakeDocumentHost host;
     CKantorDoc doc;

@@ -1,5 +1,6 @@
-// The tree control driven by message sequences that the input's bytes
-// choose (TreeExerciser, as in the control's property test): after every
+// The tree control, of a style the first byte chooses, driven by message
+// sequences that the other bytes choose (TreeExerciser, as in the control's
+// property test): after every
 // message the counters must equal a recount and the first visible item sit
 // at row m_nTopIndex. A fresh control per input, so that an input replays alone.
 #include "treectrl/TreeExerciser.h"
@@ -7,6 +8,9 @@
 #include "support/TestSupport.h"
 
 #include "platform/MessageLoop.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,12 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
 {
     static TreeParent parent;
     static const HFONT font = CreateTestFont();
+    ByteChooser choose(pData, nSize);
     CEntityTreeCtrl tree;
     RECT rect{0, 0, 300, 100};
-    if (!tree.Create(kViewStyle, rect, parent.hwnd(), kTreeId))
+    if (!tree.Create(ChooseTreeStyle(std::ref(choose)), rect, parent.hwnd(), kTreeId))
         std::abort();
     SendMessageA(tree.GetSafeHwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    ByteChooser choose(pData, nSize);
     {
         TreeExerciser exerciser(parent, tree.GetSafeHwnd(), std::ref(choose));
         for (int step = 0; !choose.AtEnd(); ++step) {
@@ -48,5 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     }
     tree.DestroyWindow();
     testsupport::ProcessEvents();
+    // A destroyed window's widget goes with a deferred delete, which only an
+    // event loop delivers by itself; without one the widgets would pile up.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }

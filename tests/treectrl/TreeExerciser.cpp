@@ -126,16 +126,15 @@ void TreeExerciser::GetItemText(HTREEITEM item)
     TreeView_GetItem(m_hwnd, &tvi);
 }
 
-void TreeExerciser::Mouse(unsigned kind)
+void TreeExerciser::Mouse()
 {
-    static const UINT messages[][2] = {{WM_LBUTTONDOWN, WM_LBUTTONUP},
-                                       {WM_LBUTTONDBLCLK, WM_LBUTTONUP},
-                                       {WM_RBUTTONDOWN, WM_RBUTTONUP},
-                                       {WM_MOUSEMOVE, WM_MOUSEMOVE}};
+    // One message at a time, so that presses, drags and releases combine.
+    static const UINT messages[] = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+                                    WM_RBUTTONDOWN, WM_RBUTTONUP, WM_MOUSEMOVE};
+    const UINT message = messages[m_choose(6)];
     const auto x = static_cast<int>(m_choose(340));
     const auto y = static_cast<int>(m_choose(140));
-    Send(messages[kind][0], 0, MAKELPARAM(x, y));
-    Send(messages[kind][1], 0, MAKELPARAM(x, y));
+    Send(message, 0, MAKELPARAM(x, y));
 }
 
 void TreeExerciser::Step()
@@ -173,8 +172,8 @@ void TreeExerciser::Step()
     } else if (op < 865) {
         Send(WM_MOUSEWHEEL, MAKEWPARAM(0, (static_cast<int>(m_choose(5)) - 2) * 120));
     } else if (op < 895) {
-        Mouse(m_choose(4));
-    } else if (op < 935) {
+        Mouse();
+    } else if (op < 930) {
         SetItemFields(item);
     } else if (op < 950) {
         GetItemText(item);
@@ -182,12 +181,17 @@ void TreeExerciser::Step()
         Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(Chance(50) ? TVI_ROOT : item));
     } else if (op < 970) {
         Send(TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-    } else if (op < 978) {
+    } else if (op < 973) {
+        Send(TVM_SETINDENT, m_choose(64));
+    } else if (op < 976) {
+        if (HIMAGELIST image = reinterpret_cast<HIMAGELIST>(Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(item))))
+            ImageList_Destroy(image);
+    } else if (op < 980) {
         if (Send(TVM_GETEDITCONTROL))
             Send(TVM_ENDEDITLABELNOW, m_choose(2));
         else
             Send(TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item));
-    } else if (op < 985) {
+    } else if (op < 986) {
         SetWindowPos(m_hwnd, nullptr, 0, 0, static_cast<int>(m_choose(400)), static_cast<int>(m_choose(200)),
                      SWP_NOZORDER | SWP_NOMOVE);
     } else if (op < 990) {
@@ -225,4 +229,21 @@ std::string TreeExerciser::Mismatch() const
             out << "extent: " << td->m_nHorzExtent << " kept, " << scanned << " scanned; ";
     }
     return out.str();
+}
+
+DWORD ChooseTreeStyle(const TreeExerciser::Chooser& choose)
+{
+    const unsigned bits = choose(32);
+    DWORD style = kViewStyle;
+    if (bits & 1)
+        style |= TVS_HASBUTTONS;
+    if (bits & 2)
+        style |= TVS_LINESATROOT;
+    if (bits & 4)
+        style |= TVS_EDITLABELS;
+    if (bits & 8)
+        style |= TVS_FULLROWSELECT;
+    if (bits & 16)
+        style &= ~TVS_DISABLEDRAGDROP;
+    return style;
 }

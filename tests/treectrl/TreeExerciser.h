@@ -1,8 +1,8 @@
 // A tree control driven through its messages by operations that a source of
 // numbers chooses (a seeded generator in the property test, the input bytes
 // in the fuzz target): insertions, deletions, expansions, collapses,
-// selections, keys, scrolls, the wheel, clicks, sorts, item changes, label
-// edits, resizes and paints. After every operation the counters can be
+// selections, keys, scrolls, the wheel, mouse buttons and moves, sorts,
+// item changes, indents, drag images, label edits, resizes and paints. After every operation the counters can be
 // compared with a recount of the tree.
 #pragma once
 
@@ -44,7 +44,7 @@ private:
     void InsertOne(HTREEITEM parentItem, HTREEITEM after);
     void SetItemFields(HTREEITEM item);
     void GetItemText(HTREEITEM item);
-    void Mouse(unsigned kind);
+    void Mouse();
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
     TreeData* Data() const;
 
@@ -55,6 +55,10 @@ private:
     std::deque<std::string> m_texts;
     paint::Canvas m_canvas{300, 100};
 };
+
+// The views' style with the optional ones that a choice turns on: buttons,
+// lines at the root, label editing, full-row selection, dragging.
+DWORD ChooseTreeStyle(const TreeExerciser::Chooser& choose);
 
 // Choices read from bytes, as the fuzz target makes them and its findings
 // are replayed: a number below bound from the fewest bytes that can hold
