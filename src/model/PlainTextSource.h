@@ -1,4 +1,5 @@
-// The text of an uncompressed file: the file's bytes as they are.
+// The text of an uncompressed file: the file's bytes as they are, as long
+// as nobody changes the file while it is read.
 #pragma once
 
 #include "model/TextSource.h"
@@ -24,10 +25,12 @@ private:
         void operator()(std::FILE* pFile) const { std::fclose(pFile); }
     };
 
-    CPlainTextSource(std::FILE* pFile, std::uint64_t nFileLength);
+    explicit CPlainTextSource(std::FILE* pFile);
 
     std::unique_ptr<std::FILE, FileCloser> m_pFile;
-    std::uint64_t m_nFileLength;
+    // The file as it was opened: a change found at its end fails the read.
+    std::uint64_t m_nFileLength = 0;
+    std::int64_t m_nModified = 0;
     std::uint64_t m_nRead = 0;
     std::string m_strError;
 };
