@@ -2,6 +2,7 @@
 
 #include "framework/DocTemplate.h"
 #include "framework/FrameWnd.h"
+#include "framework/MemoryRelease.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
 
@@ -112,6 +113,7 @@ void CDocument::OnCloseDocument()
     DeleteContents();
     if (m_bAutoDelete)
         delete this;
+    ReleaseFreedMemory();
 }
 
 void CDocument::DeleteContents()

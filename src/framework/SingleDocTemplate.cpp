@@ -3,6 +3,7 @@
 #include "framework/Document.h"
 #include "framework/FileOpenError.h"
 #include "framework/FrameWnd.h"
+#include "framework/MemoryRelease.h"
 #include "framework/View.h"
 #include "framework/WinApp.h"
 
@@ -96,8 +97,11 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(const char* lpszPathName, BOOL b
         if (!doc->OnNewDocument())
             throw;
         InitialUpdateFrame(frame, doc, bMakeVisible);
+        ReleaseFreedMemory();
         ReportOpenFailure(lpszPathName, "there is not enough memory to show it");
         return nullptr;
     }
+    // The views show the new contents; what the old ones held is free.
+    ReleaseFreedMemory();
     return doc;
 }

@@ -1,0 +1,8 @@
+#include "framework/MemoryRelease.h"
+
+#include <malloc.h>
+
+void ReleaseFreedMemory()
+{
+    malloc_trim(0);
+}
