@@ -67,7 +67,7 @@ TreeNode* EditLabel(TreeData* td, TreeNode* q)
     std::string label = NodeLabelString(q);
     NMTVDISPINFO nm{};
     FillNotifyItem(&nm.item, q, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_TEXT);
-    nm.item.pszText = q->bLabelOwned ? const_cast<char*>(q->pszText) : q->pszText ? label.data() : nullptr;
+    nm.item.pszText = q->bLabelOwned ? const_cast<char*>(static_cast<const char*>(q->pszText)) : q->pszText ? label.data() : nullptr;
     nm.item.cchTextMax = q->cchText;
     if (SendDispInfoNotify(td, TVN_BEGINLABELEDITA, &nm))
         return nullptr;

@@ -49,7 +49,7 @@ void FreeNodeLabel(TreeData* td, TreeNode* q)
     const auto length = static_cast<std::size_t>(q->cchText);
     // Freeing all items drops the label store's blocks at once.
     if (q->bLabelOwned && !td->m_bFreeingAll)
-        td->m_labels.Free(const_cast<char*>(q->pszText), length);
+        td->m_labels.Free(const_cast<char*>(static_cast<const char*>(q->pszText)), length);
     q->pszText = nullptr;
     q->cchText = 0;
     q->bLabelOwned = 0;

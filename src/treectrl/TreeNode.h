@@ -1,6 +1,6 @@
 // The item record of the tree control. Nodes live in a pool of aligned
 // chunks (NodePool.h), so a link to another node is a 32-bit index rather
-// than an 8-byte pointer; with a compact item data block a node takes 56
+// than an 8-byte pointer; with a compact item data block a node takes 52
 // bytes. Links read and assign like plain node pointers.
 #pragma once
 
@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 struct TreeNode;
 
@@ -47,6 +48,53 @@ private:
     std::int16_t m_value = 0;
 };
 
+// An item parameter kept in 32 bits: the views' entity numbers fit; the rare
+// value that does not (a pointer, a negative number) is kept in a side
+// table, so every LPARAM reads back as stored.
+class ItemParam {
+public:
+    ItemParam() = default;
+    ItemParam(const ItemParam&) = delete;
+    ~ItemParam();
+    ItemParam& operator=(const ItemParam& other) { return *this = static_cast<LPARAM>(other); }
+    ItemParam& operator=(LPARAM value)
+    {
+        if (m_value != kWide && value >= 0 && value < static_cast<LPARAM>(kWide)) {
+            m_value = static_cast<std::uint32_t>(value);
+            return *this;
+        }
+        return AssignWide(value);
+    }
+    operator LPARAM() const { return m_value != kWide ? static_cast<LPARAM>(m_value) : WideValue(); }
+
+private:
+    static constexpr std::uint32_t kWide = UINT32_MAX;
+    ItemParam& AssignWide(LPARAM value);
+    LPARAM WideValue() const;
+    std::uint32_t m_value = 0;
+};
+
+// A label pointer kept as bytes, so that it does not align the node to
+// eight bytes: with it a node takes 52 bytes rather than 56.
+class LabelPointer {
+public:
+    LabelPointer() = default;
+    LabelPointer& operator=(const char* text)
+    {
+        std::memcpy(m_bytes, &text, sizeof text);
+        return *this;
+    }
+    operator const char*() const
+    {
+        const char* text;
+        std::memcpy(&text, m_bytes, sizeof text);
+        return text;
+    }
+
+private:
+    unsigned char m_bytes[sizeof(const char*)] = {};
+};
+
 // The item data block: what an insertion copies into a node as one unit and
 // what the sort comparison is given.
 // The state comes first: it sits next to the links, in the bytes that
@@ -59,8 +107,8 @@ struct TreeItemData {
     int cchText = 0; // label bytes, at most kMaxLabelLength (TreeLabels.h)
     // Null: no label. An owned label (a copy) is zero-terminated; a
     // borrowed one (TVIF_TEXTREF) is the caller's bytes and need not be.
-    const char* pszText = nullptr;
-    LPARAM lParam = 0;
+    LabelPointer pszText;
+    ItemParam lParam;
     int cxText : 30 = 0; // cached label width in pixels, 0 = not measured
     // The horizontal-extent index still has to measure and count this
     // displayed item (TreeExtent.cpp).
@@ -81,7 +129,7 @@ struct TreeNodeLinks {
 
 struct TreeNode : TreeNodeLinks, TreeItemData { };
 
-static_assert(sizeof(TreeNode) == 56, "node layout grew");
+static_assert(sizeof(TreeNode) == 52, "node layout grew");
 
 namespace nodepool {
 

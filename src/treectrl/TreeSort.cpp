@@ -48,8 +48,8 @@ int CompareItemText(const TreeItemData* a, const TreeItemData* b)
     // The small letters of Windows-1252 give the platform's case-insensitive
     // order. Labels compare as strings: each ends at its length or at a zero
     // byte before it; items without a label compare as empty labels.
-    const auto* x = reinterpret_cast<const unsigned char*>(a->pszText);
-    const auto* y = reinterpret_cast<const unsigned char*>(b->pszText);
+    const auto* x = reinterpret_cast<const unsigned char*>(static_cast<const char*>(a->pszText));
+    const auto* y = reinterpret_cast<const unsigned char*>(static_cast<const char*>(b->pszText));
     const auto nx = static_cast<std::size_t>(x ? a->cchText : 0);
     const auto ny = static_cast<std::size_t>(y ? b->cchText : 0);
     for (std::size_t i = 0;; ++i) {
