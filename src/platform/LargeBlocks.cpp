@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-void* AllocateAlignedBlock(std::size_t bytes)
+void* AllocateAlignedBlock(std::size_t bytes, bool bHugePages)
 {
     // Twice the size leaves room for an aligned block; the rest goes back.
     void* mapped = mmap(nullptr, 2 * bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -18,7 +18,8 @@ void* AllocateAlignedBlock(std::size_t bytes)
         munmap(reinterpret_cast<void*>(aligned + bytes), tail);
     auto* block = reinterpret_cast<void*>(aligned);
     // Only a hint: without transparent huge pages the block has small ones.
-    madvise(block, bytes, MADV_HUGEPAGE);
+    if (bHugePages)
+        madvise(block, bytes, MADV_HUGEPAGE);
     return block;
 }
 

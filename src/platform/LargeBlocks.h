@@ -7,7 +7,9 @@
 #include <cstddef>
 
 // A zeroed block of `bytes` (a power of two, at least a page) aligned to
-// `bytes`, or null when memory is exhausted.
-void* AllocateAlignedBlock(std::size_t bytes);
+// `bytes`, or null when memory is exhausted. Without bHugePages it has
+// small pages, for a block likely to stay nearly empty: a huge page is
+// resident whole from its first byte written.
+void* AllocateAlignedBlock(std::size_t bytes, bool bHugePages = true);
 // Gives back a block of AllocateAlignedBlock with the same size.
 void FreeAlignedBlock(void* block, std::size_t bytes);

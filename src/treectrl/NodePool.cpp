@@ -51,7 +51,9 @@ bool NodePool::AddChunk()
     const std::uint32_t number = TakeNumber();
     if (!number)
         return false;
-    void* block = AllocateAlignedBlock(kChunkBytes);
+    // The first chunk, the root's, is all that most trees ever use (the
+    // lower tree, a dialog's): small pages keep it to the pages it fills.
+    void* block = AllocateAlignedBlock(kChunkBytes, !m_chunks.empty());
     if (!block) {
         g_freeNumbers.push_back(number);
         return false;

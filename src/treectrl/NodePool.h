@@ -1,6 +1,7 @@
-// Storage of the nodes of one tree: 2 MiB chunks aligned to their size
-// (see TreeNode.h), bump allocation with a free list for reuse, and the
-// check that a handle names a live node of this tree.
+// Storage of the nodes of one tree: 2 MiB chunks aligned to their size (see
+// TreeNode.h), on huge pages but for the first (the root's, all that small
+// trees use), bump allocation with a free list for reuse, and the check that
+// a handle names a live node of this tree.
 #pragma once
 
 #include "treectrl/TreeNode.h"
