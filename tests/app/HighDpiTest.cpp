@@ -58,8 +58,7 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
     const int rows = static_cast<int>(SendMessageA(Upper(), TVM_GETVISIBLECOUNT, 0, 0));
     ASSERT_GT(rows, 10);
     ASSERT_GT(TreeChildren(Upper()).size(), static_cast<size_t>(rows)) << "the rows reach the bottom";
-    const COLORREF window = GetSysColor(COLOR_WINDOW);
-    const QRgb background = qRgb(GetRValue(window), GetGValue(window), GetBValue(window));
+    const QRgb background = QColorOf(GetSysColor(COLOR_WINDOW)).rgb();
     HTREEITEM item = TreeChildren(Upper()).front();
     for (int row = 0; row < rows; ++row) {
         RECT text;

@@ -50,11 +50,7 @@ protected:
         return true;
     }
 
-    static QRgb Rgb(int sysColor)
-    {
-        const COLORREF c = GetSysColor(sysColor);
-        return qRgb(GetRValue(c), GetGValue(c), GetBValue(c));
-    }
+    static QRgb Rgb(int sysColor) { return QColorOf(GetSysColor(sysColor)).rgb(); }
 
     CWinApp app{"Status bar test"};
     CWnd parent;

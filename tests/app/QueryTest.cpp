@@ -8,6 +8,7 @@
 #include "framework/ProfileSettings.h"
 #include "model/KantorDoc.h"
 #include "platform/Gdi.h"
+#include "platform/qt/QtBridge.h"
 
 #include <QColor>
 #include <QImage>
@@ -173,8 +174,7 @@ TEST_F(QueryTest, TheScreenshotShowsTheWindowWithTheSelectedEntity)
 
     // The selected item's row is highlighted: with #36 selected the
     // highlight sits lower in the upper pane than with the header selected.
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    const QRgb rgb = qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight));
+    const QRgb rgb = QColorOf(GetSysColor(COLOR_HIGHLIGHT)).rgb();
     auto firstHighlightedRow = [rgb](const QImage& image) {
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)

@@ -1,6 +1,7 @@
 #include "DialogsTest.h"
 
 #include "platform/Shell.h"
+#include "platform/qt/QtBridge.h"
 #include "support/TempFolder.h"
 
 #include <cstdio>
@@ -64,7 +65,7 @@ OpenedTargets::~OpenedTargets()
 
 int CountColour(const QImage& image, COLORREF colour)
 {
-    const QRgb wanted = qRgb(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+    const QRgb wanted = QColorOf(colour).rgb();
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)

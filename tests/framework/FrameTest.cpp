@@ -390,7 +390,7 @@ TEST_F(Frame, IdleUpdatesDisableToolbarButtonsWithoutHandler)
     const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
     EXPECT_EQ(count(0, 0xC80000), 12 * 11);
     EXPECT_EQ(count(2, 0x0000C8), 0);
-    EXPECT_EQ(count(2, qRgb(GetRValue(shadow), GetGValue(shadow), GetBValue(shadow)) & 0xFFFFFF), 12 * 11);
+    EXPECT_EQ(count(2, QColorOf(shadow).rgb() & 0xFFFFFF), 12 * 11);
 }
 
 TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)

@@ -7,6 +7,7 @@
 #include "platform/Window.h"
 #include "platform/internal/Cp1252.h"
 #include "platform/qt/QtBridge.h"
+#include "support/Canvas.h"
 #include "support/TestSupport.h"
 
 #include <QFontInfo>
@@ -86,15 +87,12 @@ TEXTMETRICA MetricsOf(HFONT font)
     return tm;
 }
 
-QImage PixelsOf(HDC dc, int width, int height)
+QImage PixelsOf(const testsupport::Canvas& canvas)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const COLORREF c = GetPixel(dc, x, y);
-            image.setPixel(x, y, qRgb(GetRValue(c), GetGValue(c), GetBValue(c)));
-        }
-    }
+    QImage image(canvas.width(), canvas.height(), QImage::Format_RGB32);
+    for (int y = 0; y < canvas.height(); ++y)
+        for (int x = 0; x < canvas.width(); ++x)
+            image.setPixel(x, y, QColorOf(canvas.At(x, y)).rgb());
     return image;
 }
 
@@ -135,9 +133,8 @@ struct Case {
 
 QImage DrawnByPlatform(const Case& c)
 {
-    HBITMAP bitmap = CreateBitmap(kWidth, c.height);
-    HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    const testsupport::Canvas canvas(kWidth, c.height, RGB(255, 255, 255));
+    HDC dc = canvas.dc();
     SelectObject(dc, c.font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, kTextColor);
@@ -152,11 +149,7 @@ QImage DrawnByPlatform(const Case& c)
         RECT rect{c.left, 0, c.left + size.cx + 4, c.height};
         DrawTextA(dc, c.label->data(), count, &rect, kLabelFormat);
     }
-    QImage pixels = PixelsOf(dc, kWidth, c.height);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(bitmap);
-    return pixels;
+    return PixelsOf(canvas);
 }
 
 // The reference: Qt draws the whole string where the platform places it

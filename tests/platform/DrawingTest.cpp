@@ -1,7 +1,7 @@
 // Exact pixels of the drawing operations on a bitmap.
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
-#include "support/TestSupport.h"
+#include "support/Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -18,38 +18,20 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 class DrawingTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        bitmap = CreateBitmap(40, 30);
-        dc = CreateCompatibleDC(nullptr);
-        ASSERT_NE(bitmap, nullptr);
-        ASSERT_NE(dc, nullptr);
-        old = SelectObject(dc, bitmap);
-        ASSERT_NE(old, nullptr) << "a fresh memory context holds a default bitmap";
-    }
-    void TearDown() override
-    {
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        DeleteObject(bitmap);
-    }
-
     // Every pixel that is not white.
     std::set<std::pair<int, int>> Inked()
     {
         std::set<std::pair<int, int>> inked;
-        for (int y = 0; y < 30; ++y) {
-            for (int x = 0; x < 40; ++x) {
-                if (GetPixel(dc, x, y) != kWhite)
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                if (canvas.At(x, y) != kWhite)
                     inked.insert({x, y});
-            }
-        }
         return inked;
     }
 
-    HBITMAP bitmap = nullptr;
-    HDC dc = nullptr;
-    HGDIOBJ old = nullptr;
+    testsupport::Canvas canvas{40, 30, kWhite};
+    HDC dc = canvas.dc();
+    HBITMAP bitmap = canvas.bitmap();
 };
 
 void CollectPoint(int x, int y, LPARAM data)

@@ -3,6 +3,7 @@
 #include "platform/Gdi.h"
 #include "platform/TestHooks.h"
 #include "platform/qt/QtBridge.h"
+#include "support/Canvas.h"
 
 #include <QFontInfo>
 
@@ -13,57 +14,19 @@
 
 namespace {
 
-// A bitmap with a memory context, cleared to white.
-class Canvas {
-public:
-    Canvas(int width, int height) : m_bitmap(CreateBitmap(width, height)), m_dc(CreateCompatibleDC(nullptr))
-    {
-        m_old = SelectObject(m_dc, m_bitmap);
-        SetBkMode(m_dc, TRANSPARENT);
-        m_width = width;
-        m_height = height;
-    }
-    ~Canvas()
-    {
-        SelectObject(m_dc, m_old);
-        DeleteDC(m_dc);
-        DeleteObject(m_bitmap);
-    }
-    HDC dc() const { return m_dc; }
-    void Clear()
-    {
-        RECT all{0, 0, m_width, m_height};
-        FillRect(m_dc, &all, GetStockObject(WHITE_BRUSH));
-    }
-    // The rightmost column with a non-white pixel, -1 when blank.
-    int RightmostInk() const
-    {
-        for (int x = m_width - 1; x >= 0; --x) {
-            for (int y = 0; y < m_height; ++y) {
-                if (GetPixel(m_dc, x, y) != RGB(255, 255, 255))
-                    return x;
-            }
-        }
-        return -1;
-    }
-    bool SamePixels(const Canvas& other) const
-    {
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                if (GetPixel(m_dc, x, y) != GetPixel(other.m_dc, x, y))
-                    return false;
-            }
-        }
-        return true;
-    }
+using testsupport::Canvas;
 
-private:
-    HBITMAP m_bitmap;
-    HDC m_dc;
-    HGDIOBJ m_old;
-    int m_width;
-    int m_height;
-};
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// The rightmost column with a non-white pixel, -1 when blank.
+int RightmostInk(const Canvas& canvas)
+{
+    for (int x = canvas.width() - 1; x >= 0; --x)
+        for (int y = 0; y < canvas.height(); ++y)
+            if (canvas.At(x, y) != kWhite)
+                return x;
+    return -1;
+}
 
 int Extent(HDC dc, const std::string& text)
 {
@@ -122,10 +85,12 @@ TEST(FontsTest, TestFontHasExactMetrics)
 TEST(FontsTest, ByteAdvancesEqualTheDrawnWidth)
 {
     HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    Canvas whole(700, 24);
-    Canvas parts(700, 24);
-    SelectObject(whole.dc(), font);
-    SelectObject(parts.dc(), font);
+    Canvas whole(700, 24, kWhite);
+    Canvas parts(700, 24, kWhite);
+    for (const Canvas* canvas : {&whole, &parts}) {
+        SelectObject(canvas->dc(), font);
+        SetBkMode(canvas->dc(), TRANSPARENT);
+    }
     const std::string samples[] = {
         "#12=IFCWALL('2O2Fr$t4X7Zf8NOew3FLOH',#5,'Wall 001',$,$,#30,#34,$);",
         "AVATAR Wolf fiftyfive ffi fl WAVE To Ty LT",
@@ -138,22 +103,22 @@ TEST(FontsTest, ByteAdvancesEqualTheDrawnWidth)
         const size_t cut = s.size() / 2;
         const std::string head = s.substr(0, cut);
         const std::string tail = s.substr(cut);
-        whole.Clear();
-        parts.Clear();
+        whole.Fill(kWhite);
+        parts.Fill(kWhite);
         Draw(whole.dc(), 3, s);
         Draw(parts.dc(), 3, head);
         Draw(parts.dc(), 3 + Extent(parts.dc(), head), tail);
-        EXPECT_TRUE(whole.SamePixels(parts)) << s;
+        EXPECT_TRUE(whole == parts) << s;
         EXPECT_EQ(Extent(whole.dc(), s), Extent(whole.dc(), head) + Extent(whole.dc(), tail));
 
         // The ink of a final bar lies where the extent says it starts.
-        parts.Clear();
+        parts.Fill(kWhite);
         Draw(parts.dc(), 0, "|");
-        const int barInk = parts.RightmostInk();
+        const int barInk = RightmostInk(parts);
         ASSERT_GE(barInk, 0) << "the font draws glyphs";
-        whole.Clear();
+        whole.Fill(kWhite);
         Draw(whole.dc(), 0, s + "|");
-        EXPECT_EQ(whole.RightmostInk(), Extent(whole.dc(), s) + barInk) << s;
+        EXPECT_EQ(RightmostInk(whole), Extent(whole.dc(), s) + barInk) << s;
     }
 }
 
@@ -182,21 +147,21 @@ TEST(FontsTest, UnderlinedCopyMeasuresLikeTheOriginal)
 TEST(FontsTest, DrawTextPlacesAndMeasuresByTheTable)
 {
     HFONT font = CreateTestFont();
-    Canvas canvas(100, 40);
+    Canvas canvas(100, 40, kWhite);
     SelectObject(canvas.dc(), font);
+    SetBkMode(canvas.dc(), TRANSPARENT);
     RECT calc{10, 5, 10, 5};
     EXPECT_EQ(DrawTextA(canvas.dc(), "abc", -1, &calc, DT_CALCRECT | DT_SINGLELINE), kTestFontHeight);
     EXPECT_EQ(calc.right, 10 + 3 * kTestFontCharWidth);
     EXPECT_EQ(calc.bottom, 5 + kTestFontHeight);
-    canvas.Clear();
-    EXPECT_EQ(canvas.RightmostInk(), -1);
+    EXPECT_EQ(RightmostInk(canvas), -1);
 
     // Centred in a rectangle four pixels wider than the text, as labels are:
     // nothing is drawn right of the text's own cells.
     RECT label{20, 0, 20 + 3 * kTestFontCharWidth + 4, 16};
     DrawTextA(canvas.dc(), "MMM", 3, &label,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
-    const int ink = canvas.RightmostInk();
+    const int ink = RightmostInk(canvas);
     EXPECT_GE(ink, 22);
     EXPECT_LT(ink, 22 + 3 * kTestFontCharWidth);
 

@@ -81,11 +81,8 @@ TEST_F(StandardControlsTest, ProgressKeepsRangeStepAndPosition)
     UpdateWindow(bar);
     const QImage image = testsupport::GrabClient(bar);
     ASSERT_FALSE(image.isNull());
-    const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
-    const QRgb expected = qRgb(GetRValue(highlight), GetGValue(highlight), GetBValue(highlight));
-    EXPECT_EQ(image.pixel(3, 8), expected);
-    const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    EXPECT_EQ(image.pixel(120, 8), qRgb(GetRValue(face), GetGValue(face), GetBValue(face)));
+    EXPECT_EQ(image.pixel(3, 8), QColorOf(GetSysColor(COLOR_HIGHLIGHT)).rgb());
+    EXPECT_EQ(image.pixel(120, 8), QColorOf(GetSysColor(COLOR_BTNFACE)).rgb());
 }
 
 TEST_F(StandardControlsTest, StaticWithNotifyReportsClicks)

@@ -251,7 +251,7 @@ TEST_F(TreePaintHighlightTest, ALabelWiderThanTheLimitIsPaintedFromItsLeftEdge)
     Focus(true);
     const Canvas& canvas = Painted();
     RECT rect{};
-    std::memcpy(&rect, &a, sizeof(a));
+    std::memcpy(static_cast<void*>(&rect), &a, sizeof(a));
     Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
     SetMaxLabelWidth(0);
     EXPECT_EQ(rect.right - rect.left, 18) << "14 pixels and 4 around";

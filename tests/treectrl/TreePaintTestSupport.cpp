@@ -13,41 +13,6 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color)
 
 } // namespace
 
-Canvas::Canvas(int width, int height) : m_width(width), m_height(height)
-{
-    m_dc = CreateCompatibleDC(nullptr);
-    m_bitmap = CreateBitmap(width, height);
-    m_old = SelectObject(m_dc, m_bitmap);
-    FillSolid(m_dc, RECT{0, 0, width, height}, kUntouched);
-}
-
-Canvas::~Canvas()
-{
-    SelectObject(m_dc, m_old);
-    DeleteDC(m_dc);
-    DeleteObject(m_bitmap);
-}
-
-std::vector<int> Canvas::XsOf(COLORREF color, int y, int x0, int x1) const
-{
-    std::vector<int> xs;
-    for (int x = x0; x < x1; ++x) {
-        if (At(x, y) == color)
-            xs.push_back(x);
-    }
-    return xs;
-}
-
-std::vector<int> Canvas::YsOf(COLORREF color, int x, int y0, int y1) const
-{
-    std::vector<int> ys;
-    for (int y = y0; y < y1; ++y) {
-        if (At(x, y) == color)
-            ys.push_back(y);
-    }
-    return ys;
-}
-
 HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors)
 {
     const int count = static_cast<int>(colors.size());

@@ -7,6 +7,7 @@
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
+#include "support/Canvas.h"
 
 #include <memory>
 #include <string>
@@ -24,30 +25,10 @@ constexpr COLORREF k3dLight = RGB(230, 230, 230);
 // What the canvas holds before a paint: anything else was painted.
 constexpr COLORREF kUntouched = RGB(255, 0, 255);
 
-// A bitmap selected into a memory device context, filled with kUntouched.
-class Canvas {
+// A canvas filled with kUntouched.
+class Canvas : public testsupport::Canvas {
 public:
-    Canvas(int width, int height);
-    ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC dc() const { return m_dc; }
-    HBITMAP bitmap() const { return m_bitmap; }
-    int width() const { return m_width; }
-    int height() const { return m_height; }
-    COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
-    // The x positions in [x0, x1) of row y that hold this colour.
-    std::vector<int> XsOf(COLORREF color, int y, int x0, int x1) const;
-    // The y positions in [y0, y1) of column x that hold this colour.
-    std::vector<int> YsOf(COLORREF color, int x, int y0, int y1) const;
-
-private:
-    HDC m_dc = nullptr;
-    HBITMAP m_bitmap = nullptr;
-    HGDIOBJ m_old = nullptr;
-    int m_width;
-    int m_height;
+    Canvas(int width, int height) : testsupport::Canvas(width, height, kUntouched) { }
 };
 
 // An image list of cx x cy images, image i filled with colors[i].
