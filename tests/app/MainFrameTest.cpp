@@ -201,29 +201,6 @@ TEST_F(MainFrameTest, SearchFromTheLowerViewActivatesTheUpperViewAndSearchesTher
     EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), walls.size() > 2 ? walls[2] : walls[0]);
 }
 
-TEST_F(MainFrameTest, InfoAndUsageShowTheirDialogs)
-{
-    std::string strVersion;
-    WhileModal(
-        res::IDC_VERSION, [this] { Frame().SendMessage(WM_COMMAND, res::ID_APP_ABOUT, 0); },
-        [&](HWND hDialog) {
-            strVersion = ControlText(hDialog, res::IDC_VERSION);
-            SendMessageA(hDialog, WM_COMMAND, IDOK, 0);
-        });
-    EXPECT_EQ(strVersion, "1, 1, 0, 0");
-
-    std::string strUsage;
-    WhileModal(
-        res::IDC_USAGE_TEXT, [this] { Frame().SendMessage(WM_COMMAND, res::ID_USAGE, 0); },
-        [&](HWND hDialog) {
-            strUsage = ControlText(hDialog, res::IDC_USAGE_TEXT);
-            SendMessageA(hDialog, WM_COMMAND, IDOK, 0);
-        });
-    EXPECT_EQ(strUsage.rfind("- The top window is the main window.", 0), 0u) << strUsage;
-    // The keyboard is back in the tree that had it.
-    EXPECT_EQ(GetFocus(), Upper());
-}
-
 // A control as the screen shows it: read from the display (the X server
 // under xcb, the backing store offscreen), at ratio 1.
 QImage OnScreen(HWND hDialog, UINT nControl)
@@ -299,14 +276,24 @@ TEST_F(MainFrameTest, DialogControlsAreDrawnInTheirEnabledState)
         EXPECT_GE(EnabledTextPixels(title), 5) << "the group box's title";
         SendMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
     });
-    for (UINT nCommand : {res::ID_APP_ABOUT, res::ID_USAGE})
+    // The Info box and the Usage dialog, with their texts; afterwards the
+    // keyboard is back in the tree that had it.
+    const struct {
+        UINT nCommand;
+        UINT nText;
+        std::string strStart;
+    } dialogs[] = {{res::ID_APP_ABOUT, res::IDC_VERSION, "1, 1, 0, 0"},
+                   {res::ID_USAGE, res::IDC_USAGE_TEXT, "- The top window is the main window."}};
+    for (const auto& d : dialogs)
         WhileModal(
-            IDOK, [&] { Frame().SendMessage(WM_COMMAND, nCommand, 0); },
+            IDOK, [&] { Frame().SendMessage(WM_COMMAND, d.nCommand, 0); },
             [&](HWND hDialog) {
                 PumpUntil([] { return false; }, 100);
-                EXPECT_GE(EnabledTextPixels(OnScreen(hDialog, IDOK)), 5) << "command " << nCommand;
+                EXPECT_EQ(ControlText(hDialog, d.nText).rfind(d.strStart, 0), 0u) << "command " << d.nCommand;
+                EXPECT_GE(EnabledTextPixels(OnScreen(hDialog, IDOK)), 5) << "command " << d.nCommand;
                 SendMessageA(hDialog, WM_COMMAND, IDOK, 0);
             });
+    EXPECT_EQ(GetFocus(), Upper());
 }
 
 TEST_F(MainFrameTest, TheProgramGivesBackEveryDrawingObjectAtExit)

@@ -21,7 +21,9 @@ const std::string kNoEntity =
 
 class StartupTest : public AppTest { };
 
-TEST_F(StartupTest, TheWindowIsShownWithTheEmptyDocumentBeforeTheFileIsRead)
+// The window comes first, with the empty document; the first idle pass
+// loads with progress, the later ones compute the inverse references.
+TEST_F(StartupTest, TheWindowComesFirstThenIdlePassesLoadAndComputeTheInverseReferences)
 {
     SKIP_WITHOUT_SAMPLES();
     Start({SamplePath("duplex.ifc")});
@@ -31,12 +33,7 @@ TEST_F(StartupTest, TheWindowIsShownWithTheEmptyDocumentBeforeTheFileIsRead)
     EXPECT_TRUE(Document().GetPathName().empty());
     EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
     EXPECT_EQ(TreeLabels(Lower()), Strings{kNoEntity});
-}
 
-TEST_F(StartupTest, TheFirstIdlePassLoadsWithProgressAndLaterPassesComputeTheInverseReferences)
-{
-    SKIP_WITHOUT_SAMPLES();
-    Start({SamplePath("duplex.ifc")});
     testsupport::MessageRecorder recorder;
     recorder.Watch(Frame().GetStatusBar()->GetProgressLabel().GetSafeHwnd());
 
