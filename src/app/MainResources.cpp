@@ -95,4 +95,5 @@ void RegisterMainResources()
 void ReleaseMainResources()
 {
     RemoveToolBarResource(res::IDR_MAINFRAME);
+    RemoveIconResource(res::IDR_MAINFRAME);
 }

@@ -6,5 +6,5 @@
 
 void RegisterMainResources();
 // Deletes what the registration made that the registry does not free by
-// itself at exit: the toolbar's images.
+// itself at exit: the toolbar's images and the program's icon.
 void ReleaseMainResources();

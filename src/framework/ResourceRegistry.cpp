@@ -87,6 +87,16 @@ HICON FindIconResource(UINT id)
     return icon ? *icon : nullptr;
 }
 
+void RemoveIconResource(UINT id)
+{
+    auto& table = Table<HICON>();
+    auto it = table.find(id);
+    if (it == table.end())
+        return;
+    DestroyIcon(it->second);
+    table.erase(it);
+}
+
 void RegisterDialogResource(UINT id, DialogTemplate dialog)
 {
     Table<DialogTemplate>()[id] = std::move(dialog);

@@ -34,6 +34,8 @@ void RemoveToolBarResource(UINT id);
 // Icons, owned by the registry from here on (a replaced one is destroyed).
 void RegisterIconResource(UINT id, HICON icon);
 HICON FindIconResource(UINT id);
+// Destroys the icon registered under id, if any.
+void RemoveIconResource(UINT id);
 
 void RegisterDialogResource(UINT id, DialogTemplate dialog);
 const DialogTemplate* FindDialogResource(UINT id);

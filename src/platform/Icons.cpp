@@ -2,6 +2,7 @@
 // drawn at, so that they stay sharp on every screen.
 #include "platform/internal/Icons.h"
 
+#include "platform/TestHooks.h"
 #include "platform/internal/GdiObjects.h"
 
 #include <QPainter>
@@ -32,6 +33,11 @@ HICON CreateIconFromSvg(const char* data, size_t size)
     auto* icon = new IconRecord{std::move(picture)};
     g_liveIcons.insert(icon);
     return icon;
+}
+
+std::size_t LiveIconCount()
+{
+    return g_liveIcons.size();
 }
 
 BOOL DestroyIcon(HICON icon)

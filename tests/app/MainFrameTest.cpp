@@ -8,6 +8,7 @@
 #include "framework/CreateContext.h"
 #include "framework/Menu.h"
 #include "framework/Rect.h"
+#include "framework/ResourceRegistry.h"
 #include "framework/RuntimeClass.h"
 #include "platform/MessageLoop.h"
 #include "platform/TestHooks.h"
@@ -306,6 +307,9 @@ TEST_F(MainFrameTest, TheProgramGivesBackEveryDrawingObjectAtExit)
             [&](HWND hDialog) { SendMessageA(hDialog, WM_COMMAND, IDOK, 0); });
     TearDown();
     EXPECT_EQ(LiveGdiObjectCount(), nObjects);
+    // The program's icon and the toolbar's images too.
+    EXPECT_EQ(FindIconResource(res::IDR_MAINFRAME), nullptr);
+    EXPECT_EQ(LiveIconCount(), 0u);
 }
 
 TEST_F(MainFrameTest, MenuItemsAndToolbarButtonsShowTheirPromptsAndTips)

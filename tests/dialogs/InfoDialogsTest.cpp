@@ -110,6 +110,8 @@ protected:
         ASSERT_EQ(QFontOfFont(font).family(), "DejaVu Sans") << "fonts-dejavu-core is needed";
         DeleteObject(font);
     }
+    // The Info box registers the program's icon where no program did.
+    void TearDown() override { RemoveIconResource(res::IDR_MAINFRAME); }
 
     // A point of a control in the dialog window's coordinates.
     static QPoint InDialog(HWND dialog, HWND control, POINT inControl)

@@ -159,6 +159,8 @@ protected:
         PumpWaitingMessages();
         g_log.clear();
     }
+    // The registry owns the toolbar's images; they go with the test.
+    void TearDown() override { RemoveToolBarResource(kResource); }
 
     // A child's rectangle in the frame's client coordinates.
     CRect RectInFrame(const CWnd& child) const
