@@ -1,5 +1,5 @@
-// Buttons: push, default push, auto radio (grouped by WS_GROUP) and group
-// box, drawn with the application style. A click (mouse or space bar)
+// Buttons: push, default push, auto check box, auto radio (grouped by
+// WS_GROUP) and group box, drawn with the application style. A click (mouse or space bar)
 // sends BN_CLICKED to the parent.
 #include "platform/internal/StandardControls.h"
 
@@ -41,6 +41,11 @@ bool IsRadio(const WindowRecord* rec)
     return Type(rec) == BS_AUTORADIOBUTTON;
 }
 
+bool IsCheckBox(const WindowRecord* rec)
+{
+    return Type(rec) == BS_AUTOCHECKBOX;
+}
+
 // The auto radio buttons of the group: from the nearest sibling at or
 // before this one that starts a group (WS_GROUP) up to the next one.
 std::vector<HWND> RadioGroup(HWND hwnd)
@@ -69,6 +74,8 @@ void Click(HWND hwnd)
     if (IsRadio(rec)) {
         for (HWND other : RadioGroup(hwnd))
             SendMessageA(other, BM_SETCHECK, other == hwnd ? BST_CHECKED : BST_UNCHECKED, 0);
+    } else if (IsCheckBox(rec)) {
+        SendMessageA(hwnd, BM_SETCHECK, SendMessageA(hwnd, BM_GETCHECK, 0, 0) ? BST_UNCHECKED : BST_CHECKED, 0);
     }
     if (LiveWindow(hwnd) && rec->parent)
         SendMessageA(rec->parent, WM_COMMAND, MAKEWPARAM(static_cast<int>(rec->id), BN_CLICKED),
@@ -113,9 +120,10 @@ void Paint(WindowRecord* rec, HDC hdc)
     option.state.setFlag(QStyle::State_KeyboardFocusChange, focused);
     option.state.setFlag(QStyle::State_Sunken, st.pressed);
     option.state.setFlag(QStyle::State_Raised, !st.pressed);
-    if (IsRadio(rec)) {
+    if (IsRadio(rec) || IsCheckBox(rec)) {
         option.state.setFlag(st.checked ? QStyle::State_On : QStyle::State_Off);
-        style->drawControl(QStyle::CE_RadioButton, &option, painter, rec->widget);
+        style->drawControl(IsRadio(rec) ? QStyle::CE_RadioButton : QStyle::CE_CheckBox, &option, painter,
+                           rec->widget);
         return;
     }
     if (Type(rec) == BS_DEFPUSHBUTTON)
@@ -230,6 +238,8 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             return DLGC_STATIC;
         if (IsRadio(rec))
             return DLGC_BUTTON | DLGC_RADIOBUTTON;
+        if (IsCheckBox(rec))
+            return DLGC_BUTTON;
         return DLGC_BUTTON | (Type(rec) == BS_DEFPUSHBUTTON ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);

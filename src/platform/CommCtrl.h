@@ -11,6 +11,8 @@ inline constexpr const char* TOOLTIPS_CLASSA = "tooltips_class32";
 inline constexpr const char* WC_EDITA = "EDIT";
 inline constexpr const char* WC_STATICA = "STATIC";
 inline constexpr const char* WC_BUTTONA = "BUTTON";
+inline constexpr const char* WC_LISTVIEWA = "SysListView32";
+inline constexpr const char* WC_TABCONTROLA = "SysTabControl32";
 
 // Notification header of WM_NOTIFY.
 struct NMHDR {
@@ -205,6 +207,129 @@ struct NMTVDISPINFOA {
     TVITEMA item;
 };
 using NMTVDISPINFO = NMTVDISPINFOA;
+
+// List view --------------------------------------------------------------
+// The report view of a list whose owner keeps the items (LVS_OWNERDATA): the
+// control holds the number of rows, the columns, the one selected row and
+// the scroll position, and asks for each text it shows (LVN_GETDISPINFO).
+
+constexpr DWORD LVS_REPORT = 0x0001;
+constexpr DWORD LVS_SINGLESEL = 0x0004;
+constexpr DWORD LVS_SHOWSELALWAYS = 0x0008;
+constexpr DWORD LVS_OWNERDATA = 0x1000;
+
+constexpr UINT LVM_FIRST = 0x1000;
+constexpr UINT LVM_GETITEMCOUNT = LVM_FIRST + 4;
+constexpr UINT LVM_DELETEALLITEMS = LVM_FIRST + 9;
+constexpr UINT LVM_GETNEXTITEM = LVM_FIRST + 12;
+constexpr UINT LVM_GETITEMRECT = LVM_FIRST + 14;
+constexpr UINT LVM_ENSUREVISIBLE = LVM_FIRST + 19;
+constexpr UINT LVM_SETCOLUMNA = LVM_FIRST + 26;
+constexpr UINT LVM_INSERTCOLUMNA = LVM_FIRST + 27;
+constexpr UINT LVM_GETCOLUMNWIDTH = LVM_FIRST + 29;
+constexpr UINT LVM_GETTOPINDEX = LVM_FIRST + 39;
+constexpr UINT LVM_GETCOUNTPERPAGE = LVM_FIRST + 40;
+constexpr UINT LVM_SETITEMSTATE = LVM_FIRST + 43;
+constexpr UINT LVM_SETITEMCOUNT = LVM_FIRST + 47;
+constexpr UINT LVM_SETCOLUMN = LVM_SETCOLUMNA;
+constexpr UINT LVM_INSERTCOLUMN = LVM_INSERTCOLUMNA;
+
+constexpr LPARAM LVNI_ALL = 0x0000;
+constexpr LPARAM LVNI_SELECTED = 0x0002;
+constexpr LONG LVIR_BOUNDS = 0;
+
+constexpr UINT LVCF_FMT = 0x0001;
+constexpr UINT LVCF_WIDTH = 0x0002;
+constexpr UINT LVCF_TEXT = 0x0004;
+constexpr int LVCFMT_LEFT = 0x0000;
+constexpr int LVCFMT_RIGHT = 0x0001;
+// The column's sort mark in its header.
+constexpr int HDF_SORTDOWN = 0x0200;
+constexpr int HDF_SORTUP = 0x0400;
+
+constexpr UINT LVIF_TEXT = 0x0001;
+constexpr UINT LVIF_STATE = 0x0008;
+constexpr UINT LVIS_FOCUSED = 0x0001;
+constexpr UINT LVIS_SELECTED = 0x0002;
+
+constexpr UINT LVN_FIRST = static_cast<UINT>(-100);
+constexpr UINT LVN_ITEMCHANGED = LVN_FIRST - 1;
+constexpr UINT LVN_COLUMNCLICK = LVN_FIRST - 8;
+constexpr UINT LVN_GETDISPINFOA = LVN_FIRST - 50;
+constexpr UINT LVN_GETDISPINFO = LVN_GETDISPINFOA;
+
+struct LVCOLUMNA {
+    UINT mask = 0;
+    int fmt = LVCFMT_LEFT;
+    int cx = 0;
+    char* pszText = nullptr;
+    int cchTextMax = 0;
+    int iSubItem = 0;
+};
+using LVCOLUMN = LVCOLUMNA;
+
+struct LVITEMA {
+    UINT mask = 0;
+    int iItem = 0;
+    int iSubItem = 0;
+    UINT state = 0;
+    UINT stateMask = 0;
+    char* pszText = nullptr;
+    int cchTextMax = 0;
+    int iImage = 0;
+    LPARAM lParam = 0;
+};
+using LVITEM = LVITEMA;
+
+// LVN_ITEMCHANGED, LVN_COLUMNCLICK (iSubItem is the column) and, as
+// NMITEMACTIVATE, NM_DBLCLK (iItem is the row, -1 off the rows).
+struct NMLISTVIEW {
+    NMHDR hdr;
+    int iItem = -1;
+    int iSubItem = 0;
+    UINT uNewState = 0;
+    UINT uOldState = 0;
+    UINT uChanged = 0;
+    POINT ptAction;
+    LPARAM lParam = 0;
+};
+using NMITEMACTIVATE = NMLISTVIEW;
+
+// LVN_GETDISPINFO: the owner copies the text of item.iItem, column
+// item.iSubItem, into item.pszText (item.cchTextMax bytes with the end).
+struct NMLVDISPINFOA {
+    NMHDR hdr;
+    LVITEMA item;
+};
+using NMLVDISPINFO = NMLVDISPINFOA;
+
+// Tab control --------------------------------------------------------------
+// A row of tabs over a framed page; the owner shows the page's controls.
+
+constexpr UINT TCM_FIRST = 0x1300;
+constexpr UINT TCM_GETITEMCOUNT = TCM_FIRST + 4;
+constexpr UINT TCM_INSERTITEMA = TCM_FIRST + 7;
+constexpr UINT TCM_GETCURSEL = TCM_FIRST + 11;
+constexpr UINT TCM_SETCURSEL = TCM_FIRST + 12;
+constexpr UINT TCM_GETITEMRECT = TCM_FIRST + 10;
+constexpr UINT TCM_ADJUSTRECT = TCM_FIRST + 40;
+constexpr UINT TCM_INSERTITEM = TCM_INSERTITEMA;
+
+constexpr UINT TCIF_TEXT = 0x0001;
+
+constexpr UINT TCN_FIRST = static_cast<UINT>(-550);
+constexpr UINT TCN_SELCHANGE = TCN_FIRST - 1;
+
+struct TCITEMA {
+    UINT mask = 0;
+    DWORD dwState = 0;
+    DWORD dwStateMask = 0;
+    char* pszText = nullptr;
+    int cchTextMax = 0;
+    int iImage = -1;
+    LPARAM lParam = 0;
+};
+using TCITEM = TCITEMA;
 
 // Progress control ------------------------------------------------------
 

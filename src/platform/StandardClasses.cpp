@@ -24,6 +24,8 @@ void RegisterStandardClasses()
     Register(WC_STATICA, StaticProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
     Register(WC_EDITA, EditProc, WidgetKind::LineEdit, GetSysColorBrush(COLOR_WINDOW));
     Register(WC_BUTTONA, ButtonProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
+    Register(WC_LISTVIEWA, ListViewProc, WidgetKind::Plain, GetSysColorBrush(COLOR_WINDOW));
+    Register(WC_TABCONTROLA, TabControlProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
     Register(TOOLTIPS_CLASSA, TooltipProc, WidgetKind::Plain, GetSysColorBrush(COLOR_INFOBK));
     Register(kHostClassName, HostProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
 }

@@ -231,6 +231,7 @@ constexpr int VK_F3 = 0x72;
 constexpr int VK_F4 = 0x73;
 constexpr int VK_F5 = 0x74;
 constexpr int VK_F6 = 0x75;
+constexpr int VK_F8 = 0x77;
 constexpr int VK_F10 = 0x79;
 constexpr int VK_NUMLOCK = 0x90;
 constexpr int VK_SCROLL = 0x91;
@@ -252,6 +253,7 @@ constexpr UINT MB_ICONINFORMATION = 0x00000040;
 // Button, static and edit styles and messages.
 constexpr DWORD BS_PUSHBUTTON = 0x0000;
 constexpr DWORD BS_DEFPUSHBUTTON = 0x0001;
+constexpr DWORD BS_AUTOCHECKBOX = 0x0003;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009;
 constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD SS_LEFT = 0x0000;

@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -171,7 +173,7 @@ TEST_F(StandardControlsTest, ClickingAnEditGivesItTheFocusWithMessages)
     EXPECT_EQ(log.Codes({WM_SETFOCUS}).size(), 1u);
 }
 
-TEST_F(StandardControlsTest, AutoRadioButtonsCheckWithinTheirGroup)
+TEST_F(StandardControlsTest, AutoRadioButtonsCheckWithinTheirGroupAndCheckBoxesToggle)
 {
     HWND r1 = Child(WC_BUTTONA, "One", BS_AUTORADIOBUTTON | WS_GROUP, 10, 10, 100, 20, 21);
     HWND r2 = Child(WC_BUTTONA, "Two", BS_AUTORADIOBUTTON, 10, 30, 100, 20, 22);
@@ -192,6 +194,153 @@ TEST_F(StandardControlsTest, AutoRadioButtonsCheckWithinTheirGroup)
     SendMessageA(r3, BM_CLICK, 0, 0);
     EXPECT_EQ(SendMessageA(r2, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
     EXPECT_EQ(SendMessageA(r3, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+
+    HWND box = Child(WC_BUTTONA, "Box", BS_AUTOCHECKBOX | WS_GROUP, 10, 100, 100, 20, 25);
+    testsupport::ProcessEvents();
+    parentLog.Clear();
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 110));
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED));
+    QTest::keyClick(WidgetOfWindow(box), Qt::Key_Space);
+    EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_UNCHECKED));
+    EXPECT_EQ(SendMessageA(r3, BM_GETCHECK, 0, 0), static_cast<LRESULT>(BST_CHECKED)) << "no radio button";
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>(2, {25, static_cast<int>(BN_CLICKED)})));
+}
+
+WNDPROC g_ownerPrevious = nullptr;
+std::vector<int> g_listRowsAsked;
+// The notifications but LVN_GETDISPINFO: code, and the row (the column of
+// LVN_COLUMNCLICK); the row is 0 for a tab control.
+std::vector<std::pair<int, int>> g_notes;
+
+// The owner of a list view (row r, column c reads "r<r>c<c>") or of a tab
+// control.
+LRESULT ControlOwner(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_NOTIFY) {
+        const auto* hdr = reinterpret_cast<NMHDR*>(lParam);
+        if (hdr->code == LVN_GETDISPINFO) {
+            auto* info = reinterpret_cast<NMLVDISPINFO*>(lParam);
+            g_listRowsAsked.push_back(info->item.iItem);
+            std::snprintf(info->item.pszText, static_cast<size_t>(info->item.cchTextMax), "r%dc%d",
+                          info->item.iItem, info->item.iSubItem);
+            return 0;
+        }
+        const auto* nm = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        g_notes.emplace_back(static_cast<int>(hdr->code), hdr->code == TCN_SELCHANGE ? 0
+                                 : hdr->code == LVN_COLUMNCLICK                       ? nm->iSubItem
+                                                                                      : nm->iItem);
+    }
+    return CallWindowProcA(g_ownerPrevious, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(StandardControlsTest, ListViewShowsOwnerRowsAndReportsSelectionHeaderClicksAndDoubleClicks)
+{
+    g_ownerPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(top, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlOwner)));
+    HWND list = Child(WC_LISTVIEWA, "", LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | WS_VSCROLL, 10, 10, 300, 200, 30);
+    for (const char* name : {"Count", "Type"}) {
+        LVCOLUMN column;
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+        column.pszText = const_cast<char*>(name);
+        column.cx = 100;
+        column.fmt = name[0] == 'C' ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        // Each goes in front: Type, then Count.
+        SendMessageA(list, LVM_INSERTCOLUMN, 0, reinterpret_cast<LPARAM>(&column));
+    }
+    SendMessageA(list, LVM_SETITEMCOUNT, 1000, 0);
+    g_listRowsAsked.clear();
+    testsupport::ProcessEvents();
+    g_notes.clear();
+    const int page = static_cast<int>(SendMessageA(list, LVM_GETCOUNTPERPAGE, 0, 0));
+    ASSERT_GT(page, 3);
+    // Only the rows on the screen are asked for, two columns each.
+    EXPECT_FALSE(g_listRowsAsked.empty());
+    EXPECT_LE(*std::max_element(g_listRowsAsked.begin(), g_listRowsAsked.end()), page);
+
+    auto notifications = [] { return g_notes; };
+    auto rowPoint = [&](int row) {
+        RECT rect{};
+        EXPECT_TRUE(SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)));
+        return QPoint(10 + 50, 10 + (rect.top + rect.bottom) / 2);
+    };
+    const int changed = static_cast<int>(LVN_ITEMCHANGED);
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, rowPoint(2));
+    EXPECT_EQ(GetFocus(), list);
+    QTest::keyClick(WidgetOfWindow(list), Qt::Key_Down);
+    EXPECT_EQ(notifications(), (std::vector<std::pair<int, int>>{{changed, 2}, {changed, 2}, {changed, 3}}));
+    EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 3);
+
+    // The selected row in the highlight colour, its texts on it.
+    testsupport::ProcessEvents();
+    RECT rect{};
+    SendMessageA(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&rect));
+    const QImage image = testsupport::GrabClient(list);
+    const QColor highlight = QColorOf(GetSysColor(COLOR_HIGHLIGHT));
+    const QColor text = QColorOf(GetSysColor(COLOR_HIGHLIGHTTEXT));
+    int highlighted = 0, written = 0, writtenElsewhere = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < 200; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const bool inRow = y > rect.top && y < rect.bottom - 1;
+            highlighted += inRow && pixel == highlight;
+            written += inRow && pixel == text;
+            writtenElsewhere += !inRow && y > rect.bottom && pixel == QColorOf(GetSysColor(COLOR_WINDOWTEXT));
+        }
+    EXPECT_GT(highlighted, 100);
+    EXPECT_GT(written, 10) << "r3c0 and r3c1";
+    EXPECT_GT(writtenElsewhere, 50) << "the rows below";
+
+    g_notes.clear();
+    QTest::keyClick(WidgetOfWindow(list), Qt::Key_End);
+    EXPECT_EQ(SendMessageA(list, LVM_GETTOPINDEX, 0, 0), 1000 - page);
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(10 + 150, 15));
+    QTest::mouseDClick(Window(), Qt::LeftButton, Qt::NoModifier, rowPoint(1000 - page + 1));
+    EXPECT_EQ(notifications(), (std::vector<std::pair<int, int>>{{changed, 3},
+                                                                 {changed, 999},
+                                                                 {static_cast<int>(LVN_COLUMNCLICK), 1},
+                                                                 {changed, 999},
+                                                                 {changed, 1000 - page + 1},
+                                                                 {static_cast<int>(NM_DBLCLK), 1000 - page + 1}}));
+    SendMessageA(list, LVM_SETITEMCOUNT, 5, 0);
+    EXPECT_EQ(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), -1);
+    EXPECT_EQ(SendMessageA(list, LVM_GETTOPINDEX, 0, 0), 0);
+}
+
+TEST_F(StandardControlsTest, TabControlChangesPagesByMouseAndArrowKeys)
+{
+    HWND tabs = Child(WC_TABCONTROLA, "", WS_TABSTOP, 10, 10, 300, 200, 40);
+    HWND onPage = Child(WC_BUTTONA, "On the page", BS_PUSHBUTTON, 30, 60, 100, 24, 41);
+    for (const char* name : {"Types", "Problems"}) {
+        TCITEM item;
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<char*>(name);
+        SendMessageA(tabs, TCM_INSERTITEM, static_cast<WPARAM>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0)),
+                     reinterpret_cast<LPARAM>(&item));
+    }
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
+    testsupport::ProcessEvents();
+    g_ownerPrevious = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(top, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&ControlOwner)));
+    g_notes.clear();
+    RECT second{};
+    ASSERT_TRUE(SendMessageA(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second)));
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(10 + (second.left + second.right) / 2, 10 + (second.top + second.bottom) / 2));
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(GetFocus(), tabs);
+    QTest::keyClick(WidgetOfWindow(tabs), Qt::Key_Right); // no third tab
+    QTest::keyClick(WidgetOfWindow(tabs), Qt::Key_Left);
+    EXPECT_EQ(SendMessageA(tabs, TCM_GETCURSEL, 0, 0), 0);
+    SendMessageA(tabs, TCM_SETCURSEL, 1, 0); // by the owner: no notification
+    EXPECT_EQ(g_notes, (std::vector<std::pair<int, int>>(2, {static_cast<int>(TCN_SELCHANGE), 0})));
+    // The page's controls lie over the control and take the clicks there.
+    parentLog.Clear();
+    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 70));
+    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{41, static_cast<int>(BN_CLICKED)}}));
+    EXPECT_EQ(GetFocus(), onPage);
+    RECT page{0, 0, 300, 200};
+    SendMessageA(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    EXPECT_GE(page.top, second.bottom);
 }
 
 TEST_F(StandardControlsTest, PushButtonClicksByMouseAndSpaceButNotWhenReleasedOutside)

@@ -1,0 +1,219 @@
+// The tab control: a row of tabs over a framed page, drawn with the
+// application style. Choosing a tab by mouse or by Left / Right while the
+// control has the focus reports TCN_SELCHANGE; the owner shows the page's
+// controls, which lie over the control (it stays under its siblings).
+#include "platform/internal/StandardControls.h"
+
+#include "platform/CommCtrl.h"
+#include "platform/Gdi.h"
+#include "platform/internal/Cp1252.h"
+#include "platform/qt/QtBridge.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionTab>
+#include <QStyleOptionTabWidgetFrame>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct TabState : ControlState {
+    std::vector<std::string> tabs;
+    int selected = -1;
+};
+
+TabState& State(WindowRecord* rec)
+{
+    if (!rec->control)
+        rec->control = std::make_unique<TabState>();
+    return static_cast<TabState&>(*rec->control);
+}
+
+int TabHeight(const WindowRecord* rec)
+{
+    return QFontMetrics(QFontOfFont(rec->font)).height() + 8;
+}
+
+// The place of tab i in the row.
+QRect TabRect(const WindowRecord* rec, int index)
+{
+    const QFontMetrics metrics(QFontOfFont(rec->font));
+    const auto& tabs = static_cast<const TabState&>(*rec->control).tabs;
+    int left = 2;
+    for (int i = 0; i < index; ++i)
+        left += metrics.horizontalAdvance(TextFromBytes(tabs[static_cast<std::size_t>(i)])) + 20;
+    const int width = metrics.horizontalAdvance(TextFromBytes(tabs[static_cast<std::size_t>(index)])) + 20;
+    return QRect(left, 0, width, TabHeight(rec));
+}
+
+void Paint(HWND hwnd, WindowRecord* rec, HDC hdc)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(hdc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    QPainter* painter = PainterOfDC(hdc);
+    if (!painter)
+        return;
+    const TabState& st = State(rec);
+    QStyle* style = QApplication::style();
+    const bool enabled = !(rec->style & WS_DISABLED);
+    const int tabHeight = TabHeight(rec);
+    painter->save();
+    painter->setFont(QFontOfFont(rec->font));
+
+    QStyleOptionTabWidgetFrame frame;
+    frame.initFrom(rec->widget);
+    frame.rect = QRect(0, tabHeight - 1, client.right, client.bottom - tabHeight + 1);
+    frame.shape = QTabBar::RoundedNorth;
+    frame.lineWidth = 1;
+    frame.state.setFlag(QStyle::State_Enabled, enabled);
+    style->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, painter, rec->widget);
+
+    const int count = static_cast<int>(st.tabs.size());
+    for (int i = 0; i < count; ++i) {
+        QStyleOptionTab tab;
+        tab.initFrom(rec->widget);
+        tab.rect = TabRect(rec, i);
+        tab.text = TextFromBytes(st.tabs[static_cast<std::size_t>(i)]);
+        tab.shape = QTabBar::RoundedNorth;
+        tab.position = count == 1 ? QStyleOptionTab::OnlyOneTab
+            : i == 0              ? QStyleOptionTab::Beginning
+            : i == count - 1      ? QStyleOptionTab::End
+                                  : QStyleOptionTab::Middle;
+        tab.state.setFlag(QStyle::State_Enabled, enabled);
+        tab.state.setFlag(QStyle::State_Selected, i == st.selected);
+        const bool focused = i == st.selected && GetFocus() == rec;
+        tab.state.setFlag(QStyle::State_HasFocus, focused);
+        tab.state.setFlag(QStyle::State_KeyboardFocusChange, focused);
+        style->drawControl(QStyle::CE_TabBarTab, &tab, painter, rec->widget);
+    }
+    painter->restore();
+}
+
+void Choose(HWND hwnd, WindowRecord* rec, int index)
+{
+    TabState& st = State(rec);
+    if (index < 0 || index >= static_cast<int>(st.tabs.size()) || index == st.selected)
+        return;
+    st.selected = index;
+    InvalidateRect(hwnd, nullptr, FALSE);
+    if (!rec->parent)
+        return;
+    NMHDR hdr;
+    hdr.hwndFrom = hwnd;
+    hdr.idFrom = rec->id;
+    hdr.code = TCN_SELCHANGE;
+    SendMessageA(rec->parent, WM_NOTIFY, rec->id, reinterpret_cast<LPARAM>(&hdr));
+}
+
+} // namespace
+
+LRESULT TabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec)
+        return 0;
+    TabState& st = State(rec);
+    switch (msg) {
+    case WM_CREATE:
+        rec->widget->lower();
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC hdc = BeginPaint(hwnd, &ps);
+        Paint(hwnd, rec, hdc);
+        EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: {
+        const QPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        for (int i = 0; i < static_cast<int>(st.tabs.size()); ++i) {
+            if (TabRect(rec, i).contains(pt)) {
+                SetFocus(hwnd);
+                if (WindowRecord* live = LiveWindow(hwnd))
+                    Choose(hwnd, live, i);
+                break;
+            }
+        }
+        return 0;
+    }
+    case WM_KEYDOWN:
+        if (wParam == static_cast<WPARAM>(VK_LEFT))
+            Choose(hwnd, rec, st.selected - 1);
+        else if (wParam == static_cast<WPARAM>(VK_RIGHT))
+            Choose(hwnd, rec, st.selected + 1);
+        return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS;
+    case TCM_INSERTITEMA: {
+        const auto* item = reinterpret_cast<const TCITEMA*>(lParam);
+        if (!item)
+            return -1;
+        const std::size_t index = std::min<std::size_t>(wParam, st.tabs.size());
+        st.tabs.insert(st.tabs.begin() + static_cast<std::ptrdiff_t>(index),
+                       (item->mask & TCIF_TEXT) && item->pszText ? item->pszText : "");
+        if (st.selected < 0)
+            st.selected = 0;
+        else if (static_cast<int>(index) <= st.selected)
+            ++st.selected;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return static_cast<LRESULT>(index);
+    }
+    case TCM_GETITEMCOUNT:
+        return static_cast<LRESULT>(st.tabs.size());
+    case TCM_GETCURSEL:
+        return st.selected;
+    case TCM_SETCURSEL: {
+        const int index = static_cast<int>(wParam);
+        if (index < 0 || index >= static_cast<int>(st.tabs.size()))
+            return -1;
+        const int old = st.selected;
+        st.selected = index;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return old;
+    }
+    case TCM_GETITEMRECT: {
+        auto* rect = reinterpret_cast<RECT*>(lParam);
+        const int index = static_cast<int>(wParam);
+        if (!rect || index < 0 || index >= static_cast<int>(st.tabs.size()))
+            return FALSE;
+        const QRect tab = TabRect(rec, index);
+        *rect = RECT{tab.left(), tab.top(), tab.right() + 1, tab.bottom() + 1};
+        return TRUE;
+    }
+    case TCM_ADJUSTRECT: {
+        // wParam FALSE: the control's rectangle to its page's.
+        auto* rect = reinterpret_cast<RECT*>(lParam);
+        if (!rect)
+            return 0;
+        const int inset = 4;
+        if (wParam) {
+            rect->left -= inset;
+            rect->right += inset;
+            rect->top -= TabHeight(rec) + inset;
+            rect->bottom += inset;
+        } else {
+            rect->left += inset;
+            rect->right -= inset;
+            rect->top += TabHeight(rec) + inset;
+            rect->bottom -= inset;
+        }
+        return 0;
+    }
+    default:
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+}
