@@ -39,6 +39,10 @@ std::vector<MenuItemDesc> MainMenu()
                     {
                         Item::Command("&Toolbar", res::ID_VIEW_TOOLBAR),
                         Item::Command("St&atusbar", res::ID_VIEW_STATUS_BAR),
+                        Item::Separator(),
+                        Item::Command("File &Summary...", res::ID_FILE_SUMMARY),
+                        Item::Command("&Next of Kind\tF8", res::ID_WALK_NEXT),
+                        Item::Command("&Previous of Kind\tShift+F8", res::ID_WALK_PREVIOUS),
                     }),
         Item::Popup("&?",
                     {
@@ -67,6 +71,9 @@ std::vector<ACCEL> MainAccelerators()
         key(FCONTROL, 'C', res::ID_EDIT_COPY),
         key(FCONTROL, VK_INSERT, res::ID_EDIT_COPY),
         key(FCONTROL | FSHIFT, 'C', res::ID_COPY_ENTITY_NAME),
+        // Through the entities chosen in the File Summary.
+        key(0, VK_F8, res::ID_WALK_NEXT),
+        key(FSHIFT, VK_F8, res::ID_WALK_PREVIOUS),
     };
 }
 
@@ -87,7 +94,7 @@ void RegisterMainResources()
     toolbar.cy = kToolBarImageHeight;
     toolbar.ids = {
         res::ID_FILE_OPEN,  0, res::ID_APP_ABOUT, 0, res::ID_NAVIGATE_BACK, res::ID_NAVIGATE_FORWARD,
-        res::ID_GOTO_ENTITY};
+        res::ID_GOTO_ENTITY, 0, res::ID_FILE_SUMMARY};
     toolbar.images = CreateToolBarImages();
     RegisterToolBarResource(res::IDR_MAINFRAME, std::move(toolbar));
 }

@@ -42,12 +42,19 @@ constexpr std::string_view kGotoImage = R"svg(
   <path d="M5.5 2 V13 M10.5 2 V13 M2 5.5 H14 M2 9.5 H14" stroke="#0040c0" stroke-width="2"/>
 </svg>)svg";
 
+// File Summary: a sheet with a table of three rows of different lengths.
+constexpr std::string_view kSummaryImage = R"svg(
+<svg xmlns="http://www.w3.org/2000/svg" width="16" height="15" viewBox="0 0 16 15">
+  <path d="M2.5 0.5 H13.5 V14.5 H2.5 Z" fill="#fff" stroke="#000"/>
+  <path d="M4 3.5 H12 M4 6.5 H10 M4 9.5 H11 M4 12.5 H8" stroke="#0040c0"/>
+</svg>)svg";
+
 } // namespace
 
 std::vector<HICON> CreateToolBarImages()
 {
     std::vector<HICON> images;
-    for (std::string_view image : {kOpenImage, kInfoImage, kBackImage, kForwardImage, kGotoImage})
+    for (std::string_view image : {kOpenImage, kInfoImage, kBackImage, kForwardImage, kGotoImage, kSummaryImage})
         images.push_back(CreateIconFromSvg(image.data(), image.size()));
     return images;
 }

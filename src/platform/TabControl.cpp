@@ -1,5 +1,4 @@
-// The tab control: a row of tabs over a framed page, drawn with the
-// application style. Choosing a tab by mouse or by Left / Right while the
+// The tab control: a row of tabs over a framed page. Choosing a tab by mouse or by Left / Right while the
 // control has the focus reports TCN_SELCHANGE; the owner shows the page's
 // controls, which lie over the control (it stays under its siblings).
 #include "platform/internal/StandardControls.h"
@@ -9,12 +8,9 @@
 #include "platform/internal/Cp1252.h"
 #include "platform/qt/QtBridge.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionTab>
-#include <QStyleOptionTabWidgetFrame>
+#include <QWidget>
 
 #include <algorithm>
 #include <string>
@@ -51,6 +47,9 @@ QRect TabRect(const WindowRecord* rec, int index)
     return QRect(left, 0, width, TabHeight(rec));
 }
 
+// The classic look, in the system colours, so that the page is the dialog's
+// own face and the controls on it need no background of their own: raised
+// tabs, the chosen one two pixels larger and open to the page below it.
 void Paint(HWND hwnd, WindowRecord* rec, HDC hdc)
 {
     RECT client;
@@ -60,37 +59,39 @@ void Paint(HWND hwnd, WindowRecord* rec, HDC hdc)
     if (!painter)
         return;
     const TabState& st = State(rec);
-    QStyle* style = QApplication::style();
-    const bool enabled = !(rec->style & WS_DISABLED);
+    const QColor light = QColorOf(GetSysColor(COLOR_3DHILIGHT));
+    const QColor shadow = QColorOf(GetSysColor(COLOR_BTNSHADOW));
     const int tabHeight = TabHeight(rec);
+    const int right = client.right - 1, bottom = client.bottom - 1;
     painter->save();
     painter->setFont(QFontOfFont(rec->font));
+    painter->setPen(light);
+    painter->drawLine(0, tabHeight, right, tabHeight);
+    painter->drawLine(0, tabHeight, 0, bottom);
+    painter->setPen(shadow);
+    painter->drawLine(right, tabHeight, right, bottom);
+    painter->drawLine(0, bottom, right, bottom);
 
-    QStyleOptionTabWidgetFrame frame;
-    frame.initFrom(rec->widget);
-    frame.rect = QRect(0, tabHeight - 1, client.right, client.bottom - tabHeight + 1);
-    frame.shape = QTabBar::RoundedNorth;
-    frame.lineWidth = 1;
-    frame.state.setFlag(QStyle::State_Enabled, enabled);
-    style->drawPrimitive(QStyle::PE_FrameTabWidget, &frame, painter, rec->widget);
-
-    const int count = static_cast<int>(st.tabs.size());
-    for (int i = 0; i < count; ++i) {
-        QStyleOptionTab tab;
-        tab.initFrom(rec->widget);
-        tab.rect = TabRect(rec, i);
-        tab.text = TextFromBytes(st.tabs[static_cast<std::size_t>(i)]);
-        tab.shape = QTabBar::RoundedNorth;
-        tab.position = count == 1 ? QStyleOptionTab::OnlyOneTab
-            : i == 0              ? QStyleOptionTab::Beginning
-            : i == count - 1      ? QStyleOptionTab::End
-                                  : QStyleOptionTab::Middle;
-        tab.state.setFlag(QStyle::State_Enabled, enabled);
-        tab.state.setFlag(QStyle::State_Selected, i == st.selected);
-        const bool focused = i == st.selected && GetFocus() == rec;
-        tab.state.setFlag(QStyle::State_HasFocus, focused);
-        tab.state.setFlag(QStyle::State_KeyboardFocusChange, focused);
-        style->drawControl(QStyle::CE_TabBarTab, &tab, painter, rec->widget);
+    const bool enabled = !(rec->style & WS_DISABLED);
+    for (int i = 0; i < static_cast<int>(st.tabs.size()); ++i) {
+        const bool selected = i == st.selected;
+        QRect tab = TabRect(rec, i);
+        tab = selected ? tab.adjusted(-2, 0, 2, 1) : tab.adjusted(0, 2, 0, 0);
+        painter->fillRect(tab, QColorOf(GetSysColor(COLOR_BTNFACE)));
+        painter->setPen(light);
+        painter->drawLine(tab.left(), tab.bottom(), tab.left(), tab.top() + 2);
+        painter->drawLine(tab.left() + 2, tab.top(), tab.right() - 2, tab.top());
+        painter->drawPoint(tab.left() + 1, tab.top() + 1);
+        painter->setPen(shadow);
+        painter->drawLine(tab.right() - 1, tab.top() + 2, tab.right() - 1, tab.bottom());
+        painter->drawPoint(tab.right() - 2, tab.top() + 1);
+        painter->setPen(QColorOf(GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT)));
+        painter->drawText(tab, Qt::AlignCenter | Qt::TextSingleLine,
+                          TextFromBytes(st.tabs[static_cast<std::size_t>(i)]));
+        if (selected && GetFocus() == rec) {
+            const RECT focus{tab.left() + 3, tab.top() + 3, tab.right() - 2, tab.bottom() - 2};
+            DrawFocusRect(hdc, &focus);
+        }
     }
     painter->restore();
 }

@@ -24,6 +24,24 @@ constexpr unsigned IDC_ABOUT_ICON = 1008;
 constexpr unsigned IDC_ENTITY_NUMBER = 1009;
 constexpr unsigned IDC_ENTITY_NUMBER_LABEL = 1010;
 constexpr unsigned IDC_GOTO_MESSAGE = 1011;
+// The File Summary dialog: the file's figures, the tabs of its two pages,
+// the types page, the problems page and the buttons that walk the entities.
+constexpr unsigned IDD_FILE_SUMMARY = 143;
+constexpr unsigned IDC_SUMMARY_FILE = 1012;
+constexpr unsigned IDC_SUMMARY_SIZE = 1013;
+constexpr unsigned IDC_SUMMARY_ENTITIES = 1014;
+constexpr unsigned IDC_SUMMARY_HIGHEST = 1015;
+constexpr unsigned IDC_SUMMARY_TABS = 1016;
+constexpr unsigned IDC_TYPE_FILTER_LABEL = 1017;
+constexpr unsigned IDC_TYPE_FILTER = 1018;
+constexpr unsigned IDC_TYPE_LIST = 1019;
+constexpr unsigned IDC_PROBLEM_STATUS = 1020;
+constexpr unsigned IDC_LIST_ISOLATED = 1021;
+constexpr unsigned IDC_PROBLEM_LIST = 1022;
+constexpr unsigned IDC_WALK_PREVIOUS = 1023;
+constexpr unsigned IDC_WALK_NEXT = 1024;
+// The labels of the file's figures, all under one id.
+constexpr unsigned IDC_SUMMARY_LABELS = 1025;
 
 // Lumenor's own commands.
 constexpr unsigned ID_SEARCH = 32771;
@@ -41,6 +59,11 @@ constexpr unsigned ID_UNFOLD_ITEM = 32783;
 
 // Reopening the file in place.
 constexpr unsigned ID_FILE_RELOAD = 32790;
+// What is in the file: the File Summary dialog, and stepping through the
+// entities it chose (F8, Shift+F8).
+constexpr unsigned ID_FILE_SUMMARY = 32791;
+constexpr unsigned ID_WALK_NEXT = 32792;
+constexpr unsigned ID_WALK_PREVIOUS = 32793;
 
 // Standard commands.
 constexpr unsigned ID_FILE_NEW = 57600;

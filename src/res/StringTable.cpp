@@ -68,6 +68,9 @@ const std::unordered_map<unsigned, std::string>& Table()
         {ID_EDIT_COPY, "Copy the selected item's text to the clipboard.\nCopy"},
         {ID_COPY_ENTITY_NAME, "Copy the selected item's entity name to the clipboard.\nCopy Entity Name"},
         {ID_GOTO_THIS_ENTITY, "Select this entity in the top window.\nGo to This Entity"},
+        {ID_FILE_SUMMARY, "Show the entity types of the file with their counts, and its problems.\nFile Summary"},
+        {ID_WALK_NEXT, "Select the next entity of the kind chosen in the File Summary.\nNext of Kind"},
+        {ID_WALK_PREVIOUS, "Select the previous entity of the kind chosen in the File Summary.\nPrevious of Kind"},
         {ID_UNFOLD_ITEM, "Unfold the item into the entities it refers to.\nUnfold"},
     };
     return table;

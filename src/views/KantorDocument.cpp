@@ -1,5 +1,6 @@
 #include "views/KantorDocument.h"
 
+#include "views/FileSummaryDlg.h"
 #include "views/GotoEntityDlg.h"
 #include "views/KantorView.h"
 
@@ -15,6 +16,9 @@ BEGIN_MESSAGE_MAP(CKantorDocument, CDocument)
 ON_COMMAND(res::ID_GOTO_ENTITY, &CKantorDocument::OnGoToEntity)
 ON_COMMAND(res::ID_NAVIGATE_BACK, &CKantorDocument::OnNavigateBack)
 ON_COMMAND(res::ID_NAVIGATE_FORWARD, &CKantorDocument::OnNavigateForward)
+ON_COMMAND(res::ID_FILE_SUMMARY, &CKantorDocument::OnFileSummary)
+ON_COMMAND(res::ID_WALK_NEXT, &CKantorDocument::OnWalkNext)
+ON_COMMAND(res::ID_WALK_PREVIOUS, &CKantorDocument::OnWalkPrevious)
 END_MESSAGE_MAP()
 
 CKantorDocument::CKantorDocument()
@@ -140,6 +144,33 @@ void CKantorDocument::OnNavigateBack()
 void CKantorDocument::OnNavigateForward()
 {
     GoForward();
+}
+
+bool CKantorDocument::StepWalk(bool bForward)
+{
+    const CEntityWalk& walk = m_doc.GetEntityWalk();
+    const std::int32_t nCurrent = m_doc.GetCurrentEntity();
+    if (walk.IsEmpty() || !NavigateToEntity(bForward ? walk.Next(nCurrent) : walk.Previous(nCurrent))) {
+        MessageBeep(0);
+        return false;
+    }
+    return true;
+}
+
+void CKantorDocument::OnFileSummary()
+{
+    CFileSummaryDlg dlg(*this);
+    dlg.DoModal();
+}
+
+void CKantorDocument::OnWalkNext()
+{
+    StepWalk(true);
+}
+
+void CKantorDocument::OnWalkPrevious()
+{
+    StepWalk(false);
 }
 
 CEntityHistory::EntityExists CKantorDocument::EntityExists() const

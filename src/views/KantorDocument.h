@@ -70,6 +70,10 @@ public:
     // Go to Entity: the dialog, its field opened with strTyped (a number the
     // user began to type in a tree), then a jump to the entity chosen.
     void GoToEntityDialog(const std::string& strTyped);
+    // One step of the model's entity walk from the current entity, as a
+    // jump: forwards to the next of its entities, else to the previous.
+    // False, with a beep, when nothing is walked.
+    bool StepWalk(bool bForward);
     // Emptied by every new document and every successful open.
     CEntityHistory& GetHistory() { return m_history; }
     const CEntityHistory& GetHistory() const { return m_history; }
@@ -81,6 +85,10 @@ protected:
     void OnGoToEntity();
     void OnNavigateBack();
     void OnNavigateForward();
+    // The File Summary dialog, and F8 / Shift+F8 through what it chose.
+    void OnFileSummary();
+    void OnWalkNext();
+    void OnWalkPrevious();
 
     DECLARE_MESSAGE_MAP()
 

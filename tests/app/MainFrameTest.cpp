@@ -74,10 +74,10 @@ TEST_F(MainFrameTest, BarsAndPanesAreWhereTheProgramExpectsThem)
 {
     CToolBar& bar = Frame().GetToolBar();
     EXPECT_EQ(bar.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_TOOLBAR));
-    // Open, Info, then the buttons of following references.
+    // Open, Info, then the buttons of following references and File Summary.
     const UINT buttons[] = {
         res::ID_FILE_OPEN,  0, res::ID_APP_ABOUT, 0, res::ID_NAVIGATE_BACK, res::ID_NAVIGATE_FORWARD,
-        res::ID_GOTO_ENTITY};
+        res::ID_GOTO_ENTITY, 0, res::ID_FILE_SUMMARY};
     ASSERT_EQ(bar.GetCount(), static_cast<int>(std::size(buttons)));
     for (int i = 0; i < bar.GetCount(); ++i) {
         if (buttons[i] == 0)

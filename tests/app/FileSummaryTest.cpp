@@ -1,0 +1,311 @@
+// The File Summary dialog in the real program, by real input: opened from
+// the toolbar, its figures, types and problems on a file written for every
+// case and on a sample file against the model, the inverse computation's
+// progress, the walk by its buttons, a chosen problem, F8 and Shift+F8
+// afterwards, and its texts on the screen.
+#include "app/AppTest.h"
+
+#include "model/FileSummary.h"
+#include "platform/CommCtrl.h"
+#include "platform/MessageLoop.h"
+#include "platform/qt/QtBridge.h"
+#include "res/Resource.h"
+#include "support/TestSupport.h"
+#include "views/FileSummaryDlg.h"
+
+#include <QImage>
+#include <QTest>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+using Table = std::vector<Strings>;
+
+// Three walls (#3 written twice, the second kept), a door referred to by
+// them, a slab that nothing touches, references to #7, #8 and #9 that no
+// entity has.
+const std::string kCases = "ISO-10303-21;\nHEADER;\nFILE_SCHEMA(('IFC2X3'));\nENDSEC;\nDATA;\n"
+                           "#1=IFCWALL('a',#2,#9);\n"
+                           "#2=IFCDOOR($);\n"
+                           "#3=IFCWALL(#2);\n"
+                           "#3=IFCWALL(#1,#2);\n"
+                           "#5=IFCSLAB($);\n"
+                           "#6=IFCWALL(#8,#7,#2);\n"
+                           "ENDSEC;\nEND-ISO-10303-21;\n";
+
+class FileSummaryTest : public AppTest {
+protected:
+    // A row's texts, asked for as the list itself asks.
+    static Strings Row(HWND hDialog, UINT nList, int nRow)
+    {
+        Strings texts;
+        for (int nColumn = 0; nColumn < 2; ++nColumn) {
+            char szText[256] = "";
+            NMLVDISPINFO info;
+            info.hdr.hwndFrom = GetDlgItem(hDialog, static_cast<int>(nList));
+            info.hdr.idFrom = nList;
+            info.hdr.code = LVN_GETDISPINFO;
+            info.item.mask = LVIF_TEXT;
+            info.item.iItem = nRow;
+            info.item.iSubItem = nColumn;
+            info.item.pszText = szText;
+            info.item.cchTextMax = sizeof szText;
+            SendMessageA(hDialog, WM_NOTIFY, nList, reinterpret_cast<LPARAM>(&info));
+            texts.emplace_back(szText);
+        }
+        return texts;
+    }
+    static int RowCount(HWND hDialog, UINT nList)
+    {
+        return static_cast<int>(SendMessageA(GetDlgItem(hDialog, static_cast<int>(nList)), LVM_GETITEMCOUNT, 0, 0));
+    }
+    static std::vector<Strings> Rows(HWND hDialog, UINT nList)
+    {
+        std::vector<Strings> rows;
+        for (int nRow = 0; nRow < RowCount(hDialog, nList); ++nRow)
+            rows.push_back(Row(hDialog, nList, nRow));
+        return rows;
+    }
+    static QWindow* WindowOf(HWND hDialog) { return WidgetOfWindow(hDialog)->windowHandle(); }
+    // A click at a point of a control, in the dialog window.
+    static void ClickIn(HWND hDialog, HWND hControl, POINT point, bool bTwice = false)
+    {
+        const QPoint at = WidgetOfWindow(hControl)->mapTo(WidgetOfWindow(hDialog), QPoint(point.x, point.y));
+        if (bTwice)
+            QTest::mouseDClick(WindowOf(hDialog), Qt::LeftButton, Qt::NoModifier, at);
+        else
+            QTest::mouseClick(WindowOf(hDialog), Qt::LeftButton, Qt::NoModifier, at);
+        PumpWaitingMessages();
+    }
+    static void ClickControl(HWND hDialog, UINT nControl)
+    {
+        RECT client;
+        const HWND hControl = GetDlgItem(hDialog, static_cast<int>(nControl));
+        GetClientRect(hControl, &client);
+        ClickIn(hDialog, hControl, POINT{client.right / 2, client.bottom / 2});
+    }
+    static void ClickRow(HWND hDialog, UINT nList, int nRow, bool bTwice = false)
+    {
+        const HWND hList = GetDlgItem(hDialog, static_cast<int>(nList));
+        RECT rect{};
+        ASSERT_TRUE(SendMessageA(hList, LVM_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rect)));
+        ClickIn(hDialog, hList, POINT{20, (rect.top + rect.bottom) / 2}, bTwice);
+    }
+    static void ClickHeader(HWND hDialog, UINT nList, int nColumn)
+    {
+        const HWND hList = GetDlgItem(hDialog, static_cast<int>(nList));
+        int x = 10;
+        for (int i = 0; i < nColumn; ++i)
+            x += static_cast<int>(SendMessageA(hList, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0));
+        ClickIn(hDialog, hList, POINT{x, 5});
+    }
+    static void ClickTab(HWND hDialog, int nTab)
+    {
+        const HWND hTabs = GetDlgItem(hDialog, res::IDC_SUMMARY_TABS);
+        RECT rect{};
+        SendMessageA(hTabs, TCM_GETITEMRECT, static_cast<WPARAM>(nTab), reinterpret_cast<LPARAM>(&rect));
+        ClickIn(hDialog, hTabs, POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+    }
+    // The File Summary from its toolbar button; `use` acts on it, then Close.
+    void WithSummary(const std::function<void(HWND)>& use)
+    {
+        WhileModal(
+            res::IDC_TYPE_LIST, [this] { ClickToolBarButton(res::ID_FILE_SUMMARY); },
+            [&](HWND hDialog) {
+                use(hDialog);
+                ClickControl(hDialog, IDCANCEL);
+            });
+    }
+    std::string UpperCaretName()
+    {
+        const std::string label = TreeLabel(Upper(), TreeCaret(Upper()));
+        return label.substr(0, label.find('='));
+    }
+    Strings LowerNames()
+    {
+        Strings names;
+        for (const std::string& label : TreeLabels(Lower()))
+            names.push_back(label.substr(0, label.find('=')));
+        return names;
+    }
+    // The dialog on the screen: every text has ink across most of the width
+    // it needs, in the text colour; saved for a look.
+    static void ExpectTextsOnScreen(HWND hDialog, const std::string& strImage)
+    {
+        const double ratio = WidgetOfWindow(hDialog)->devicePixelRatio();
+        for (HWND hChild = GetWindow(hDialog, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
+            char szText[256] = "";
+            GetWindowTextA(hChild, szText, sizeof szText);
+            if (!IsWindowVisible(hChild) || !szText[0] || !(SendMessageA(hChild, WM_GETDLGCODE, 0, 0) & DLGC_STATIC))
+                continue;
+            const QImage shown = testsupport::GrabClient(hChild);
+            const QRgb background = shown.pixel(0, 0);
+            int left = shown.width(), right = -1;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (shown.pixel(x, y) != background) {
+                        left = std::min(left, x);
+                        right = std::max(right, x);
+                    }
+            // At least three pixels a character: the text is there, not a few dots.
+            EXPECT_GE(right - left, static_cast<int>(std::strlen(szText) * 3 * ratio)) << szText;
+        }
+        const QImage image = testsupport::GrabClient(hDialog);
+        const std::string strFile = strImage + "-at-" + QString::number(ratio).toStdString() + ".png";
+        EXPECT_TRUE(image.save(QString::fromStdString(std::string(LUMENOR_BINARY_DIR) + "/" + strFile)));
+    }
+    // The rows of a list on the screen: ink in both columns of each row.
+    static void ExpectRowsOnScreen(HWND hDialog, UINT nList, int nRows)
+    {
+        const HWND hList = GetDlgItem(hDialog, static_cast<int>(nList));
+        const QImage shown = testsupport::GrabClient(hList);
+        const double ratio = WidgetOfWindow(hList)->devicePixelRatio();
+        const int split = static_cast<int>(SendMessageA(hList, LVM_GETCOLUMNWIDTH, 0, 0) * ratio);
+        for (int nRow = 0; nRow < nRows; ++nRow) {
+            RECT row{};
+            SendMessageA(hList, LVM_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&row));
+            const int top = static_cast<int>((row.top + 2) * ratio), bottom = static_cast<int>((row.bottom - 2) * ratio);
+            const QRgb background = shown.pixel(static_cast<int>(3 * ratio), (top + bottom) / 2);
+            int inkLeft = 0, inkRight = 0;
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    (x < split ? inkLeft : inkRight) += shown.pixel(x, y) != background;
+            EXPECT_GT(inkLeft, 10 * ratio) << "row " << nRow;
+            EXPECT_GT(inkRight, 5 * ratio) << "row " << nRow;
+        }
+    }
+};
+
+TEST_F(FileSummaryTest, ShowsTheFiguresTypesAndProblemsOfAFileWrittenForThemAndWalksThem)
+{
+    const std::string strPath = m_folder.Write("cases.ifc", kCases);
+    Start({strPath});
+    RunUntilIdle();
+    Document().NavigateToEntity(2);
+    Document().GetHistory().Clear();
+
+    WithSummary([&](HWND hDialog) {
+        EXPECT_EQ(ControlText(hDialog, res::IDC_SUMMARY_FILE), "cases.ifc");
+        EXPECT_EQ(ControlText(hDialog, res::IDC_SUMMARY_SIZE), std::to_string(kCases.size()) + " bytes");
+        EXPECT_EQ(ControlText(hDialog, res::IDC_SUMMARY_ENTITIES), "5");
+        EXPECT_EQ(ControlText(hDialog, res::IDC_SUMMARY_HIGHEST), "#6");
+        // By count, then by name; a click on a header sorts by it, a second turns the order.
+        EXPECT_EQ(Rows(hDialog, res::IDC_TYPE_LIST), (Table{{"IFCWALL", "3"}, {"IFCDOOR", "1"}, {"IFCSLAB", "1"}}));
+        ExpectRowsOnScreen(hDialog, res::IDC_TYPE_LIST, 3);
+        ExpectTextsOnScreen(hDialog, "file-summary-types");
+        ClickHeader(hDialog, res::IDC_TYPE_LIST, 1);
+        EXPECT_EQ(Rows(hDialog, res::IDC_TYPE_LIST), (Table{{"IFCDOOR", "1"}, {"IFCSLAB", "1"}, {"IFCWALL", "3"}}));
+        ClickHeader(hDialog, res::IDC_TYPE_LIST, 0);
+        ClickHeader(hDialog, res::IDC_TYPE_LIST, 0);
+        EXPECT_EQ(Rows(hDialog, res::IDC_TYPE_LIST), (Table{{"IFCWALL", "3"}, {"IFCSLAB", "1"}, {"IFCDOOR", "1"}}));
+        ClickControl(hDialog, res::IDC_TYPE_FILTER);
+        QTest::keyClicks(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_TYPE_FILTER)), "Wa");
+        PumpWaitingMessages();
+        EXPECT_EQ(ControlText(hDialog, res::IDC_TYPE_FILTER), "Wa");
+        EXPECT_EQ(Rows(hDialog, res::IDC_TYPE_LIST), (Table{{"IFCWALL", "3"}}));
+
+        // The walls from #2: Next, Next, around the end, Previous.
+        ClickRow(hDialog, res::IDC_TYPE_LIST, 0);
+        Strings aSeen;
+        for (UINT nButton : {res::IDC_WALK_NEXT, res::IDC_WALK_NEXT, res::IDC_WALK_NEXT, res::IDC_WALK_PREVIOUS}) {
+            ClickControl(hDialog, nButton);
+            aSeen.push_back(UpperCaretName());
+        }
+        EXPECT_EQ(aSeen, (Strings{"#3", "#6", "#1", "#6"}));
+        EXPECT_EQ(LowerNames(), Strings{}) << "nothing refers to #6";
+
+        ClickTab(hDialog, CFileSummaryDlg::kProblemsPage);
+        EXPECT_FALSE(IsWindowVisible(GetDlgItem(hDialog, res::IDC_TYPE_LIST)));
+        EXPECT_EQ(ControlText(hDialog, res::IDC_PROBLEM_STATUS),
+                  "3 missing references, 1 number defined more than once, 1 isolated entity");
+        EXPECT_EQ(Rows(hDialog, res::IDC_PROBLEM_LIST),
+                  (Table{{"#1 IFCWALL", "refers to #9, which no entity has"},
+                        {"#3 IFCWALL", "defined 2 times, the last one is shown"},
+                        {"#6 IFCWALL", "refers to #7, which no entity has"},
+                        {"#6 IFCWALL", "refers to #8, which no entity has"}}));
+        ClickControl(hDialog, res::IDC_LIST_ISOLATED);
+        EXPECT_EQ(RowCount(hDialog, res::IDC_PROBLEM_LIST), 5);
+        EXPECT_EQ(Row(hDialog, res::IDC_PROBLEM_LIST, 2),
+                  (Strings{"#5 IFCSLAB", "isolated: nothing refers to it, it refers to nothing"}));
+        ExpectRowsOnScreen(hDialog, res::IDC_PROBLEM_LIST, 5);
+        ExpectTextsOnScreen(hDialog, "file-summary-problems");
+        // A problem chosen is gone to; the walk goes on through the problems.
+        ClickRow(hDialog, res::IDC_PROBLEM_LIST, 1);
+        EXPECT_EQ(UpperCaretName(), "#3");
+        EXPECT_EQ(LowerNames(), Strings{});
+        ClickControl(hDialog, res::IDC_WALK_NEXT);
+        EXPECT_EQ(UpperCaretName(), "#5");
+        EXPECT_EQ(SendMessageA(GetDlgItem(hDialog, res::IDC_PROBLEM_LIST), LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                               LVNI_SELECTED),
+                  2);
+    });
+
+    // F8 and Shift+F8 in the main window walk what was chosen last.
+    SetFocus(Upper());
+    PressKey(Qt::Key_F8);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 6);
+    EXPECT_EQ(UpperCaretName(), "#6");
+    PressKey(Qt::Key_F8, Qt::ShiftModifier);
+    PressKey(Qt::Key_F8, Qt::ShiftModifier);
+    EXPECT_EQ(Doc().GetCurrentEntity(), 3);
+    EXPECT_EQ(LowerNames(), Strings{});
+    // Every step was a jump: Back retraces them.
+    Strings aBack;
+    for (int i = 0; i < 3; ++i) {
+        PressKey(Qt::Key_Left, Qt::AltModifier);
+        aBack.push_back(UpperCaretName());
+    }
+    EXPECT_EQ(aBack, (Strings{"#5", "#6", "#5"}));
+    EXPECT_EQ(LowerNames(), Strings{});
+}
+
+TEST_F(FileSummaryTest, ShowsTheProgressOfTheReferencesThenEveryProblemOfASampleAsTheModelFindsThem)
+{
+    Start({SamplePath("duplex.ifc")});
+    SKIP_WITHOUT_SAMPLES();
+    // The first idle pass opens the file and runs the first slice of the
+    // inverse computation; the dialog's idle time does the rest.
+    EXPECT_TRUE(m_pApp->OnIdle(0));
+    ASSERT_FALSE(Doc().IsInverseComplete());
+
+    WithSummary([&](HWND hDialog) {
+        const std::vector<EntityTypeCount> aTypes = CountEntityTypes(Doc());
+        ASSERT_EQ(RowCount(hDialog, res::IDC_TYPE_LIST), static_cast<int>(aTypes.size()));
+        std::size_t nTotal = 0;
+        for (int nRow = 0; nRow < RowCount(hDialog, res::IDC_TYPE_LIST); ++nRow) {
+            const Strings row = Row(hDialog, res::IDC_TYPE_LIST, nRow);
+            const auto it = std::find_if(aTypes.begin(), aTypes.end(),
+                                         [&](const EntityTypeCount& type) { return type.strType == row[0]; });
+            ASSERT_NE(it, aTypes.end()) << row[0];
+            std::string strCount = row[1];
+            std::erase(strCount, ',');
+            EXPECT_EQ(strCount, std::to_string(it->nCount)) << row[0];
+            nTotal += it->nCount;
+        }
+        EXPECT_EQ(nTotal, CountEntities(Doc()));
+
+        ClickTab(hDialog, CFileSummaryDlg::kProblemsPage);
+        EXPECT_EQ(ControlText(hDialog, res::IDC_PROBLEM_STATUS).rfind("Finding the references: ", 0), 0u);
+        EXPECT_EQ(RowCount(hDialog, res::IDC_PROBLEM_LIST), 0);
+        // The computation goes on in the dialog's idle time; the page fills when it is done.
+        EXPECT_TRUE(PumpUntil([&] { return RowCount(hDialog, res::IDC_PROBLEM_LIST) > 0 || Doc().IsInverseComplete(); },
+                              60000));
+        PumpUntil([] { return false; }, 2 * CFileSummaryDlg::kProgressMilliseconds);
+        ASSERT_TRUE(Doc().IsInverseComplete());
+        ClickControl(hDialog, res::IDC_LIST_ISOLATED);
+        const std::vector<FileProblem> aProblems = ListProblems(Doc(), true);
+        ASSERT_EQ(RowCount(hDialog, res::IDC_PROBLEM_LIST), static_cast<int>(aProblems.size()));
+        for (std::size_t i = 0; i < aProblems.size(); ++i) {
+            EXPECT_EQ(Row(hDialog, res::IDC_PROBLEM_LIST, static_cast<int>(i)).at(1), DescribeProblem(aProblems[i]))
+                << i;
+        }
+        EXPECT_EQ(ControlText(hDialog, res::IDC_PROBLEM_STATUS).find("Finding"), std::string::npos);
+    });
+}
+
+} // namespace
