@@ -332,8 +332,7 @@ bool CFileSummaryDlg::ChooseWalk()
 {
     CKantorDoc& doc = m_document.GetKantorDoc();
     CEntityWalk& walk = doc.GetEntityWalk();
-    const auto nPage = static_cast<int>(SendMessageA(GetDlgItem(res::IDC_SUMMARY_TABS), TCM_GETCURSEL, 0, 0));
-    if (nPage == kTypesPage) {
+    if (m_walkChoice == WalkChoice::Type) {
         const int nRow = SelectedRow(res::IDC_TYPE_LIST);
         if (nRow < 0)
             return false;
@@ -342,7 +341,7 @@ bool CFileSummaryDlg::ChooseWalk()
             walk.Assign(std::string(strType), EntitiesOfType(doc, strType));
         return true;
     }
-    if (SelectedRow(res::IDC_PROBLEM_LIST) < 0)
+    if (m_walkChoice != WalkChoice::Problems || SelectedRow(res::IDC_PROBLEM_LIST) < 0)
         return false;
     std::vector<std::int32_t> aEntities;
     for (std::size_t nIndex : m_aProblemRows)
@@ -355,7 +354,7 @@ bool CFileSummaryDlg::ChooseWalk()
 void CFileSummaryDlg::OnTypeChanged(NMHDR* pNMHDR, LRESULT*)
 {
     if (!m_bSelecting && (reinterpret_cast<const NMLISTVIEW*>(pNMHDR)->uNewState & LVIS_SELECTED))
-        ChooseWalk();
+        m_walkChoice = WalkChoice::Type;
 }
 
 void CFileSummaryDlg::OnProblemChanged(NMHDR* pNMHDR, LRESULT*)
@@ -364,8 +363,15 @@ void CFileSummaryDlg::OnProblemChanged(NMHDR* pNMHDR, LRESULT*)
     if (m_bSelecting || !(pList->uNewState & LVIS_SELECTED))
         return;
     // A problem chosen is a place to go to, as one step of the walk would.
+    m_walkChoice = WalkChoice::Problems;
     ChooseWalk();
     m_document.NavigateToEntity(m_aProblems[m_aProblemRows[static_cast<std::size_t>(pList->iItem)]].nEntity);
+}
+
+void CFileSummaryDlg::OnCancel()
+{
+    ChooseWalk();
+    CDialog::OnCancel();
 }
 
 void CFileSummaryDlg::OnTypeDoubleClick(NMHDR* pNMHDR, LRESULT*)
@@ -376,12 +382,13 @@ void CFileSummaryDlg::OnTypeDoubleClick(NMHDR* pNMHDR, LRESULT*)
 
 void CFileSummaryDlg::Step(bool bForward)
 {
-    if (!ChooseWalk() && m_document.GetKantorDoc().GetEntityWalk().IsEmpty()) {
-        MessageBeep(0);
-        return;
-    }
-    m_document.StepWalk(bForward);
+    // The shown page's selected row, else what was chosen before.
     const auto nPage = static_cast<int>(SendMessageA(GetDlgItem(res::IDC_SUMMARY_TABS), TCM_GETCURSEL, 0, 0));
+    if (SelectedRow(nPage == kTypesPage ? res::IDC_TYPE_LIST : res::IDC_PROBLEM_LIST) >= 0)
+        m_walkChoice = nPage == kTypesPage ? WalkChoice::Type : WalkChoice::Problems;
+    ChooseWalk();
+    if (!m_document.StepWalk(bForward))
+        return;
     if (nPage == kProblemsPage)
         SelectProblemOf(m_document.GetKantorDoc().GetCurrentEntity());
 }

@@ -36,6 +36,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Closing keeps what was chosen last as the walk of F8 and Shift+F8.
+    void OnCancel() override;
     void OnTimer(UINT_PTR nIDEvent) override;
 
     void OnTabChanged(NMHDR* pNMHDR, LRESULT* pResult);
@@ -61,8 +63,9 @@ private:
     // The problems page: how far the inverse computation is, or the list.
     void ShowProblemsProgress();
     void FillProblems();
-    // Makes the selected row of the shown page the document's walk; false
-    // when no row is selected.
+    // Makes the last choice the document's walk: the selected type's
+    // entities (found only now, since that takes a scan of the file) or the
+    // problems'; false when nothing is chosen.
     bool ChooseWalk();
     // One step of the walk, forwards or backwards, from the current entity.
     void Step(bool bForward);
@@ -79,6 +82,9 @@ private:
     std::vector<FileProblem> m_aProblems;
     std::vector<std::size_t> m_aProblemRows;
     bool m_bProblemsKnown = false;
+    // What the walk goes through: the page whose row was chosen last.
+    enum class WalkChoice { None, Type, Problems };
+    WalkChoice m_walkChoice = WalkChoice::None;
     // Set while the dialog itself selects a row, so that it does not
     // choose the walk again.
     bool m_bSelecting = false;

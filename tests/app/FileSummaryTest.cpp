@@ -117,6 +117,7 @@ protected:
         WhileModal(
             res::IDC_TYPE_LIST, [this] { ClickToolBarButton(res::ID_FILE_SUMMARY); },
             [&](HWND hDialog) {
+                EXPECT_TRUE(PumpUntil([&] { return IsWindowOnScreen(hDialog) != FALSE; }, 5000));
                 use(hDialog);
                 ClickControl(hDialog, IDCANCEL);
             });
@@ -262,6 +263,13 @@ TEST_F(FileSummaryTest, ShowsTheFiguresTypesAndProblemsOfAFileWrittenForThemAndW
     }
     EXPECT_EQ(aBack, (Strings{"#5", "#6", "#5"}));
     EXPECT_EQ(LowerNames(), Strings{});
+
+    // A type chosen and the dialog closed: F8 walks that type.
+    WithSummary([&](HWND hDialog) { ClickRow(hDialog, res::IDC_TYPE_LIST, 1); });
+    SetFocus(Upper());
+    PressKey(Qt::Key_F8);
+    EXPECT_EQ(UpperCaretName(), "#2");
+    EXPECT_EQ(LowerNames(), (Strings{"#6", "#3", "#1"}));
 }
 
 TEST_F(FileSummaryTest, ShowsTheProgressOfTheReferencesThenEveryProblemOfASampleAsTheModelFindsThem)
