@@ -6,6 +6,7 @@
 #include "platform/CommCtrl.h"
 #include "platform/Window.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string_view>
@@ -92,22 +93,26 @@ inline BOOL TreeView_EnsureVisible(HWND tree, HTREEITEM item)
 
 // The item's whole label, in buffer (valid until its next use). The control
 // cuts a label to the buffer; one that fills it may go on, so the buffer
-// grows and the fetch is repeated.
-inline std::string_view TreeView_GetItemLabel(HWND tree, HTREEITEM item, std::vector<char>& buffer)
+// grows and the fetch is repeated, up to maxBuffer bytes (the terminator
+// included): the last step grows it to maxBuffer itself, so that a label of
+// maxBuffer - 1 bytes (the control's longest by default) comes back whole.
+inline std::string_view TreeView_GetItemLabel(HWND tree, HTREEITEM item, std::vector<char>& buffer,
+                                              int maxBuffer = INT_MAX)
 {
+    const std::size_t limit = static_cast<std::size_t>(maxBuffer);
     if (buffer.empty())
-        buffer.resize(256);
+        buffer.resize(std::min<std::size_t>(256, limit));
     for (;;) {
         TVITEM tvi;
         tvi.mask = TVIF_TEXT;
         tvi.hItem = item;
         tvi.pszText = buffer.data();
-        tvi.cchTextMax = static_cast<int>(buffer.size());
+        tvi.cchTextMax = static_cast<int>(std::min(buffer.size(), limit));
         buffer[0] = '\0';
         TreeView_GetItem(tree, &tvi);
         const std::size_t length = std::strlen(buffer.data());
-        if (length + 1 < buffer.size() || buffer.size() > INT_MAX / 2)
+        if (length + 1 < static_cast<std::size_t>(tvi.cchTextMax) || buffer.size() >= limit)
             return {buffer.data(), length};
-        buffer.resize(buffer.size() * 2);
+        buffer.resize(buffer.size() > limit / 2 ? limit : buffer.size() * 2);
     }
 }

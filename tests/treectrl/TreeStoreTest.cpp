@@ -138,6 +138,20 @@ TEST_F(TreeStoreTest, ALabelLongerThanTheLimitIsCutToIt)
     EXPECT_EQ(NodeOf(kept)->cchText, 8);
 }
 
+// The whole-label fetch grows its buffer up to its limit, the last step to
+// the limit itself: a label one byte shorter than the limit comes back
+// whole (with INT_MAX, the control's longest label), a longer one is cut.
+TEST_F(TreeStoreTest, TheWholeLabelFetchReachesItsLimit)
+{
+    for (const auto& [length, expected] : {std::pair{999, 999}, {1200, 999}, {300, 300}}) {
+        const std::string label(length, 'a');
+        HTREEITEM item = Insert(nullptr, label.c_str());
+        std::vector<char> buffer;
+        EXPECT_EQ(TreeView_GetItemLabel(hwnd, item, buffer, 1000).size(), static_cast<std::size_t>(expected))
+            << "a label of " << length << " bytes with a limit of 1000";
+    }
+}
+
 TEST_F(TreeStoreTest, GetItemTruncatesTextToTheBuffer)
 {
     HTREEITEM item = Insert(nullptr, "eleven byte");
