@@ -28,12 +28,15 @@ struct ExtentParams {
 };
 
 // The horizontal extent kept up to date between scroll-bar updates: every
-// displayed item is either counted with its right edge, or pending (still to
-// be measured and counted at the next update).
+// displayed item is either counted with its right edge, or uncounted: pending
+// (on the list, still to be measured and counted at the next update) or
+// bounded (its right edge is at most `bound`, which is at most the widest
+// counted edge, so it cannot be the extent).
 struct ExtentIndex {
     bool valid = false;
     ExtentParams params;
     WidthCounter widths;
+    int bound = 0;
     std::vector<TreeNode*> pending; // may hold stale entries; the node flag decides
 };
 

@@ -135,6 +135,16 @@ int MeasureContext::LabelWidth(TreeNode* q)
     return size.cx;
 }
 
+int MeasureContext::MaxCharWidth()
+{
+    if (m_cxMaxChar < 0) {
+        SelectFont(false);
+        TEXTMETRICA tm;
+        m_cxMaxChar = GetTextMetricsA(m_hdc, &tm) ? std::max<LONG>(tm.tmMaxCharWidth, 0) : 0;
+    }
+    return m_cxMaxChar;
+}
+
 RECT MeasureContext::TextRect(TreeNode* q, const RECT& row)
 {
     RECT r = row;

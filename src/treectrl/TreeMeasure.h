@@ -31,6 +31,9 @@ public:
     int DepthOffset(const TreeNode* q);
     // q's label width, measured once and cached in cxText.
     int LabelWidth(TreeNode* q);
+    // The advance of the window font's widest character, 0 if unknown: a
+    // label in that font is at most its length times as wide.
+    int MaxCharWidth();
     // q's text rectangle given its row rectangle.
     RECT TextRect(TreeNode* q, const RECT& row);
 
@@ -48,6 +51,7 @@ private:
     bool m_bNormalSizeRead = false;
     int m_cxNormal = 0;
     int m_cyNormal = 0;
+    int m_cxMaxChar = -1; // not read yet
     HDC m_hdc = nullptr;
     HFONT m_hWindowFont = nullptr;
     HFONT m_hUnderlinedFont = nullptr;

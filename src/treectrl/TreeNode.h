@@ -110,9 +110,9 @@ struct TreeItemData {
     LabelPointer pszText;
     ItemParam lParam;
     int cxText : 30 = 0; // cached label width in pixels, 0 = not measured
-    // The horizontal-extent index still has to measure and count this
-    // displayed item (TreeExtent.cpp).
-    unsigned bExtentPending : 1 = 0;
+    // This displayed item is not counted in the horizontal-extent index:
+    // pending or bounded (TreeExtent.cpp).
+    unsigned bExtentUncounted : 1 = 0;
     unsigned bLabelOwned : 1 = 0; // pszText is a copy in the label store
     ImageIndex iImage;
     ImageIndex iSelectedImage;
