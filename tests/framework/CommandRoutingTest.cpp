@@ -140,10 +140,7 @@ TEST_F(CommandRouting, FirstHandlerInViewDocumentFrameApplicationOrderWins)
     EXPECT_EQ(Route(kFrameUp), (std::vector<std::string>{"frame 33003"}));
     EXPECT_EQ(Route(kAppOnly), (std::vector<std::string>{"app 33004"}));
     EXPECT_TRUE(Route(kNobody).empty());
-}
-
-TEST_F(CommandRouting, WithoutAnActiveViewTheFrameComesFirst)
-{
+    // Without an active view the frame comes first.
     frame->SetActiveView(nullptr, FALSE);
     EXPECT_EQ(Route(kAll), (std::vector<std::string>{"frame 33001"}));
     EXPECT_EQ(Route(kDocUp), (std::vector<std::string>{"frame 33002"}));

@@ -106,6 +106,13 @@ TEST_F(Dialogs, MembersGoIntoTheControlsOnOpenAndBackOnOk)
     EXPECT_EQ(dlg.m_nDirection, 0);
     EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dlg.m_wndLink.GetSafeHwnd(), nullptr) << "detached when the dialog closed";
+
+    // No checked radio button saves -1.
+    dlg.m_nDirection = -1;
+    dlg.whileOpen = [](SearchLikeDialog& d) { Click(d, IDOK); };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.directionAtInit, BST_UNCHECKED);
+    EXPECT_EQ(dlg.m_nDirection, -1);
 }
 
 TEST_F(Dialogs, CancelLeavesTheMembersAndOtherButtonsReturnTheirId)
@@ -122,6 +129,7 @@ TEST_F(Dialogs, CancelLeavesTheMembersAndOtherButtonsReturnTheirId)
     dlg.whileOpen = [](SearchLikeDialog& d) { Click(d, kApply); };
     EXPECT_EQ(dlg.DoModal(), kApply);
     EXPECT_EQ(dlg.m_strText, "keep") << "no exchange unless OK";
+    EXPECT_EQ(CDialog(4711).DoModal(), -1) << "an unknown template";
 }
 
 TEST_F(Dialogs, EachRunGivesBackTheFontItMade)
@@ -135,19 +143,6 @@ TEST_F(Dialogs, EachRunGivesBackTheFontItMade)
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(dlg.DoModal(), IDOK);
     EXPECT_EQ(LiveGdiObjectCount(), nObjects);
-}
-
-TEST_F(Dialogs, NoCheckedRadioButtonSavesMinusOne)
-{
-    SearchLikeDialog dlg;
-    dlg.m_nDirection = -1;
-    dlg.whileOpen = [](SearchLikeDialog& d) {
-        EXPECT_EQ(SendMessageA(d.GetDlgItem(kUp), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-        EXPECT_EQ(SendMessageA(d.GetDlgItem(kDown), BM_GETCHECK, 0, 0), BST_UNCHECKED);
-        Click(d, IDOK);
-    };
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_EQ(dlg.m_nDirection, -1);
 }
 
 TEST_F(Dialogs, EnterPressesTheDefaultButtonEscapeCancelsTabMovesTheFocus)
@@ -202,12 +197,6 @@ TEST_F(Dialogs, AMissingControlFailsTheExchangeAndKeepsTheDialogOpen)
     } dlg;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_EQ(dlg.okAttempts, 1);
-}
-
-TEST_F(Dialogs, AnUnknownTemplateGivesMinusOne)
-{
-    CDialog dlg(4711);
-    EXPECT_EQ(dlg.DoModal(), -1);
 }
 
 } // namespace

@@ -113,7 +113,7 @@ protected:
     CTempFolder dir;
 };
 
-TEST_F(DocumentLifeCycle, NewDocumentRunsOnNewDocumentThenEveryViewsInitialUpdate)
+TEST_F(DocumentLifeCycle, NewDocumentRunsOnNewDocumentThenEveryViewsInitialUpdateAndUpdatesSkipTheSender)
 {
     CDocument* doc = NewDocument();
     ASSERT_NE(doc, nullptr);
@@ -126,12 +126,8 @@ TEST_F(DocumentLifeCycle, NewDocumentRunsOnNewDocumentThenEveryViewsInitialUpdat
     EXPECT_TRUE(doc->GetPathName().empty());
     EXPECT_EQ(frame->GetWindowText(), "Untitled - Lumenor");
     EXPECT_EQ(frame->GetActiveView(), frame->m_wndSplitter.GetPane(0, 0));
-}
 
-TEST_F(DocumentLifeCycle, UpdateAllViewsSkipsTheSender)
-{
-    CDocument* doc = NewDocument();
-    ASSERT_NE(doc, nullptr);
+    // UpdateAllViews skips the sender.
     auto* upper = static_cast<CView*>(frame->m_wndSplitter.GetPane(0, 0));
     g_log.clear();
     doc->UpdateAllViews(upper, 7);

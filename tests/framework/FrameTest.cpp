@@ -209,26 +209,8 @@ TEST_F(Frame, UpperPaneKeepsItsInitialHeightTheLowerTakesTheRest)
     CRect lowerRect;
     lower->GetClientRect(&lowerRect);
     EXPECT_EQ(lowerRect.Height(), cur);
-}
-
-TEST_F(Frame, SplitterRowsFollowTheSizeGivenToTheirFirstView)
-{
-    CWnd parent;
-    parent.CreateEx(0, nullptr, "host", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 500), nullptr, 0);
-    CSplitterWnd splitter;
-    ASSERT_TRUE(splitter.CreateStatic(&parent, 2, 1));
-    splitter.MoveWindow(0, 0, 300, 500);
-    for (int height : {400, 399}) {
-        splitter.SetRowInfo(0, height, 0);
-        splitter.RecalcLayout();
-        int cur = 0;
-        int min = 0;
-        splitter.GetRowInfo(0, cur, min);
-        EXPECT_EQ(cur, height);
-        splitter.GetRowInfo(1, cur, min);
-        EXPECT_EQ(cur, 500 - height - CSplitterWnd::kSplitterSize);
-    }
-    EXPECT_FALSE(splitter.CreateView(2, 0, RUNTIME_CLASS(PaneView), SIZE{}, nullptr)) << "no such row";
+    EXPECT_FALSE(frame->m_wndSplitter.CreateView(2, 0, RUNTIME_CLASS(PaneView), SIZE{}, nullptr))
+        << "no such row";
 }
 
 TEST_F(Frame, AClickInAViewMakesItTheActiveView)
@@ -330,41 +312,6 @@ TEST_F(Frame, ToolbarButtonsShowPromptsAndSendTheirCommand)
     mouse(QEvent::MouseMove, QPoint(open.right + 2, open.top + 5), Qt::LeftButton);
     mouse(QEvent::MouseButtonRelease, QPoint(open.right + 2, open.top + 5), Qt::NoButton);
     EXPECT_TRUE(g_log.empty());
-}
-
-// Records the tools a tooltip window is given.
-class ToolTipSpy : public CWnd {
-public:
-    std::vector<std::pair<UINT_PTR, std::string>> tools;
-    std::vector<CRect> rects;
-
-protected:
-    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
-    {
-        if (message == TTM_ADDTOOLA) {
-            const auto* info = reinterpret_cast<const TOOLINFOA*>(lParam);
-            tools.emplace_back(info->uId, info->lpszText ? info->lpszText : "");
-            rects.emplace_back(info->rect);
-        }
-        return CWnd::OnWndMsg(message, wParam, lParam, pResult);
-    }
-};
-
-TEST_F(Frame, ToolbarTooltipsAreThePromptsTextAfterTheLineFeed)
-{
-    CToolBar bar;
-    ASSERT_TRUE(bar.CreateEx(frame, TBSTYLE_FLAT, WS_CHILD | CBRS_TOP | CBRS_TOOLTIPS, RECT{}, 4000));
-    ASSERT_NE(bar.GetToolTips(), nullptr);
-    ToolTipSpy spy;
-    ASSERT_TRUE(spy.SubclassWindow(bar.GetToolTips()));
-    const UINT ids[] = {res::ID_FILE_OPEN, 0, res::ID_APP_ABOUT};
-    ASSERT_TRUE(bar.SetButtons(ids, 3));
-    using Tools = std::vector<std::pair<UINT_PTR, std::string>>;
-    EXPECT_EQ(spy.tools, (Tools{{res::ID_FILE_OPEN, "Open"}, {res::ID_APP_ABOUT, "Info"}}));
-    CRect about;
-    bar.GetItemRect(2, &about);
-    ASSERT_EQ(spy.rects.size(), 2u);
-    EXPECT_EQ(spy.rects[1], about);
 }
 
 TEST_F(Frame, IdleUpdatesDisableToolbarButtonsWithoutHandler)

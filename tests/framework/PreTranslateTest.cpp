@@ -63,6 +63,9 @@ TEST_F(PreTranslation, RunsFromTheTargetUpToTheTopLevelWindowBeforeDispatch)
     EXPECT_EQ(Deliver(control.m_hWnd),
               (std::vector<std::string>{"pre control", "pre pane", "pre frame", "proc control"}));
     EXPECT_EQ(Deliver(pane.m_hWnd), (std::vector<std::string>{"pre pane", "pre frame", "proc pane"}));
+    g_log.clear();
+    control.SendMessage(WM_APP);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"proc control"})) << "sent messages are not pre-translated";
 }
 
 TEST_F(PreTranslation, ATrueAnswerConsumesTheMessage)
@@ -79,13 +82,6 @@ TEST_F(PreTranslation, StopsAtATopLevelWindowEvenWhenItHasAnOwner)
     Layer popup{"popup", &frame, WS_POPUP | WS_CAPTION};
     Layer field{"field", &popup, WS_CHILD | WS_VISIBLE};
     EXPECT_EQ(Deliver(field.m_hWnd), (std::vector<std::string>{"pre field", "pre popup", "proc field"}));
-}
-
-TEST_F(PreTranslation, SentMessagesAreNotPreTranslated)
-{
-    g_log.clear();
-    control.SendMessage(WM_APP);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"proc control"}));
 }
 
 } // namespace

@@ -26,21 +26,16 @@ std::vector<std::string> ReadAll(const std::string& bytes)
 
 using Lines = std::vector<std::string>;
 
-TEST(StdioFile, LineFeedAndCarriageReturnLineFeedEndLinesALoneCarriageReturnStays)
+// Line feed and carriage return line feed end lines, a lone carriage return
+// stays; empty files and empty lines.
+TEST(StdioFile, LineEnds)
 {
-    EXPECT_EQ(ReadAll("a\nb\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(ReadAll("a\r\nb\r\n"), (Lines{"a", "b"}));
-    EXPECT_EQ(ReadAll("a\rb\nc"), (Lines{"a\rb", "c"}));
-    EXPECT_EQ(ReadAll("a\r\r\n"), (Lines{"a\r"}));
-    EXPECT_EQ(ReadAll("end\r"), (Lines{"end\r"}));
-}
-
-TEST(StdioFile, EmptyFileAndEmptyLines)
-{
-    EXPECT_EQ(ReadAll(""), Lines{});
-    EXPECT_EQ(ReadAll("\n"), (Lines{""}));
-    EXPECT_EQ(ReadAll("\n\r\n\n"), (Lines{"", "", ""}));
-    EXPECT_EQ(ReadAll("no end"), (Lines{"no end"}));
+    const std::pair<const char*, Lines> cases[] = {
+        {"a\nb\n", {"a", "b"}}, {"a\r\nb\r\n", {"a", "b"}}, {"a\rb\nc", {"a\rb", "c"}},
+        {"a\r\r\n", {"a\r"}},   {"end\r", {"end\r"}},       {"", {}},
+        {"\n", {""}},           {"\n\r\n\n", {"", "", ""}}, {"no end", {"no end"}}};
+    for (const auto& [bytes, lines] : cases)
+        EXPECT_EQ(ReadAll(bytes), lines) << bytes;
 }
 
 TEST(StdioFile, LinesLongerThanAnyBufferAndLineEndsSplitAcrossReads)
