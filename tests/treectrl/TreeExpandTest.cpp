@@ -44,8 +44,7 @@ TEST_F(TreeExpandTest, KeyboardExpansionNotifiesAndCountsChildrenFilledMeanwhile
     EXPECT_EQ(expanding.itemNew.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
     EXPECT_FALSE(expanding.itemNew.state & TVIS_EXPANDED) << "the state before the change";
     EXPECT_FALSE(parent.notices[1].itemNew.state & TVIS_EXPANDED) << "the same record after it";
-    EXPECT_EQ(parent.notices[0].hdr.hwndFrom, hwnd);
-    EXPECT_EQ(parent.notices[0].hdr.idFrom, kTreeId);
+    EXPECT_EQ(std::pair(expanding.hdr.hwndFrom, expanding.hdr.idFrom), std::pair(hwnd, UINT_PTR{kTreeId}));
     EXPECT_EQ(VisibleCount(), 5);
     EXPECT_EQ(Send(TVM_GETCOUNT), 5);
 }
@@ -90,27 +89,23 @@ TEST_F(TreeExpandTest, ExpandingScrollsTheNewRowsIntoViewKeepingTheTopRow)
     }
 }
 
-TEST_F(TreeExpandTest, CollapsingAboveTheTopShowsTheItem)
+TEST_F(TreeExpandTest, CollapsingAboveTheTopOrAroundItBringsTheItemToTheTopRowAndTheCaretOut)
 {
     auto roots = InsertMany(nullptr, 20, "r");
     InsertMany(roots[2], 4, "c");
+    auto children = InsertMany(roots[4], 10, "c");
     Expand(roots[2], TVE_EXPAND);
     Select(roots[10], TVGN_FIRSTVISIBLE);
     Expand(roots[2], TVE_COLLAPSE);
-    EXPECT_EQ(FirstVisible(), roots[2]) << "a collapse brings the collapsed item to the top row";
+    EXPECT_EQ(FirstVisible(), roots[2]) << "the top row was below the collapsed item";
     EXPECT_EQ(TopIndex(), 2);
-}
 
-TEST_F(TreeExpandTest, CollapsingMovesTheTopAndTheCaretOutOfTheSubtree)
-{
-    auto roots = InsertMany(nullptr, 20, "r");
-    auto children = InsertMany(roots[4], 10, "c");
     Expand(roots[4], TVE_EXPAND);
     Select(children[6], TVGN_FIRSTVISIBLE);
     ASSERT_EQ(TopIndex(), 11);
     parent.Clear();
     Expand(roots[4], TVE_COLLAPSE);
-    EXPECT_EQ(FirstVisible(), roots[4]) << "the collapsed item becomes the top row";
+    EXPECT_EQ(FirstVisible(), roots[4]) << "the top row was inside the collapsed subtree";
     EXPECT_EQ(TopIndex(), 4);
     EXPECT_EQ(Caret(), roots[4]) << "without notifications the caret moves to the collapsed item";
     EXPECT_TRUE(parent.notices.empty());
@@ -120,46 +115,36 @@ TEST_F(TreeExpandTest, CollapsingMovesTheTopAndTheCaretOutOfTheSubtree)
 }
 
 // Lines at root: a double click in column 0 of a child's row toggles the
-// top-level ancestor whose line runs there, with the caret inside it.
-class TreeCollapseAroundCaretTest : public TreeTest {
-protected:
-    void SetUp() override
-    {
-        TreeTest::SetUp();
-        CreateTree(kViewStyle | TVS_LINESATROOT);
-        a = Insert(nullptr, "a");
-        children = InsertMany(a, 3, "c");
-        Insert(nullptr, "b");
+// top-level ancestor whose line runs there, with the caret inside it: the
+// caret moves to the collapsed item, or is gone when the parent vetoes.
+TEST_F(TreeExpandTest, CollapsingAroundTheCaretByADoubleClickHandsTheCaretToTheItem)
+{
+    CreateTree(kViewStyle | TVS_LINESATROOT);
+    HTREEITEM a = Insert(nullptr, "a");
+    auto children = InsertMany(a, 3, "c");
+    Insert(nullptr, "b");
+    for (bool veto : {false, true}) {
         Expand(a, TVE_EXPAND);
         Select(children[1]);
+        parent.answer = [veto](const NMTREEVIEW& nm) { return veto && nm.hdr.code == TVN_SELCHANGINGA; };
         parent.Clear();
+        Click(WM_LBUTTONDBLCLK, 5, 2 * 16 + 2);
+        EXPECT_FALSE(State(a) & TVIS_EXPANDED);
+        EXPECT_FALSE(State(children[1]) & TVIS_SELECTED);
+        if (veto) {
+            EXPECT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_ITEMEXPANDEDA}));
+            EXPECT_EQ(Caret(), nullptr);
+            continue;
+        }
+        ASSERT_EQ(parent.Codes(),
+                  (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
+        EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
+        EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
+        EXPECT_EQ(parent.Olds()[1], children[1]);
+        EXPECT_EQ(parent.News()[1], a);
+        EXPECT_EQ(Caret(), a);
+        EXPECT_TRUE(State(a) & TVIS_SELECTED);
     }
-    HTREEITEM a = nullptr;
-    std::vector<HTREEITEM> children;
-};
-
-TEST_F(TreeCollapseAroundCaretTest, CaretMovesToTheCollapsedItem)
-{
-    Click(WM_LBUTTONDBLCLK, 5, 2 * 16 + 2);
-    ASSERT_EQ(parent.Codes(),
-              (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
-    EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
-    EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
-    EXPECT_EQ(parent.notices[1].itemOld.hItem, children[1]);
-    EXPECT_EQ(parent.notices[1].itemNew.hItem, a);
-    EXPECT_EQ(Caret(), a);
-    EXPECT_TRUE(State(a) & TVIS_SELECTED);
-    EXPECT_FALSE(State(children[1]) & TVIS_SELECTED);
-}
-
-TEST_F(TreeCollapseAroundCaretTest, VetoedHandOverLeavesNoCaret)
-{
-    parent.answer = [](const NMTREEVIEW& nm) { return nm.hdr.code == TVN_SELCHANGINGA ? 1 : 0; };
-    Click(WM_LBUTTONDBLCLK, 5, 2 * 16 + 2);
-    EXPECT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_ITEMEXPANDEDA}));
-    EXPECT_EQ(Caret(), nullptr);
-    EXPECT_FALSE(State(children[1]) & TVIS_SELECTED);
-    EXPECT_FALSE(State(a) & TVIS_EXPANDED);
 }
 
 } // namespace

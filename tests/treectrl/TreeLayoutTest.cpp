@@ -13,15 +13,13 @@ class TreeLayoutTest : public TreeTest {
 protected:
     SCROLLINFO Bar(int bar) const
     {
-        SCROLLINFO si;
-        si.fMask = SIF_ALL;
+        SCROLLINFO si{.fMask = SIF_ALL};
         GetScrollInfo(hwnd, bar, &si);
         return si;
     }
     TVHITTESTINFO Hit(int x, int y) const
     {
-        TVHITTESTINFO info;
-        info.pt = POINT{x, y};
+        TVHITTESTINFO info{.pt = POINT{x, y}};
         Send(TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
         return info;
     }
@@ -108,7 +106,7 @@ TEST_F(TreeLayoutTest, HitTestZones)
     EXPECT_EQ(Send(TVM_HITTEST, 0, 0), 0);
 }
 
-TEST_F(TreeLayoutTest, PageAndLineScrollingIsClamped)
+TEST_F(TreeLayoutTest, PageLineAndWheelScrollingIsClamped)
 {
     InsertMany(nullptr, 10, "r");
     VScroll(SB_PAGEDOWN);
@@ -127,6 +125,13 @@ TEST_F(TreeLayoutTest, PageAndLineScrollingIsClamped)
     EXPECT_EQ(TopIndex(), 1) << "other codes change nothing";
     VScroll(SB_LINEUP);
     EXPECT_EQ(Text(FirstVisible()), "r0");
+    // The wheel: three rows per notch, less than a third of one moves nothing.
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -120));
+    EXPECT_EQ(TopIndex(), 3);
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 30));
+    EXPECT_EQ(TopIndex(), 3);
+    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 80));
+    EXPECT_EQ(Text(FirstVisible()), "r1");
 }
 
 TEST_F(TreeLayoutTest, ThumbPositionComesFromTheBar)
@@ -140,18 +145,6 @@ TEST_F(TreeLayoutTest, ThumbPositionComesFromTheBar)
     EXPECT_EQ(Send(WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 1234)), 0);
     EXPECT_EQ(TopIndex(), 70000) << "the message's 16-bit position is not used";
     EXPECT_EQ(RecountTree(Data()).firstVisibleRow, TopIndex());
-}
-
-TEST_F(TreeLayoutTest, MouseWheelScrollsThreeRowsPerNotch)
-{
-    InsertMany(nullptr, 20, "r");
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -120));
-    EXPECT_EQ(TopIndex(), 3);
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 30));
-    EXPECT_EQ(TopIndex(), 3) << "less than 40 moves nothing";
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 80));
-    EXPECT_EQ(TopIndex(), 1);
-    EXPECT_EQ(Text(FirstVisible()), "r1");
 }
 
 TEST_F(TreeLayoutTest, HorizontalScrollingByPixels)

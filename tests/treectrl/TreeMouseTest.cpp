@@ -67,6 +67,15 @@ TEST_F(TreeMouseTest, DoubleClickInTheIndentTogglesTheAncestorWhoseLineIsThere)
 
 TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
 {
+    // In an empty tree: no item.
+    Click(WM_RBUTTONDOWN, 2, 2);
+    Click(WM_RBUTTONUP, 2, 2);
+    ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
+    EXPECT_EQ(parent.notices[0].itemNew.hItem, nullptr);
+    EXPECT_EQ(parent.notices[0].itemNew.mask, 0u);
+    EXPECT_EQ(parent.contextMenus.size(), 1u);
+    EXPECT_EQ(GetFocus(), hwnd);
+
     HTREEITEM item =
         InsertItem({.mask = TVIF_TEXT | TVIF_PARAM, .pszText = const_cast<char*>("item"), .lParam = 4711});
     SetFocus(hwnd); // focus alone selects the first item
@@ -95,20 +104,14 @@ TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
     EXPECT_TRUE(parent.contextMenus.empty()) << "a nonzero answer keeps the menu away";
 }
 
-TEST_F(TreeMouseTest, RightClickInAnEmptyTreeReportsNoItem)
-{
-    Click(WM_RBUTTONDOWN, 2, 2);
-    Click(WM_RBUTTONUP, 2, 2);
-    ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
-    EXPECT_EQ(parent.notices[0].itemNew.hItem, nullptr);
-    EXPECT_EQ(parent.notices[0].itemNew.mask, 0u);
-    EXPECT_EQ(parent.contextMenus.size(), 1u);
-    EXPECT_EQ(GetFocus(), hwnd);
-}
-
-TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
+TEST_F(TreeMouseTest, RightDragIsReportedWithDragAndDropDisabledLeftDragIsNot)
 {
     auto items = InsertMany(nullptr, 3, "r");
+    Click(WM_LBUTTONDOWN, 3, RowY(1)); // selects at once, no press
+    parent.Clear();
+    Click(WM_MOUSEMOVE, 60, RowY(2), MK_LBUTTON);
+    EXPECT_TRUE(parent.notices.empty());
+
     SetItem({.mask = TVIF_PARAM | TVIF_STATE,
              .hItem = items[1],
              .state = TVIS_BOLD,
@@ -133,15 +136,6 @@ TEST_F(TreeMouseTest, RightDragIsReportedEvenWithDragAndDropDisabled)
     EXPECT_EQ(parent.contextMenus.size(), 1u) << "the control's own context menu goes on to the parent";
 }
 
-TEST_F(TreeMouseTest, LeftDragIsNotReportedWithDragAndDropDisabled)
-{
-    InsertMany(nullptr, 3, "r");
-    Click(WM_LBUTTONDOWN, 3, RowY(1)); // selects at once, no press
-    parent.Clear();
-    Click(WM_MOUSEMOVE, 60, RowY(2), MK_LBUTTON);
-    EXPECT_TRUE(parent.notices.empty());
-}
-
 class TreeDragStyleTest : public TreeTest {
 protected:
     void SetUp() override
@@ -163,6 +157,11 @@ TEST_F(TreeDragStyleTest, LeftPressSelectsOnRelease)
     Click(WM_LBUTTONUP, 3, 16 + 5);
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
     EXPECT_EQ(Caret(), items[1]);
+    EXPECT_EQ(GetCapture(), nullptr);
+    // A right press during a left press selects at once.
+    Click(WM_LBUTTONDOWN, 3, 32 + 5);
+    Click(WM_RBUTTONDOWN, 3, 32 + 5);
+    EXPECT_EQ(Caret(), items[2]);
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
@@ -197,14 +196,6 @@ TEST_F(TreeDragStyleTest, CollapsingAroundThePressedItemEndsThePress)
     EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
     Click(WM_LBUTTONUP, 19 + 3, 16 + 5);
     EXPECT_EQ(Caret(), nullptr) << "the press is gone: its release selects nothing";
-}
-
-TEST_F(TreeDragStyleTest, RightPressDuringALeftPressSelects)
-{
-    Click(WM_LBUTTONDOWN, 3, 32 + 5);
-    Click(WM_RBUTTONDOWN, 3, 32 + 5);
-    EXPECT_EQ(Caret(), items[2]);
-    EXPECT_EQ(GetCapture(), nullptr);
 }
 
 } // namespace

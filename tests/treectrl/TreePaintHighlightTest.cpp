@@ -6,8 +6,6 @@
 
 #include "treectrl/TreeMeasure.h"
 
-#include <cstring>
-
 namespace {
 
 using paint::Canvas;
@@ -19,18 +17,11 @@ using paint::kHighlightText;
 using paint::kUntouched;
 using paint::kWindow;
 using paint::kWindowText;
+using paint::Range;
 
 constexpr COLORREF Inverted(COLORREF c)
 {
     return c ^ 0xFFFFFF;
-}
-
-std::vector<int> Underline()
-{
-    std::vector<int> xs;
-    for (int x = 2; x <= 22; ++x)
-        xs.push_back(x);
-    return xs;
 }
 
 class TreePaintHighlightTest : public TreePaintTest {
@@ -41,7 +32,7 @@ protected:
     // (looked for inside a focus rectangle's frame).
     static bool Labelled(const Canvas& c, int top, COLORREF color)
     {
-        return c.XsOf(color, top + 12, 1, 24) == Underline();
+        return c.XsOf(color, top + 12, 1, 24) == Range(2, 22);
     }
     // Top-level items "abc", the first `bold` of them with the bold state.
     std::vector<HTREEITEM> Rows(int count, int bold) const
@@ -58,7 +49,8 @@ protected:
 
 TEST_F(TreePaintHighlightTest, SelectionWithFocusIsHighlightedAndFramed)
 {
-    Select(Rows(2, 2)[0]);
+    const auto items = Rows(2, 2);
+    Select(items[0]);
     Focus(true);
     const Canvas& canvas = Painted();
     EXPECT_EQ(Fill(canvas, 0), kHighlight);
@@ -72,6 +64,14 @@ TEST_F(TreePaintHighlightTest, SelectionWithFocusIsHighlightedAndFramed)
     EXPECT_EQ(canvas.At(0, 16), kWindow) << "nothing beyond the row";
     EXPECT_EQ(Fill(canvas, 16), kWindow);
     EXPECT_TRUE(Labelled(canvas, 16, kWindowText)) << "the text colour is back for the next row";
+
+    // A drop highlight shows without focus, and the selected item loses its fill.
+    Select(items[1], TVGN_DROPHILITE);
+    Focus(false);
+    const Canvas& dropped = Painted();
+    EXPECT_EQ(Fill(dropped, 16), kHighlight);
+    EXPECT_TRUE(Labelled(dropped, 16, kHighlightText));
+    EXPECT_EQ(Fill(dropped, 0), kWindow);
 }
 
 TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
@@ -120,18 +120,6 @@ TEST_F(TreePaintHighlightTest, PressedItemTakesTheFillFromTheSelectedOne)
     Click(WM_LBUTTONUP, 5, 16 + 5);
 }
 
-TEST_F(TreePaintHighlightTest, DropHighlightShowsWithoutFocus)
-{
-    const auto items = Rows(2, 2);
-    Select(items[0]);
-    Select(items[1], TVGN_DROPHILITE);
-    Focus(false);
-    const Canvas& canvas = Painted();
-    EXPECT_EQ(Fill(canvas, 16), kHighlight);
-    EXPECT_TRUE(Labelled(canvas, 16, kHighlightText));
-    EXPECT_EQ(Fill(canvas, 0), kWindow);
-}
-
 TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
 {
     CreateTree(kViewStyle | TVS_HASBUTTONS | TVS_LINESATROOT);
@@ -146,10 +134,7 @@ TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
     EXPECT_EQ(canvas.At(200, 50), kBtnFace);
     EXPECT_EQ(canvas.At(20, 14), kBtnFace) << "no highlight";
     EXPECT_EQ(canvas.At(20, 0), kBtnFace) << "no focus rectangle";
-    EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50),
-              std::vector<int>(
-                  {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}))
-        << "grey label";
+    EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50), Range(21, 41)) << "grey label";
     EXPECT_EQ(canvas.At(6, 5), kWindow) << "the button box keeps the window colour";
 }
 
@@ -250,16 +235,13 @@ TEST_F(TreePaintHighlightTest, ALabelWiderThanTheLimitIsPaintedFromItsLeftEdge)
     Select(a);
     Focus(true);
     const Canvas& canvas = Painted();
-    RECT rect{};
-    std::memcpy(static_cast<void*>(&rect), &a, sizeof(a));
-    Send(TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    const RECT rect = ItemRect(a, true);
     SetMaxLabelWidth(0);
     EXPECT_EQ(rect.right - rect.left, 18) << "14 pixels and 4 around";
     EXPECT_EQ(Fill(canvas, 0), kHighlight);
     EXPECT_EQ(canvas.At(17, 13), Inverted(kHighlight)) << "the focus frame at the rectangle's right edge";
     EXPECT_EQ(canvas.At(20, 14), kWindow);
-    EXPECT_EQ(canvas.XsOf(kHighlightText, 12, 1, 17),
-              std::vector<int>({2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}))
+    EXPECT_EQ(canvas.XsOf(kHighlightText, 12, 1, 17), Range(2, 16))
         << "the underline of the whole label starts at x 2";
 }
 

@@ -109,16 +109,11 @@ protected:
     }
 };
 
-TEST_F(TreePaintDragImageTest, NoNormalImageListNoDragImage)
-{
-    HTREEITEM a = Insert(nullptr, "abc");
-    EXPECT_EQ(DragImage(a), nullptr);
-}
-
 TEST_F(TreePaintDragImageTest, LabelAndImageOverATransparentGround)
 {
-    UseLists(false);
     HTREEITEM a = Insert(nullptr, "abc");
+    EXPECT_EQ(DragImage(a), nullptr) << "no normal image list, no drag image";
+    UseLists(false);
     HTREEITEM b = Insert(a, "abc");
     Expand(a, TVE_EXPAND);
     SetImages(b, 0, 1);
@@ -138,9 +133,7 @@ TEST_F(TreePaintDragImageTest, LabelAndImageOverATransparentGround)
     EXPECT_EQ(canvas.At(15, 15), kRed);
     EXPECT_EQ(canvas.At(17, 8), kUntouched) << "the green ground is transparent";
     EXPECT_EQ(canvas.At(20, 1), kUntouched);
-    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100),
-              std::vector<int>(
-                  {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41}))
+    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100), paint::Range(21, 41))
         << "the label, underlined, in black";
     EXPECT_EQ(canvas.At(44, 8), kUntouched);
     ImageList_Destroy(drag);

@@ -11,16 +11,9 @@ using paint::kGrayText;
 using paint::kUntouched;
 using paint::kWindow;
 using paint::kWindowText;
+using paint::Range;
 
 constexpr DWORD kLines = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-
-std::vector<int> Range(int from, int to, int step)
-{
-    std::vector<int> values;
-    for (int v = from; v <= to; v += step)
-        values.push_back(v);
-    return values;
-}
 
 class TreePaintLinesTest : public TreePaintTest { };
 

@@ -29,6 +29,14 @@ HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors)
     return list;
 }
 
+std::vector<int> Range(int from, int to, int step)
+{
+    std::vector<int> values;
+    for (int v = from; v <= to; v += step)
+        values.push_back(v);
+    return values;
+}
+
 } // namespace paint
 
 void TreePaintTest::SetUp()

@@ -34,6 +34,9 @@ public:
 // An image list of cx x cy images, image i filled with colors[i].
 HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors);
 
+// from, from + step, ... up to to.
+std::vector<int> Range(int from, int to, int step = 1);
+
 } // namespace paint
 
 class TreePaintTest : public TreeTest {

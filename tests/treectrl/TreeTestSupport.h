@@ -9,6 +9,7 @@
 
 #include "platform/Gdi.h"
 #include "platform/TreeViewMessages.h"
+#include "support/TreeItems.h"
 
 #include <gtest/gtest.h>
 
@@ -58,6 +59,9 @@ public:
     std::function<LRESULT(NMTVDISPINFO&)> dispAnswer;
 
     std::vector<UINT> Codes() const;
+    // The itemOld (or itemNew) handles of the notices, in order.
+    std::vector<HTREEITEM> Olds() const;
+    std::vector<HTREEITEM> News() const;
     int Count(UINT code) const;
     void Clear();
 
@@ -73,25 +77,55 @@ protected:
     // Replaces the control by one with this style and size.
     void CreateTree(DWORD style, int width = 300, int height = 100);
 
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    HTREEITEM Insert(HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST) const;
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return SendMessageA(hwnd, msg, wParam, lParam);
+    }
+    HTREEITEM Insert(HTREEITEM parent, const char* text, HTREEITEM after = TVI_LAST) const
+    {
+        return testsupport::InsertTreeItem(hwnd, parent, text, after);
+    }
     // TVM_INSERTITEMA of a whole record at the end of the top level.
-    HTREEITEM InsertItem(const TVITEM& item) const;
+    HTREEITEM InsertItem(const TVITEM& item) const
+    {
+        TVINSERTSTRUCT is{.item = item};
+        return TreeView_InsertItem(hwnd, &is);
+    }
     std::vector<HTREEITEM> InsertMany(HTREEITEM parent, int count, const char* prefix) const;
-    HTREEITEM Next(HTREEITEM item, WPARAM code) const;
+    HTREEITEM Next(HTREEITEM item, WPARAM code) const
+    {
+        return TreeView_GetNextItem(hwnd, item, static_cast<UINT>(code));
+    }
     HTREEITEM Caret() const { return Next(nullptr, TVGN_CARET); }
     HTREEITEM FirstVisible() const { return Next(nullptr, TVGN_FIRSTVISIBLE); }
-    std::string Text(HTREEITEM item) const;
-    UINT State(HTREEITEM item) const;
+    std::string Text(HTREEITEM item) const { return testsupport::TreeLabel(hwnd, item); }
+    UINT State(HTREEITEM item) const { return testsupport::TreeState(hwnd, item); }
     // TVM_GETITEMA / TVM_SETITEMA with a whole record.
-    TVITEM GetItem(HTREEITEM item, UINT mask) const;
-    BOOL SetItem(const TVITEM& item) const;
-    void SetText(HTREEITEM item, const char* text) const;
-    void SetState(HTREEITEM item, UINT state, UINT mask) const;
-    BOOL Expand(HTREEITEM item, UINT code) const;
-    BOOL Select(HTREEITEM item, WPARAM code = TVGN_CARET) const;
-    BOOL Delete(HTREEITEM item) const;
-    HTREEITEM EditLabel(HTREEITEM item) const;
+    TVITEM GetItem(HTREEITEM item, UINT mask) const
+    {
+        TVITEM tvi{.mask = mask, .hItem = item};
+        TreeView_GetItem(hwnd, &tvi);
+        return tvi;
+    }
+    BOOL SetItem(const TVITEM& item) const { return TreeView_SetItem(hwnd, &item); }
+    void SetText(HTREEITEM item, const char* text) const
+    {
+        SetItem({.mask = TVIF_TEXT, .hItem = item, .pszText = const_cast<char*>(text)});
+    }
+    void SetState(HTREEITEM item, UINT state, UINT mask) const
+    {
+        SetItem({.mask = TVIF_STATE, .hItem = item, .state = state, .stateMask = mask});
+    }
+    BOOL Expand(HTREEITEM item, UINT code) const { return TreeView_Expand(hwnd, item, code); }
+    BOOL Select(HTREEITEM item, WPARAM code = TVGN_CARET) const
+    {
+        return TreeView_Select(hwnd, item, static_cast<UINT>(code));
+    }
+    BOOL Delete(HTREEITEM item) const { return TreeView_DeleteItem(hwnd, item); }
+    HTREEITEM EditLabel(HTREEITEM item) const
+    {
+        return reinterpret_cast<HTREEITEM>(Send(TVM_EDITLABELA, 0, reinterpret_cast<LPARAM>(item)));
+    }
     HWND EditControl() const { return reinterpret_cast<HWND>(Send(TVM_GETEDITCONTROL)); }
     // The row rectangle (or the text rectangle); top = -1 when not displayed.
     RECT ItemRect(HTREEITEM item, bool textOnly = false) const;
