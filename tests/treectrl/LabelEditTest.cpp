@@ -78,8 +78,6 @@ TEST_F(LabelEditTest, BeginReportsTheItemThenSelectsItAndShowsTheFocusedEditOver
     EXPECT_EQ(EditLabel(items[1]), items[1]);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
     const NMTVDISPINFO& begin = parent.dispNotices[0].info;
-    EXPECT_EQ(begin.hdr.hwndFrom, hwnd);
-    EXPECT_EQ(begin.hdr.idFrom, kTreeId);
     EXPECT_EQ(begin.item.mask, 0x1Du);
     EXPECT_EQ(begin.item.hItem, items[1]);
     EXPECT_EQ(begin.item.pszText, NodeOf(items[1])->pszText) << "the stored label, not a copy";

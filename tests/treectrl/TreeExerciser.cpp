@@ -60,25 +60,19 @@ void TreeExerciser::Label(TVITEM& item)
         for (char& c : text)
             c = static_cast<char>(m_choose(256));
     }
+    m_texts.push_back(std::move(text));
     item.mask |= TVIF_TEXT;
+    item.pszText = m_texts.back().data();
     if (Chance(25)) {
         // By reference: the exact bytes, no terminator needed.
-        m_texts.push_back(std::move(text));
         item.mask |= TVIF_TEXTREF;
-        item.pszText = m_texts.back().data();
         item.cchTextMax = static_cast<int>(m_texts.back().size());
-    } else {
-        m_texts.push_back(std::move(text));
-        item.pszText = m_texts.back().data();
     }
 }
 
 void TreeExerciser::InsertOne(HTREEITEM parentItem, HTREEITEM after)
 {
-    TVINSERTSTRUCT is;
-    is.hParent = parentItem;
-    is.hInsertAfter = after;
-    is.item.mask = 0;
+    TVINSERTSTRUCT is{.hParent = parentItem, .hInsertAfter = after};
     Label(is.item);
     if (Chance(10)) {
         is.item.mask |= TVIF_CHILDREN;
@@ -95,9 +89,7 @@ void TreeExerciser::InsertOne(HTREEITEM parentItem, HTREEITEM after)
 
 void TreeExerciser::SetItemFields(HTREEITEM item)
 {
-    TVITEM tvi;
-    tvi.hItem = item;
-    tvi.mask = 0;
+    TVITEM tvi{.hItem = item};
     if (Chance(60))
         Label(tvi);
     if (Chance(30)) {
@@ -118,11 +110,10 @@ void TreeExerciser::GetItemText(HTREEITEM item)
     // A buffer of exactly the size given, so that a write past it is seen.
     const int size = static_cast<int>(m_choose(20));
     auto buffer = std::make_unique<char[]>(static_cast<std::size_t>(size) + (size == 0));
-    TVITEM tvi;
-    tvi.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM;
-    tvi.hItem = item;
-    tvi.pszText = size ? buffer.get() : nullptr;
-    tvi.cchTextMax = size;
+    TVITEM tvi{.mask = TVIF_TEXT | TVIF_STATE | TVIF_CHILDREN | TVIF_PARAM,
+               .hItem = item,
+               .pszText = size ? buffer.get() : nullptr,
+               .cchTextMax = size};
     TreeView_GetItem(m_hwnd, &tvi);
 }
 
@@ -184,7 +175,8 @@ void TreeExerciser::Step()
     } else if (op < 973) {
         Send(TVM_SETINDENT, m_choose(64));
     } else if (op < 976) {
-        if (HIMAGELIST image = reinterpret_cast<HIMAGELIST>(Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(item))))
+        if (HIMAGELIST image =
+                reinterpret_cast<HIMAGELIST>(Send(TVM_CREATEDRAGIMAGE, 0, reinterpret_cast<LPARAM>(item))))
             ImageList_Destroy(image);
     } else if (op < 980) {
         if (Send(TVM_GETEDITCONTROL))
@@ -215,7 +207,8 @@ std::string TreeExerciser::Mismatch() const
         out << "a child count differs; ";
     if (r.visible != td->m_nVisibleCount)
         out << "rows: " << r.visible << " counted, " << td->m_nVisibleCount << " kept; ";
-    const bool firstVisibleRight = r.visible == 0 ? td->m_pFirstVisible == nullptr : r.firstVisibleRow == td->m_nTopIndex;
+    const bool firstVisibleRight =
+        r.visible == 0 ? td->m_pFirstVisible == nullptr : r.firstVisibleRow == td->m_nTopIndex;
     if (!firstVisibleRight)
         out << "first visible item at row " << r.firstVisibleRow << ", top index " << td->m_nTopIndex << "; ";
     if (HTREEITEM caret = TreeView_GetNextItem(m_hwnd, nullptr, TVGN_CARET)) {
@@ -233,17 +226,12 @@ std::string TreeExerciser::Mismatch() const
 
 DWORD ChooseTreeStyle(const TreeExerciser::Chooser& choose)
 {
+    // Bit i of the choice flips optional[i].
+    static const DWORD optional[] = {TVS_HASBUTTONS, TVS_LINESATROOT, TVS_EDITLABELS, TVS_FULLROWSELECT,
+                                     TVS_DISABLEDRAGDROP};
     const unsigned bits = choose(32);
     DWORD style = kViewStyle;
-    if (bits & 1)
-        style |= TVS_HASBUTTONS;
-    if (bits & 2)
-        style |= TVS_LINESATROOT;
-    if (bits & 4)
-        style |= TVS_EDITLABELS;
-    if (bits & 8)
-        style |= TVS_FULLROWSELECT;
-    if (bits & 16)
-        style &= ~TVS_DISABLEDRAGDROP;
+    for (unsigned i = 0; i < 5; ++i)
+        style ^= (bits >> i & 1) ? optional[i] : 0;
     return style;
 }

@@ -8,7 +8,6 @@ namespace {
 
 using paint::Canvas;
 using paint::kGrayText;
-using paint::kUntouched;
 using paint::kWindow;
 using paint::kWindowText;
 using paint::Range;
@@ -61,34 +60,6 @@ TEST_F(TreePaintLinesTest, LineToAPreviousSiblingEndsOnItsButtonBox)
         << "the box's top border, then b's line from its bottom border down";
     EXPECT_EQ(canvas.At(9, 10), kWindowText) << "the plus sign is not drawn over";
     EXPECT_EQ(canvas.At(9, 11), kWindow);
-}
-
-TEST_F(TreePaintLinesTest, VerticalLinesOfItemsBelowTheRegionAreDrawn)
-{
-    CreateTree(kLines);
-    HTREEITEM p = Insert(nullptr, "p");
-    HTREEITEM c1 = Insert(p, "c1");
-    Insert(c1, "g1");
-    Insert(c1, "g2");
-    Insert(c1, "g3");
-    Insert(p, "c2");
-    Insert(nullptr, "r");
-    Expand(p, TVE_EXPAND);
-    Expand(c1, TVE_EXPAND);
-    // Rows: p 0, c1 1, g1 2, g2 3, g3 4, c2 5, r 6. The region holds rows 2
-    // and 3; row 1 ends at its top and is drawn too.
-    Canvas canvas(300, 120);
-    PaintRegion(canvas, RECT{0, 32, 300, 64});
-
-    EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 120), Range(16, 62, 2))
-        << "r's line to p, inside the painted rows";
-    EXPECT_EQ(canvas.YsOf(kGrayText, 28, 0, 120), Range(16, 62, 2)) << "c1's line to p, then c2's line to c1";
-    EXPECT_EQ(canvas.YsOf(kGrayText, 47, 32, 120), Range(32, 62, 2))
-        << "g1 to c1, g2 to g1, g3 (below) to g2";
-    EXPECT_EQ(canvas.At(9, 8), kUntouched) << "row 0 lies above the region";
-    EXPECT_EQ(canvas.At(200, 20), kUntouched) << "only the region is filled";
-    EXPECT_EQ(canvas.At(200, 40), kWindow);
-    EXPECT_EQ(canvas.At(28, 70), kUntouched) << "nothing below the painted rows";
 }
 
 // A paint of any band of rows shows, inside the band, exactly what a paint

@@ -63,25 +63,17 @@ TEST_F(TreeStoreTest, VisibleNavigationFollowsExpansion)
     EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a);
     Expand(a, TVE_EXPAND);
     Expand(a2, TVE_EXPAND);
-    // A last child continues at an ancestor's sibling; backwards the deepest
-    // last displayed descendant comes first.
-    const struct {
-        HTREEITEM from;
-        UINT code;
-        HTREEITEM to;
-    } walks[] = {{a, TVGN_NEXTVISIBLE, a1},
-                 {a21, TVGN_NEXTVISIBLE, b},
-                 {b, TVGN_PREVIOUSVISIBLE, a21},
-                 {a1, TVGN_PREVIOUSVISIBLE, a},
-                 {nullptr, TVGN_LASTVISIBLE, b},
-                 {b, TVGN_NEXTVISIBLE, nullptr},
-                 {a, TVGN_PREVIOUSVISIBLE, nullptr},
-                 {nullptr, TVGN_NEXTVISIBLE, nullptr},
-                 {nullptr, TVGN_NEXT, nullptr},
-                 {a2, TVGN_PREVIOUS, a1},
-                 {a, 42, nullptr}};
-    for (const auto& w : walks)
-        EXPECT_EQ(Next(w.from, w.code), w.to) << "walk " << &w - walks;
+    EXPECT_EQ(Next(a, TVGN_NEXTVISIBLE), a1);
+    EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "last child continues at an ancestor's sibling";
+    EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a21) << "deepest last displayed descendant";
+    EXPECT_EQ(Next(a1, TVGN_PREVIOUSVISIBLE), a);
+    EXPECT_EQ(Next(nullptr, TVGN_LASTVISIBLE), b);
+    EXPECT_EQ(Next(b, TVGN_NEXTVISIBLE), nullptr);
+    EXPECT_EQ(Next(a, TVGN_PREVIOUSVISIBLE), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_NEXTVISIBLE), nullptr);
+    EXPECT_EQ(Next(nullptr, TVGN_NEXT), nullptr);
+    EXPECT_EQ(Next(a2, TVGN_PREVIOUS), a1);
+    EXPECT_EQ(Next(a, 42), nullptr);
 
     Expand(a, TVE_COLLAPSE);
     EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "works from hidden items too";
