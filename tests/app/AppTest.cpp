@@ -126,6 +126,20 @@ std::string AppTest::ControlText(HWND hDialog, UINT nControl)
     return text;
 }
 
+std::string AppTest::UpperCaretName()
+{
+    const std::string label = testsupport::TreeLabel(Upper(), testsupport::TreeCaret(Upper()));
+    return label.substr(0, label.find('='));
+}
+
+std::vector<std::string> AppTest::LowerNames()
+{
+    std::vector<std::string> names;
+    for (const std::string& label : testsupport::TreeLabels(Lower()))
+        names.push_back(label.substr(0, label.find('=')));
+    return names;
+}
+
 std::string AppTest::SamplePath(const std::string& name)
 {
     return testsupport::SamplePath(name);

@@ -49,6 +49,10 @@ protected:
     HWND Upper() { return Frame().GetUpperView()->GetTreeHwnd(); }
     HWND Lower() { return Frame().GetLowerView()->GetTreeHwnd(); }
     std::string MessagePane() { return Frame().GetStatusBar()->GetWindowText(); }
+    // The entity names ("#12") of the upper tree's caret item and of the
+    // lower tree's items.
+    std::string UpperCaretName();
+    std::vector<std::string> LowerNames();
 
     // A key as the user presses it, to the window that has the focus.
     static void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

@@ -5,6 +5,7 @@
 
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
+#include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QImage>
@@ -43,14 +44,10 @@ TEST_F(DesktopPaletteTest, ADarkSchemeGivesADarkTreeWithLightTextAndItsHighlight
                              ->grab(QRect(0, 0, client.right, client.bottom))
                              .toImage()
                              .convertToFormat(QImage::Format_RGB32);
-    int baseCount = 0, light = 0, highlighted = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor pixel = image.pixelColor(x, y);
-            baseCount += pixel == base;
-            light += pixel.lightness() > 200;
-            highlighted += pixel == highlight;
-        }
+    using testsupport::CountPixels;
+    const int baseCount = CountPixels(image, [&](QRgb p) { return p == base.rgb(); });
+    const int light = CountPixels(image, [](QRgb p) { return QColor(p).lightness() > 200; });
+    const int highlighted = CountPixels(image, [&](QRgb p) { return p == highlight.rgb(); });
     const int all = image.width() * image.height();
     EXPECT_GT(baseCount, all / 2) << "the background is the scheme's";
     EXPECT_GT(light, 500) << "the labels are light";

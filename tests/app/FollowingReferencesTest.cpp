@@ -52,13 +52,6 @@ protected:
     {
         return testsupport::TreeRootOf(Upper(), "#" + std::to_string(n) + "=");
     }
-    std::vector<std::string> LowerNames()
-    {
-        std::vector<std::string> names;
-        for (const std::string& label : TreeLabels(Lower()))
-            names.push_back(label.substr(0, label.find('=')));
-        return names;
-    }
     void Click(HWND hTree, HTREEITEM hItem, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(Window(), button, Qt::NoModifier, OnLabel(hTree, hItem));

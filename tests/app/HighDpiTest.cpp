@@ -10,6 +10,7 @@
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
+#include "support/TestSupport.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -25,20 +26,6 @@ namespace {
 class HighDpiTest : public AppTest {
 protected:
     static double Ratio() { return qApp->devicePixelRatio(); }
-
-    // The span of pixels in a band of rows (device pixels) that differ from
-    // the background; {-1, -1} when there are none.
-    static std::pair<int, int> Ink(const QImage& image, int top, int bottom, QRgb background)
-    {
-        std::pair<int, int> span{-1, -1};
-        for (int y = std::max(top, 0); y < std::min(bottom, image.height()); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) != background) {
-                    span.first = span.first < 0 ? x : std::min(span.first, x);
-                    span.second = std::max(span.second, x);
-                }
-        return span;
-    }
 };
 
 TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
@@ -64,13 +51,15 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
         RECT text;
         std::memcpy(static_cast<void*>(&text), &item, sizeof item);
         ASSERT_TRUE(SendMessageA(Upper(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
-        const auto [left, right] = Ink(image, static_cast<int>(std::lround(text.top * s)),
-                                       static_cast<int>(std::lround(text.bottom * s)), background);
-        ASSERT_GE(left, 0) << "row " << row << " is blank";
+        const int top = static_cast<int>(std::lround(text.top * s));
+        const QRect ink = testsupport::PixelBox(
+            image, [background](QRgb p) { return p != background; },
+            QRect(0, top, image.width(), static_cast<int>(std::lround(text.bottom * s)) - top));
+        ASSERT_FALSE(ink.isEmpty()) << "row " << row << " is blank";
         // The label is drawn where its rectangle says, up to the edge.
         const double end = std::min<LONG>(text.right, client.right) * s;
-        EXPECT_LE(right, end) << "row " << row;
-        EXPECT_GE(right, end - 8 * s) << "row " << row;
+        EXPECT_LE(ink.right(), end) << "row " << row;
+        EXPECT_GE(ink.right(), end - 8 * s) << "row " << row;
         item = reinterpret_cast<HTREEITEM>(
             SendMessageA(Upper(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
     }

@@ -7,6 +7,7 @@
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
+#include "support/TestSupport.h"
 
 #include <QColor>
 #include <QImage>
@@ -43,11 +44,10 @@ protected:
 
     static bool AllPixels(const QImage& image, const CRect& r, QRgb color)
     {
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                if (image.pixel(x, y) != color)
-                    return false;
-        return true;
+        const QRect area(r.left, r.top, r.Width(), r.Height());
+        return testsupport::CountPixels(
+                   image, [color](QRgb p) { return p != color; }, area)
+            == 0;
     }
 
     static QRgb Rgb(int sysColor) { return QColorOf(GetSysColor(sysColor)).rgb(); }
@@ -93,41 +93,41 @@ TEST_F(StatusBarTest, ProgressModeLaysOutBarAndLabelOverTheLeftPart)
         << "a new label relays out";
 }
 
-TEST_F(StatusBarTest, TheMessagePaneIsTheWindowText)
+TEST_F(StatusBarTest, TheMessagePaneIsTheWindowTextAndTheSameTextAgainDoesNotRepaint)
 {
-    bar.SetWindowText("Calculate inverse relationships (Progress : 40  %)");
-    EXPECT_EQ(bar.GetPaneText(0), "Calculate inverse relationships (Progress : 40  %)");
-    EXPECT_EQ(bar.GetWindowText(), bar.GetPaneText(0));
+    parent.ShowWindow(SW_SHOW);
     bar.SetPaneText(0, "Ready");
     EXPECT_EQ(bar.GetWindowText(), "Ready");
     char buffer[4];
     EXPECT_EQ(GetWindowTextA(bar.m_hWnd, buffer, 4), 3);
     EXPECT_STREQ(buffer, "Rea");
     EXPECT_EQ(GetWindowTextLengthA(bar.m_hWnd), 5);
-}
-
-TEST_F(StatusBarTest, WritingTheSameMessageAgainDoesNotRepaint)
-{
-    parent.ShowWindow(SW_SHOW);
-    bar.SetWindowText("Ready");
     PumpWaitingMessages();
     RECT update;
     ASSERT_FALSE(GetUpdateRect(bar.m_hWnd, &update, FALSE));
     bar.SetWindowText("Ready");
     EXPECT_FALSE(GetUpdateRect(bar.m_hWnd, &update, FALSE)) << "nothing invalidated";
     bar.SetWindowText("Loading");
+    EXPECT_EQ(bar.GetPaneText(0), "Loading");
     EXPECT_TRUE(GetUpdateRect(bar.m_hWnd, &update, FALSE));
     CRect pane;
     bar.GetItemRect(0, &pane);
     EXPECT_EQ(CRect(update), pane) << "only the message pane";
 }
 
-TEST_F(StatusBarTest, ProgressIsOnTheScreenWithoutAnyMessageProcessed)
+// A load processes no messages: each call leaves the screen current, with
+// the bar and its label in place of every pane.
+TEST_F(StatusBarTest, ProgressIsOnTheScreenInPlaceOfThePanesWithoutAnyMessageProcessed)
 {
-    // A load processes no messages: each call leaves the screen current.
     parent.ShowWindow(SW_SHOW);
     bar.SetWindowText("Ready");
     PumpWaitingMessages();
+    CRect caps, message;
+    bar.GetItemRect(1, &caps);
+    bar.GetItemRect(0, &message);
+    const QRgb face = Rgb(COLOR_3DFACE);
+    ASSERT_FALSE(AllPixels(Shown(), caps, face)) << "the pane's border is drawn";
+
     bar.SetProgressText("Loading");
     bar.ShowProgress(TRUE);
     CProgressCtrl& progress = bar.GetProgressCtrl();
@@ -135,8 +135,11 @@ TEST_F(StatusBarTest, ProgressIsOnTheScreenWithoutAnyMessageProcessed)
     // is 156 pixels: one per step.
     progress.SetRange32(0, 156);
     progress.SetStep(1);
-    const QRgb face = Rgb(COLOR_3DFACE);
     EXPECT_FALSE(AllPixels(Shown(), RectInBar(bar.GetProgressLabel()), face)) << "the label's text is shown";
+    EXPECT_TRUE(AllPixels(Shown(), caps, face)) << "no pane is drawn in progress mode";
+    EXPECT_TRUE(
+        AllPixels(Shown(), CRect(message.right - 100, message.top, message.right, message.bottom), face))
+        << "nor the message pane's text";
     const QRgb highlight = Rgb(COLOR_HIGHLIGHT);
     const int left = 5 + 2;
     for (int step = 1; step <= 3; ++step) {
@@ -146,7 +149,7 @@ TEST_F(StatusBarTest, ProgressIsOnTheScreenWithoutAnyMessageProcessed)
         EXPECT_NE(image.pixel(left + step, 10), highlight) << "step " << step;
     }
     // A new label in progress mode is shown at once, and so is the end of
-    // the mode.
+    // the mode, with the panes and their texts back.
     const CRect label = RectInBar(bar.GetProgressLabel());
     const QRect labelRect(label.left, label.top, label.Width(), label.Height());
     const QImage loading = Shown().copy(labelRect);
@@ -154,46 +157,12 @@ TEST_F(StatusBarTest, ProgressIsOnTheScreenWithoutAnyMessageProcessed)
     EXPECT_NE(Shown().copy(labelRect), loading);
     bar.ShowProgress(FALSE);
     EXPECT_NE(Shown().pixel(left, 10), highlight) << "the bar is gone";
+    EXPECT_FALSE(AllPixels(Shown(), caps, face)) << "the panes are back";
+    EXPECT_EQ(bar.GetWindowText(), "Ready") << "with their texts";
     bar.ShowProgress(TRUE);
     progress.SetRange32(0, 1000);
     EXPECT_FALSE(AllPixels(Shown(), RectInBar(bar.GetProgressLabel()), face));
     EXPECT_NE(Shown().pixel(left, 10), highlight) << "a new range starts empty";
-}
-
-TEST_F(StatusBarTest, ProgressModeShowsTheChildrenAndNoPanes)
-{
-    parent.ShowWindow(SW_SHOW);
-    bar.SetWindowText("Ready");
-    PumpWaitingMessages();
-    CRect caps;
-    bar.GetItemRect(1, &caps);
-    CRect message;
-    bar.GetItemRect(0, &message);
-    const QRgb face = Rgb(COLOR_3DFACE);
-    ASSERT_FALSE(AllPixels(Shown(), caps, face)) << "the pane's border is drawn";
-
-    bar.SetProgressText("Loading");
-    bar.ShowProgress(TRUE);
-    bar.GetProgressCtrl().SetRange32(0, 100);
-    bar.GetProgressCtrl().SetStep(10);
-    for (int i = 0; i < 5; ++i)
-        bar.GetProgressCtrl().StepIt();
-    PumpWaitingMessages();
-    QImage image = Shown();
-    EXPECT_TRUE(AllPixels(image, caps, face)) << "no pane is drawn in progress mode";
-    EXPECT_TRUE(
-        AllPixels(image, CRect(message.right - 100, message.top, message.right, message.bottom), face))
-        << "nor the message pane's text";
-    const QRgb highlight = Rgb(COLOR_HIGHLIGHT);
-    EXPECT_EQ(image.pixel(5 + 40, 10), highlight) << "the first half of the bar is filled";
-    EXPECT_NE(image.pixel(5 + 140, 10), highlight) << "the rest is not";
-
-    bar.ShowProgress(FALSE);
-    PumpWaitingMessages();
-    image = Shown();
-    EXPECT_FALSE(AllPixels(image, caps, face)) << "the panes are back";
-    EXPECT_EQ(bar.GetWindowText(), "Ready") << "with their texts";
-    EXPECT_NE(image.pixel(5 + 40, 10), highlight);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "model/KantorDoc.h"
 #include "platform/Gdi.h"
 #include "platform/qt/QtBridge.h"
+#include "support/TestSupport.h"
 
 #include <QColor>
 #include <QImage>
@@ -175,17 +176,10 @@ TEST_F(QueryTest, TheScreenshotShowsTheWindowWithTheSelectedEntity)
     // The selected item's row is highlighted: with #36 selected the
     // highlight sits lower in the upper pane than with the header selected.
     const QRgb rgb = QColorOf(GetSysColor(COLOR_HIGHLIGHT)).rgb();
-    auto firstHighlightedRow = [rgb](const QImage& image) {
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == rgb)
-                    return y;
-        return -1;
-    };
-    const int nPlainRow = firstHighlightedRow(plain);
-    const int nSelectedRow = firstHighlightedRow(selected);
-    EXPECT_GE(nPlainRow, 0);
-    EXPECT_GT(nSelectedRow, nPlainRow);
+    const QRect plainHighlight = testsupport::PixelBox(plain, [rgb](QRgb p) { return p == rgb; });
+    EXPECT_FALSE(plainHighlight.isEmpty());
+    EXPECT_GT(testsupport::PixelBox(selected, [rgb](QRgb p) { return p == rgb; }).top(),
+              plainHighlight.top());
 }
 
 } // namespace

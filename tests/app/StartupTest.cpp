@@ -3,8 +3,6 @@
 // the inverse computation advances in the idle passes after it.
 #include "app/AppTest.h"
 
-#include "framework/ProfileSettings.h"
-#include "framework/RecentFileList.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "support/TestSupport.h"
@@ -65,39 +63,25 @@ TEST_F(StartupTest, TheWindowComesFirstThenIdlePassesLoadAndComputeTheInverseRef
     EXPECT_TRUE(m_messages.empty());
 }
 
-TEST_F(StartupTest, WithoutAFileNothingIsOpenedAndIdleAsksForNoMorePasses)
-{
-    Start();
-    EXPECT_FALSE(m_pApp->IsDeferredOpenPending());
-    EXPECT_FALSE(m_pApp->OnIdle(0));
-    EXPECT_EQ(MessagePane(), "Ready");
-    EXPECT_TRUE(Document().GetPathName().empty());
-    EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
-    EXPECT_TRUE(m_messages.empty());
-}
-
-TEST_F(StartupTest, AMissingFileOnTheCommandLineIsReportedOnceAndTheEmptyDocumentStays)
+// Without a file, or with one that is missing (reported once), the empty
+// document stays and idle asks for no more passes.
+TEST_F(StartupTest, WithoutAFileOrWithAMissingOneTheEmptyDocumentStays)
 {
     const std::string strMissing = m_folder.GetPath().string() + "/missing.ifc";
-    Start({strMissing});
-    EXPECT_FALSE(m_pApp->OnIdle(0));
-    EXPECT_FALSE(m_pApp->OnIdle(1));
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{strMissing}}) {
+        Start(args);
+        EXPECT_FALSE(m_pApp->OnIdle(0));
+        EXPECT_FALSE(m_pApp->OnIdle(1));
+        EXPECT_FALSE(m_pApp->IsDeferredOpenPending());
+        EXPECT_EQ(MessagePane(), "Ready");
+        EXPECT_EQ(Frame().GetWindowText(), "Untitled - Lumenor");
+        EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
+        TearDown();
+    }
     ASSERT_EQ(m_messages.size(), 1u);
     EXPECT_NE(m_messages[0].find(strMissing), std::string::npos);
     EXPECT_NE(m_messages[0].find("does not exist"), std::string::npos);
-    EXPECT_EQ(Frame().GetWindowText(), "Untitled - Lumenor");
-    EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
-}
-
-TEST_F(StartupTest, SettingsLiveUnderTheCompanyKeyWithFourRecentFiles)
-{
-    Start();
-    ASSERT_NE(m_pApp->GetProfileSettings(), nullptr);
-    const std::string strSettings = m_pApp->GetProfileSettings()->FileName();
-    EXPECT_NE(strSettings.find("/Velmora/Lumenor by Velmora"), std::string::npos) << strSettings;
-    EXPECT_EQ(strSettings.rfind(m_folder.GetPath().string(), 0), 0u) << strSettings;
-    ASSERT_NE(m_pApp->GetRecentFileList(), nullptr);
-    EXPECT_EQ(m_pApp->GetRecentFileList()->GetSize(), 4);
 }
 
 } // namespace

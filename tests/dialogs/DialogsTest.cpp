@@ -3,6 +3,7 @@
 #include "platform/Shell.h"
 #include "platform/qt/QtBridge.h"
 #include "support/TempFolder.h"
+#include "support/TestSupport.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -65,12 +66,8 @@ OpenedTargets::~OpenedTargets()
 
 int CountColour(const QImage& image, COLORREF colour)
 {
-    const QRgb wanted = QColorOf(colour).rgb();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += (image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF);
-    return count;
+    const QRgb wanted = QColorOf(colour).rgb() & 0xFFFFFF;
+    return testsupport::CountPixels(image, [wanted](QRgb p) { return (p & 0xFFFFFF) == wanted; });
 }
 
 std::string OutputPath(const std::string& fileName)

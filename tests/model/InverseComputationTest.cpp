@@ -119,19 +119,17 @@ TEST_F(InverseComputationTest, FinishedStepsGiveThePaneBackOnce)
     EXPECT_EQ(StatusBar().m_strMessage, "Open an IFC file.");
 }
 
-TEST_F(InverseComputationTest, ProgressInTheEmptyDocument)
+// The empty document's report is complete at once. A file opened in the
+// idle pass that would end it: the new report restores the text from
+// before both.
+TEST_F(InverseComputationTest, ProgressInTheEmptyDocumentAndAReportOverAnUnfinishedOne)
 {
     EXPECT_EQ(m_doc.GetInversePercent(), 100);
     m_doc.ShowInverseProgress();
     EXPECT_EQ(StatusBar().m_strMessage, Progress(100));
     EXPECT_FALSE(m_doc.ComputeInverseStep());
     EXPECT_EQ(StatusBar().m_strMessage, kReady);
-}
 
-// A file opened in the idle pass that would end the empty document's
-// report: the new report restores the text from before both.
-TEST_F(InverseComputationTest, AReportOverAnUnfinishedOneRestoresTheTextBeforeBoth)
-{
     m_doc.ShowInverseProgress();
     Load(EntitiesReferringTo(10, 1));
     m_doc.ShowInverseProgress();
@@ -140,37 +138,28 @@ TEST_F(InverseComputationTest, AReportOverAnUnfinishedOneRestoresTheTextBeforeBo
     EXPECT_EQ(StatusBar().m_strMessage, kReady);
 }
 
-TEST_F(InverseComputationTest, LoadInTheMiddleAbandonsTheComputation)
+// A load or a new document in the middle of a computation abandons it; the
+// old report ends with it, so a new one saves the old text.
+TEST_F(InverseComputationTest, LoadOrNewDocumentInTheMiddleAbandonsTheComputation)
 {
-    Load(EntitiesReferringTo(2500, 1));
-    m_doc.ShowInverseProgress();
-    ASSERT_TRUE(m_doc.ComputeInverseStep());
-
-    Load(EntitiesReferringTo(1500, 2));
-    // The old report ends with the load, so the new one saves the old text.
-    EXPECT_EQ(StatusBar().m_strMessage, kReady);
-    EXPECT_EQ(m_doc.GetInversePercent(), 0);
-    m_doc.ShowInverseProgress();
-    CompleteInverse(m_doc);
-
-    EXPECT_THAT(Referrers(m_doc, 1), IsEmpty());
-    const std::vector<std::int32_t> aReferrers = Referrers(m_doc, 2);
-    ASSERT_EQ(aReferrers.size(), 1499u);
-    EXPECT_EQ(std::set<std::int32_t>(aReferrers.begin(), aReferrers.end()).size(), 1499u);
-    EXPECT_EQ(StatusBar().m_strMessage, kReady);
-}
-
-TEST_F(InverseComputationTest, NewDocumentInTheMiddleAbandonsTheComputation)
-{
-    Load(EntitiesReferringTo(2500, 1));
-    m_doc.ShowInverseProgress();
-    ASSERT_TRUE(m_doc.ComputeInverseStep());
-
-    ASSERT_TRUE(m_doc.OnNewDocument());
-    EXPECT_EQ(StatusBar().m_strMessage, kReady);
-    EXPECT_EQ(m_doc.GetInversePercent(), 100);
-    EXPECT_FALSE(m_doc.ComputeInverseStep());
-    EXPECT_THAT(Referrers(m_doc, 1), IsEmpty());
+    for (const bool bLoad : {true, false}) {
+        Load(EntitiesReferringTo(2500, 1));
+        m_doc.ShowInverseProgress();
+        ASSERT_TRUE(m_doc.ComputeInverseStep());
+        if (bLoad)
+            Load(EntitiesReferringTo(1500, 2));
+        else
+            ASSERT_TRUE(m_doc.OnNewDocument());
+        EXPECT_EQ(StatusBar().m_strMessage, kReady) << bLoad;
+        EXPECT_EQ(m_doc.GetInversePercent(), bLoad ? 0 : 100) << bLoad;
+        m_doc.ShowInverseProgress();
+        CompleteInverse(m_doc);
+        EXPECT_THAT(Referrers(m_doc, 1), IsEmpty()) << bLoad;
+        const std::vector<std::int32_t> aReferrers = Referrers(m_doc, 2);
+        EXPECT_EQ(std::set<std::int32_t>(aReferrers.begin(), aReferrers.end()).size(), bLoad ? 1499u : 0u);
+        EXPECT_EQ(aReferrers.size(), bLoad ? 1499u : 0u);
+        EXPECT_EQ(StatusBar().m_strMessage, kReady) << bLoad;
+    }
 }
 
 // A finished report has given the pane back: neither a new document nor

@@ -112,13 +112,7 @@ std::string FirstDifference(const QImage& actual, const QImage& expected)
 
 bool HasInk(const QImage& image)
 {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (image.pixel(x, y) != qRgb(255, 255, 255))
-                return true;
-        }
-    }
-    return false;
+    return testsupport::CountPixels(image, [](QRgb p) { return p != qRgb(255, 255, 255); }) > 0;
 }
 
 // One label drawn on a fresh white bitmap of one row.
@@ -319,20 +313,12 @@ TEST_F(ClippedTextTest, RepaintOfAnUpdateRegionOnATranslatedPainterGivesTheRefer
     const QImage actual = PaintedThenRepainted(child, false);
     ASSERT_FALSE(expected.isNull());
     EXPECT_EQ(FirstDifference(actual, expected), "");
-    int red = 0;
-    int blue = 0;
-    int inverted = 0;
-    for (int y = 0; y < expected.height(); ++y) {
-        for (int x = 0; x < expected.width(); ++x) {
-            const QRgb p = expected.pixel(x, y);
-            red += qRed(p) > 150 && qBlue(p) < 100;
-            blue += qBlue(p) > 150 && qRed(p) < 100;
-            inverted += p == qRgb(0, 0, 0);
-        }
-    }
-    EXPECT_GT(red, 0) << "outside the region the first painting stays";
-    EXPECT_GT(blue, 0) << "inside it the label is drawn again";
-    EXPECT_GT(inverted, 0) << "the frame shows";
+    using testsupport::CountPixels;
+    EXPECT_GT(CountPixels(expected, [](QRgb p) { return qRed(p) > 150 && qBlue(p) < 100; }), 0)
+        << "outside the region the first painting stays";
+    EXPECT_GT(CountPixels(expected, [](QRgb p) { return qBlue(p) > 150 && qRed(p) < 100; }), 0)
+        << "inside it the label is drawn again";
+    EXPECT_GT(CountPixels(expected, [](QRgb p) { return p == qRgb(0, 0, 0); }), 0) << "the frame shows";
     DestroyWindow(top);
     g_label = nullptr;
 }

@@ -73,44 +73,33 @@ TEST_F(QtBridgeTest, HostWindowKeepsItsWidgetAtTheClientSize)
     DestroyWindow(host);
 }
 
-TEST_F(QtBridgeTest, DroppedFilesArriveAsDropFiles)
+// The names are read by the main window's test; here the handle's life and
+// a window that takes no files.
+TEST_F(QtBridgeTest, DroppedFilesArriveAsDropFilesOnlyWhereAccepted)
 {
     MessageRecorder log;
     log.Watch(top);
-    DragAcceptFiles(top, TRUE);
-    std::vector<std::string> names;
-    UINT count = 0;
-    log.Clear();
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.ifc")),
-                  QUrl::fromLocalFile(QStringLiteral("/tmp/b c.ifc"))});
-    QWidget* widget = WidgetOfWindow(top);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &drop);
-    ASSERT_EQ(log.Count(WM_DROPFILES), 1);
-    HDROP handle = nullptr;
-    for (const auto& m : log.Messages()) {
-        if (m.message == WM_DROPFILES)
-            handle = reinterpret_cast<HDROP>(m.wParam);
-    }
-    count = DragQueryFileA(handle, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        char buffer[260];
-        DragQueryFileA(handle, i, buffer, sizeof buffer);
-        names.emplace_back(buffer);
-    }
+    mime.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.ifc"))});
+    auto drop = [&] {
+        log.Clear();
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(WidgetOfWindow(top), &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(WidgetOfWindow(top), &event);
+        for (const auto& m : log.Messages())
+            if (m.message == WM_DROPFILES)
+                return reinterpret_cast<HDROP>(m.wParam);
+        return HDROP{};
+    };
+    DragAcceptFiles(top, TRUE);
+    const HDROP handle = drop();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(DragQueryFileA(handle, 0xFFFFFFFF, nullptr, 0), 1u);
     DragFinish(handle);
-    EXPECT_EQ(names, (std::vector<std::string>{"/tmp/a.ifc", "/tmp/b c.ifc"}));
     EXPECT_EQ(DragQueryFileA(handle, 0xFFFFFFFF, nullptr, 0), 0u) << "a finished drop is gone";
-
     DragAcceptFiles(top, FALSE);
-    log.Clear();
-    QDropEvent refused(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &refused);
-    EXPECT_EQ(log.Count(WM_DROPFILES), 0);
+    EXPECT_EQ(drop(), nullptr);
 }
 
 TEST_F(QtBridgeTest, ClassCursorIsSetThroughSetCursor)

@@ -61,6 +61,37 @@ QImage GrabClient(HWND hwnd)
     return GrabWindowImage(hwnd);
 }
 
+namespace {
+
+QRect PixelsOf(const QImage& image, const std::function<bool(QRgb)>& test, QRect area, int& count)
+{
+    area = area.isNull() ? image.rect() : area & image.rect();
+    QRect box;
+    count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (test(image.pixel(x, y))) {
+                ++count;
+                box |= QRect(x, y, 1, 1);
+            }
+    return box;
+}
+
+} // namespace
+
+int CountPixels(const QImage& image, const std::function<bool(QRgb)>& test, QRect area)
+{
+    int count = 0;
+    PixelsOf(image, test, area, count);
+    return count;
+}
+
+QRect PixelBox(const QImage& image, const std::function<bool(QRgb)>& test, QRect area)
+{
+    int count = 0;
+    return PixelsOf(image, test, area, count);
+}
+
 MessageRecorder::MessageRecorder() = default;
 
 MessageRecorder::~MessageRecorder()

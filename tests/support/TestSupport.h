@@ -5,6 +5,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ HWND CreateChild(const char* className, HWND parent, int id, int x, int y, int w
 // What a window shows on the screen now, client area only (read from the
 // backing store, so no extra paint is caused).
 QImage GrabClient(HWND hwnd);
+
+// How many pixels of an image (of `area` in it, when given) pass `test`,
+// and the smallest rectangle that holds them (empty when none does).
+int CountPixels(const QImage& image, const std::function<bool(QRgb)>& test, QRect area = QRect());
+QRect PixelBox(const QImage& image, const std::function<bool(QRgb)>& test, QRect area = QRect());
 
 // One message as a recording procedure saw it.
 struct Recorded {
