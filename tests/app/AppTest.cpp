@@ -10,8 +10,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <climits>
-
 BOOL CTestKantorApp::DoPromptFileName(std::string& fileName, CDocTemplate*)
 {
     ++m_nPrompts;

@@ -18,7 +18,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {

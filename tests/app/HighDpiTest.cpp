@@ -1,25 +1,22 @@
 // The window at the device pixel ratio the test runs with (ctest runs these
 // at 1, 1.25, 1.5, 1.75 and 2): every row of the upper tree shows its label,
-// down to the bottom, where its item's rectangle says; scrolling leaves on
-// the screen what painting everything anew gives. Read in device pixels.
+// down to the bottom, where its item's rectangle says. Read in device
+// pixels. (That scrolling leaves what a fresh paint gives is compared end to
+// end, on the X server at those ratios.)
 #include "app/AppTest.h"
 
 #include "framework/ToolBar.h"
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
-#include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
-#include "res/Resource.h"
 #include "support/TestSupport.h"
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QWheelEvent>
 #include <QWidget>
 
 #include <cmath>
 #include <cstring>
-#include <functional>
 
 namespace {
 
@@ -62,63 +59,6 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
         EXPECT_GE(ink.right(), end - 8 * s) << "row " << row;
         item = reinterpret_cast<HTREEITEM>(
             SendMessageA(Upper(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
-    }
-}
-
-// Page Down and the wheel move the pixels on the screen and paint what is
-// uncovered; at a fractional ratio a row of logical pixels does not cover
-// whole device pixels, so what is moved and what is painted must still meet
-// without a seam, and no part of a row may stay behind.
-TEST_F(HighDpiTest, ScrollingShowsWhatAFreshPaintShows)
-{
-    Start({ExamplePath()});
-    RunUntilIdle();
-    QWidget* tree = WidgetOfWindow(Upper());
-    auto shown = [this] {
-        PumpWaitingMessages();
-        UpdateWindow(Upper());
-        return GrabWindowImage(Upper()).convertToFormat(QImage::Format_RGB32);
-    };
-    auto freshly = [this, &shown] {
-        InvalidateRect(Upper(), nullptr, TRUE);
-        return shown();
-    };
-    auto topRow = [this] { return SendMessageA(Upper(), TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0); };
-    auto wheel = [tree](int delta) {
-        const QPoint inside(20, 40);
-        QWheelEvent event(inside, tree->mapToGlobal(inside), QPoint(), QPoint(0, delta), Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QCoreApplication::sendEvent(tree, &event);
-    };
-    const struct {
-        const char* what;
-        std::function<void()> scroll;
-    } steps[] = {
-        {"wheel down", [&] { wheel(-120); }},
-        {"Page Down", [] { PressKey(Qt::Key_PageDown); }},
-        {"wheel up", [&] { wheel(120); }},
-        {"Page Up", [] { PressKey(Qt::Key_PageUp); }},
-    };
-    SetFocus(Upper());
-    shown();
-    for (const auto& step : steps) {
-        // The first Page Down moves the caret to the bottom row only.
-        const LRESULT before = topRow();
-        QImage afterScroll;
-        for (int press = 0; press < 2 && topRow() == before; ++press) {
-            step.scroll();
-            afterScroll = shown();
-        }
-        ASSERT_NE(topRow(), before) << step.what << " did not scroll";
-        const QImage repainted = freshly();
-        ASSERT_EQ(afterScroll.size(), repainted.size());
-        int rowsDiffering = 0;
-        for (int y = 0; y < repainted.height(); ++y)
-            rowsDiffering += std::memcmp(afterScroll.constScanLine(y), repainted.constScanLine(y),
-                                         static_cast<size_t>(repainted.bytesPerLine()))
-                != 0;
-        EXPECT_EQ(rowsDiffering, 0) << step.what << ": pixel rows that differ from a fresh paint at ratio "
-                                    << Ratio();
     }
 }
 

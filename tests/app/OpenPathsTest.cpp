@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTest>
 #include <QUrl>
 #include <QWidget>
 

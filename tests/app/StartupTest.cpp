@@ -7,8 +7,6 @@
 #include "res/StringTable.h"
 #include "support/TestSupport.h"
 
-#include <algorithm>
-
 namespace {
 
 using Strings = std::vector<std::string>;

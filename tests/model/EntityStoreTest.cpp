@@ -39,14 +39,10 @@ TEST_F(EntityStoreTest, AscendingNumbersComeInBucketsOfSixteenEachNewestFirst)
     std::iota(aNumbers.begin(), aNumbers.end(), 1);
     Load(aNumbers);
 
-    std::vector<std::int32_t> aExpected;
-    for (std::int32_t n = 15; n >= 0; --n)
-        aExpected.push_back(n);
-    for (std::int32_t n = 31; n >= 16; --n)
-        aExpected.push_back(n);
-    for (std::int32_t n = 40; n >= 32; --n)
-        aExpected.push_back(n);
-    EXPECT_THAT(IterationOrder(m_doc), ElementsAreArray(aExpected));
+    EXPECT_THAT(
+        IterationOrder(m_doc),
+        ElementsAreArray({15, 14, 13, 12, 11, 10, 9,  8,  7,  6,  5,  4,  3,  2,  1,  0,  31, 30, 29, 28, 27,
+                          26, 25, 24, 23, 22, 21, 20, 19, 18, 17, 16, 40, 39, 38, 37, 36, 35, 34, 33, 32}));
 }
 
 TEST_F(EntityStoreTest, BucketsWrapAroundAtTheBucketCount)
@@ -76,7 +72,8 @@ TEST_F(EntityStoreTest, LooksUpDenseAndSparseNumbers)
 TEST(TextOffsetsTest, ReadBackAcrossFourGiBWindows)
 {
     constexpr std::uint64_t k4G = std::uint64_t{1} << 32;
-    const std::vector<std::uint64_t> aOffsets{0, 7, k4G - 1, k4G, k4G, k4G + 5, 3 * k4G + 1, 3 * k4G + 1, 5 * k4G};
+    const std::vector<std::uint64_t> aOffsets{0,       7,           k4G - 1,     k4G,    k4G,
+                                              k4G + 5, 3 * k4G + 1, 3 * k4G + 1, 5 * k4G};
     CTextOffsets offsets(aOffsets[0]);
     for (std::size_t i = 1; i < aOffsets.size(); ++i) {
         offsets.push_back(aOffsets[i]);

@@ -3,8 +3,6 @@
 #include "support/SampleFiles.h"
 #include "ModelTestFiles.h"
 
-#include "model/FileSummary.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,7 +11,6 @@
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <set>
 #include <sstream>
 
 namespace {
@@ -45,8 +42,6 @@ struct PlainScan {
     std::vector<std::int32_t> aOrder;
     std::int32_t nMax = 0;
     std::map<std::int32_t, std::vector<std::int32_t>> mapReferrers;
-    // Entity start lines per number.
-    std::map<std::int32_t, std::size_t> mapDefinitions;
 };
 
 PlainScan ScanPlainly(const std::string& strPath)
@@ -83,7 +78,6 @@ PlainScan ScanPlainly(const std::string& strPath)
             strCurrent = strLine;
             nCurrent = *n;
             scan.nMax = std::max(scan.nMax, *n);
-            ++scan.mapDefinitions[*n];
         } else {
             strCurrent += strLine;
         }
@@ -144,65 +138,6 @@ TEST_P(SampleFileTest, LoaderAndIndexMatchAPlainScan)
         }
     }
     EXPECT_FALSE(scan.mapReferrers.empty());
-}
-
-// The summary, read plainly: entities are the numbers with a start line;
-// a type is what follows '=' and blanks up to the first character that is
-// no letter, digit or '_'; references are those of entity texts.
-TEST_P(SampleFileTest, SummaryMatchesAPlainScan)
-{
-    SKIP_WITHOUT_SAMPLES();
-    const PlainScan scan = ScanPlainly(GetParam());
-    std::map<std::string, std::size_t> mapTypes;
-    std::vector<std::int32_t> aIsolated;
-    std::set<std::pair<std::int32_t, std::int32_t>> setMissing;
-    std::set<std::int32_t> setReferred;
-    std::map<std::int32_t, std::set<std::int32_t>> mapReferences;
-    for (const auto& [n, nLines] : scan.mapDefinitions) {
-        const std::string& strText = scan.mapTexts.at(n);
-        std::size_t nPos = strText.find_first_not_of(" \t", strText.find('=') + 1);
-        std::string strType;
-        while (nPos < strText.size()
-               && (std::isalnum(static_cast<unsigned char>(strText[nPos])) || strText[nPos] == '_'))
-            strType += strText[nPos++];
-        ++mapTypes[strType];
-        for (std::size_t nHash = strText.find('#', 1); nHash != std::string::npos;
-             nHash = strText.find('#', nHash + 1))
-            if (const std::optional<std::int32_t> r = PlainNumber(DigitsAt(strText, nHash + 1)))
-                mapReferences[n].insert(*r);
-        for (std::int32_t r : mapReferences[n]) {
-            setReferred.insert(r);
-            if (!scan.mapDefinitions.count(r))
-                setMissing.insert({n, r});
-        }
-    }
-    for (const auto& [n, nLines] : scan.mapDefinitions)
-        if (mapReferences[n].empty() && !setReferred.count(n))
-            aIsolated.push_back(n);
-
-    CKantorDoc doc;
-    ASSERT_TRUE(doc.LoadEntityFile(GetParam()));
-    std::map<std::string, std::size_t> mapCounted;
-    for (const EntityTypeCount& type : CountEntityTypes(doc))
-        mapCounted[std::string(type.strType)] = type.nCount;
-    EXPECT_EQ(mapCounted, mapTypes);
-    EXPECT_EQ(CountEntities(doc), scan.mapDefinitions.size());
-    std::map<std::int32_t, std::size_t> mapRepeated;
-    for (const DuplicateNumber& repeated : FindDuplicateNumbers(doc))
-        mapRepeated[repeated.nNumber] = repeated.nTimes;
-    std::map<std::int32_t, std::size_t> mapPlainRepeated;
-    for (const auto& [n, nLines] : scan.mapDefinitions)
-        if (nLines > 1)
-            mapPlainRepeated[n] = nLines;
-    EXPECT_EQ(mapRepeated, mapPlainRepeated);
-
-    CompleteInverse(doc);
-    using Pairs = std::vector<std::pair<std::int32_t, std::int32_t>>;
-    Pairs aMissing;
-    for (const MissingReference& missing : FindMissingReferences(doc))
-        aMissing.emplace_back(missing.nReferrer, missing.nNumber);
-    EXPECT_EQ(aMissing, Pairs(setMissing.begin(), setMissing.end()));
-    EXPECT_EQ(FindIsolatedEntities(doc), aIsolated);
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, SampleFileTest, ::testing::ValuesIn(SampleFilesOrNone()),

@@ -35,11 +35,6 @@ int Extent(HDC dc, const std::string& text)
     return size.cx;
 }
 
-void Draw(HDC dc, int x, const std::string& text)
-{
-    ExtTextOutA(dc, x, 2, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
-}
-
 TEST(FontsTest, DefaultGuiFontIsDejaVuSans)
 {
     HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -80,46 +75,6 @@ TEST(FontsTest, TestFontHasExactMetrics)
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
-}
-
-TEST(FontsTest, ByteAdvancesEqualTheDrawnWidth)
-{
-    HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    Canvas whole(700, 24, kWhite);
-    Canvas parts(700, 24, kWhite);
-    for (const Canvas* canvas : {&whole, &parts}) {
-        SelectObject(canvas->dc(), font);
-        SetBkMode(canvas->dc(), TRANSPARENT);
-    }
-    const std::string samples[] = {
-        "#12=IFCWALL('2O2Fr$t4X7Zf8NOew3FLOH',#5,'Wall 001',$,$,#30,#34,$);",
-        "AVATAR Wolf fiftyfive ffi fl WAVE To Ty LT",
-        "caf\xE9 \x80 na\xEFve \xC4\xD6\xDC \xDF",
-        "iiiiiiiiiilllllllllll..........,,,,,,,,WWWWWMMMM",
-    };
-    for (const std::string& s : samples) {
-        // Drawn in one piece, or cut in two with the second half placed at
-        // the measured width of the first: the same pixels.
-        const size_t cut = s.size() / 2;
-        const std::string head = s.substr(0, cut);
-        const std::string tail = s.substr(cut);
-        whole.Fill(kWhite);
-        parts.Fill(kWhite);
-        Draw(whole.dc(), 3, s);
-        Draw(parts.dc(), 3, head);
-        Draw(parts.dc(), 3 + Extent(parts.dc(), head), tail);
-        EXPECT_TRUE(whole == parts) << s;
-        EXPECT_EQ(Extent(whole.dc(), s), Extent(whole.dc(), head) + Extent(whole.dc(), tail));
-
-        // The ink of a final bar lies where the extent says it starts.
-        parts.Fill(kWhite);
-        Draw(parts.dc(), 0, "|");
-        const int barInk = RightmostInk(parts);
-        ASSERT_GE(barInk, 0) << "the font draws glyphs";
-        whole.Fill(kWhite);
-        Draw(whole.dc(), 0, s + "|");
-        EXPECT_EQ(RightmostInk(whole), Extent(whole.dc(), s) + barInk) << s;
-    }
 }
 
 TEST(FontsTest, UnderlinedCopyMeasuresLikeTheOriginal)

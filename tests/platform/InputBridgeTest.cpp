@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -183,30 +182,6 @@ TEST_F(InputBridgeTest, AKeyGoingDownCanSeeTheCharacterItTypesAndTakeIt)
     EXPECT_EQ(chars, (std::vector<WPARAM>{'+'})) << "the # was taken";
     MSG typed;
     EXPECT_FALSE(PeekMessageA(&typed, child, WM_CHAR, WM_CHAR, PM_NOREMOVE)) << "nothing waits afterwards";
-}
-
-TEST_F(InputBridgeTest, WheelGoesToTheWindowUnderTheMouseWithScreenPosition)
-{
-    QWidget* widget = WidgetOfWindow(child);
-    const QPoint local(31, 41); // widget coordinates (border included)
-    const QPoint global = widget->mapToGlobal(local);
-    QWheelEvent wheel(local, global, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(widget, &wheel);
-    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_MOUSEWHEEL}));
-    EXPECT_EQ(GET_WHEEL_DELTA_WPARAM(g_input[0].wParam), -120);
-    EXPECT_EQ(g_input[0].x, global.x());
-    EXPECT_EQ(g_input[0].y, global.y());
-}
-
-TEST_F(InputBridgeTest, CaptureTakesMouseMessagesFromOtherWindows)
-{
-    SetCapture(child);
-    // A click on the top window, left of and above the child.
-    QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, QPoint(5, 4));
-    ASSERT_EQ(Messages(), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP}));
-    EXPECT_EQ(g_input[0].x, 5 - 21);
-    EXPECT_EQ(g_input[0].y, 4 - 11);
 }
 
 // A leave is posted once when the mouse leaves, at once when it is outside

@@ -15,9 +15,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 using testsupport::MessageRecorder;

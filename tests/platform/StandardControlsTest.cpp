@@ -85,21 +85,6 @@ TEST_F(StandardControlsTest, ProgressKeepsRangeStepAndPosition)
     EXPECT_EQ(image.pixel(120, 8), QColorOf(GetSysColor(COLOR_BTNFACE)).rgb());
 }
 
-TEST_F(StandardControlsTest, StaticWithNotifyReportsClicks)
-{
-    HWND quiet = Child(WC_STATICA, "quiet", 0, 10, 10, 80, 20, 5);
-    HWND link = Child(WC_STATICA, "link", SS_NOTIFY, 10, 40, 80, 20, 6);
-    ASSERT_NE(link, nullptr);
-    testsupport::ProcessEvents();
-    parentLog.Clear();
-    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 15));
-    QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 45));
-    EXPECT_EQ(Commands(), (std::vector<std::pair<int, int>>{{6, static_cast<int>(STN_CLICKED)}}));
-    EXPECT_EQ(GetWindowTextString(quiet), "quiet");
-    SetWindowTextA(link, "changed");
-    EXPECT_EQ(GetWindowTextString(link), "changed");
-}
-
 WNDPROC g_editPrevious = nullptr;
 std::vector<std::pair<UINT, std::string>> g_editSeen; // message and the text at that moment
 

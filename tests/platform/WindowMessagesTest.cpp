@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -131,27 +130,6 @@ TEST_F(WindowLifeTest, SubclassingHandlesItsOwnAndPassesTheRestOn)
     // Putting the old procedure back ends the subclassing.
     SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(g_replaced));
     EXPECT_EQ(SendMessageA(hwnd, WM_USER + 5, 0, 0), 0);
-    DestroyWindow(hwnd);
-}
-
-TEST_F(WindowLifeTest, CreationHookRunsBeforeTheCreationMessagesWhichComeInOrder)
-{
-    HWND hooked = nullptr;
-    size_t seenAtHook = 99;
-    HookNextWindowCreation([&](HWND hwnd) {
-        hooked = hwnd;
-        seenAtHook = g_seen.size();
-    });
-    HWND hwnd = CreateRecordingTop();
-    ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(hooked, hwnd);
-    EXPECT_EQ(seenAtHook, 0u);
-    EXPECT_EQ(MessagesOf(hwnd, {WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}),
-              (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
-    // The hook is used once.
-    HWND second = CreateRecordingTop();
-    EXPECT_EQ(hooked, hwnd);
-    DestroyWindow(second);
     DestroyWindow(hwnd);
 }
 
