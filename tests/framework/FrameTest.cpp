@@ -178,6 +178,22 @@ protected:
     PaneView* lower = nullptr;
 };
 
+TEST_F(Frame, ToolbarOnTopStatusBarAtTheBottomSplitterBetween)
+{
+    CRect client;
+    frame->GetClientRect(&client);
+    const CRect tool = RectInFrame(frame->m_wndToolBar);
+    const CRect status = RectInFrame(frame->m_wndStatusBar);
+    const CRect split = RectInFrame(frame->m_wndSplitter);
+    EXPECT_EQ(tool, CRect(0, 0, client.right, frame->m_wndToolBar.CalcFixedLayout(TRUE, TRUE).cy));
+    EXPECT_EQ(status,
+              CRect(0, client.bottom - frame->m_wndStatusBar.CalcFixedLayout(TRUE, TRUE).cy, client.right,
+                    client.bottom));
+    EXPECT_EQ(split, CRect(0, tool.bottom, client.right, status.top));
+    EXPECT_EQ(frame->m_wndSplitter.GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST));
+    EXPECT_EQ(lower->GetDlgCtrlID(), static_cast<int>(res::AFX_IDW_PANE_FIRST) + 16);
+}
+
 TEST_F(Frame, UpperPaneKeepsItsInitialHeightTheLowerTakesTheRest)
 {
     frame->MoveWindow(0, 0, 640, frame->clientHeightAtCreation + 200);
