@@ -8,6 +8,7 @@
 #include "framework/Rect.h"
 #include "framework/RuntimeClass.h"
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
 #include "views/KantorDocument.h"
@@ -187,12 +188,11 @@ void CMainFrame::UpdateEntityPane()
     // even its border.
     int cxText = 0;
     if (!strText.empty()) {
-        HDC dc = GetDC(m_wndStatusBar.GetSafeHwnd());
-        HGDIOBJ hOldFont = SelectObject(dc, m_wndStatusBar.GetFont());
+        ScopedWindowDc dc(m_wndStatusBar.GetSafeHwnd());
+        HGDIOBJ hOldFont = SelectObject(dc.Dc(), m_wndStatusBar.GetFont());
         SIZE size{};
-        GetTextExtentPoint32A(dc, strText.data(), static_cast<int>(strText.size()), &size);
-        SelectObject(dc, hOldFont);
-        ReleaseDC(m_wndStatusBar.GetSafeHwnd(), dc);
+        GetTextExtentPoint32A(dc.Dc(), strText.data(), static_cast<int>(strText.size()), &size);
+        SelectObject(dc.Dc(), hOldFont);
         cxText = size.cx;
     }
     m_wndStatusBar.SetPaneInfo(nIndex, res::ID_INDICATOR_ENTITY,

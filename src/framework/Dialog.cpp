@@ -7,6 +7,7 @@
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
+#include "platform/ScopedDc.h"
 
 #include <cstring>
 #include <vector>
@@ -76,14 +77,15 @@ BOOL CDialog::CreateDialogWindow(const DialogTemplate& tmpl, CWnd* pOwner)
 
     // Base units: the font's average letter width (rounded) and its height.
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    HDC dc = GetDC(m_hWnd);
-    HGDIOBJ old = SelectObject(dc, m_hFont);
-    SIZE extent;
-    GetTextExtentPoint32A(dc, kLetters, 52, &extent);
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(m_hWnd, dc);
+    SIZE extent{};
+    TEXTMETRICA tm{};
+    {
+        ScopedWindowDc dc(m_hWnd);
+        HGDIOBJ old = SelectObject(dc.Dc(), m_hFont);
+        GetTextExtentPoint32A(dc.Dc(), kLetters, 52, &extent);
+        GetTextMetricsA(dc.Dc(), &tm);
+        SelectObject(dc.Dc(), old);
+    }
     m_baseUnits = SIZE{(extent.cx / 26 + 1) / 2, tm.tmHeight};
 
     CRect client(0, 0, tmpl.cx, tmpl.cy);

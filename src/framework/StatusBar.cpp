@@ -3,6 +3,7 @@
 #include "framework/FrameWnd.h"
 #include "framework/PaintDC.h"
 #include "framework/Rect.h"
+#include "platform/ScopedDc.h"
 #include "res/StringTable.h"
 
 #include <algorithm>
@@ -17,12 +18,11 @@ constexpr int kTextMargin = 4; // left and right of a pane's text
 
 int TextWidth(HWND hwnd, HFONT font, const std::string& text)
 {
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ old = SelectObject(dc, font);
-    SIZE size;
-    GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(hwnd, dc);
+    ScopedWindowDc dc(hwnd);
+    HGDIOBJ old = SelectObject(dc.Dc(), font);
+    SIZE size{};
+    GetTextExtentPoint32A(dc.Dc(), text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc.Dc(), old);
     return size.cx;
 }
 
@@ -222,12 +222,13 @@ LRESULT CStatusBar::OnGetTextLength(WPARAM, LPARAM)
 
 SIZE CStatusBar::CalcFixedLayout(BOOL, BOOL)
 {
-    HDC dc = GetDC(m_hWnd);
-    HGDIOBJ old = SelectObject(dc, GetFont());
-    TEXTMETRICA tm;
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, old);
-    ReleaseDC(m_hWnd, dc);
+    TEXTMETRICA tm{};
+    {
+        ScopedWindowDc dc(m_hWnd);
+        HGDIOBJ old = SelectObject(dc.Dc(), GetFont());
+        GetTextMetricsA(dc.Dc(), &tm);
+        SelectObject(dc.Dc(), old);
+    }
     // Text, a pixel above and below it, the pane borders, the top margin.
     return SIZE{32767, tm.tmHeight + 2 + 2 + kTopMargin + 1};
 }

@@ -3,6 +3,7 @@
 // sends BN_CLICKED to the parent.
 #include "platform/internal/StandardControls.h"
 
+#include "platform/ScopedDc.h"
 #include "platform/internal/Cp1252.h"
 #include "platform/internal/GdiObjects.h"
 #include "platform/qt/QtBridge.h"
@@ -156,10 +157,8 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             Paint(rec, passed);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        Paint(rec, hdc);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        Paint(rec, paint.Dc());
         return 0;
     }
     case WM_LBUTTONDOWN:

@@ -4,11 +4,13 @@
 // clipping and the save stack.
 #include "platform/internal/GdiObjects.h"
 
+#include "platform/TestHooks.h"
 #include "platform/internal/WindowRecord.h"
 
 #include <QPainter>
 #include <QWidget>
 
+#include <memory>
 #include <unordered_set>
 
 namespace {
@@ -47,6 +49,19 @@ int RegionKind(const QRegion& region)
     return region.rectCount() == 1 ? SIMPLEREGION : COMPLEXREGION;
 }
 
+void FreeDc(DcRecord* dc)
+{
+    g_liveDcs.erase(dc);
+    delete dc;
+}
+
+// A context made but not yet handed out: given back if making it fails
+// half-way (out of memory), so that none stays live without an owner.
+struct DcFree {
+    void operator()(DcRecord* dc) const { FreeDc(dc); }
+};
+using PendingDc = std::unique_ptr<DcRecord, DcFree>;
+
 void Unselect(DcRecord* dc)
 {
     dc->painter.reset();
@@ -62,6 +77,11 @@ void Unselect(DcRecord* dc)
 
 DcRecord::~DcRecord() = default;
 
+std::size_t LiveDcCount()
+{
+    return g_liveDcs.size();
+}
+
 DcRecord* LiveDc(HDC hdc)
 {
     if (!hdc || !g_liveDcs.count(hdc))
@@ -71,14 +91,14 @@ DcRecord* LiveDc(HDC hdc)
 
 HDC NewDc(DcKind kind, HWND hwnd)
 {
-    auto* dc = new DcRecord;
+    auto dc = std::make_unique<DcRecord>();
     dc->kind = kind;
     dc->hwnd = hwnd;
     dc->state.font = DefaultGuiFont();
     dc->state.pen = GetStockObject(BLACK_PEN);
     dc->state.brush = GetStockObject(WHITE_BRUSH);
-    g_liveDcs.insert(dc);
-    return dc;
+    g_liveDcs.insert(dc.get());
+    return dc.release();
 }
 
 const GdiObjectRecord* SelectedFont(const DcRecord* dc)
@@ -110,23 +130,25 @@ HDC BeginPaint(HWND hwnd, PAINTSTRUCT* ps)
     rec->updateRegion = QRegion();
     rec->eraseNeeded = false;
 
-    HDC hdc = NewDc(DcKind::Paint, hwnd);
+    // A context left live would also keep its painter on the widget, and no
+    // later paint of the window would get one.
+    PendingDc hdc(NewDc(DcKind::Paint, hwnd));
     hdc->baseClip = region;
     // Painting on the widget is only possible inside Qt's paint event; a
     // WM_PAINT sent from elsewhere gets a context that draws nothing.
     if (rec->inPaintEvent && !WindowHasPaintPainter(hwnd)) {
         hdc->painter = std::make_unique<QPainter>(rec->widget);
         hdc->painter->translate(ClientOrigin(rec));
-        ApplyClip(hdc);
+        ApplyClip(hdc.get());
     }
     const QRect bounds = region.boundingRect();
-    ps->hdc = hdc;
+    ps->hdc = hdc.get();
     ps->rcPaint =
         RECT{bounds.left(), bounds.top(), bounds.left() + bounds.width(), bounds.top() + bounds.height()};
     ps->fErase = FALSE;
     if (erase)
-        ps->fErase = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
-    return hdc;
+        ps->fErase = SendMessageA(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc.get()), 0) ? FALSE : TRUE;
+    return hdc.release();
 }
 
 BOOL EndPaint(HWND, const PAINTSTRUCT* ps)
@@ -136,8 +158,7 @@ BOOL EndPaint(HWND, const PAINTSTRUCT* ps)
     DcRecord* dc = LiveDc(ps->hdc);
     if (!dc || dc->kind != DcKind::Paint)
         return FALSE;
-    g_liveDcs.erase(dc);
-    delete dc;
+    FreeDc(dc);
     return TRUE;
 }
 
@@ -146,10 +167,10 @@ HDC GetDC(HWND hwnd)
     const WindowRecord* rec = LiveWindow(hwnd);
     if (hwnd && !rec)
         return nullptr;
-    HDC hdc = NewDc(DcKind::Window, hwnd);
+    PendingDc hdc(NewDc(DcKind::Window, hwnd));
     if (rec)
         hdc->baseClip = QRegion(QRect(QPoint(0, 0), ClientSize(rec)));
-    return hdc;
+    return hdc.release();
 }
 
 int ReleaseDC(HWND, HDC hdc)
@@ -157,8 +178,7 @@ int ReleaseDC(HWND, HDC hdc)
     DcRecord* dc = LiveDc(hdc);
     if (!dc || dc->kind != DcKind::Window)
         return 0;
-    g_liveDcs.erase(dc);
-    delete dc;
+    FreeDc(dc);
     return 1;
 }
 
@@ -166,9 +186,9 @@ HDC CreateCompatibleDC(HDC hdc)
 {
     if (hdc && !LiveDc(hdc))
         return nullptr;
-    HDC dc = NewDc(DcKind::Memory, nullptr);
+    PendingDc dc(NewDc(DcKind::Memory, nullptr));
     dc->bitmap = DefaultBitmap();
-    return dc;
+    return dc.release();
 }
 
 BOOL DeleteDC(HDC hdc)
@@ -177,8 +197,7 @@ BOOL DeleteDC(HDC hdc)
     if (!dc || dc->kind != DcKind::Memory)
         return FALSE;
     Unselect(dc);
-    g_liveDcs.erase(dc);
-    delete dc;
+    FreeDc(dc);
     return TRUE;
 }
 

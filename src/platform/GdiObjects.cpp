@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <cstring>
+#include <memory>
 #include <unordered_set>
 
 namespace {
@@ -33,10 +34,10 @@ GdiObjectRecord* StockBrush(COLORREF color, bool null)
 
 GdiObjectRecord* NewGdiObject(GdiKind kind)
 {
-    auto* object = new GdiObjectRecord;
+    auto object = std::make_unique<GdiObjectRecord>();
     object->kind = kind;
-    g_liveObjects.insert(object);
-    return object;
+    g_liveObjects.insert(object.get());
+    return object.release();
 }
 
 std::size_t LiveGdiObjectCount()

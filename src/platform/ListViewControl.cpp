@@ -9,6 +9,7 @@
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 #include "platform/internal/Cp1252.h"
 #include "platform/qt/QtBridge.h"
 
@@ -402,10 +403,8 @@ LRESULT ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, rec, hdc);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        Paint(hwnd, rec, paint.Dc());
         return 0;
     }
     case WM_SIZE:

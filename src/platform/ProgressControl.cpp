@@ -4,6 +4,7 @@
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 
 #include <algorithm>
 
@@ -155,10 +156,8 @@ LRESULT ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             Paint(hwnd, passed, st);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, hdc, st);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        Paint(hwnd, paint.Dc(), st);
         return 0;
     }
     default:

@@ -5,6 +5,7 @@
 #include "platform/internal/StandardControls.h"
 
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 #include "platform/internal/GdiObjects.h"
 #include "platform/qt/QtBridge.h"
 
@@ -97,10 +98,8 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             Paint(hwnd, passed);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, hdc);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        Paint(hwnd, paint.Dc());
         return 0;
     }
     case STM_SETIMAGE: {

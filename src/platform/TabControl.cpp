@@ -5,6 +5,7 @@
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 #include "platform/internal/Cp1252.h"
 #include "platform/qt/QtBridge.h"
 
@@ -127,10 +128,8 @@ LRESULT TabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, rec, hdc);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        Paint(hwnd, rec, paint.Dc());
         return 0;
     }
     case WM_LBUTTONDOWN:

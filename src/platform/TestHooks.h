@@ -15,6 +15,8 @@ void SetLockKeyForTest(int virtKey, std::optional<bool> on);
 unsigned long MessageBeepCount();
 // How many fonts, pens, brushes and bitmaps are alive (stock objects included).
 std::size_t LiveGdiObjectCount();
+// How many device contexts are alive (painting, measuring and in memory).
+std::size_t LiveDcCount();
 // How many icons are alive.
 std::size_t LiveIconCount();
 // Lowers the width at which text measurement saturates (INT_MAX, reached

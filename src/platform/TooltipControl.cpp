@@ -5,6 +5,7 @@
 
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 
 #include <QWidget>
 
@@ -85,10 +86,11 @@ void Show(HWND hwnd, TooltipState& st)
     if (tool.text.empty())
         return;
     rec->text = tool.text;
-    HDC hdc = GetDC(hwnd);
-    SIZE extent;
-    GetTextExtentPoint32A(hdc, tool.text.data(), static_cast<int>(tool.text.size()), &extent);
-    ReleaseDC(hwnd, hdc);
+    SIZE extent{};
+    {
+        ScopedWindowDc dc(hwnd);
+        GetTextExtentPoint32A(dc.Dc(), tool.text.data(), static_cast<int>(tool.text.size()), &extent);
+    }
     MoveWindow(hwnd, st.showAt.x, st.showAt.y + 20, extent.cx + 2 * kPadding, extent.cy + 2 * kPadding,
                FALSE);
     rec->style |= WS_VISIBLE;
@@ -253,10 +255,8 @@ LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, hdc, st);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        Paint(hwnd, paint.Dc(), st);
         return 0;
     }
     default:

@@ -5,6 +5,7 @@
 #include "platform/internal/StandardControls.h"
 
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 
 namespace {
 
@@ -28,10 +29,8 @@ LRESULT TreeViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
             FillClient(hwnd, passed);
             return 0;
         }
-        PAINTSTRUCT ps;
-        HDC hdc = BeginPaint(hwnd, &ps);
-        FillClient(hwnd, hdc);
-        EndPaint(hwnd, &ps);
+        ScopedPaint paint(hwnd);
+        FillClient(hwnd, paint.Dc());
         return 0;
     }
     case WM_GETDLGCODE:

@@ -7,6 +7,7 @@
 #include "treectrl/LabelEdit.h"
 
 #include "platform/Gdi.h"
+#include "platform/ScopedDc.h"
 #include "platform/Window.h"
 
 #include <algorithm>
@@ -38,14 +39,13 @@ int TextWidth(HWND edit)
 {
     char text[kMaxEditText + 1];
     const int length = GetWindowTextA(edit, text, sizeof text);
-    HDC hdc = GetDC(edit);
+    ScopedWindowDc dc(edit);
     const auto font = reinterpret_cast<HGDIOBJ>(SendMessageA(edit, WM_GETFONT, 0, 0));
-    HGDIOBJ previous = font ? SelectObject(hdc, font) : nullptr;
+    HGDIOBJ previous = font ? SelectObject(dc.Dc(), font) : nullptr;
     SIZE size{};
-    GetTextExtentPoint32A(hdc, text, length, &size);
+    GetTextExtentPoint32A(dc.Dc(), text, length, &size);
     if (previous)
-        SelectObject(hdc, previous);
-    ReleaseDC(edit, hdc);
+        SelectObject(dc.Dc(), previous);
     return size.cx;
 }
 

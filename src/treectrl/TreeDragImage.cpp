@@ -5,6 +5,7 @@
 #include "treectrl/TreeLayout.h"
 #include "treectrl/TreePainter.h"
 
+#include "platform/ScopedDc.h"
 #include "platform/Window.h"
 
 namespace {
@@ -66,9 +67,9 @@ HIMAGELIST CreateDragImage(TreeData* td, TreeNode* q)
     const int height = text.bottom - text.top;
     const RECT label{stateIcon.cx + normalIcon.cx + 3, 0, width, height};
 
-    HDC windowDc = GetDC(td->m_hWnd);
-    HDC hdc = CreateCompatibleDC(windowDc);
-    HBITMAP bitmap = hdc ? CreateCompatibleBitmap(windowDc, width, height) : nullptr;
+    ScopedWindowDc windowDc(td->m_hWnd);
+    HDC hdc = CreateCompatibleDC(windowDc.Dc());
+    HBITMAP bitmap = hdc ? CreateCompatibleBitmap(windowDc.Dc(), width, height) : nullptr;
     HIMAGELIST list = nullptr;
     if (bitmap) {
         HGDIOBJ oldBitmap = SelectObject(hdc, bitmap);
@@ -80,7 +81,6 @@ HIMAGELIST CreateDragImage(TreeData* td, TreeNode* q)
     }
     if (hdc)
         DeleteDC(hdc);
-    ReleaseDC(td->m_hWnd, windowDc);
     if (bitmap)
         DeleteObject(bitmap);
     return list;

@@ -3,6 +3,7 @@
 #include "treectrl/TreeExtent.h"
 #include "treectrl/TreeNavigation.h"
 
+#include "platform/ScopedDc.h"
 #include "platform/Window.h"
 
 #include <algorithm>
@@ -162,14 +163,15 @@ UINT GetItemHeight(TreeData* td)
 {
     if (td->m_nItemHeight)
         return td->m_nItemHeight;
-    HDC hdc = GetDC(td->m_hWnd);
-    auto font = reinterpret_cast<HFONT>(SendMessageA(td->m_hWnd, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? SelectObject(hdc, font) : nullptr;
-    TEXTMETRICA tm;
-    GetTextMetricsA(hdc, &tm);
-    if (font)
-        SelectObject(hdc, old);
-    ReleaseDC(td->m_hWnd, hdc);
+    TEXTMETRICA tm{};
+    {
+        ScopedWindowDc dc(td->m_hWnd);
+        auto font = reinterpret_cast<HFONT>(SendMessageA(td->m_hWnd, WM_GETFONT, 0, 0));
+        HGDIOBJ old = font ? SelectObject(dc.Dc(), font) : nullptr;
+        GetTextMetricsA(dc.Dc(), &tm);
+        if (font)
+            SelectObject(dc.Dc(), old);
+    }
     UINT h = static_cast<UINT>(tm.tmHeight + 2);
     if (h & 1)
         ++h;

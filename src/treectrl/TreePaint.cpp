@@ -5,32 +5,20 @@
 #include "treectrl/TreeNavigation.h"
 #include "treectrl/TreePainter.h"
 
+#include "platform/ScopedDc.h"
 #include "platform/Window.h"
 
 void PaintTree(TreeData* td, HDC passed)
 {
-    PAINTSTRUCT ps;
-    HDC hdc = passed;
-    RECT region;
     if (passed) {
+        RECT region;
         if (!GetUpdateRect(td->m_hWnd, &region, FALSE))
             region = ClientRect(td);
-    } else {
-        hdc = BeginPaint(td->m_hWnd, &ps);
-        region = ps.rcPaint;
+        TreePainter(td, passed, region).PaintRows();
+        return;
     }
-    // The paint ends even when it runs out of memory half-way.
-    struct PaintEnd {
-        HWND hwnd;
-        PAINTSTRUCT* pPaint;
-        ~PaintEnd()
-        {
-            if (pPaint)
-                EndPaint(hwnd, pPaint);
-        }
-    } paintEnd{td->m_hWnd, passed ? nullptr : &ps};
-    TreePainter painter(td, hdc, region);
-    painter.PaintRows();
+    ScopedPaint paint(td->m_hWnd);
+    TreePainter(td, paint.Dc(), paint.PaintRect()).PaintRows();
 }
 
 HFONT CreateUnderlinedFont(HFONT font)

@@ -2,12 +2,15 @@
 // (its load and tree build), unfolding and search: each time the program gives one message and
 // stays consistent: the operation happened whole or not at all, never a
 // part of it shown as the whole, and nothing aborts. The allocations are
-// those of the program's own code (see FailingAllocation.h).
+// those of the program's own code (see FailingAllocation.h). No device
+// context stays live after a paint or a measurement that failed: it would
+// keep its painter on the window, which would never paint again.
 #include "app/AppTest.h"
 #include "memory/FailingAllocation.h"
 
 #include "platform/CommCtrl.h"
 #include "platform/MessageLoop.h"
+#include "platform/TestHooks.h"
 #include "res/Resource.h"
 
 #include <QTimer>
@@ -111,6 +114,7 @@ TEST_F(OutOfMemoryTest, OpeningAFileHappensWholeOrNotAtAll)
     const Strings upper = TreeLabels(Upper());
     ASSERT_EQ(upper.size(), 41u);
     TearDown();
+    const std::size_t nDcs = LiveDcCount();
 
     for (std::size_t n : FailurePoints(nCount)) {
         SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(nCount));
@@ -131,6 +135,7 @@ TEST_F(OutOfMemoryTest, OpeningAFileHappensWholeOrNotAtAll)
             EXPECT_EQ(TreeLabels(Upper()), upper) << n;
         }
         TearDown();
+        EXPECT_EQ(LiveDcCount(), nDcs) << n;
         if (HasFailure())
             return;
     }
@@ -153,6 +158,7 @@ TEST_F(OutOfMemoryTest, UnfoldingAddsAllReferencesOrNone)
         return TreeLabels(Upper(), hItem);
     };
     ASSERT_EQ(unfold(3, 0), ReferencedTexts(3));
+    const std::size_t nDcs = LiveDcCount();
 
     std::int32_t nEntity = 0;
     for (std::size_t n : FailurePoints(nCount)) {
@@ -175,6 +181,7 @@ TEST_F(OutOfMemoryTest, UnfoldingAddsAllReferencesOrNone)
         SendMessageA(Upper(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(hCaret));
         for (HTREEITEM hChild : TreeChildren(Upper(), hCaret))
             SendMessageA(Upper(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hChild));
+        EXPECT_EQ(LiveDcCount(), nDcs) << n;
         if (HasFailure())
             return;
     }
@@ -205,6 +212,7 @@ TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
     ASSERT_EQ(Doc().GetCurrentEntity(), 33);
 
     const Strings referrers = LowerLabelsOf(33);
+    const std::size_t nDcs = LiveDcCount();
     for (std::size_t n : FailurePoints(nCount)) {
         SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(nCount));
         const bool bDone = search(n);
@@ -219,6 +227,7 @@ TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
             EXPECT_TRUE(lower == referrers || (!bDone && lower == Strings{kNotKnown}))
                 << ::testing::PrintToString(lower);
         }
+        EXPECT_EQ(LiveDcCount(), nDcs) << n;
         if (HasFailure())
             return;
     }
