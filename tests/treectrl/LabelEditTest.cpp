@@ -93,16 +93,6 @@ TEST_F(LabelEditTest, BeginReportsTheItemThenSelectsItAndShowsTheFocusedEditOver
     EXPECT_EQ(EditRect(), ScreenRect(RECT{0, 15, 59, 32}));
 }
 
-TEST_F(LabelEditTest, TheEditTimerBeginsAnEditOfTheCaret)
-{
-    Select(items[2]);
-    parent.Clear();
-    Send(WM_TIMER, kEditTimer);
-    ASSERT_EQ(parent.Count(TVN_BEGINLABELEDITA), 1);
-    EXPECT_EQ(parent.dispNotices[0].info.item.hItem, items[2]);
-    EXPECT_EQ(EditControl(), edit);
-}
-
 TEST_F(LabelEditTest, VetoAtBeginChangesNothing)
 {
     Select(items[0]);
