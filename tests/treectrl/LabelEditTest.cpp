@@ -91,6 +91,8 @@ TEST_F(LabelEditTest, BeginReportsTheItemThenSelectsItAndShowsTheFocusedEditOver
     EXPECT_EQ(GetWindowTextString(edit), "item1");
     // The label's rectangle (0, 16, 39, 32), one higher and 20 wider.
     EXPECT_EQ(EditRect(), ScreenRect(RECT{0, 15, 59, 32}));
+    Type('n');
+    EXPECT_EQ(GetWindowTextString(edit), "n") << "typing replaces the selected label";
 }
 
 TEST_F(LabelEditTest, VetoAtBeginChangesNothing)
