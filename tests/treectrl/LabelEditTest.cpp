@@ -284,7 +284,7 @@ TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
 
 // Growth as text is typed ----------------------------------------------------
 
-TEST_F(LabelEditTest, TypingWidensTheEditByTheTextBeforeTheCharacterPlusRoomNeverBelowItsStart)
+TEST_F(LabelEditTest, TypingWidensTheEditByTheTextBeforeTheCharacterPlusRoomAndCtrlLFitsItNeverBelowItsStart)
 {
     EditLabel(items[1]);
     const RECT start = EditRect();
@@ -298,13 +298,8 @@ TEST_F(LabelEditTest, TypingWidensTheEditByTheTextBeforeTheCharacterPlusRoomNeve
     Type('\r');
     Type(27);
     EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklm") << "Enter and Escape characters are not typed";
-}
 
-TEST_F(LabelEditTest, CtrlLFitsTheEditToTheTextButNotBelowItsStart)
-{
-    EditLabel(items[1]);
-    const RECT start = EditRect();
-    SetWindowTextA(edit, "abcdefghijklm");
+    // Ctrl+L fits the edit to the text, but not below its start.
     Type(12);
     EXPECT_EQ(EditRect().right - EditRect().left, 13 * 7) << "no room added";
     EXPECT_EQ(GetWindowTextString(edit), "abcdefghijklm") << "the control character is not typed";

@@ -1,6 +1,7 @@
 // The search over the upper tree: both directions with their wrap-around,
-// visible items only, the empty document, the Search dialog and Search
-// again, and the case-insensitive match.
+// visible items only, the Search dialog and Search again, and the
+// case-insensitive match (the empty document's placeholder: the upper
+// view's tests).
 #include "views/ViewsTest.h"
 
 #include "views/SearchDlg.h"
@@ -123,14 +124,6 @@ TEST_F(SearchTest, UnfoldedChildrenAreFoundButNotBelowTheLastRootWhenWrappingUpw
     EXPECT_TRUE(m_pUpper->SearchDown("('A')"));
     EXPECT_EQ(TreeCaret(Upper()), Root(1));
     EXPECT_FALSE(TreeState(Upper(), Root(5)) & TVIS_EXPANDED) << "the search never unfolds";
-}
-
-TEST_F(SearchTest, TheEmptyDocumentsPlaceholderCanBeFound)
-{
-    NewDocument();
-    EXPECT_TRUE(m_pUpper->SearchDown("data"));
-    EXPECT_EQ(TreeCaret(Upper()), Root(0));
-    EXPECT_EQ(Doc().GetCurrentEntity(), 0);
 }
 
 TEST_F(SearchTest, TheDialogOpensEmptyWithDownCheckedAndCancelKeepsTheLastSearch)

@@ -89,6 +89,9 @@ TEST_F(UpperViewTest, EmptyDocumentShowsThePlaceholderWhichStandsForNoEntity)
     EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "the placeholder is no entity";
     DoubleClick(Upper(), TreeChildren(Upper())[0]);
     EXPECT_TRUE(TreeChildren(Upper(), TreeChildren(Upper())[0]).empty());
+    Select(Upper(), nullptr);
+    EXPECT_TRUE(m_pUpper->SearchDown("data")) << "a search finds the placeholder";
+    EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper())[0]);
 }
 
 TEST_F(UpperViewTest, UnfoldingInsertsPresentReferencesInTextOrderOnce)
