@@ -138,40 +138,31 @@ TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
     EXPECT_EQ(canvas.At(6, 5), kWindow) << "the button box keeps the window colour";
 }
 
-TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLines)
+TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLinesAndNotUnderTheButton)
 {
-    CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | TVS_SHOWSELALWAYS);
-    HTREEITEM a = Insert(nullptr, "abc");
-    Select(a);
-    Focus(true);
-    const Canvas& full = Painted();
+    // A selected, focused item with a child, in a full-row style.
+    auto painted = [this](DWORD style) -> const Canvas& {
+        CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | style);
+        HTREEITEM a = Insert(nullptr, "abc");
+        Insert(a, "x");
+        Select(a);
+        Focus(true);
+        return Painted();
+    };
+    const Canvas& full = painted(TVS_SHOWSELALWAYS);
     EXPECT_EQ(full.At(299, 0), kHighlight) << "the whole row";
     EXPECT_EQ(full.At(0, 0), kHighlight) << "no focus rectangle";
     EXPECT_EQ(full.At(0, 16), kWindow);
-
-    CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | TVS_SHOWSELALWAYS | TVS_HASLINES);
-    a = Insert(nullptr, "abc");
-    Select(a);
-    Focus(true);
-    const Canvas& withLines = Painted();
+    const Canvas& withLines = painted(TVS_SHOWSELALWAYS | TVS_HASLINES);
     EXPECT_EQ(withLines.At(299, 0), kWindow) << "with lines only the text rectangle";
     EXPECT_EQ(withLines.At(0, 0), Inverted(kHighlight)) << "and the focus rectangle";
-}
-
-TEST_F(TreePaintHighlightTest, FullRowSelectionLeavesTheButtonUnhighlighted)
-{
-    CreateTree(WS_CHILD | WS_VISIBLE | TVS_FULLROWSELECT | TVS_HASBUTTONS | TVS_LINESATROOT);
-    HTREEITEM a = Insert(nullptr, "abc");
-    Insert(a, "x");
-    Select(a);
-    Focus(true);
-    const Canvas& canvas = Painted();
     // Junction x 9, label at 19: the band from 2 * 9 - 19 to 19 is cleared.
-    EXPECT_EQ(canvas.At(0, 1), kWindow);
-    EXPECT_EQ(canvas.At(18, 15), kWindow);
-    EXPECT_EQ(canvas.At(19, 15), kHighlight);
-    EXPECT_EQ(canvas.At(200, 15), kHighlight);
-    EXPECT_EQ(canvas.At(5, 4), kGrayText) << "the box on the cleared band";
+    const Canvas& buttons = painted(TVS_HASBUTTONS | TVS_LINESATROOT);
+    EXPECT_EQ(buttons.At(0, 1), kWindow);
+    EXPECT_EQ(buttons.At(18, 15), kWindow);
+    EXPECT_EQ(buttons.At(19, 15), kHighlight);
+    EXPECT_EQ(buttons.At(200, 15), kHighlight);
+    EXPECT_EQ(buttons.At(5, 4), kGrayText) << "the box on the cleared band";
 }
 
 TEST_F(TreePaintHighlightTest, BoldLabelIsUnderlinedNotBold)
