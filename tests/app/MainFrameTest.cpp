@@ -70,6 +70,20 @@ protected:
     }
 };
 
+// The framework's frame lays out the bars; the program's are stacked:
+// toolbar, splitter and status bar fill the client area from top to bottom.
+TEST_F(MainFrameTest, TheBarsAndTheSplitterFillTheClientFromTopToBottom)
+{
+    CRect client, toolRect, splitRect, statusRect;
+    Frame().GetClientRect(&client);
+    Frame().GetToolBar().GetWindowRect(&toolRect);
+    Frame().GetSplitter().GetWindowRect(&splitRect);
+    Frame().GetStatusBar()->GetWindowRect(&statusRect);
+    EXPECT_EQ(toolRect.bottom, splitRect.top);
+    EXPECT_EQ(splitRect.bottom, statusRect.top);
+    EXPECT_EQ(toolRect.Height() + splitRect.Height() + statusRect.Height(), client.Height());
+}
+
 // The upper view starts with 0.8 of the client height the frame has when
 // it makes its client, cut to whole pixels.
 TEST(MainFrameSplitTest, TheUpperPaneStartsAtFourFifthsOfTheClientHeight)

@@ -1,5 +1,6 @@
 #include "DialogsTest.h"
 
+#include "platform/CommCtrl.h"
 #include "platform/Shell.h"
 #include "platform/qt/QtBridge.h"
 #include "support/TempFolder.h"
@@ -62,6 +63,17 @@ OpenedTargets::OpenedTargets()
 OpenedTargets::~OpenedTargets()
 {
     SetShellOpenHook(nullptr);
+}
+
+std::string TipText(const CLinkLabel& link)
+{
+    char buffer[128] = "unchanged";
+    TOOLINFOA ti;
+    ti.hwnd = link.GetSafeHwnd();
+    ti.uId = CLinkLabel::kTipToolId;
+    ti.lpszText = buffer;
+    SendMessageA(link.GetTipWindow(), TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
+    return buffer;
 }
 
 int CountColour(const QImage& image, COLORREF colour)

@@ -3,6 +3,7 @@
 // counted in grabbed pixels.
 #pragma once
 
+#include "dialogs/LinkLabel.h"
 #include "dialogs/VersionBlockFormat.h"
 #include "platform/WinTypes.h"
 
@@ -45,6 +46,9 @@ public:
     std::vector<std::string> targets;
     bool accept = true;
 };
+
+// The text of a link label's tip.
+std::string TipText(const CLinkLabel& link);
 
 // How many pixels have exactly this colour.
 int CountColour(const QImage& image, COLORREF colour);

@@ -155,13 +155,7 @@ TEST_F(InfoDialogs, TheInfoBoxShowsTheStoredVersionAndASetUpLink)
         EXPECT_EQ(iconShown.pixel(16, 2) & 0xFFFFFF, 0x24507Au) << "the tile";
         EXPECT_EQ(iconShown.pixel(16, 10) & 0xFFFFFF, 0xF3EFE4u) << "the house";
 
-        char tip[128] = "";
-        TOOLINFOA ti;
-        ti.hwnd = link;
-        ti.uId = CLinkLabel::kTipToolId;
-        ti.lpszText = tip;
-        SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTEXTA, sizeof tip, reinterpret_cast<LPARAM>(&ti));
-        EXPECT_EQ(std::string(tip), "Click here to go to the Velmora Homepage");
+        EXPECT_EQ(dialogstest::TipText(d.m_wndLink), "Click here to go to the Velmora Homepage");
         EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPBKCOLOR, 0, 0),
                   LRESULT(RGB(255, 255, 200)));
         EXPECT_EQ(SendMessageA(d.m_wndLink.GetTipWindow(), TTM_GETTIPTEXTCOLOR, 0, 0), LRESULT(RGB(0, 0, 0)));

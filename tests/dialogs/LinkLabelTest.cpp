@@ -94,16 +94,7 @@ protected:
 
     QImage Shown() { return testsupport::GrabClient(link.GetSafeHwnd()); }
 
-    std::string TipText()
-    {
-        char buffer[128] = "unchanged";
-        TOOLINFOA ti;
-        ti.hwnd = link.GetSafeHwnd();
-        ti.uId = CLinkLabel::kTipToolId;
-        ti.lpszText = buffer;
-        SendMessageA(link.GetTipWindow(), TTM_GETTEXTA, sizeof buffer, reinterpret_cast<LPARAM>(&ti));
-        return buffer;
-    }
+    std::string TipText() { return dialogstest::TipText(link); }
 
     CWinApp app{"Link test"};
     CWnd parent;
@@ -129,7 +120,7 @@ TEST_F(LinkLabelTest, AttachingMakesAnUnderlinedClickableText)
     EXPECT_EQ(WidgetOfWindow(link.GetSafeHwnd())->cursor().shape(), Qt::PointingHandCursor);
 }
 
-TEST_F(LinkLabelTest, HoverCapturesTheMouseAndLeavingRestoresTheNormalLook)
+TEST_F(LinkLabelTest, HoverCapturesTheMouseAndLeavingTheLinkOrTheProgramRestoresTheNormalLook)
 {
     const QImage before = Shown();
     EXPECT_EQ(TextColour(), kNormal);
@@ -149,10 +140,8 @@ TEST_F(LinkLabelTest, HoverCapturesTheMouseAndLeavingRestoresTheNormalLook)
     EXPECT_EQ(GetCapture(), nullptr);
     EXPECT_EQ(TextColour(), kNormal);
     EXPECT_EQ(Shown(), before) << "repainted from the background, nothing of the hot text left";
-}
 
-TEST_F(LinkLabelTest, TheLinkCoolsDownWhenTheMouseLeavesTheProgramOrTheCaptureIsTaken)
-{
+    // It cools down too when the mouse leaves the program or the capture is taken.
     Move(kOnLink);
     ASSERT_EQ(GetCapture(), link.GetSafeHwnd());
     QEvent leave(QEvent::Leave);

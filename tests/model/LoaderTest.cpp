@@ -135,13 +135,6 @@ TEST_F(LoaderTest, ReportsProgressOneStepPerHundredThousandStoredCharacters)
     EXPECT_EQ(ProgressCalls(), aExpected);
 }
 
-TEST_F(LoaderTest, LoadsWithoutAStatusBar)
-{
-    m_host.m_bHasStatusBar = false;
-    ASSERT_TRUE(Load("#1=A;\n"));
-    EXPECT_TRUE(ProgressCalls().empty());
-}
-
 TEST_F(LoaderTest, ReadsLinesLongerThanOneReadBlock)
 {
     const std::string strLong = "#2=B(" + std::string(3 << 20, 'x') + ",";
