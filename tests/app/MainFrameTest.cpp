@@ -17,9 +17,7 @@
 #include "support/TestSupport.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QImage>
 #include <QScreen>
 #include <QTest>

@@ -1,12 +1,11 @@
-// The Qt side: hosted widgets, the menu bar outside the client area,
-// dropped files and cursors through WM_SETCURSOR.
+// The Qt side: the menu bar outside the client area, dropped files and
+// cursors through WM_SETCURSOR.
 #include "platform/qt/QtBridge.h"
 #include "platform/Window.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QDropEvent>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTest>
@@ -55,19 +54,6 @@ TEST_F(QtBridgeTest, MenuBarSitsAboveTheClientArea)
     EXPECT_TRUE(SetWindowMenuWidget(top, nullptr));
     GetClientRect(top, &client);
     EXPECT_EQ(client.bottom, 200);
-}
-
-TEST_F(QtBridgeTest, HostWindowKeepsItsWidgetAtTheClientSize)
-{
-    auto* label = new QLabel(QStringLiteral("hosted"));
-    HWND host = CreateHostWindow(top, label, WS_VISIBLE, 50);
-    ASSERT_NE(host, nullptr);
-    EXPECT_EQ(GetDlgItem(top, 50), host);
-    MoveWindow(host, 10, 20, 120, 30, TRUE);
-    EXPECT_EQ(label->geometry(), QRect(0, 0, 120, 30));
-    EXPECT_EQ(WindowOfWidget(label), host);
-    EXPECT_EQ(WidgetOfWindow(host), label->parentWidget());
-    DestroyWindow(host);
 }
 
 // The names are read by the main window's test; here the handle's life and
