@@ -28,7 +28,8 @@ fail() {
 # A folder of the script's own for files, runtime files and settings (the
 # recent-file list and the window's place go there, not into the user's
 # own), removed at the end with the program the script started; then waits
-# until the virtual display accepts connections.
+# until the virtual display accepts connections. The program's windows go
+# to that display (through Qt's X plugin).
 e2e_setup() {
   work="$(mktemp -d)"
   pid=""
@@ -37,6 +38,7 @@ e2e_setup() {
   export XDG_RUNTIME_DIR="$work/runtime"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   export XDG_CONFIG_HOME="$work/config"
+  export QT_QPA_PLATFORM=xcb
   local _
   for _ in $(seq 50); do
     xdotool getmouselocation >/dev/null 2>&1 && break
@@ -58,16 +60,35 @@ stop_lumenor() {
 }
 
 # Waits for a window whose title matches the pattern and sets window to it,
-# or fails naming what was looked for.
+# or fails naming what was looked for, also as soon as the program ends.
 find_window() {
   local pattern="$1" what="$2" _
   window=""
-  for _ in $(seq 100); do
+  for _ in $(seq 200); do
     window=$(xdotool search --name "$pattern" 2>/dev/null | head -1 || true)
     [ -n "$window" ] && return 0
+    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || fail "$what: the program ended (log: $(cat "$work/log"))"
     sleep 0.1
   done
   fail "$what: no window titled $pattern (log: $(cat "$work/log" 2>/dev/null))"
+}
+
+# Starts the program on the example and waits for its window, which gets
+# the keyboard; the argument says what is being done.
+open_example() {
+  start_lumenor "$example"
+  find_window '^house\.ifc - Lumenor$' "$1"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+
+# Opens a dialog by its keys (ctrl+f, ctrl+g, ...), types the text into
+# it and presses Enter; the main window gets the keyboard back.
+enter_in_dialog() { # keys title text
+  xdotool key "$1"
+  focus_window "^$2\$"
+  xdotool type --delay 20 "$3"
+  xdotool key Return
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
 
 # Waits for a window of that title and gives it the keyboard.

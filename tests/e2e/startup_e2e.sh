@@ -25,17 +25,8 @@ e2e_setup
 "$ifc_scale" "$source_ifc" 120 "$work/big.ifc" >/dev/null
 gzip -1 "$work/big.ifc"
 
-export QT_QPA_PLATFORM=xcb
 start_lumenor "$work/big.ifc.gz"
-
-window=""
-for _ in $(seq 600); do
-  window=$(xdotool search --name ' - Lumenor$' 2>/dev/null | head -1 || true)
-  [ -n "$window" ] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended (log: $(cat "$work/log"))"
-  sleep 0.05
-done
-[ -n "$window" ] || fail "no window appeared"
+find_window ' - Lumenor$' "starting on big.ifc.gz"
 eval "$(xdotool getwindowgeometry --shell "$window")"
 # X, Y, WIDTH, HEIGHT: the window's client area on the screen.
 
@@ -51,8 +42,6 @@ for i in $(seq -w 0 999); do
   fi
   kill -0 "$pid" 2>/dev/null || fail "the program ended (log: $(cat "$work/log"))"
 done
-X=0
-Y=0
 
 # What each frame shows, from the window's pixels at scale 1: the width of
 # the label's text in progress mode (it starts 170 px into the status bar),
@@ -60,7 +49,7 @@ Y=0
 # highlighted pixels in the first rows of the upper tree (the selected item),
 # and the rows of the upper tree that hold text.
 highlight='srgb(48,140,198)'
-bar_y=$((Y + HEIGHT - 19))
+bar_y=$((HEIGHT - 19))
 count_colour() { # image geometry colour
   convert "$1" +repage -crop "$2" +repage -fill black +opaque "$3" -fill white -opaque "$3" \
     -format '%[fx:int(mean*w*h+0.5)]' info:
@@ -70,17 +59,17 @@ ink_width() { # image geometry
     -format '%[fx:w>1?w:0]' info: 2>/dev/null || echo 0
 }
 text_rows() { # rows of the upper tree with dark pixels
-  convert "$1" +repage -crop "600x300+$X+$((Y + 50))" +repage -colorspace gray -threshold 50% -negate \
+  convert "$1" +repage -crop "600x300+0+50" +repage -colorspace gray -threshold 50% -negate \
     -scale '1x300!' -format '%c' histogram:info: 2>/dev/null | awk '/gray\(0\)/ { n = $1 } END { print 300 - n }'
 }
 states=()
 fills=()
 details=()
 for frame in "$work"/frames/*.png; do
-  label=$(ink_width "$frame" "600x16+$((X + 170))+$bar_y")
-  fill=$(count_colour "$frame" "160x16+$((X + 5))+$bar_y" "$highlight")
-  selected=$(count_colour "$frame" "400x40+$X+$((Y + 40))" "$highlight")
-  if [ "$(convert "$frame" +repage -crop "600x300+$X+$((Y + 50))" -format '%[fx:mean>0.5]' info:)" = 1 ] &&
+  label=$(ink_width "$frame" "600x16+170+$bar_y")
+  fill=$(count_colour "$frame" "160x16+5+$bar_y" "$highlight")
+  selected=$(count_colour "$frame" "400x40+0+40" "$highlight")
+  if [ "$(convert "$frame" +repage -crop "600x300+0+50" -format '%[fx:mean>0.5]' info:)" = 1 ] &&
     [ "$(text_rows "$frame")" -ge 150 ]; then
     state=T # the tree
   elif [ "$label" -ge 35 ] && [ "$label" -le 60 ]; then

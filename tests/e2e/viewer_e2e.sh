@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: the real program on a virtual X display, driven by real key
-# and mouse input. What the window shows after each step is compared pixel
+# and mouse input: search, following references, Back, Forward, Go to and
+# Copy, the lock panes, the icon, a dark colour scheme and high DPI. What the window shows after each step is compared pixel
 # for pixel with what the same program renders offscreen for the state that
 # step must reach (--screenshot --select N); both paint through the same
 # code with the same fonts, so any difference is a real one.
@@ -12,7 +13,7 @@ lumenor="$1"
 example="$2"
 
 source "$(dirname "$0")/e2e_lib.sh"
-e2e_require xvfb-run xauth xdotool xprop import compare convert identify
+e2e_require xvfb-run xauth xdotool xprop xclip import compare convert identify
 e2e_on_own_display 1920x1440 "$0" "$@"
 e2e_setup
 # No desktop's colour scheme: the window has the colours of --screenshot.
@@ -25,9 +26,6 @@ unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_SESSION_VERSION KDE_FULL_SESSION Q
 status=0
 "$lumenor" --bogus >/dev/null 2>"$work/err" || status=$?
 [ "$status" = 2 ] || fail "an unknown option exits with $status, not 2"
-entities=$(grep -c '^#[0-9]*=' "$example")
-lines=$(QT_QPA_PLATFORM= "$lumenor" --print "$example" | wc -l)
-[ "$lines" = $((entities + 1)) ] || fail "--print gave $lines lines for $entities entities and the header"
 # Without a display, with one that cannot be reached, and in a Wayland
 # session whose compositor cannot be reached with no X display: one line that
 # names the display and --screenshot, and status 1, never the toolkit's abort.
@@ -43,18 +41,13 @@ expect_one_line "with an unreachable display" ":99999.*--screenshot" -u WAYLAND_
 expect_one_line "with an unreachable Wayland display" "lumenor-e2e-none.*--screenshot" \
   -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=lumenor-e2e-none
 # With an X display beside it, the window opens there.
-WAYLAND_DISPLAY=lumenor-e2e-none QT_QPA_PLATFORM= start_lumenor "$example"
-find_window '^house\.ifc - Lumenor$' "with a Wayland display that cannot be reached, on X"
+WAYLAND_DISPLAY=lumenor-e2e-none QT_QPA_PLATFORM= open_example "with a Wayland display that cannot be reached, on X"
 stop_lumenor
 
 # --- The window ------------------------------------------------------------
 
-export QT_QPA_PLATFORM=xcb
-
-start_lumenor "$example"
 # The file named on the command line is opened after the window is shown.
-find_window '^house\.ifc - Lumenor$' "opening house.ifc"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+open_example "opening house.ifc"
 ref0=$(reference 0)
 expect_shows "opened" "$ref0"
 
@@ -89,16 +82,8 @@ done
 xdotool key --delay 50 Down Down
 expect_shows "two rows down" "$(reference 2)"
 
-# Search: Ctrl+F, a text, Enter.
-search_for() {
-  xdotool key ctrl+f
-  focus_window '^Search$'
-  xdotool type --delay 20 "$1"
-  xdotool key Return
-}
-
-# #6 is the first unit after #2.
-search_for "ifcsiunit"
+# Search: Ctrl+F, a text, Enter. #6 is the first unit after #2.
+enter_in_dialog ctrl+f Search ifcsiunit
 expect_shows "search for ifcsiunit" "$(reference 6)"
 
 # Search again: the next unit, #7.
@@ -106,20 +91,51 @@ xdotool key F3
 ref7=$(reference 7)
 expect_shows "search again" "$ref7"
 
-# A right double click on the first item of the lower tree (#10, the only
-# entity that refers to #7) makes that entity the selected one, and the
-# lower tree then lists #16, which refers to #10.
+# Following references: a right double click on the lower tree's first row
+# (#10, the only entity that refers to #7) selects that entity, whose only
+# referrer is #16; then Back twice and Forward once.
 ref10=$(reference 10)
 first_row=$(lower_tree_first_row "$ref7" "$ref10")
 [ -n "$first_row" ] || fail "cannot find the lower tree's rows"
 follow_first_referrer "$first_row"
-expect_shows "right double click in the lower tree" "$ref10"
+expect_shows "right double click on #10" "$ref10"
+follow_first_referrer "$first_row"
+expect_shows "right double click on #16" "$(reference 16)"
+xdotool key alt+Left
+expect_shows "Back" "$ref10"
+xdotool key alt+Left
+expect_shows "Back again" "$ref7"
+xdotool key alt+Right
+expect_shows "Forward" "$ref10"
 
-# A search whose item lies below the last shown row: the tree scrolls it
-# into view as the dialog goes, and every row must show the scrolled
+# Go to: typing # in the tree opens it with the #, the digits follow into
+# its field; then by Ctrl+G to an entity below the shown rows.
+enter_in_dialog numbersign 'Go to Entity' 7
+expect_shows "# 7 Enter" "$ref7"
+enter_in_dialog ctrl+g 'Go to Entity' 36
+expect_shows "Ctrl+G 36 Enter" "$(reference 36)"
+
+# Copy: the selected item's label as the file has it, then its name, read
+# back from the display's clipboard.
+expect_clipboard() {
+  local clip="" _
+  for _ in $(seq 20); do
+    clip=$(xclip -selection clipboard -o 2>/dev/null || true)
+    [ "$clip" = "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "$1: the clipboard holds '$clip', not '$2'"
+}
+xdotool key ctrl+c
+expect_clipboard "Ctrl+C" "$(grep -m1 '^#36=' "$example" | tr -d '\r')"
+xdotool key ctrl+shift+c
+expect_clipboard "Ctrl+Shift+C" "#36"
+
+# A search whose item (#37) lies below the last shown row: the tree scrolls
+# it into view as the dialog goes, and every row must show the scrolled
 # content, not only the two rows whose selection changed.
-search_for "wallstandard"
-expect_shows "search for wallstandard, below the shown rows" "$(reference 36)"
+enter_in_dialog ctrl+f Search wallstandard
+expect_shows "search for wallstandard, below the shown rows" "$(reference 37)"
 
 [ "$(xdotool getwindowname "$window")" = "house.ifc - Lumenor" ] || fail "the title changed"
 
@@ -158,8 +174,7 @@ ForegroundNormal=252,252,252
 BackgroundNormal=61,174,233
 ForegroundNormal=252,252,252
 SCHEME
-XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$work/dark" start_lumenor "$example"
-find_window '^house\.ifc - Lumenor$' "dark scheme"
+XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$work/dark" open_example "dark scheme"
 # Pixels of a colour, and pixels lighter than 70 % (the labels' text, drawn
 # smooth).
 count() { convert "$work/dark.png" -format %c histogram:info:- | awk -v c="$1" 'index($0, c) { sum += $1 } END { print sum + 0 }'; }
@@ -188,9 +203,7 @@ export XDG_CONFIG_HOME="$work/config-dpi"
 for dpi in 120 168 192; do
   scale=$(awk -v dpi="$dpi" 'BEGIN { print dpi / 96 }')
   xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$(printf 'Xft.dpi:\t%s\n' "$dpi")"
-  start_lumenor "$example"
-  find_window '^house\.ifc - Lumenor$' "Xft.dpi $dpi"
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  open_example "Xft.dpi $dpi"
   expect_shows "Xft.dpi $dpi: opened" "$(reference 0 "$scale")"
   # The first Page Down takes the caret to the bottom row, the second one
   # scrolls to the last page.
