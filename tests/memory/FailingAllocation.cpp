@@ -53,14 +53,6 @@ void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign, const void* pCaller
 
 namespace failingallocation {
 
-void StartCounting()
-{
-    g_nCount = 0;
-    g_nFailAt = 0;
-    g_bFailed = false;
-    g_bCounting = true;
-}
-
 std::size_t StopCounting()
 {
     g_bCounting = false;

@@ -12,12 +12,11 @@
 
 namespace failingallocation {
 
-// Counts the allocations from now on, failing none.
-void StartCounting();
-// The allocations counted since StartCounting or FailAt; counting stops.
+// The allocations counted since FailAt; counting stops.
 std::size_t StopCounting();
-// The n-th allocation from now on (1 for the next one) throws std::bad_alloc
-// (or gives null where nothrow was asked for); the ones after it succeed.
+// Counts the allocations from now on; the n-th (1 for the next one) throws
+// std::bad_alloc (or gives null where nothrow was asked for), the ones
+// after it succeed. 0: none fails.
 void FailAt(std::size_t n);
 // Whether the armed failure has happened.
 bool HasFailed();

@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -52,20 +53,25 @@ protected:
         return m_folder.Write("walls.ifc", strContent);
     }
 
-    // From now on the nFailAt-th allocation fails; 0: they are only counted.
-    static void Arm(std::size_t nFailAt)
+    // A round for each failure point of an operation that made nCount
+    // allocations, until one fails; no device context stays live after one.
+    void ForEachFailure(std::size_t nCount, const std::function<void(std::size_t)>& round)
     {
-        if (nFailAt)
-            fa::FailAt(nFailAt);
-        else
-            fa::StartCounting();
+        const std::size_t nDcs = LiveDcCount();
+        for (std::size_t n : FailurePoints(nCount)) {
+            SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(nCount));
+            round(n);
+            EXPECT_EQ(LiveDcCount(), nDcs);
+            if (HasFailure())
+                return;
+        }
     }
 
     // Opens the file as File > Open does, from a message to the frame.
     void OpenByCommand(const std::string& strPath, std::size_t nFailAt = 0)
     {
         m_pApp->m_strPromptAnswer = strPath;
-        Arm(nFailAt);
+        fa::FailAt(nFailAt);
         Frame().SendMessage(WM_COMMAND, res::ID_FILE_OPEN, 0);
     }
 
@@ -74,7 +80,7 @@ protected:
     void ComputeInverse(std::size_t nFailAt)
     {
         Frame().PostMessage(WM_NULL);
-        QTimer::singleShot(0, [nFailAt] { Arm(nFailAt); });
+        QTimer::singleShot(0, [nFailAt] { fa::FailAt(nFailAt); });
         PumpUntil([this] { return Doc().GetInversePercent() == 100; }, 20000);
     }
 
@@ -114,10 +120,7 @@ TEST_F(OutOfMemoryTest, OpeningAFileHappensWholeOrNotAtAll)
     const Strings upper = TreeLabels(Upper());
     ASSERT_EQ(upper.size(), 41u);
     TearDown();
-    const std::size_t nDcs = LiveDcCount();
-
-    for (std::size_t n : FailurePoints(nCount)) {
-        SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(nCount));
+    ForEachFailure(nCount, [&](std::size_t n) {
         Start();
         m_messages.clear();
         OpenByCommand(strPath, n);
@@ -135,10 +138,7 @@ TEST_F(OutOfMemoryTest, OpeningAFileHappensWholeOrNotAtAll)
             EXPECT_EQ(TreeLabels(Upper()), upper) << n;
         }
         TearDown();
-        EXPECT_EQ(LiveDcCount(), nDcs) << n;
-        if (HasFailure())
-            return;
-    }
+    });
 }
 
 TEST_F(OutOfMemoryTest, UnfoldingAddsAllReferencesOrNone)
@@ -152,17 +152,14 @@ TEST_F(OutOfMemoryTest, UnfoldingAddsAllReferencesOrNone)
     auto unfold = [&](std::int32_t nEntity, std::size_t nFailAt) {
         Doc().SetCurrentEntity(nEntity, nullptr);
         HTREEITEM hItem = TreeCaret(Upper());
-        Arm(nFailAt);
+        fa::FailAt(nFailAt);
         SendMessageA(Upper(), WM_KEYDOWN, VK_ADD, 0);
         nCount = fa::StopCounting();
         return TreeLabels(Upper(), hItem);
     };
     ASSERT_EQ(unfold(3, 0), ReferencedTexts(3));
-    const std::size_t nDcs = LiveDcCount();
-
     std::int32_t nEntity = 0;
-    for (std::size_t n : FailurePoints(nCount)) {
-        SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(nCount));
+    ForEachFailure(nCount, [&](std::size_t n) {
         nEntity = nEntity % 40 + 1;
         const Strings children = ReferencedTexts(nEntity);
         m_messages.clear();
@@ -181,10 +178,7 @@ TEST_F(OutOfMemoryTest, UnfoldingAddsAllReferencesOrNone)
         SendMessageA(Upper(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(hCaret));
         for (HTREEITEM hChild : TreeChildren(Upper(), hCaret))
             SendMessageA(Upper(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(hChild));
-        EXPECT_EQ(LiveDcCount(), nDcs) << n;
-        if (HasFailure())
-            return;
-    }
+    });
 }
 
 TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
@@ -198,7 +192,7 @@ TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
     std::size_t nCount = 0;
     auto search = [&](std::size_t nFailAt) {
         Doc().SetCurrentEntity(1, nullptr);
-        Arm(nFailAt);
+        fa::FailAt(nFailAt);
         bool bDone = true;
         try {
             upper.SearchDown("'WALL 33'");
@@ -212,9 +206,7 @@ TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
     ASSERT_EQ(Doc().GetCurrentEntity(), 33);
 
     const Strings referrers = LowerLabelsOf(33);
-    const std::size_t nDcs = LiveDcCount();
-    for (std::size_t n : FailurePoints(nCount)) {
-        SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(nCount));
+    ForEachFailure(nCount, [&](std::size_t n) {
         const bool bDone = search(n);
         // Found, or not (the selection stays), or found with the lower tree
         // not refilled: it says that the referrers are not known.
@@ -227,10 +219,7 @@ TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
             EXPECT_TRUE(lower == referrers || (!bDone && lower == Strings{kNotKnown}))
                 << ::testing::PrintToString(lower);
         }
-        EXPECT_EQ(LiveDcCount(), nDcs) << n;
-        if (HasFailure())
-            return;
-    }
+    });
 }
 
 } // namespace
