@@ -19,13 +19,11 @@ public:
     HBITMAP bitmap() const { return m_bitmap; }
     int width() const { return m_width; }
     int height() const { return m_height; }
-    void Fill(COLORREF color) const;
     COLORREF At(int x, int y) const { return GetPixel(m_dc, x, y); }
     // The x positions in [x0, x1) of row y that hold this colour.
     std::vector<int> XsOf(COLORREF color, int y, int x0, int x1) const;
     // The y positions in [y0, y1) of column x that hold this colour.
     std::vector<int> YsOf(COLORREF color, int x, int y0, int y1) const;
-    bool operator==(const Canvas& other) const;
 
 private:
     int m_width;

@@ -22,14 +22,12 @@ inline std::string SamplesDir()
     return LUMENOR_SAMPLES_DIR;
 }
 
-inline bool HaveSamples()
-{
-    std::error_code ec;
-    return std::filesystem::is_directory(SamplesDir(), ec);
-}
-
+// Why a test that reads the sample files skips; empty when they are here.
 inline std::string NoSamplesReason()
 {
+    std::error_code ec;
+    if (std::filesystem::is_directory(SamplesDir(), ec))
+        return {};
     return "the shared sample files are not here (" + SamplesDir() + ")";
 }
 
@@ -55,5 +53,5 @@ inline std::vector<std::string> SampleIfcFiles()
 
 // At the top of a test that reads the sample files.
 #define SKIP_WITHOUT_SAMPLES()                                                                               \
-    if (!testsupport::HaveSamples())                                                                         \
-    GTEST_SKIP() << testsupport::NoSamplesReason()
+    if (const std::string strNoSamples = testsupport::NoSamplesReason(); !strNoSamples.empty())              \
+    GTEST_SKIP() << strNoSamples

@@ -92,8 +92,6 @@ QRect PixelBox(const QImage& image, const std::function<bool(QRgb)>& test, QRect
     return PixelsOf(image, test, area, count);
 }
 
-MessageRecorder::MessageRecorder() = default;
-
 MessageRecorder::~MessageRecorder()
 {
     for (HWND hwnd : m_watched) {

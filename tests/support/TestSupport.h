@@ -49,7 +49,7 @@ struct Recorded {
 // procedures back on the windows that are still alive.
 class MessageRecorder {
 public:
-    MessageRecorder();
+    MessageRecorder() = default;
     ~MessageRecorder();
     MessageRecorder(const MessageRecorder&) = delete;
     MessageRecorder& operator=(const MessageRecorder&) = delete;
