@@ -19,6 +19,18 @@ e2e_on_own_display() {
   fi
 }
 
+# Runs the command again every tenth of a second, up to N times, until it
+# succeeds; fails when it never does.
+poll() { # N command...
+  local n="$1" _
+  shift
+  for _ in $(seq "$n"); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 fail() {
   echo "FAIL: $*" >&2
   [ -n "${LUMENOR_E2E_KEEP:-}" ] && [ -d "$work/frames" ] && cp -r "$work/frames" "$LUMENOR_E2E_KEEP/" 2>/dev/null
@@ -39,11 +51,7 @@ e2e_setup() {
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   export XDG_CONFIG_HOME="$work/config"
   export QT_QPA_PLATFORM=xcb
-  local _
-  for _ in $(seq 50); do
-    xdotool getmouselocation >/dev/null 2>&1 && break
-    sleep 0.1
-  done
+  poll 50 xdotool getmouselocation >/dev/null 2>&1 || true
 }
 
 # Starts the program in the background (pid) with the arguments given.
@@ -109,32 +117,28 @@ reference() {
   echo "$out"
 }
 
+# Whether the window (grabbed into shown.png) shows exactly the image; diff:
+# how many pixels differ.
+shows() {
+  import -window "$window" "$work/shown.png"
+  diff=$(compare -metric AE "$work/shown.png" "$1" null: 2>&1 || true)
+  [ "$diff" = 0 ]
+}
+differs() { ! shows "$1"; }
+
 # Waits until the window shows exactly the reference, or fails.
-expect_shows() {
-  local what="$1" ref="$2" shot="$work/shown.png" diff="" _
-  for _ in $(seq 40); do
-    import -window "$window" "$shot"
-    diff=$(compare -metric AE "$shot" "$ref" null: 2>&1 || true)
-    [ "$diff" = 0 ] && return 0
-    sleep 0.1
-  done
-  cp "$shot" "${LUMENOR_E2E_KEEP:-$work}/failed-$(basename "$ref")" 2>/dev/null || true
-  fail "$what: the window differs from the program's own rendering in $diff pixels"
+expect_shows() { # what reference
+  poll 40 shows "$2" && return
+  cp "$work/shown.png" "${LUMENOR_E2E_KEEP:-$work}/failed-$(basename "$2")" 2>/dev/null || true
+  fail "$1: the window differs from the program's own rendering in $diff pixels"
 }
 
 # Prints the box (W H X Y) of the pixels of the window that differ from the
 # reference, once they do; nothing if they never do.
 differing_box() {
-  local shot="$work/shown.png" _
-  for _ in $(seq 40); do
-    import -window "$window" "$shot"
-    if [ "$(compare -metric AE "$shot" "$1" null: 2>&1 || true)" != 0 ]; then
-      { compare "$shot" "$1" -compose src -highlight-color black -lowlight-color white - 2>/dev/null || true; } |
-        convert - -trim -format '%w %h %X %Y\n' info: | tr -d +
-      return
-    fi
-    sleep 0.1
-  done
+  poll 40 differs "$1" || return 0
+  { compare "$work/shown.png" "$1" -compose src -highlight-color black -lowlight-color white - 2>/dev/null || true; } |
+    convert - -trim -format '%w %h %X %Y\n' info: | tr -d +
 }
 
 # The y of the lower tree's first row: the first band of rows in the lower

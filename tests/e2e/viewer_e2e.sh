@@ -117,19 +117,12 @@ expect_shows "Ctrl+G 36 Enter" "$(reference 36)"
 
 # Copy: the selected item's label as the file has it, then its name, read
 # back from the display's clipboard.
-expect_clipboard() {
-  local clip="" _
-  for _ in $(seq 20); do
-    clip=$(xclip -selection clipboard -o 2>/dev/null || true)
-    [ "$clip" = "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "$1: the clipboard holds '$clip', not '$2'"
-}
+clipboard_holds() { clip=$(xclip -selection clipboard -o 2>/dev/null || true) && [ "$clip" = "$1" ]; }
+label=$(grep -m1 '^#36=' "$example" | tr -d '\r')
 xdotool key ctrl+c
-expect_clipboard "Ctrl+C" "$(grep -m1 '^#36=' "$example" | tr -d '\r')"
+poll 20 clipboard_holds "$label" || fail "Ctrl+C: the clipboard holds '$clip', not '$label'"
 xdotool key ctrl+shift+c
-expect_clipboard "Ctrl+Shift+C" "#36"
+poll 20 clipboard_holds "#36" || fail "Ctrl+Shift+C: the clipboard holds '$clip', not '#36'"
 
 # A search whose item (#37) lies below the last shown row: the tree scrolls
 # it into view as the dialog goes, and every row must show the scrolled
@@ -144,11 +137,7 @@ expect_shows "search for wallstandard, below the shown rows" "$(reference 37)"
 xdotool key alt+f
 sleep 0.3
 xdotool key e
-for _ in $(seq 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.1
-done
-! kill -0 "$pid" 2>/dev/null || fail "File > Exit did not end the program"
+poll 50 eval '! kill -0 "$pid" 2>/dev/null' || fail "File > Exit did not end the program"
 status=0
 wait "$pid" || status=$?
 [ "$status" = 0 ] || fail "File > Exit: the program ended with status $status"
@@ -180,16 +169,13 @@ XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$work/dark" open_
 count() { convert "$work/dark.png" -format %c histogram:info:- | awk -v c="$1" 'index($0, c) { sum += $1 } END { print sum + 0 }'; }
 light() { convert "$work/dark.png" -colorspace gray -threshold 70% -format '%[fx:round(mean*w*h)]' info:; }
 dark_shown() {
-  [ "$(count '#232629')" -gt $((size / 3)) ] && [ "$(count '#3DAEE9')" -gt 500 ] && [ "$(light)" -gt 1000 ]
-}
-for _ in $(seq 40); do
   import -window "$window" "$work/dark.png"
   size=$(identify -format '%[fx:w*h]' "$work/dark.png")
-  dark_shown && break
-  sleep 0.1
-done
+  [ "$(count '#232629')" -gt $((size / 3)) ] && [ "$(count '#3DAEE9')" -gt 500 ] && [ "$(light)" -gt 1000 ]
+}
+poll 40 dark_shown ||
+  fail "dark scheme: $(count '#232629') pixels of its background, $(count '#3DAEE9') of its highlight, $(light) light ones"
 stop_lumenor
-dark_shown || fail "dark scheme: $(count '#232629') pixels of its background, $(count '#3DAEE9') of its highlight, $(light) light ones"
 # --- High DPI from the X server ---------------------------------------------
 
 # Qt takes the device pixel ratio from the X resources' Xft.dpi: 120, 168
