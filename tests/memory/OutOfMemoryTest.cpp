@@ -103,12 +103,6 @@ protected:
             texts.push_back(*EntityText(Doc(), r));
         return texts;
     }
-
-    Strings LowerLabelsOf(std::int32_t nEntity)
-    {
-        Doc().SetCurrentEntity(nEntity, nullptr);
-        return TreeLabels(Lower());
-    }
 };
 
 TEST_F(OutOfMemoryTest, OpeningAFileHappensWholeOrNotAtAll)
@@ -205,7 +199,8 @@ TEST_F(OutOfMemoryTest, ASearchFindsOrLeavesTheSelection)
     ASSERT_TRUE(search(0));
     ASSERT_EQ(Doc().GetCurrentEntity(), 33);
 
-    const Strings referrers = LowerLabelsOf(33);
+    Doc().SetCurrentEntity(33, nullptr);
+    const Strings referrers = TreeLabels(Lower());
     ForEachFailure(nCount, [&](std::size_t n) {
         const bool bDone = search(n);
         // Found, or not (the selection stays), or found with the lower tree
