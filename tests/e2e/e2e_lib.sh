@@ -69,16 +69,14 @@ stop_lumenor() {
 
 # Waits for a window whose title matches the pattern and sets window to it,
 # or fails naming what was looked for, also as soon as the program ends.
-find_window() {
-  local pattern="$1" what="$2" _
-  window=""
-  for _ in $(seq 200); do
-    window=$(xdotool search --name "$pattern" 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && return 0
-    [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || fail "$what: the program ended (log: $(cat "$work/log"))"
-    sleep 0.1
-  done
-  fail "$what: no window titled $pattern (log: $(cat "$work/log" 2>/dev/null))"
+find_window() { # pattern what
+  poll 200 window_titled "$@" || fail "$2: no window titled $1 (log: $(cat "$work/log" 2>/dev/null))"
+}
+window_titled() {
+  window=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
+  [ -z "$window" ] || return 0
+  [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || fail "$2: the program ended (log: $(cat "$work/log"))"
+  return 1
 }
 
 # Starts the program on the example and waits for its window, which gets
@@ -92,19 +90,14 @@ open_example() {
 # Opens a dialog by its keys (ctrl+f, ctrl+g, ...), types the text into
 # it and presses Enter; the main window gets the keyboard back.
 enter_in_dialog() { # keys title text
+  local main="$window"
   xdotool key "$1"
-  focus_window "^$2\$"
+  find_window "^$2\$" "$2"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool type --delay 20 "$3"
   xdotool key Return
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
-}
-
-# Waits for a window of that title and gives it the keyboard.
-focus_window() {
-  local main="$window"
-  find_window "$1" "$1"
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
   window="$main"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
 }
 
 # What the program renders offscreen with entity N selected (0: as opened),
