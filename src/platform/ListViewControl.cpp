@@ -68,17 +68,6 @@ int RowsPerPage(HWND hwnd, const WindowRecord* rec)
     return std::max(1, (client.bottom - HeaderHeight(rec)) / RowHeight(rec));
 }
 
-void SendNotify(HWND hwnd, NMHDR& hdr, UINT code)
-{
-    const WindowRecord* rec = LiveWindow(hwnd);
-    if (!rec || !rec->parent)
-        return;
-    hdr.hwndFrom = hwnd;
-    hdr.idFrom = rec->id;
-    hdr.code = code;
-    SendMessageA(rec->parent, WM_NOTIFY, rec->id, reinterpret_cast<LPARAM>(&hdr));
-}
-
 void UpdateScrollBar(HWND hwnd, WindowRecord* rec)
 {
     ListViewState& st = State(rec);

@@ -29,3 +29,14 @@ void RegisterStandardClasses()
     Register(TOOLTIPS_CLASSA, TooltipProc, WidgetKind::Plain, GetSysColorBrush(COLOR_INFOBK));
     Register(kHostClassName, HostProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
 }
+
+void SendNotify(HWND hwnd, NMHDR& hdr, UINT code)
+{
+    const WindowRecord* rec = LiveWindow(hwnd);
+    if (!rec || !rec->parent)
+        return;
+    hdr.hwndFrom = hwnd;
+    hdr.idFrom = rec->id;
+    hdr.code = code;
+    SendMessageA(rec->parent, WM_NOTIFY, rec->id, reinterpret_cast<LPARAM>(&hdr));
+}

@@ -104,13 +104,8 @@ void Choose(HWND hwnd, WindowRecord* rec, int index)
         return;
     st.selected = index;
     InvalidateRect(hwnd, nullptr, FALSE);
-    if (!rec->parent)
-        return;
     NMHDR hdr;
-    hdr.hwndFrom = hwnd;
-    hdr.idFrom = rec->id;
-    hdr.code = TCN_SELCHANGE;
-    SendMessageA(rec->parent, WM_NOTIFY, rec->id, reinterpret_cast<LPARAM>(&hdr));
+    SendNotify(hwnd, hdr, TCN_SELCHANGE);
 }
 
 } // namespace

@@ -72,7 +72,7 @@ void TreeExerciser::Label(TVITEM& item)
 
 void TreeExerciser::InsertOne(HTREEITEM parentItem, HTREEITEM after)
 {
-    TVINSERTSTRUCT is{.hParent = parentItem, .hInsertAfter = after};
+    TVINSERTSTRUCT is{.hParent = parentItem, .hInsertAfter = after, .item = {}};
     Label(is.item);
     if (Chance(10)) {
         is.item.mask |= TVIF_CHILDREN;
