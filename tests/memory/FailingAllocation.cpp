@@ -30,20 +30,16 @@ bool ShouldFail(const void* pCaller)
     return true;
 }
 
-void* Allocate(std::size_t nSize, std::size_t nAlign, const void* pCaller)
+void* Allocate(std::size_t nSize, const void* pCaller)
 {
     if (ShouldFail(pCaller))
         return nullptr;
-    if (nSize == 0)
-        nSize = 1;
-    if (nAlign <= alignof(std::max_align_t))
-        return std::malloc(nSize);
-    return std::aligned_alloc(nAlign, (nSize + nAlign - 1) / nAlign * nAlign);
+    return std::malloc(nSize == 0 ? 1 : nSize);
 }
 
-void* AllocateOrThrow(std::size_t nSize, std::size_t nAlign, const void* pCaller)
+void* AllocateOrThrow(std::size_t nSize, const void* pCaller)
 {
-    void* p = Allocate(nSize, nAlign, pCaller);
+    void* p = Allocate(nSize, pCaller);
     if (!p)
         throw std::bad_alloc();
     return p;
@@ -74,67 +70,30 @@ bool HasFailed()
 
 } // namespace failingallocation
 
+// The forms the program uses. The library's own array and aligned deletes
+// end in operator delete(void*) or free(), and its aligned new
+// (which the program does not use) never reaches these.
 void* operator new(std::size_t n)
 {
-    return AllocateOrThrow(n, 0, __builtin_return_address(0));
+    return AllocateOrThrow(n, __builtin_return_address(0));
 }
 void* operator new[](std::size_t n)
 {
-    return AllocateOrThrow(n, 0, __builtin_return_address(0));
-}
-void* operator new(std::size_t n, std::align_val_t a)
-{
-    return AllocateOrThrow(n, static_cast<std::size_t>(a), __builtin_return_address(0));
-}
-void* operator new[](std::size_t n, std::align_val_t a)
-{
-    return AllocateOrThrow(n, static_cast<std::size_t>(a), __builtin_return_address(0));
+    return AllocateOrThrow(n, __builtin_return_address(0));
 }
 void* operator new(std::size_t n, const std::nothrow_t&) noexcept
 {
-    return Allocate(n, 0, __builtin_return_address(0));
+    return Allocate(n, __builtin_return_address(0));
 }
 void* operator new[](std::size_t n, const std::nothrow_t&) noexcept
 {
-    return Allocate(n, 0, __builtin_return_address(0));
-}
-void* operator new(std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept
-{
-    return Allocate(n, static_cast<std::size_t>(a), __builtin_return_address(0));
-}
-void* operator new[](std::size_t n, std::align_val_t a, const std::nothrow_t&) noexcept
-{
-    return Allocate(n, static_cast<std::size_t>(a), __builtin_return_address(0));
+    return Allocate(n, __builtin_return_address(0));
 }
 void operator delete(void* p) noexcept
 {
     std::free(p);
 }
-void operator delete[](void* p) noexcept
-{
-    std::free(p);
-}
 void operator delete(void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept
-{
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept
 {
     std::free(p);
 }
