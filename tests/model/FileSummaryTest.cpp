@@ -8,7 +8,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <utility>
 
 using ::testing::ElementsAre;
@@ -102,21 +101,6 @@ TEST_F(FileSummaryTest, IsolatedEntitiesNeitherReferNorAreReferredTo)
     // to a missing number, #6 only to itself.
     Load("HEAD('#2');\n#1=A(#3);\n#2=B('x');\n#3=C;\n#4=D('#');\n#5=E(#50);\n#6=F(#6);\n#7=G;\n");
     EXPECT_THAT(FindIsolatedEntities(m_doc), ElementsAre(2, 4, 7));
-}
-
-TEST_F(FileSummaryTest, ProblemsComeInAscendingEntityNumberWithIsolatedOnRequest)
-{
-    // The first text of #5 is replaced, so its #99 is no reference.
-    Load("HEAD;\n#5=A(#99);\n#3=B(#5);\n#5=A(#98,#97);\n#4=C;\n#3=B(#5);\n");
-    using Kind = FileProblem::Kind;
-    std::vector<std::tuple<Kind, std::int32_t, std::int64_t>> aRows;
-    for (const FileProblem& problem : ListProblems(m_doc, true))
-        aRows.emplace_back(problem.kind, problem.nEntity, problem.nDetail);
-    EXPECT_THAT(aRows,
-                ElementsAre(std::tuple(Kind::Duplicate, 3, 2), std::tuple(Kind::Isolated, 4, 0),
-                            std::tuple(Kind::Missing, 5, 97), std::tuple(Kind::Missing, 5, 98),
-                            std::tuple(Kind::Duplicate, 5, 2)));
-    EXPECT_EQ(ListProblems(m_doc, false).size(), 4u);
 }
 
 TEST_F(FileSummaryTest, AFileOfOnlyHeaderHasNoEntities)

@@ -135,13 +135,4 @@ TEST_F(LoaderTest, ReportsProgressOneStepPerHundredThousandStoredCharacters)
     EXPECT_EQ(ProgressCalls(), aExpected);
 }
 
-TEST_F(LoaderTest, ReadsLinesLongerThanOneReadBlock)
-{
-    const std::string strLong = "#2=B(" + std::string(3 << 20, 'x') + ",";
-    const std::string strNext = std::string((1 << 20) + 7, 'y') + ");";
-    ASSERT_TRUE(Load("H;\r\n#1=A;\r\n" + strLong + "\r\n" + strNext + "\r\n#3=C;"));
-    EXPECT_THAT(EntityText(m_doc, 2), Optional(strLong + strNext));
-    EXPECT_THAT(EntityText(m_doc, 3), Optional(std::string("#3=C;")));
-}
-
 } // namespace
