@@ -7,101 +7,78 @@
 
 namespace {
 
-using Action = ProgramRequest::Action;
 using Args = std::vector<std::string>;
 
-ProgramRequest Parse(const Args& args)
+// What a request asks for, in one line: the action, the file, the entity,
+// the image and the entity selected in it, the colours, whether it runs
+// offscreen; or the error.
+std::string Describe(const Args& args)
 {
     ProgramRequest request;
     std::string strError;
-    EXPECT_TRUE(ParseProgramArguments(args, request, strError)) << strError;
-    return request;
+    if (!ParseProgramArguments(args, request, strError))
+        return "error: " + strError;
+    static const char* const kActions[] = {"window", "help",    "version", "print",
+                                           "refs",   "inverse", "summary", "screenshot"};
+    std::string str = kActions[static_cast<int>(request.action)];
+    if (!request.strFile.empty())
+        str += " file=" + request.strFile;
+    if (request.nEntity != 0)
+        str += " entity=" + std::to_string(request.nEntity);
+    if (!request.strImagePath.empty())
+        str += " image=" + request.strImagePath;
+    if (request.nSelect)
+        str += " select=" + std::to_string(*request.nSelect);
+    str += request.UsesDesktopColors() ? " desktop" : " fixed";
+    return str + (request.RunsOffscreen() ? " offscreen" : "");
 }
 
-std::string ErrorOf(const Args& args)
+TEST(CommandLineTest, EachRequestAndEachRefusal)
 {
-    ProgramRequest request;
-    std::string strError;
-    EXPECT_FALSE(ParseProgramArguments(args, request, strError));
-    return strError;
-}
-
-TEST(CommandLineTest, TheWindowOpensWithOneFileOrNone)
-{
-    EXPECT_EQ(Parse({}).action, Action::OpenWindow);
-    EXPECT_TRUE(Parse({}).strFile.empty());
-    const ProgramRequest plain = Parse({"house.ifc"});
-    EXPECT_EQ(plain.action, Action::OpenWindow);
-    EXPECT_EQ(plain.strFile, "house.ifc");
-    EXPECT_FALSE(plain.RunsOffscreen());
-    // After -- a name may look like an option.
-    EXPECT_EQ(Parse({"--", "--print"}).strFile, "--print");
-    EXPECT_EQ(Parse({"-"}).strFile, "-");
-}
-
-TEST(CommandLineTest, QueriesTakeTheirValuesInAnyOrderAroundTheFile)
-{
-    const ProgramRequest print = Parse({"--print", "a.ifc"});
-    EXPECT_EQ(print.action, Action::Print);
-    EXPECT_EQ(print.strFile, "a.ifc");
-    EXPECT_TRUE(print.RunsOffscreen());
-    const ProgramRequest summary = Parse({"a.ifc", "--summary"});
-    EXPECT_EQ(summary.action, Action::Summary);
-    EXPECT_EQ(summary.strFile, "a.ifc");
-    EXPECT_TRUE(summary.RunsOffscreen());
-
-    const ProgramRequest refs = Parse({"a.ifc", "--refs", "#12"});
-    EXPECT_EQ(refs.action, Action::Refs);
-    EXPECT_EQ(refs.nEntity, 12);
-    EXPECT_EQ(refs.strFile, "a.ifc");
-
-    const ProgramRequest inverse = Parse({"--inverse", "2147483647", "a.ifc"});
-    EXPECT_EQ(inverse.action, Action::Inverse);
-    EXPECT_EQ(inverse.nEntity, 2147483647);
-
-    const ProgramRequest shot = Parse({"--select", "7", "--screenshot", "out.png", "a.ifc"});
-    EXPECT_EQ(shot.action, Action::Screenshot);
-    EXPECT_EQ(shot.strImagePath, "out.png");
-    ASSERT_TRUE(shot.nSelect.has_value());
-    EXPECT_EQ(*shot.nSelect, 7);
-    EXPECT_FALSE(Parse({"--screenshot", "out.png", "a.ifc"}).nSelect.has_value());
-    // The window takes the desktop's colours, a screenshot the program's own,
-    // unless the command line says otherwise.
-    EXPECT_TRUE(Parse({"a.ifc"}).UsesDesktopColors());
-    EXPECT_FALSE(Parse({"--colors", "fixed", "a.ifc"}).UsesDesktopColors());
-    EXPECT_FALSE(shot.UsesDesktopColors());
-    EXPECT_TRUE(Parse({"--screenshot", "out.png", "--colors", "desktop", "a.ifc"}).UsesDesktopColors());
-    // The header item can be unfolded like any other.
-    EXPECT_EQ(Parse({"--refs", "0", "a.ifc"}).nEntity, 0);
-}
-
-TEST(CommandLineTest, HelpAndVersionWinOverEverythingElse)
-{
-    EXPECT_EQ(Parse({"--help"}).action, Action::Help);
-    EXPECT_EQ(Parse({"a.ifc", "-h"}).action, Action::Help);
-    EXPECT_EQ(Parse({"--print", "a.ifc", "--version"}).action, Action::Version);
-}
-
-TEST(CommandLineTest, WhatTheProgramDoesNotDoIsRefusedWithAReason)
-{
-    EXPECT_EQ(ErrorOf({"--frobnicate"}), "unknown option --frobnicate");
-    EXPECT_EQ(ErrorOf({"a.ifc", "b.ifc"}), "one file at a time, but 2 were given");
-    EXPECT_EQ(ErrorOf({"--print"}), "--print needs a FILE");
-    EXPECT_EQ(ErrorOf({"--refs"}), "--refs needs a value");
-    EXPECT_EQ(ErrorOf({"--screenshot"}), "--screenshot needs a value");
-    EXPECT_EQ(ErrorOf({"--refs", "x", "a.ifc"}), "--refs: \"x\" is not an entity number");
-    EXPECT_EQ(ErrorOf({"--refs", "-3", "a.ifc"}), "--refs: \"-3\" is not an entity number");
-    EXPECT_EQ(ErrorOf({"--refs", "12a", "a.ifc"}), "--refs: \"12a\" is not an entity number");
-    EXPECT_EQ(ErrorOf({"--inverse", "2147483648", "a.ifc"}),
-              "--inverse: \"2147483648\" is not an entity number");
-    EXPECT_EQ(ErrorOf({"--inverse", "0", "a.ifc"}),
-              "--inverse: entity 0 is the file's header, which nothing refers to");
-    EXPECT_EQ(ErrorOf({"--print", "--refs", "1", "a.ifc"}), "--print and --refs cannot be combined");
-    EXPECT_EQ(ErrorOf({"--select", "3", "a.ifc"}), "--select goes with --screenshot");
-    EXPECT_EQ(ErrorOf({"--select", "3", "--print", "a.ifc"}), "--select goes with --screenshot");
-    EXPECT_EQ(ErrorOf({"--colors", "dark", "a.ifc"}), "--colors: \"dark\" is neither desktop nor fixed");
-    EXPECT_EQ(ErrorOf({"--colors", "fixed", "--print", "a.ifc"}),
-              "--colors goes with the window or --screenshot");
+    const struct {
+        Args args;
+        std::string strRequest;
+    } rows[] = {
+        {{}, "window desktop"},
+        {{"house.ifc"}, "window file=house.ifc desktop"},
+        // After -- a name may look like an option.
+        {{"--", "--print"}, "window file=--print desktop"},
+        {{"-"}, "window file=- desktop"},
+        {{"--colors", "fixed", "a.ifc"}, "window file=a.ifc fixed"},
+        // Queries take their values in any order around the file.
+        {{"--print", "a.ifc"}, "print file=a.ifc fixed offscreen"},
+        {{"a.ifc", "--summary"}, "summary file=a.ifc fixed offscreen"},
+        {{"a.ifc", "--refs", "#12"}, "refs file=a.ifc entity=12 fixed offscreen"},
+        // The header item can be unfolded like any other.
+        {{"--refs", "0", "a.ifc"}, "refs file=a.ifc fixed offscreen"},
+        {{"--inverse", "2147483647", "a.ifc"}, "inverse file=a.ifc entity=2147483647 fixed offscreen"},
+        // A screenshot has the program's own colours unless asked otherwise.
+        {{"--select", "7", "--screenshot", "out.png", "a.ifc"},
+         "screenshot file=a.ifc image=out.png select=7 fixed offscreen"},
+        {{"--screenshot", "out.png", "--colors", "desktop", "a.ifc"},
+         "screenshot file=a.ifc image=out.png desktop offscreen"},
+        // Help and version win over everything else.
+        {{"--help"}, "help fixed"},
+        {{"a.ifc", "-h"}, "help fixed"},
+        {{"--print", "a.ifc", "--version"}, "version fixed"},
+        {{"--frobnicate"}, "error: unknown option --frobnicate"},
+        {{"a.ifc", "b.ifc"}, "error: one file at a time, but 2 were given"},
+        {{"--print"}, "error: --print needs a FILE"},
+        {{"--refs"}, "error: --refs needs a value"},
+        {{"--screenshot"}, "error: --screenshot needs a value"},
+        {{"--refs", "x", "a.ifc"}, "error: --refs: \"x\" is not an entity number"},
+        {{"--refs", "-3", "a.ifc"}, "error: --refs: \"-3\" is not an entity number"},
+        {{"--refs", "12a", "a.ifc"}, "error: --refs: \"12a\" is not an entity number"},
+        {{"--inverse", "2147483648", "a.ifc"}, "error: --inverse: \"2147483648\" is not an entity number"},
+        {{"--inverse", "0", "a.ifc"}, "error: --inverse: entity 0 is the file's header, which nothing refers to"},
+        {{"--print", "--refs", "1", "a.ifc"}, "error: --print and --refs cannot be combined"},
+        {{"--select", "3", "a.ifc"}, "error: --select goes with --screenshot"},
+        {{"--select", "3", "--print", "a.ifc"}, "error: --select goes with --screenshot"},
+        {{"--colors", "dark", "a.ifc"}, "error: --colors: \"dark\" is neither desktop nor fixed"},
+        {{"--colors", "fixed", "--print", "a.ifc"}, "error: --colors goes with the window or --screenshot"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Describe(row.args), row.strRequest) << ::testing::PrintToString(row.args);
 }
 
 } // namespace
