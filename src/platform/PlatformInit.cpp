@@ -1,13 +1,14 @@
 // Start-up: the Qt application (Fusion style, and its palette unless the
 // desktop's is asked for, so that every display platform looks the same),
-// the system colours, stock objects, the standard window classes and idle
-// processing.
+// the system colours, stock objects, the standard window classes, idle
+// processing and the toolkit's worker threads.
 #include "platform/MessageLoop.h"
 
 #include "platform/internal/DisplayCheck.h"
 #include "platform/internal/GdiObjects.h"
 #include "platform/internal/MessagePump.h"
 #include "platform/internal/StandardControls.h"
+#include "platform/internal/ToolkitWorkers.h"
 
 #include <QApplication>
 #include <QStyle>
@@ -37,6 +38,10 @@ BOOL InitPlatform(int& argc, char** argv)
         if (!g_initError.empty())
             return FALSE;
         new QApplication(argc, argv);
+    }
+    if (!StartToolkitWorkers()) {
+        g_initError = "there is not enough memory to start";
+        return FALSE;
     }
     QApplication::setQuitOnLastWindowClosed(false);
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {

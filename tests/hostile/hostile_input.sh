@@ -18,7 +18,7 @@ set -euo pipefail
 lumenor="$(realpath "$1")"
 small="${2:-}"
 
-for tool in /usr/bin/time sha256sum timeout truncate awk; do
+for tool in /usr/bin/time sha256sum timeout truncate awk prlimit; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed (scripts/setup-deps installs it)"; exit 77; }
 done
 
@@ -147,6 +147,31 @@ if [ "$small" != --small ]; then
   truncate -s 2148000000 huge.ifc
   run_case "2.1 GB sparse, no # line" 300 200 1 0 'No line begins with #: it holds no IFC entities' -- --print huge.ifc
   rm huge.ifc
+
+  # Under an address-space limit (ulimit -v) rising from what the toolkit
+  # needs to start to what a file of a million entities needs: the whole
+  # answer or one message about memory at every step, never a hang (the
+  # toolkit's large fills once waited for good for workers it could not
+  # start).
+  awk 'BEGIN { for (i = 1; i <= 1000000; i++) printf "#%d=A;\n", i }' >million.ifc
+  answered=0 refused=0
+  for mb in $(seq 128 8 272); do
+    set +e
+    { timeout -k 5 60 prlimit --as=$((mb << 20)) -- "$lumenor" --print million.ifc 2>"$work/err"
+      echo $? >"$work/status"; } | wc -l >"$work/lines"
+    set -e
+    status="$(cat "$work/status")" lines="$(tr -d ' ' <"$work/lines")"
+    if [ "$status" = 0 ] && [ "$lines" = 1000001 ] && [ ! -s "$work/err" ]; then
+      answered=$((answered + 1))
+    elif [ "$status" = 1 ] && [ "$(wc -l <"$work/err")" = 1 ] && grep -qi memory "$work/err"; then
+      refused=$((refused + 1))
+    else
+      failures=$((failures + 1))
+      echo "  FAIL address space $mb MB: status $status, $lines lines: $(head -c 300 "$work/err")"
+    fi
+  done
+  row "address space 128-272 MB" "$answered answered, $refused not enough memory" "0/1" "-" "-"
+  rm million.ifc
 fi
 
 [ "$failures" = 0 ] || { echo "$failures case(s) failed"; exit 1; }
