@@ -1,11 +1,31 @@
 #include "platform/LargeBlocks.h"
 
+#include "platform/TestHooks.h"
+
 #include <sys/mman.h>
 
 #include <cstdint>
 
+namespace {
+
+bool (*g_gate)() = nullptr;
+
+} // namespace
+
+bool MayAllocateRecord()
+{
+    return !g_gate || g_gate();
+}
+
+void SetAllocationGateForTest(bool (*gate)())
+{
+    g_gate = gate;
+}
+
 void* AllocateAlignedBlock(std::size_t bytes, bool bHugePages)
 {
+    if (!MayAllocateRecord())
+        return nullptr;
     // Twice the size leaves room for an aligned block; the rest goes back.
     void* mapped = mmap(nullptr, 2 * bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapped == MAP_FAILED)

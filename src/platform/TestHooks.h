@@ -19,6 +19,10 @@ std::size_t LiveGdiObjectCount();
 std::size_t LiveDcCount();
 // How many icons are alive.
 std::size_t LiveIconCount();
+// While set, each block of LargeBlocks.h and each record taken from one
+// asks the gate first, and fails as with memory exhausted when it says no;
+// null removes it.
+void SetAllocationGateForTest(bool (*gate)());
 // Lowers the width at which text measurement saturates (INT_MAX, reached
 // by texts of hundreds of millions of bytes); 0 restores it.
 void SetTextWidthLimitForTest(int limit);

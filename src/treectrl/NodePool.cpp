@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cstdlib>
 #include <new>
 
 namespace nodepool {
@@ -34,10 +33,10 @@ using namespace nodepool;
 
 NodePool::NodePool()
 {
-    // Without its root a tree cannot exist; a failure here is fatal.
+    // Without its root a tree cannot exist: making the tree fails.
     if (!AddChunk())
-        std::abort();
-    m_root = Allocate();
+        throw std::bad_alloc();
+    m_root = TakeSlot();
 }
 
 NodePool::~NodePool()
@@ -48,6 +47,11 @@ NodePool::~NodePool()
 
 bool NodePool::AddChunk()
 {
+    try {
+        m_chunks.reserve(m_chunks.size() + 1);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
     const std::uint32_t number = TakeNumber();
     if (!number)
         return false;
@@ -78,6 +82,8 @@ void NodePool::ReleaseChunk(std::uintptr_t base)
 
 TreeNode* NodePool::Allocate()
 {
+    if (!MayAllocateRecord())
+        return nullptr;
     if (m_freeList) {
         TreeNode* node = NodeLink::NodeAt(m_freeList);
         assert(!node->pParent && !node->pFirstChild && node != m_root);
@@ -89,6 +95,11 @@ TreeNode* NodePool::Allocate()
         if (!AddChunk())
             return nullptr;
     }
+    return TakeSlot();
+}
+
+TreeNode* NodePool::TakeSlot()
+{
     const std::uint32_t slot = m_current->used++;
     void* place = reinterpret_cast<char*>(m_current) + kHeaderBytes + slot * sizeof(TreeNode);
     return new (place) TreeNode();

@@ -35,6 +35,8 @@ public:
 
 private:
     bool AddChunk();
+    // The next unused slot of the current chunk, which has one.
+    TreeNode* TakeSlot();
     void ReleaseChunk(std::uintptr_t base);
 
     std::vector<std::uintptr_t> m_chunks; // chunk bases, sorted

@@ -187,9 +187,12 @@ LRESULT OnTreeViewMessage(TreeData* td, UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT AttachTree(HWND hwnd, LPARAM)
 {
-    auto* td = new (std::nothrow) TreeData();
-    if (!td)
+    TreeData* td = nullptr;
+    try {
+        td = new TreeData();
+    } catch (const std::bad_alloc&) {
         return -1;
+    }
     SetWindowLongPtrA(hwnd, GWL_USERDATA, reinterpret_cast<LONG_PTR>(td));
     td->m_pfnPrevWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWL_WNDPROC, reinterpret_cast<LONG_PTR>(&TreeWndProc)));

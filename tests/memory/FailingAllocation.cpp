@@ -1,5 +1,7 @@
 #include "memory/FailingAllocation.h"
 
+#include "platform/TestHooks.h"
+
 #include <cstdlib>
 #include <new>
 
@@ -16,18 +18,25 @@ bool g_bFailed = false;
 extern "C" char __executable_start;
 extern "C" char __etext;
 
-bool ShouldFail(const void* pCaller)
+bool CountAndFail()
 {
-    if (!g_bCounting)
-        return false;
-    if (pCaller < static_cast<const void*>(&__executable_start)
-        || pCaller >= static_cast<const void*>(&__etext))
-        return false;
-    if (++g_nCount != g_nFailAt)
+    if (!g_bCounting || ++g_nCount != g_nFailAt)
         return false;
     g_bFailed = true;
     g_bCounting = false;
     return true;
+}
+
+bool ShouldFail(const void* pCaller)
+{
+    return pCaller >= static_cast<const void*>(&__executable_start)
+        && pCaller < static_cast<const void*>(&__etext) && CountAndFail();
+}
+
+// The tree nodes' blocks and the nodes in them count as allocations too.
+bool LetThrough()
+{
+    return !CountAndFail();
 }
 
 void* Allocate(std::size_t nSize, const void* pCaller)
@@ -61,6 +70,7 @@ void FailAt(std::size_t n)
     g_nFailAt = n;
     g_bFailed = false;
     g_bCounting = true;
+    SetAllocationGateForTest(&LetThrough);
 }
 
 bool HasFailed()

@@ -1,5 +1,6 @@
-// Makes one chosen allocation through operator new fail, for the tests of
-// what the program does when memory runs out. Linked into the memory tests
+// Makes one chosen allocation (through operator new, or of a tree node or
+// its block) fail, for the tests of what the program does when memory runs
+// out. Linked into the memory tests
 // only: it replaces the global operator new and delete of that binary.
 // Nothing changes until a test arms it. Only the allocations of the
 // program's own code count (code in this executable, where the program's
