@@ -124,8 +124,8 @@ TEST_F(InverseComputationTest, FinishedStepsGiveThePaneBackOnce)
 }
 
 // The empty document's report is complete at once. A file opened in the
-// idle pass that would end it: the new report restores the text from
-// before both.
+// idle pass that would end it, and a report shown again over an unfinished
+// one: the text restored is the one from before them all.
 TEST_F(InverseComputationTest, ProgressInTheEmptyDocumentAndAReportOverAnUnfinishedOne)
 {
     EXPECT_EQ(m_doc.GetInversePercent(), 100);
@@ -136,6 +136,7 @@ TEST_F(InverseComputationTest, ProgressInTheEmptyDocumentAndAReportOverAnUnfinis
 
     m_doc.ShowInverseProgress();
     Load(EntitiesReferringTo(10, 1));
+    m_doc.ShowInverseProgress();
     m_doc.ShowInverseProgress();
     EXPECT_EQ(StatusBar().m_strMessage, Progress(0));
     EXPECT_FALSE(m_doc.ComputeInverseStep());
