@@ -1,6 +1,6 @@
 // CEntityNumberArray keeps small lists inside the object and larger ones on
 // the heap; growth, copies and moves must work across that boundary.
-#include "model/EntityNumberArray.h"
+#include "ModelTestFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -23,11 +23,6 @@ std::vector<std::int32_t> Expected(std::int32_t nCount)
     for (std::int32_t n = 0; n < nCount; ++n)
         a.push_back(n * 3);
     return a;
-}
-
-std::vector<std::int32_t> ToVector(const CEntityNumberArray& arr)
-{
-    return {arr.begin(), arr.end()};
 }
 
 TEST(EntityNumberArrayTest, KeepsInsertionOrderWhileGrowing)

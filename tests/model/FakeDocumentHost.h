@@ -40,16 +40,14 @@ public:
 class CFakeDocumentHost : public IDocumentHost {
 public:
     CFakeStatusBar m_statusBar;
-    bool m_bHasStatusBar = true;
     std::vector<const void*> m_aUpdateSenders;
     std::vector<std::pair<std::string, std::string>> m_aFileErrors;
 
-    IProgressSink* GetStatusBar() override { return m_bHasStatusBar ? &m_statusBar : nullptr; }
+    IProgressSink* GetStatusBar() override { return &m_statusBar; }
     void UpdateAllViews(const void* pSender) override { m_aUpdateSenders.push_back(pSender); }
     void ReportFileError(const std::string& strPath, const std::string& strReason) override
     {
         m_aFileErrors.emplace_back(strPath, strReason);
     }
-    void ReportOutOfMemory() override { ++m_nOutOfMemoryReports; }
-    int m_nOutOfMemoryReports = 0;
+    void ReportOutOfMemory() override { }
 };
