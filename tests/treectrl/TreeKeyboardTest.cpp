@@ -4,6 +4,9 @@
 
 #include "platform/TestHooks.h"
 
+#include <string>
+#include <vector>
+
 namespace {
 
 using Codes = std::vector<UINT>;
@@ -30,72 +33,52 @@ protected:
 TEST_F(TreeKeyboardTest, PageKeysMoveTheCaretPageMinusOneRowsAndWithCtrlScroll)
 {
     auto items = InsertMany(nullptr, 30, "r");
+    // The caret and the top row after each key, as "caret top".
+    auto press = [&](std::initializer_list<int> keys) {
+        std::vector<std::string> seen;
+        for (int vk : keys) {
+            EXPECT_EQ(KeyResult(vk), 0);
+            seen.push_back(Text(Caret()) + " " + std::to_string(TopIndex()));
+        }
+        return seen;
+    };
     Select(items[0]);
     parent.Clear();
-    EXPECT_EQ(KeyResult(VK_NEXT), 0);
-    EXPECT_EQ(Caret(), items[5]);
-    EXPECT_EQ(TopIndex(), 0) << "row 5 is the last whole row";
-    ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
+    // Row 5 is the last whole row; where fewer rows precede, the first item.
+    EXPECT_EQ(press({VK_NEXT, VK_NEXT, VK_PRIOR, VK_PRIOR, VK_PRIOR}),
+              (std::vector<std::string>{"r5 0", "r10 5", "r5 5", "r0 0", "r0 0"}));
+    const Codes codes = parent.Codes();
+    EXPECT_EQ(Codes(codes.begin(), codes.begin() + 2), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
     EXPECT_EQ(parent.notices[0].action, TVC_BYKEYBOARD);
-    Key(VK_NEXT);
-    EXPECT_EQ(Caret(), items[10]);
-    EXPECT_EQ(TopIndex(), 5);
-    Key(VK_PRIOR);
-    EXPECT_EQ(Caret(), items[5]);
-    EXPECT_EQ(TopIndex(), 5);
-    Key(VK_PRIOR);
-    EXPECT_EQ(Caret(), items[0]);
-    EXPECT_EQ(TopIndex(), 0);
-    Key(VK_PRIOR);
-    EXPECT_EQ(Caret(), items[0]) << "fewer rows precede: the first item";
     Select(items[27]);
-    Key(VK_NEXT);
-    EXPECT_EQ(Caret(), items[29]) << "to the last displayed item";
+    EXPECT_EQ(press({VK_NEXT}), std::vector<std::string>{"r29 24"}) << "to the last displayed item";
 
     // With Ctrl they scroll and keep the caret.
     Select(items[0], TVGN_FIRSTVISIBLE);
     Select(items[2]);
     SetKeyStateForTest(VK_CONTROL, true);
-    EXPECT_EQ(KeyResult(VK_NEXT), 0);
-    EXPECT_EQ(TopIndex(), 5);
-    EXPECT_EQ(Caret(), items[2]);
-    Key(VK_NEXT);
-    EXPECT_EQ(TopIndex(), 10);
-    Key(VK_PRIOR);
-    EXPECT_EQ(TopIndex(), 5);
-    EXPECT_EQ(Caret(), items[2]);
+    EXPECT_EQ(press({VK_NEXT, VK_NEXT, VK_PRIOR}), (std::vector<std::string>{"r2 5", "r2 10", "r2 5"}));
 }
 
 TEST_F(TreeKeyboardTest, ArrowKeysWalkTheDisplaySequence)
 {
     HTREEITEM a = Insert(nullptr, "a");
-    HTREEITEM a1 = Insert(a, "a1");
-    HTREEITEM b = Insert(nullptr, "b");
-    auto rest = InsertMany(nullptr, 10, "r");
+    Insert(a, "a1");
+    Insert(nullptr, "b");
+    InsertMany(nullptr, 10, "r");
     Select(a);
-    Key(VK_DOWN);
-    EXPECT_EQ(Caret(), b) << "collapsed children are skipped";
-    Key(VK_UP);
-    Key(VK_RIGHT);
-    EXPECT_TRUE(State(a) & TVIS_EXPANDED);
-    EXPECT_EQ(Caret(), a);
-    Key(VK_RIGHT);
-    EXPECT_EQ(Caret(), a1);
-    Key(VK_RIGHT);
-    EXPECT_EQ(Caret(), a1) << "no children: nothing";
-    Key(VK_LEFT);
-    EXPECT_EQ(Caret(), a);
-    Key(VK_LEFT);
-    EXPECT_FALSE(State(a) & TVIS_EXPANDED);
-    Key(VK_LEFT);
-    EXPECT_EQ(Caret(), a) << "top level: nothing";
-    Key(VK_SUBTRACT);
-    EXPECT_FALSE(State(a) & TVIS_EXPANDED);
-    Key(VK_ADD);
-    EXPECT_TRUE(State(a) & TVIS_EXPANDED);
+    // The caret after each key, "+" when a is expanded: Down skips collapsed
+    // children, Right opens then enters, Left leaves then closes, and at a
+    // leaf or the top level they do nothing.
+    std::vector<std::string> seen;
+    for (int vk : {VK_DOWN, VK_UP, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT, VK_SUBTRACT, VK_ADD}) {
+        Key(vk);
+        seen.push_back(Text(Caret()) + (State(a) & TVIS_EXPANDED ? "+" : ""));
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{"b", "a", "a+", "a1+", "a1+", "a+", "a", "a", "a", "a+"}));
     for (int i = 0; i < 7; ++i)
         Key(VK_DOWN);
-    EXPECT_EQ(Caret(), rest[4]);
+    EXPECT_EQ(Text(Caret()), "r4");
     EXPECT_EQ(TopIndex(), 2) << "moving below the last whole row scrolls by one";
     EXPECT_EQ(Text(FirstVisible()), "b");
 }

@@ -6,6 +6,9 @@
 #include "support/TestSupport.h"
 
 #include <cstring>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -106,29 +109,27 @@ TEST_F(TreeLayoutTest, HitTestZones)
 TEST_F(TreeLayoutTest, PageLineAndWheelScrollingIsClamped)
 {
     InsertMany(nullptr, 10, "r");
-    VScroll(SB_PAGEDOWN);
-    EXPECT_EQ(TopIndex(), 4) << "asks for 5, clamped to 10 - 6";
-    EXPECT_EQ(Text(FirstVisible()), "r4");
-    VScroll(SB_LINEDOWN);
-    EXPECT_EQ(TopIndex(), 4);
-    VScroll(SB_PAGEUP);
-    EXPECT_EQ(TopIndex(), 0);
-    VScroll(SB_LINEDOWN);
-    EXPECT_EQ(TopIndex(), 1);
-    EXPECT_EQ(Bar(SB_VERT).nPos, 1);
-    EXPECT_EQ(Bar(SB_VERT).nMax, 9);
-    EXPECT_EQ(Bar(SB_VERT).nPage, 6u);
-    VScroll(SB_TOP);
-    EXPECT_EQ(TopIndex(), 1) << "other codes change nothing";
-    VScroll(SB_LINEUP);
-    EXPECT_EQ(Text(FirstVisible()), "r0");
-    // The wheel: three rows per notch, less than a third of one moves nothing.
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, -120));
-    EXPECT_EQ(TopIndex(), 3);
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 30));
-    EXPECT_EQ(TopIndex(), 3);
-    Send(WM_MOUSEWHEEL, MAKEWPARAM(0, 80));
-    EXPECT_EQ(Text(FirstVisible()), "r1");
+    // Each step and the top row after it (as "index item"): a page asks for
+    // 5, clamped to 10 - 6; other bar codes change nothing; the wheel moves
+    // three rows per notch, less than a third of one moves nothing.
+    const struct {
+        UINT msg;
+        WPARAM wParam;
+    } steps[] = {{WM_VSCROLL, SB_PAGEDOWN},         {WM_VSCROLL, SB_LINEDOWN},
+                 {WM_VSCROLL, SB_PAGEUP},           {WM_VSCROLL, SB_LINEDOWN},
+                 {WM_VSCROLL, SB_TOP},              {WM_VSCROLL, SB_LINEUP},
+                 {WM_MOUSEWHEEL, MAKEWPARAM(0, -120)}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 30)},
+                 {WM_MOUSEWHEEL, MAKEWPARAM(0, 80)}};
+    std::vector<std::string> tops;
+    for (const auto& step : steps) {
+        Send(step.msg, step.wParam);
+        tops.push_back(std::to_string(TopIndex()) + " " + Text(FirstVisible()));
+    }
+    EXPECT_EQ(tops, (std::vector<std::string>{"4 r4", "4 r4", "0 r0", "1 r1", "1 r1", "0 r0", "3 r3", "3 r3",
+                                              "1 r1"}));
+    Send(WM_VSCROLL, SB_PAGEDOWN);
+    const SCROLLINFO bar = Bar(SB_VERT);
+    EXPECT_EQ(std::tuple(bar.nPos, bar.nMax, bar.nPage), std::tuple(4, 9, 6u));
 }
 
 TEST_F(TreeLayoutTest, ThumbPositionComesFromTheBar)
@@ -148,19 +149,17 @@ TEST_F(TreeLayoutTest, HorizontalScrollingByPixels)
 {
     Insert(nullptr, std::string(100, 'w').c_str());
     EXPECT_EQ(Data()->m_nHorzExtent, 704);
-    SCROLLINFO bar = Bar(SB_HORZ);
-    EXPECT_EQ(bar.nMax, 703);
-    Send(WM_HSCROLL, SB_LINERIGHT);
-    EXPECT_EQ(Data()->m_nHorzPos, 1);
-    EXPECT_EQ(ItemRect(FirstVisible(), true).left, -1);
-    Send(WM_HSCROLL, SB_PAGERIGHT);
+    EXPECT_EQ(Bar(SB_HORZ).nMax, 703);
     RECT client;
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(Data()->m_nHorzPos, client.right);
-    Send(WM_HSCROLL, SB_PAGERIGHT);
-    EXPECT_EQ(Data()->m_nHorzPos, 704 - client.right) << "clamped to extent - client width";
-    Send(WM_HSCROLL, SB_LINELEFT);
-    EXPECT_EQ(Data()->m_nHorzPos, 703 - client.right);
+    std::vector<int> positions;
+    for (int code : {SB_LINERIGHT, SB_PAGERIGHT, SB_PAGERIGHT, SB_LINELEFT}) {
+        Send(WM_HSCROLL, static_cast<WPARAM>(code));
+        positions.push_back(Data()->m_nHorzPos);
+    }
+    EXPECT_EQ(positions, (std::vector<int>{1, client.right, 704 - client.right, 703 - client.right}))
+        << "a page further is clamped to the extent less the client's width";
+    EXPECT_EQ(ItemRect(FirstVisible(), true).left, client.right - 703) << "the labels move with it";
 }
 
 TEST_F(TreeLayoutTest, SetFirstVisibleMovesTheIndexByTheRowsPassed)

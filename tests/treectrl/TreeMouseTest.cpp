@@ -3,6 +3,9 @@
 // presses in the style with drag and drop.
 #include "treectrl/TreeTestSupport.h"
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 using Codes = std::vector<UINT>;
@@ -71,8 +74,7 @@ TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
     Click(WM_RBUTTONDOWN, 2, 2);
     Click(WM_RBUTTONUP, 2, 2);
     ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
-    EXPECT_EQ(parent.notices[0].itemNew.hItem, nullptr);
-    EXPECT_EQ(parent.notices[0].itemNew.mask, 0u);
+    EXPECT_EQ(std::pair(parent.notices[0].itemNew.hItem, parent.notices[0].itemNew.mask), std::pair(HTREEITEM{}, 0u));
     EXPECT_EQ(parent.contextMenus.size(), 1u);
     EXPECT_EQ(GetFocus(), hwnd);
 
@@ -81,20 +83,16 @@ TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
     SetFocus(hwnd); // focus alone selects the first item
     parent.Clear();
     Click(WM_RBUTTONDOWN, 3, RowY(0));
-    EXPECT_EQ(GetCapture(), hwnd);
-    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), item) << "the pressed item";
+    EXPECT_EQ(std::pair(GetCapture(), Next(nullptr, TVGN_DROPHILITE)), std::pair(hwnd, item)) << "the pressed item";
     Click(WM_RBUTTONUP, 4, RowY(0));
     ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
     const NMTREEVIEW& rclick = parent.notices[0];
-    EXPECT_EQ(rclick.itemNew.hItem, item);
-    EXPECT_EQ(rclick.itemNew.lParam, 4711);
-    EXPECT_EQ(rclick.itemNew.mask, TVIF_HANDLE | TVIF_PARAM);
-    EXPECT_EQ(rclick.itemNew.state, 0u);
-    EXPECT_EQ(rclick.itemOld.hItem, nullptr);
+    EXPECT_EQ(std::tuple(rclick.itemNew.hItem, rclick.itemNew.lParam, rclick.itemNew.mask, rclick.itemNew.state,
+                         rclick.itemOld.hItem),
+              std::tuple(item, LPARAM{4711}, TVIF_HANDLE | TVIF_PARAM, 0u, HTREEITEM{}));
     ASSERT_EQ(parent.contextMenus.size(), 1u);
     EXPECT_EQ(parent.contextMenus[0].first, reinterpret_cast<WPARAM>(hwnd));
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+    EXPECT_EQ(std::pair(GetCapture(), Next(nullptr, TVGN_DROPHILITE)), std::pair(HWND{}, HTREEITEM{}));
 
     parent.Clear();
     parent.answer = [](const NMTREEVIEW&) { return 1; };
@@ -124,12 +122,10 @@ TEST_F(TreeMouseTest, RightDragIsReportedWithDragAndDropDisabledLeftDragIsNot)
     EXPECT_TRUE(parent.notices.empty());
     Click(WM_MOUSEMOVE, 40, RowY(2));
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINRDRAGA}));
-    EXPECT_EQ(parent.notices[0].itemNew.hItem, items[1]);
-    EXPECT_EQ(parent.notices[0].itemNew.state, State(items[1]));
-    EXPECT_EQ(parent.notices[0].itemNew.lParam, 0x5A5A);
-    EXPECT_EQ(parent.notices[0].itemNew.mask, 0u) << "the fields come without a mask";
-    EXPECT_EQ(parent.notices[0].ptDrag.x, 40);
-    EXPECT_EQ(parent.notices[0].ptDrag.y, RowY(2));
+    const NMTREEVIEW& drag = parent.notices[0];
+    EXPECT_EQ(std::tuple(drag.itemNew.hItem, drag.itemNew.state, drag.itemNew.lParam, drag.ptDrag.x, drag.ptDrag.y),
+              std::tuple(items[1], State(items[1]), LPARAM{0x5A5A}, 40, RowY(2)));
+    EXPECT_EQ(drag.itemNew.mask, 0u) << "the fields come without a mask";
     EXPECT_EQ(GetCapture(), nullptr) << "the press ends with the drag";
     Click(WM_RBUTTONUP, 40, RowY(2));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_BEGINRDRAGA})) << "after a move: no NM_RCLICK";
@@ -152,17 +148,14 @@ TEST_F(TreeDragStyleTest, LeftPressSelectsOnRelease)
 {
     Click(WM_LBUTTONDOWN, 3, 16 + 5);
     EXPECT_TRUE(parent.notices.empty());
-    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), items[1]);
-    EXPECT_EQ(GetCapture(), hwnd);
+    EXPECT_EQ(std::pair(GetCapture(), Next(nullptr, TVGN_DROPHILITE)), std::pair(hwnd, items[1]));
     Click(WM_LBUTTONUP, 3, 16 + 5);
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(Caret(), items[1]);
-    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(std::pair(GetCapture(), Caret()), std::pair(HWND{}, items[1]));
     // A right press during a left press selects at once.
     Click(WM_LBUTTONDOWN, 3, 32 + 5);
     Click(WM_RBUTTONDOWN, 3, 32 + 5);
-    EXPECT_EQ(Caret(), items[2]);
-    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(std::pair(GetCapture(), Caret()), std::pair(HWND{}, items[2]));
 }
 
 TEST_F(TreeDragStyleTest, LeftDragReportsBeginDrag)
@@ -192,8 +185,7 @@ TEST_F(TreeDragStyleTest, CollapsingAroundThePressedItemEndsThePress)
     Click(WM_LBUTTONDOWN, 19 + 3, 16 + 5);
     ASSERT_EQ(Next(nullptr, TVGN_DROPHILITE), child);
     Expand(items[0], TVE_COLLAPSE);
-    EXPECT_EQ(GetCapture(), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+    EXPECT_EQ(std::pair(GetCapture(), Next(nullptr, TVGN_DROPHILITE)), std::pair(HWND{}, HTREEITEM{}));
     Click(WM_LBUTTONUP, 19 + 3, 16 + 5);
     EXPECT_EQ(Caret(), nullptr) << "the press is gone: its release selects nothing";
 }
