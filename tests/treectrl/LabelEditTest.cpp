@@ -8,8 +8,6 @@
 
 namespace {
 
-using Codes = std::vector<UINT>;
-
 class LabelEditTest : public TreeTest {
 protected:
     void SetUp() override

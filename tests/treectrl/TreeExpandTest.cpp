@@ -4,8 +4,6 @@
 
 namespace {
 
-using Codes = std::vector<UINT>;
-
 class TreeExpandTest : public TreeTest { };
 
 TEST_F(TreeExpandTest, ExpandMessageResults)

@@ -15,8 +15,6 @@
 
 namespace {
 
-using Codes = std::vector<UINT>;
-
 class TreeInputTest : public TreeTest {
 protected:
     void SetUp() override

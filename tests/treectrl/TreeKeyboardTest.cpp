@@ -4,12 +4,7 @@
 
 #include "platform/TestHooks.h"
 
-#include <string>
-#include <vector>
-
 namespace {
-
-using Codes = std::vector<UINT>;
 
 class TreeKeyboardTest : public TreeTest {
 protected:

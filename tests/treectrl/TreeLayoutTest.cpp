@@ -6,9 +6,6 @@
 #include "support/TestSupport.h"
 
 #include <cstring>
-#include <string>
-#include <tuple>
-#include <vector>
 
 namespace {
 

@@ -3,12 +3,7 @@
 // presses in the style with drag and drop.
 #include "treectrl/TreeTestSupport.h"
 
-#include <tuple>
-#include <utility>
-
 namespace {
-
-using Codes = std::vector<UINT>;
 
 class TreeMouseTest : public TreeTest {
 protected:

@@ -11,8 +11,6 @@
 
 namespace {
 
-using Codes = std::vector<UINT>;
-
 class TreeStoreTest : public TreeTest {
 protected:
     std::vector<std::string> Labels(HTREEITEM parentItem) const

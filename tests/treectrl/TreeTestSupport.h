@@ -16,6 +16,8 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 class QWindow;
@@ -33,6 +35,9 @@ inline void PrintTo(const RECT& r, std::ostream* os)
 // The style the views use.
 constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
 constexpr UINT kTreeId = 102;
+
+// Notification codes in the order they came.
+using Codes = std::vector<UINT>;
 
 class TreeParent {
 public:
