@@ -71,15 +71,12 @@ protected:
             rows.push_back(Row(hDialog, nList, nRow));
         return rows;
     }
-    static QWindow* WindowOf(HWND hDialog) { return WidgetOfWindow(hDialog)->windowHandle(); }
-    // A click at a point of a control, in the dialog window.
-    static void ClickIn(HWND hDialog, HWND hControl, POINT point, bool bTwice = false)
+    // A click at a point of a control, through the dialog's window.
+    static void ClickIn(HWND hDialog, HWND hControl, POINT point)
     {
-        const QPoint at = WidgetOfWindow(hControl)->mapTo(WidgetOfWindow(hDialog), QPoint(point.x, point.y));
-        if (bTwice)
-            QTest::mouseDClick(WindowOf(hDialog), Qt::LeftButton, Qt::NoModifier, at);
-        else
-            QTest::mouseClick(WindowOf(hDialog), Qt::LeftButton, Qt::NoModifier, at);
+        QWidget* dialog = WidgetOfWindow(hDialog);
+        QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          WidgetOfWindow(hControl)->mapTo(dialog, QPoint(point.x, point.y)));
         PumpWaitingMessages();
     }
     static void ClickControl(HWND hDialog, UINT nControl)
@@ -89,13 +86,13 @@ protected:
         GetClientRect(hControl, &client);
         ClickIn(hDialog, hControl, POINT{client.right / 2, client.bottom / 2});
     }
-    static void ClickRow(HWND hDialog, UINT nList, int nRow, bool bTwice = false)
+    static void ClickRow(HWND hDialog, UINT nList, int nRow)
     {
         const HWND hList = GetDlgItem(hDialog, static_cast<int>(nList));
         RECT rect{};
         ASSERT_TRUE(
             SendMessageA(hList, LVM_GETITEMRECT, static_cast<WPARAM>(nRow), reinterpret_cast<LPARAM>(&rect)));
-        ClickIn(hDialog, hList, POINT{20, (rect.top + rect.bottom) / 2}, bTwice);
+        ClickIn(hDialog, hList, POINT{20, (rect.top + rect.bottom) / 2});
     }
     static void ClickHeader(HWND hDialog, UINT nList, int nColumn)
     {

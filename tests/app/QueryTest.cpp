@@ -10,7 +10,6 @@
 
 #include <QImage>
 
-#include <filesystem>
 #include <sstream>
 
 namespace {
@@ -88,22 +87,6 @@ TEST_F(QueryTest, SummaryPrintsTypesByCountThenProblemsByNumber)
     EXPECT_EQ(summary.Lines(),
               (Strings{"IFCA\t2", "IFCC\t2", "IFCB\t1", "missing\t#7\t#2", "missing\t#8\t#20",
                        "missing\t#8\t#40", "duplicate\t#8\t2", "missing\t#9\t#31", "duplicate\t#9\t2"}));
-}
-
-// Files that cannot be read, names that look like options and NUL bytes
-// are the hostile input's cases, run on the real program.
-TEST_F(QueryTest, AnEntityThatIsNotThereIsAnError)
-{
-    for (const Strings& args :
-         {Strings{"--refs", "99999", ExamplePath()}, Strings{"--inverse", "26", ExamplePath()},
-          Strings{"--screenshot", m_folder.GetPath().string() + "/x.png", "--select", "99999",
-                  ExamplePath()}}) {
-        Outcome unknown = RunProgram(args);
-        EXPECT_EQ(unknown.nStatus, 1) << args[0];
-        EXPECT_TRUE(unknown.strOut.empty()) << args[0];
-        EXPECT_NE(unknown.strErr.find("no entity #"), std::string::npos) << unknown.strErr;
-    }
-    EXPECT_FALSE(std::filesystem::exists(m_folder.GetPath() / "x.png"));
 }
 
 // What --screenshot shows is compared with the window on the screen end to

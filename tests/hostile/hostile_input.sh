@@ -103,6 +103,11 @@ run_case "1 MB label x 2000 mentions" 120 300 0 png:mentions.png "" -- --screens
 printf '#1=A(\0\0x,#2);\n#2=B(\0);\n' >nul.ifc
 run_case "NUL bytes" 30 200 0 1 "" -- --refs 1 nul.ifc
 run_case "NUL bytes" 30 200 0 1 "" -- --inverse 2 nul.ifc
+# An entity the file does not have: one message, nothing printed, no image.
+run_case "no such entity" 30 200 1 0 '"nul.ifc" has no entity #9$' -- --refs 9 nul.ifc
+run_case "no such entity" 30 200 1 0 '"nul.ifc" has no entity #3$' -- --inverse 3 nul.ifc
+run_case "no such entity" 30 200 1 0 '"nul.ifc" has no entity #9$' -- --screenshot none.png --select 9 nul.ifc
+[ ! -e none.png ] || { echo "  FAIL no such entity: an image was made"; failures=$((failures + 1)); }
 printf '#1=A(#2);\n#2=B;\n' >-x.ifc
 run_case "name starting with -" 30 200 0 3 "" -- --print -- -x.ifc
 run_case "name starting with -" 30 200 0 1 "" -- --inverse 2 -- -x.ifc
