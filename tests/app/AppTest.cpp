@@ -138,11 +138,6 @@ std::vector<std::string> AppTest::LowerNames()
     return names;
 }
 
-std::string AppTest::SamplePath(const std::string& name)
-{
-    return testsupport::SamplePath(name);
-}
-
 std::string AppTest::ExamplePath()
 {
     return std::string(LUMENOR_SOURCE_DIR) + "/examples/house.ifc";

@@ -66,7 +66,6 @@ protected:
                            const std::function<void(HWND)>& answer);
     static std::string ControlText(HWND hDialog, UINT nControl);
 
-    static std::string SamplePath(const std::string& name);
     static std::string ExamplePath();
 
     std::unique_ptr<CTestKantorApp> m_pApp;
@@ -74,6 +73,19 @@ protected:
     std::vector<std::string> m_messages;
 };
 
+// The program started on the example file, its idle work done.
+class ExampleAppTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        Start({ExamplePath()});
+        RunUntilIdle();
+    }
+};
+
+using Strings = std::vector<std::string>;
+using testsupport::SamplePath;
 using testsupport::TreeCaret;
 using testsupport::TreeChildren;
 using testsupport::TreeLabel;

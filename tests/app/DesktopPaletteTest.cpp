@@ -16,7 +16,7 @@
 
 namespace {
 
-class DesktopPaletteTest : public AppTest {
+class DesktopPaletteTest : public ExampleAppTest {
 protected:
     void TearDown() override
     {
@@ -27,8 +27,6 @@ protected:
 
 TEST_F(DesktopPaletteTest, ADarkSchemeChosenWhileTheProgramRunsGivesADarkTreeWithLightTextAndItsHighlight)
 {
-    Start({ExamplePath()});
-    RunUntilIdle();
     SetFocus(Upper());
     const QColor base(0x23, 0x26, 0x29), text(0xfc, 0xfc, 0xfc), highlight(0x3d, 0xae, 0xe9);
     QPalette dark(QColor(0x31, 0x36, 0x3b));

@@ -22,7 +22,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
 using Table = std::vector<Strings>;
 
 // Three walls (#3 written twice, the second kept), a door referred to by

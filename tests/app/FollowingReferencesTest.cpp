@@ -27,17 +27,8 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class FollowingReferencesTest : public AppTest {
+class FollowingReferencesTest : public ExampleAppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        Start({ExamplePath()});
-        RunUntilIdle();
-    }
-
     QWindow* Window() { return WidgetOfWindow(Frame().GetSafeHwnd())->windowHandle(); }
     // The middle of an item's label, in the main window's coordinates.
     QPoint OnLabel(HWND hTree, HTREEITEM hItem)

@@ -28,17 +28,8 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
-class MainFrameTest : public AppTest {
+class MainFrameTest : public ExampleAppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        Start({ExamplePath()});
-        RunUntilIdle();
-    }
-
     CView* Active() { return Frame().GetActiveView(); }
 
     CView* UpperView() { return Frame().GetUpperView(); }

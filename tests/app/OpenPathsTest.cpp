@@ -19,8 +19,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 class OpenPathsTest : public AppTest {
 protected:
     void SetUp() override

@@ -14,8 +14,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 struct Outcome {
     int nStatus = -1;
     std::string strOut;

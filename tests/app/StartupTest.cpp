@@ -8,8 +8,6 @@
 
 namespace {
 
-using Strings = std::vector<std::string>;
-
 const std::string kNoData = "Tree displaying IFC file - No data read";
 const std::string kNoEntity =
     "Tree displaying inverse references to selected entity in IFC file tree - No entity selected";

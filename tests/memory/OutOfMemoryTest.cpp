@@ -21,7 +21,6 @@
 namespace {
 
 namespace fa = failingallocation;
-using Strings = std::vector<std::string>;
 
 const std::string kNoData = "Tree displaying IFC file - No data read";
 const std::string kNotKnown = "Inverse references not known: there was not enough memory to compute them";

@@ -164,7 +164,8 @@ TEST(PlainTextSourceTest, AFileChangedWhileItIsReadFailsTheRead)
          }},
     };
     for (const auto& [pName, change] : aChanges) {
-        const std::string strPath = folder.Write("changing.ifc", "#1=A('" + std::string(1 << 20, 'x') + "');\n");
+        const std::string strPath =
+            folder.Write("changing.ifc", "#1=A('" + std::string(1 << 20, 'x') + "');\n");
         const std::unique_ptr<ITextSource> pSource = CPlainTextSource::Open(strPath);
         std::vector<char> buffer(1 << 16);
         std::size_t nRead = 0;
