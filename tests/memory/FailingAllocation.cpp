@@ -80,9 +80,10 @@ bool HasFailed()
 
 } // namespace failingallocation
 
-// The forms the program uses. The library's own array and aligned deletes
-// end in operator delete(void*) or free(), and its aligned new
-// (which the program does not use) never reaches these.
+// The forms the program uses, each new with its deletes: under the address
+// sanitizer the library's delete is the sanitizer's, which refuses memory
+// from malloc. Aligned new (the program uses none) stays the library's,
+// with its deletes.
 void* operator new(std::size_t n)
 {
     return AllocateOrThrow(n, __builtin_return_address(0));
@@ -104,6 +105,14 @@ void operator delete(void* p) noexcept
     std::free(p);
 }
 void operator delete(void* p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept
 {
     std::free(p);
 }
