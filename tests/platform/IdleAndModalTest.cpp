@@ -1,4 +1,4 @@
-// Idle calling rules, modal loops and message boxes.
+// Idle calling rules and modal loops.
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/Window.h"
@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -19,7 +18,6 @@ protected:
     void TearDown() override
     {
         SetIdleHandler(nullptr);
-        SetMessageBoxHook(nullptr);
         testsupport::ProcessEvents();
     }
 };
@@ -123,24 +121,6 @@ TEST_F(IdleAndModalTest, ModalLoopRunsIdleDisablesTheOwnerAndReturnsTheResultOrC
     EXPECT_EQ(RunModalLoop(modal, owner), IDCANCEL);
     EXPECT_TRUE(IsWindowEnabled(owner));
     DestroyWindow(owner);
-}
-
-TEST_F(IdleAndModalTest, MessageBoxGoesToTheHook)
-{
-    std::vector<std::string> seen;
-    SetMessageBoxHook([&](const std::string& text, const std::string& caption, UINT type) {
-        seen = {text, caption, std::to_string(type)};
-        return IDCANCEL;
-    });
-    EXPECT_EQ(MessageBoxA(nullptr,
-                          "Cannot open \xAB"
-                          "a.ifc\xBB",
-                          "Lumenor", MB_OK | MB_ICONERROR),
-              IDCANCEL);
-    EXPECT_EQ(seen,
-              (std::vector<std::string>{"Cannot open \xAB"
-                                        "a.ifc\xBB",
-                                        "Lumenor", std::to_string(MB_OK | MB_ICONERROR)}));
 }
 
 } // namespace

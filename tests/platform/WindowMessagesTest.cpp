@@ -1,7 +1,8 @@
 // Message semantics of windows: post versus the pump, pre-translation and
-// consumption, bad handles, failed creation and destruction order, data
-// slots and the hierarchy. (Subclassing with pass-on is what the edit and
-// link label tests do; the creation hook is the framework's window test.)
+// consumption, bad handles, failed creation and destruction order, window
+// text. (Subclassing with pass-on is what the edit and link label tests do;
+// the creation hook, data slots, properties and the hierarchy are what the
+// framework and the tree control stand on, whose tests catch them broken.)
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/Window.h"
@@ -148,41 +149,6 @@ TEST_F(WindowLifeTest, DestroySendsDestroyParentFirstAndNcDestroyChildrenFirst)
     EXPECT_FALSE(IsWindow(top));
     EXPECT_FALSE(IsWindow(child));
     EXPECT_FALSE(IsWindow(grandchild));
-}
-
-TEST_F(WindowLifeTest, DataSlotsPropsHierarchyAndTheContextMenuGoingToTheParent)
-{
-    HWND top = CreateRecordingTop();
-    HWND a = CreateRecordingChild(top, 100);
-    HWND b = CreateRecordingChild(top, 200);
-    EXPECT_EQ(GetParent(a), top);
-    EXPECT_EQ(GetParent(top), nullptr);
-    EXPECT_EQ(GetDlgItem(top, 200), b);
-    EXPECT_EQ(GetDlgItem(top, 300), nullptr);
-    EXPECT_EQ(GetDlgCtrlID(a), 100);
-    EXPECT_EQ(GetWindow(top, GW_CHILD), a);
-    EXPECT_EQ(GetWindow(a, GW_HWNDNEXT), b);
-    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), nullptr);
-    EXPECT_TRUE(IsChild(top, b));
-    EXPECT_FALSE(IsChild(a, b));
-
-    SetWindowLongPtrA(a, GWL_USERDATA, 1234);
-    EXPECT_EQ(GetWindowLongPtrA(a, GWL_USERDATA), 1234);
-    EXPECT_TRUE(GetWindowLongPtrA(a, GWL_STYLE) & WS_CHILD);
-
-    int value = 0;
-    EXPECT_TRUE(SetPropA(a, "one", &value));
-    EXPECT_EQ(GetPropA(a, "one"), &value);
-    EXPECT_EQ(GetPropA(b, "one"), nullptr);
-    EXPECT_EQ(RemovePropA(a, "one"), &value);
-    EXPECT_EQ(GetPropA(a, "one"), nullptr);
-
-    g_seen.clear();
-    SendMessageA(a, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(a), MAKELPARAM(3, 4));
-    EXPECT_EQ(MessagesOf(top, {WM_CONTEXTMENU}), (std::vector<UINT>{WM_CONTEXTMENU}))
-        << "goes on to the parent";
-
-    DestroyWindow(top);
 }
 
 TEST_F(WindowLifeTest, WindowTextGoesThroughTheProcedureAndCloseDestroys)
