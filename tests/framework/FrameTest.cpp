@@ -330,11 +330,9 @@ TEST_F(Frame, IdleUpdatesDisableToolbarButtonsWithoutHandler)
     auto count = [&bar, this](int button, QRgb colour) {
         CRect rect;
         frame->m_wndToolBar.GetItemRect(button, &rect);
-        int n = 0;
-        for (int y = rect.top; y < rect.bottom; ++y)
-            for (int x = rect.left; x < rect.right; ++x)
-                n += (bar.pixel(x, y) & 0xFFFFFF) == colour;
-        return n;
+        return testsupport::CountPixels(
+            bar, [colour](QRgb p) { return (p & 0xFFFFFF) == colour; },
+            QRect(rect.left, rect.top, rect.Width(), rect.Height()));
     };
     const COLORREF shadow = GetSysColor(COLOR_3DSHADOW);
     EXPECT_EQ(count(0, 0xC80000), 12 * 11);
@@ -355,11 +353,9 @@ TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)
         for (int i = 1; i < 4; ++i) {
             CRect pane;
             bar.GetItemRect(i, &pane);
-            int n = 0;
-            for (int y = pane.top + 1; y < pane.bottom - 1; ++y)
-                for (int x = pane.left + 1; x < pane.right - 1; ++x)
-                    n += qGray(image.pixel(x, y)) < 96;
-            counts.push_back(n);
+            counts.push_back(testsupport::CountPixels(
+                image, [](QRgb p) { return qGray(p) < 96; },
+                QRect(pane.left + 1, pane.top + 1, pane.Width() - 2, pane.Height() - 2)));
         }
         return counts;
     };
@@ -368,9 +364,8 @@ TEST_F(Frame, IndicatorPanesShowTheirTextWhileEnabled)
     SetLockKeyForTest(VK_CAPITAL, false);
     SetLockKeyForTest(VK_SCROLL, false);
     std::vector<int> off = textPixels();
-    EXPECT_EQ(off[0], 0);
+    EXPECT_EQ(off, (std::vector<int>{0, off[1], 0}));
     EXPECT_GT(off[1], 0);
-    EXPECT_EQ(off[2], 0);
     SetLockKeyForTest(VK_CAPITAL, true);
     SetLockKeyForTest(VK_SCROLL, true);
     std::vector<int> on = textPixels();

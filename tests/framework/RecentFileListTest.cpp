@@ -92,6 +92,8 @@ TEST(RecentFileList, MenuShowsTheEntriesInPlaceOfTheGrayedPlaceholder)
                              })});
     CMenu* file = bar->GetSubMenu(0);
     CRecentFileList list(res::ID_FILE_MRU_FILE1, "Recent File List", "File%d", 4);
+    // Updates the menu from the placeholder on; gives back each item (with
+    // " grayed" when it is), then where the caller goes on.
     auto update = [&] {
         CCmdUI state;
         state.m_pMenu = file;
@@ -99,33 +101,22 @@ TEST(RecentFileList, MenuShowsTheEntriesInPlaceOfTheGrayedPlaceholder)
         state.m_nID = res::ID_FILE_MRU_FILE1;
         state.m_nIndexMax = file->GetMenuItemCount();
         list.UpdateMenu(&state);
-        return state;
+        Paths items;
+        for (UINT i = 0; i < file->GetMenuItemCount(); ++i)
+            items.push_back(file->GetMenuString(i) + ((file->GetMenuState(i) & MF_GRAYED) ? " grayed" : ""));
+        EXPECT_EQ(state.m_nIndexMax, file->GetMenuItemCount());
+        items.push_back("go on at " + std::to_string(state.m_nIndex));
+        return items;
     };
 
-    CCmdUI state = update();
-    EXPECT_EQ(file->GetMenuString(2), "Last File");
-    EXPECT_TRUE(file->GetMenuState(2) & MF_GRAYED);
-    EXPECT_EQ(state.m_nIndex, 2u);
-
+    EXPECT_EQ(update(), (Paths{"&Open...", "", "Last File grayed", "", "&Exit", "go on at 2"}));
     list.Add("/x/a&b.ifc");
     list.Add("/x/c.ifc");
-    state = update();
-    ASSERT_EQ(file->GetMenuItemCount(), 6u);
-    EXPECT_EQ(file->GetMenuString(2), "&1 /x/c.ifc");
-    EXPECT_EQ(file->GetMenuItemID(2), res::ID_FILE_MRU_FILE1);
-    EXPECT_EQ(file->GetMenuString(3), "&2 /x/a&&b.ifc");
+    EXPECT_EQ(update(), (Paths{"&Open...", "", "&1 /x/c.ifc", "&2 /x/a&&b.ifc", "", "&Exit", "go on at 3"}));
     EXPECT_EQ(file->GetMenuItemID(3), res::ID_FILE_MRU_FILE1 + 1);
-    EXPECT_FALSE(file->GetMenuState(2) & MF_GRAYED);
-    EXPECT_EQ(file->GetMenuItemID(5), res::ID_APP_EXIT);
-    EXPECT_EQ(state.m_nIndex, 3u) << "the caller continues after the entries";
-    EXPECT_EQ(state.m_nIndexMax, 6u);
-
     list.Remove(0);
     list.Remove(0);
-    update();
-    EXPECT_EQ(file->GetMenuItemCount(), 5u);
-    EXPECT_EQ(file->GetMenuString(2), "Last File");
-    EXPECT_TRUE(file->GetMenuState(2) & MF_GRAYED);
+    EXPECT_EQ(update(), (Paths{"&Open...", "", "Last File grayed", "", "&Exit", "go on at 2"}));
 }
 
 } // namespace
