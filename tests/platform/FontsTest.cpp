@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -44,11 +43,6 @@ TEST(FontsTest, DefaultGuiFontIsDejaVuSans)
     ASSERT_EQ(GetObjectA(font, sizeof lf, &lf), static_cast<int>(sizeof lf));
     EXPECT_STREQ(lf.lfFaceName, "DejaVu Sans");
     EXPECT_LT(lf.lfHeight, 0);
-    // Classic face names land on the same family.
-    std::strcpy(lf.lfFaceName, "MS Shell Dlg");
-    HFONT shell = CreateFontIndirectA(&lf);
-    EXPECT_EQ(QFontInfo(QFontOfFont(shell)).family(), QStringLiteral("DejaVu Sans"));
-    DeleteObject(shell);
 }
 
 TEST(FontsTest, TestFontHasExactMetrics)
@@ -75,28 +69,6 @@ TEST(FontsTest, TestFontHasExactMetrics)
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     DeleteObject(font);
-}
-
-TEST(FontsTest, UnderlinedCopyMeasuresLikeTheOriginal)
-{
-    HFONT font = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    LOGFONTA lf;
-    GetObjectA(font, sizeof lf, &lf);
-    lf.lfUnderline = 1;
-    HFONT underlined = CreateFontIndirectA(&lf);
-    HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, font);
-    const int plain = Extent(dc, "Underlined label 42");
-    TEXTMETRICA plainTm;
-    GetTextMetricsA(dc, &plainTm);
-    SelectObject(dc, underlined);
-    EXPECT_EQ(Extent(dc, "Underlined label 42"), plain);
-    TEXTMETRICA underTm;
-    GetTextMetricsA(dc, &underTm);
-    EXPECT_EQ(underTm.tmHeight, plainTm.tmHeight);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
-    DeleteObject(underlined);
 }
 
 TEST(FontsTest, DrawTextPlacesAndMeasuresByTheTable)
