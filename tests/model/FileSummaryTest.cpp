@@ -19,6 +19,16 @@ using Types = std::vector<std::pair<std::string, std::size_t>>;
 using Missing = std::vector<std::pair<std::int32_t, std::int32_t>>;
 using Repeated = std::vector<std::pair<std::int32_t, std::size_t>>;
 
+// Entries of two fields as pairs, to compare with a list written out.
+template <class Pairs, class Entry>
+Pairs AsPairs(const std::vector<Entry>& aEntries)
+{
+    Pairs pairs;
+    for (const auto& [first, second] : aEntries)
+        pairs.emplace_back(first, second);
+    return pairs;
+}
+
 class FileSummaryTest : public ::testing::Test {
 protected:
     void Load(const std::string& strContent)
@@ -26,27 +36,9 @@ protected:
         ASSERT_TRUE(m_doc.LoadEntityFile(m_folder.Write("summary.ifc", strContent)));
         CompleteInverse(m_doc);
     }
-    Types TypeCounts() const
-    {
-        Types types;
-        for (const EntityTypeCount& type : CountEntityTypes(m_doc))
-            types.emplace_back(std::string(type.strType), type.nCount);
-        return types;
-    }
-    Missing MissingNumbers() const
-    {
-        Missing missing;
-        for (const MissingReference& reference : FindMissingReferences(m_doc))
-            missing.emplace_back(reference.nReferrer, reference.nNumber);
-        return missing;
-    }
-    Repeated DuplicateNumbers() const
-    {
-        Repeated repeated;
-        for (const DuplicateNumber& number : FindDuplicateNumbers(m_doc))
-            repeated.emplace_back(number.nNumber, number.nTimes);
-        return repeated;
-    }
+    Types TypeCounts() const { return AsPairs<Types>(CountEntityTypes(m_doc)); }
+    Missing MissingNumbers() const { return AsPairs<Missing>(FindMissingReferences(m_doc)); }
+    Repeated DuplicateNumbers() const { return AsPairs<Repeated>(FindDuplicateNumbers(m_doc)); }
 
     CTempFolder m_folder;
     CKantorDoc m_doc;
