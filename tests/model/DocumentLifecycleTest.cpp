@@ -97,15 +97,6 @@ TEST_F(DocumentLifecycleTest, ALongSearchForAnEntityLineShowsProgress)
     ExpectOpenFileUnchanged();
 }
 
-TEST_F(DocumentLifecycleTest, OpenReplacesTheDocument)
-{
-    EXPECT_TRUE(m_doc.OnOpenDocument(m_folder.Write("other.ifc", "#7=X;\n")));
-    EXPECT_THAT(m_host.m_aFileErrors, IsEmpty());
-    EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 2u);
-    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 7);
-    EXPECT_EQ(m_doc.GetCurrentEntity(), 0);
-}
-
 // Mend: a file that opens but fails while it is read is reported with the
 // reason, switches progress off and leaves the open document as it was.
 // Opening a folder succeeds on this system; reading it fails.
