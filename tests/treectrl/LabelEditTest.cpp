@@ -76,16 +76,12 @@ TEST_F(LabelEditTest, BeginReportsTheItemThenSelectsItAndShowsTheFocusedEditOver
     EXPECT_EQ(EditLabel(items[1]), items[1]);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
     const NMTVDISPINFO& begin = parent.dispNotices[0].info;
-    EXPECT_EQ(begin.item.mask, 0x1Du);
-    EXPECT_EQ(begin.item.hItem, items[1]);
+    EXPECT_EQ(std::tuple(begin.item.mask, begin.item.hItem, begin.item.cchTextMax, parent.dispNotices[0].text),
+              std::tuple(0x1Du, items[1], 5, "item1"));
     EXPECT_EQ(begin.item.pszText, NodeOf(items[1])->pszText) << "the stored label, not a copy";
-    EXPECT_EQ(begin.item.cchTextMax, 5);
-    EXPECT_EQ(parent.dispNotices[0].text, "item1");
     EXPECT_EQ(Caret(), items[1]);
 
-    EXPECT_EQ(EditControl(), edit);
-    EXPECT_TRUE(IsWindowVisible(edit));
-    EXPECT_EQ(GetFocus(), edit);
+    EXPECT_EQ(std::tuple(EditControl(), IsWindowVisible(edit), GetFocus()), std::tuple(edit, TRUE, edit));
     EXPECT_EQ(GetWindowTextString(edit), "item1");
     // The label's rectangle (0, 16, 39, 32), one higher and 20 wider.
     EXPECT_EQ(EditRect(), ScreenRect(RECT{0, 15, 59, 32}));
@@ -116,8 +112,8 @@ TEST_F(LabelEditTest, BeginOnTheEditedCaretKeepsTheEditAndOnAnotherItemCancelsIt
     EXPECT_EQ(EditLabel(items[2]), items[2]);
     EXPECT_EQ(parent.Codes(),
               (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_ENDLABELEDITA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(parent.dispNotices[1].info.item.hItem, items[1]);
-    EXPECT_EQ(parent.dispNotices[1].info.item.pszText, nullptr);
+    EXPECT_EQ(std::pair(parent.dispNotices[1].info.item.hItem, parent.dispNotices[1].info.item.pszText),
+              std::pair(items[1], static_cast<char*>(nullptr)));
     EXPECT_EQ(EditControl(), edit);
 }
 
@@ -149,11 +145,10 @@ TEST_P(LabelEditEndTest, ReportsTheTextOrNoneAndTheAnswerDecidesTheLabel)
     ASSERT_EQ(parent.Codes(), (Codes{TVN_ENDLABELEDITA}));
     EXPECT_EQ(editDuringEnd, edit) << "reported during the notification";
     const NMTVDISPINFO& end = parent.dispNotices[0].info;
-    EXPECT_EQ(end.item.hItem, items[1]);
-    EXPECT_EQ(end.item.mask, c.textReported ? 0x15u : 0x14u);
-    EXPECT_EQ(end.item.cchTextMax, c.textReported ? 7 : 0);
-    EXPECT_EQ(end.item.pszText == nullptr, !c.textReported);
-    EXPECT_EQ(parent.dispNotices[0].text, c.textReported ? "renamed" : "");
+    EXPECT_EQ(std::tuple(end.item.hItem, end.item.mask, end.item.cchTextMax, end.item.pszText != nullptr,
+                         parent.dispNotices[0].text),
+              c.textReported ? std::tuple(items[1], 0x15u, 7, true, std::string("renamed"))
+                             : std::tuple(items[1], 0x14u, 0, false, std::string()));
     EXPECT_EQ(Text(items[1]), c.label);
     if (c.how == End::kEndNow || c.how == End::kEndNowCancel)
         EXPECT_EQ(result, Text(items[1]) == "renamed") << "whether the text was stored";
@@ -185,8 +180,7 @@ TEST_F(LabelEditTest, AParentThatDeletesTheItemWhileAnsweringGetsNoLabelStored)
     parent.Clear();
     EXPECT_FALSE(EndNow(false));
     EXPECT_EQ(parent.Count(TVN_ENDLABELEDITA), 2) << "the deletion cancels the edit from inside the answer";
-    EXPECT_EQ(Next(nullptr, TVGN_ROOT), items[0]);
-    EXPECT_EQ(Next(items[0], TVGN_NEXT), items[2]);
+    EXPECT_EQ(testsupport::TreeLabels(hwnd), (std::vector<std::string>{"item0", "item2", "item3", "item4"}));
     EXPECT_EQ(EditControl(), nullptr);
 }
 
@@ -197,9 +191,9 @@ TEST_F(LabelEditTest, ALongTextIsReportedAndStoredCut)
     AcceptEnd(1);
     parent.Clear();
     EditKey(VK_RETURN);
-    EXPECT_EQ(parent.dispNotices[0].info.item.cchTextMax, 259);
-    EXPECT_EQ(parent.dispNotices[0].text, std::string(259, 'x'));
-    EXPECT_EQ(NodeOf(items[1])->cchText, 259);
+    EXPECT_EQ(std::pair(parent.dispNotices[0].info.item.cchTextMax, parent.dispNotices[0].text),
+              std::pair(259, std::string(259, 'x')));
+    EXPECT_EQ(Text(items[1]), std::string(259, 'x'));
 }
 
 // What other operations do to an edit --------------------------------------
@@ -232,12 +226,11 @@ TEST_P(LabelEditCancelTest, CancelsTheEditAndKeepsTheLabel)
         tree.DestroyWindow();
     EXPECT_EQ(parent.Codes(), c.codes);
     ASSERT_EQ(parent.Count(TVN_ENDLABELEDITA), 1);
-    EXPECT_EQ(parent.dispNotices[0].info.item.hItem, items[1]);
-    EXPECT_EQ(parent.dispNotices[0].info.item.pszText, nullptr);
+    EXPECT_EQ(std::pair(parent.dispNotices[0].info.item.hItem, parent.dispNotices[0].info.item.pszText),
+              std::pair(items[1], static_cast<char*>(nullptr)));
     EXPECT_FALSE(IsWindowVisible(edit));
     if (c.itemLives) {
-        EXPECT_EQ(Text(items[1]), "item1");
-        EXPECT_EQ(EditControl(), nullptr);
+        EXPECT_EQ(std::pair(Text(items[1]), EditControl()), std::pair(std::string("item1"), HWND{}));
     }
 }
 
@@ -274,10 +267,10 @@ TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
     EXPECT_EQ(parent.dispNotices[0].info.item.pszText, nullptr) << "cancelled";
     ExpectNoEdit();
 
-    auto fresh = InsertMany(nullptr, 5, "fresh");
+    InsertMany(nullptr, 5, "fresh");
     EditKey(VK_RETURN);
-    for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(Text(fresh[i]), "fresh" + std::to_string(i)) << "no edit is left to rename a new item";
+    EXPECT_EQ(testsupport::TreeLabels(hwnd), (std::vector<std::string>{"fresh0", "fresh1", "fresh2", "fresh3", "fresh4"}))
+        << "no edit is left to rename a new item";
 }
 
 // Growth as text is typed ----------------------------------------------------

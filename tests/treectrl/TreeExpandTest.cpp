@@ -42,14 +42,12 @@ TEST_F(TreeExpandTest, KeyboardExpansionNotifiesCanBeVetoedAndCountsChildrenFill
     Key(VK_ADD);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
     const NMTREEVIEW& expanding = parent.notices[0];
-    EXPECT_EQ(expanding.action, TVE_EXPAND);
-    EXPECT_EQ(expanding.itemNew.hItem, a);
-    EXPECT_EQ(expanding.itemNew.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM);
-    EXPECT_FALSE(expanding.itemNew.state & TVIS_EXPANDED) << "the state before the change";
-    EXPECT_FALSE(parent.notices[1].itemNew.state & TVIS_EXPANDED) << "the same record after it";
-    EXPECT_EQ(std::pair(expanding.hdr.hwndFrom, expanding.hdr.idFrom), std::pair(hwnd, UINT_PTR{kTreeId}));
-    EXPECT_EQ(VisibleCount(), 5);
-    EXPECT_EQ(Send(TVM_GETCOUNT), 5);
+    EXPECT_EQ(std::tuple(expanding.action, expanding.itemNew.hItem, expanding.itemNew.mask, expanding.hdr.hwndFrom,
+                         expanding.hdr.idFrom),
+              std::tuple(TVE_EXPAND, a, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM, hwnd, UINT_PTR{kTreeId}));
+    EXPECT_EQ(expanding.itemNew.state & TVIS_EXPANDED, 0u) << "the state before the change";
+    EXPECT_EQ(parent.notices[1].itemNew.state & TVIS_EXPANDED, 0u) << "the same record after it";
+    EXPECT_EQ(std::pair(VisibleCount(), Send(TVM_GETCOUNT)), std::pair(5, LRESULT{5}));
 }
 
 TEST_F(TreeExpandTest, ExpandingScrollsTheNewRowsIntoViewKeepingTheTopRow)
@@ -87,21 +85,19 @@ TEST_F(TreeExpandTest, CollapsingAboveTheTopOrAroundItBringsTheItemToTheTopRowAn
     Expand(roots[2], TVE_EXPAND);
     Select(roots[10], TVGN_FIRSTVISIBLE);
     Expand(roots[2], TVE_COLLAPSE);
-    EXPECT_EQ(FirstVisible(), roots[2]) << "the top row was below the collapsed item";
-    EXPECT_EQ(TopIndex(), 2);
+    EXPECT_EQ(std::pair(FirstVisible(), TopIndex()), std::pair(roots[2], 2)) << "the top row was below the item";
 
     Expand(roots[4], TVE_EXPAND);
     Select(children[6], TVGN_FIRSTVISIBLE);
     ASSERT_EQ(TopIndex(), 11);
     parent.Clear();
     Expand(roots[4], TVE_COLLAPSE);
-    EXPECT_EQ(FirstVisible(), roots[4]) << "the top row was inside the collapsed subtree";
-    EXPECT_EQ(TopIndex(), 4);
-    EXPECT_EQ(Caret(), roots[4]) << "without notifications the caret moves to the collapsed item";
-    EXPECT_TRUE(parent.notices.empty());
-    EXPECT_TRUE(State(roots[4]) & TVIS_SELECTED);
-    EXPECT_FALSE(State(children[6]) & TVIS_SELECTED);
-    EXPECT_EQ(VisibleCount(), 20);
+    EXPECT_EQ(std::tuple(FirstVisible(), TopIndex(), VisibleCount()), std::tuple(roots[4], 4, 20))
+        << "the top row was inside the collapsed subtree";
+    // Without notifications the caret moves to the collapsed item.
+    EXPECT_EQ(std::tuple(Caret(), State(roots[4]) & TVIS_SELECTED, State(children[6]) & TVIS_SELECTED,
+                         parent.notices.size()),
+              std::tuple(roots[4], TVIS_SELECTED, 0u, 0u));
 }
 
 // Lines at root: a double click in column 0 of a child's row toggles the
@@ -128,12 +124,9 @@ TEST_F(TreeExpandTest, CollapsingAroundTheCaretByADoubleClickHandsTheCaretToTheI
         }
         ASSERT_EQ(parent.Codes(),
                   (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
-        EXPECT_EQ(parent.notices[0].action, TVE_TOGGLE);
-        EXPECT_EQ(parent.notices[1].action, TVC_UNKNOWN);
-        EXPECT_EQ(parent.Olds()[1], children[1]);
-        EXPECT_EQ(parent.News()[1], a);
-        EXPECT_EQ(Caret(), a);
-        EXPECT_TRUE(State(a) & TVIS_SELECTED);
+        EXPECT_EQ(std::tuple(parent.notices[0].action, parent.notices[1].action, parent.Olds()[1], parent.News()[1]),
+                  std::tuple(TVE_TOGGLE, TVC_UNKNOWN, children[1], a));
+        EXPECT_EQ(std::pair(Caret(), State(a) & TVIS_SELECTED), std::pair(a, TVIS_SELECTED));
     }
 }
 

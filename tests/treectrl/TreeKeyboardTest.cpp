@@ -94,15 +94,12 @@ TEST_F(TreeKeyboardTest, LeftToAParentWithoutARowOpensItsAncestors)
     parent.answer = nullptr;
     parent.Clear();
     Key(VK_LEFT);
-    EXPECT_EQ(Caret(), p);
-    EXPECT_TRUE(State(g) & TVIS_EXPANDED);
+    EXPECT_EQ(std::pair(Caret(), State(g) & TVIS_EXPANDED), std::pair(p, TVIS_EXPANDED));
     EXPECT_EQ(parent.Codes(),
               (Codes{TVN_SELCHANGINGA, TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(Row(p), 9);
-    EXPECT_EQ(TopIndex(), 5) << "g's opened rows come into view";
+    EXPECT_EQ(std::pair(Row(p), TopIndex()), std::pair(9, 5)) << "g's opened rows come into view";
     const Recount r = RecountTree(Data());
-    EXPECT_EQ(r.firstVisibleRow, TopIndex());
-    EXPECT_EQ(r.visible, VisibleCount());
+    EXPECT_EQ(std::pair(r.firstVisibleRow, r.visible), std::pair(TopIndex(), VisibleCount()));
 }
 
 TEST_F(TreeKeyboardTest, TypingKeysBeepOnlyWhenThereIsSomethingToType)

@@ -27,9 +27,8 @@ protected:
 
 TEST_F(TreeLayoutTest, RowHeightAndPageFromTheFontWhichIsPassedOn)
 {
-    EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
-    EXPECT_EQ(Send(TVM_GETVISIBLECOUNT), 6);
-    EXPECT_EQ(Send(TVM_GETINDENT), 19);
+    EXPECT_EQ((std::vector{Send(TVM_GETITEMHEIGHT), Send(TVM_GETVISIBLECOUNT), Send(TVM_GETINDENT)}),
+              (std::vector<LRESULT>{16, 6, 19}));
     Send(TVM_SETINDENT, 3);
     EXPECT_EQ(Send(TVM_GETINDENT), 15) << "never below 15";
 
@@ -39,8 +38,7 @@ TEST_F(TreeLayoutTest, RowHeightAndPageFromTheFontWhichIsPassedOn)
     HFONT big = CreateFontIndirectA(&lf);
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(big), FALSE);
     EXPECT_EQ(Send(WM_GETFONT), reinterpret_cast<LRESULT>(big));
-    EXPECT_GT(Send(TVM_GETITEMHEIGHT), 30);
-    EXPECT_EQ(Send(TVM_GETITEMHEIGHT) % 2, 0);
+    EXPECT_TRUE(Send(TVM_GETITEMHEIGHT) > 30 && Send(TVM_GETITEMHEIGHT) % 2 == 0) << Send(TVM_GETITEMHEIGHT);
     Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 16);
     DeleteObject(big);
@@ -183,11 +181,9 @@ TEST_F(TreeLayoutTest, InsertingAboveTheTopKeepsTheRowsInView)
     Select(items[10], TVGN_FIRSTVISIBLE);
     ASSERT_EQ(TopIndex(), 10);
     Insert(nullptr, "first", TVI_FIRST);
-    EXPECT_EQ(TopIndex(), 11);
-    EXPECT_EQ(FirstVisible(), items[10]);
+    EXPECT_EQ(std::pair(TopIndex(), FirstVisible()), std::pair(11, items[10]));
     Insert(items[3], "hidden child");
-    EXPECT_EQ(TopIndex(), 11) << "children of a collapsed item add no rows";
-    EXPECT_EQ(VisibleCount(), 21);
+    EXPECT_EQ(std::pair(TopIndex(), VisibleCount()), std::pair(11, 21)) << "children of a collapsed item add no rows";
 }
 
 TEST_F(TreeLayoutTest, DeletionsPullTheLastPageFull)
@@ -195,15 +191,15 @@ TEST_F(TreeLayoutTest, DeletionsPullTheLastPageFull)
     auto items = InsertMany(nullptr, 10, "r");
     VScroll(SB_PAGEDOWN);
     ASSERT_EQ(TopIndex(), 4);
-    Delete(items[9]);
-    EXPECT_EQ(TopIndex(), 3) << "9 rows, page 6";
-    EXPECT_EQ(FirstVisible(), items[3]);
-    Delete(items[3]);
-    EXPECT_EQ(TopIndex(), 2) << "the deleted top row hands over and the page is pulled up";
-    EXPECT_EQ(FirstVisible(), items[2]);
-    Delete(items[0]);
-    EXPECT_EQ(TopIndex(), 1);
-    EXPECT_EQ(FirstVisible(), items[2]);
+    // The top row (index and item) after each deletion: 9 rows of a page of
+    // 6; the deleted top row hands over and the page is pulled up; a row
+    // above the top goes.
+    std::vector<std::string> tops;
+    for (int i : {9, 3, 0}) {
+        Delete(items[static_cast<std::size_t>(i)]);
+        tops.push_back(std::to_string(TopIndex()) + " " + Text(FirstVisible()));
+    }
+    EXPECT_EQ(tops, (std::vector<std::string>{"3 r3", "2 r2", "1 r2"}));
     const Recount r = RecountTree(Data());
     EXPECT_EQ(r.firstVisibleRow, TopIndex());
     EXPECT_EQ(r.visible, VisibleCount());
@@ -217,9 +213,7 @@ TEST_F(TreeLayoutTest, DeletingTheTopItemsParentMovesTheTop)
     Expand(a, TVE_EXPAND);
     Select(children[4], TVGN_FIRSTVISIBLE);
     Delete(a);
-    EXPECT_EQ(FirstVisible(), tail[0]);
-    EXPECT_EQ(TopIndex(), 0);
-    EXPECT_EQ(VisibleCount(), 10);
+    EXPECT_EQ(std::tuple(FirstVisible(), TopIndex(), VisibleCount()), std::tuple(tail[0], 0, 10));
 }
 
 TEST_F(TreeLayoutTest, RedrawOffDefersTheScrollBarsAndRedrawOnRepaintsOnce)

@@ -9,6 +9,7 @@
 namespace {
 
 using paint::Canvas;
+using paint::Colors;
 using paint::k3dLight;
 using paint::kBtnFace;
 using paint::kGrayText;
@@ -53,25 +54,20 @@ TEST_F(TreePaintHighlightTest, SelectionWithFocusIsHighlightedAndFramed)
     Select(items[0]);
     Focus(true);
     const Canvas& canvas = Painted();
-    EXPECT_EQ(Fill(canvas, 0), kHighlight);
-    EXPECT_EQ(canvas.At(25, 14), kWindow) << "only the text rectangle";
     EXPECT_TRUE(Labelled(canvas, 0, kHighlightText));
-    // The focus frame inverts the frame pixels whose x + y is even.
-    EXPECT_EQ(canvas.At(0, 0), Inverted(kHighlight));
-    EXPECT_EQ(canvas.At(1, 0), kHighlight);
-    EXPECT_EQ(canvas.At(24, 14), Inverted(kHighlight));
-    EXPECT_EQ(canvas.At(23, 15), Inverted(kHighlight));
-    EXPECT_EQ(canvas.At(0, 16), kWindow) << "nothing beyond the row";
-    EXPECT_EQ(Fill(canvas, 16), kWindow);
+    // The fill of the text rectangle only; the focus frame inverts the frame
+    // pixels whose x + y is even; nothing beyond the row.
+    EXPECT_EQ(canvas.At({{1, 14}, {25, 14}, {0, 0}, {1, 0}, {24, 14}, {23, 15}, {0, 16}, {1, 16 + 14}}),
+              (Colors{kHighlight, kWindow, Inverted(kHighlight), kHighlight, Inverted(kHighlight),
+                      Inverted(kHighlight), kWindow, kWindow}));
     EXPECT_TRUE(Labelled(canvas, 16, kWindowText)) << "the text colour is back for the next row";
 
     // A drop highlight shows without focus, and the selected item loses its fill.
     Select(items[1], TVGN_DROPHILITE);
     Focus(false);
     const Canvas& dropped = Painted();
-    EXPECT_EQ(Fill(dropped, 16), kHighlight);
+    EXPECT_EQ(std::pair(Fill(dropped, 16), Fill(dropped, 0)), std::pair(kHighlight, kWindow));
     EXPECT_TRUE(Labelled(dropped, 16, kHighlightText));
-    EXPECT_EQ(Fill(dropped, 0), kWindow);
 }
 
 TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
@@ -96,9 +92,9 @@ TEST_F(TreePaintHighlightTest, WithoutFocusTheColourRulesKeepTheirDistinctions)
         Focus(false);
         const Canvas& canvas = Painted();
         const auto index = &c - cases;
-        EXPECT_EQ(Fill(canvas, 0), c.fill) << "case " << index;
+        EXPECT_EQ(std::pair(Fill(canvas, 0), canvas.At(0, 0)), std::pair(c.fill, c.fill))
+            << "no focus rectangle, case " << index;
         EXPECT_TRUE(Labelled(canvas, 0, c.label)) << "case " << index;
-        EXPECT_EQ(canvas.At(0, 0), c.fill) << "no focus rectangle, case " << index;
     }
 }
 
@@ -131,11 +127,9 @@ TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
     EnableWindow(hwnd, FALSE);
     const Canvas& canvas = Painted();
     // Lines at root: the label starts at 19, the box spans 5..13 by 4..12.
-    EXPECT_EQ(canvas.At(200, 50), kBtnFace);
-    EXPECT_EQ(canvas.At(20, 14), kBtnFace) << "no highlight";
-    EXPECT_EQ(canvas.At(20, 0), kBtnFace) << "no focus rectangle";
+    // No highlight, no focus rectangle; the button box keeps the window colour.
+    EXPECT_EQ(canvas.At({{200, 50}, {20, 14}, {20, 0}, {6, 5}}), (Colors{kBtnFace, kBtnFace, kBtnFace, kWindow}));
     EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50), Range(21, 41)) << "grey label";
-    EXPECT_EQ(canvas.At(6, 5), kWindow) << "the button box keeps the window colour";
 }
 
 TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLinesAndNotUnderTheButton)
@@ -149,20 +143,15 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLinesAndNotUnderTheBut
         Focus(true);
         return Painted();
     };
-    const Canvas& full = painted(TVS_SHOWSELALWAYS);
-    EXPECT_EQ(full.At(299, 0), kHighlight) << "the whole row";
-    EXPECT_EQ(full.At(0, 0), kHighlight) << "no focus rectangle";
-    EXPECT_EQ(full.At(0, 16), kWindow);
-    const Canvas& withLines = painted(TVS_SHOWSELALWAYS | TVS_HASLINES);
-    EXPECT_EQ(withLines.At(299, 0), kWindow) << "with lines only the text rectangle";
-    EXPECT_EQ(withLines.At(0, 0), Inverted(kHighlight)) << "and the focus rectangle";
-    // Junction x 9, label at 19: the band from 2 * 9 - 19 to 19 is cleared.
-    const Canvas& buttons = painted(TVS_HASBUTTONS | TVS_LINESATROOT);
-    EXPECT_EQ(buttons.At(0, 1), kWindow);
-    EXPECT_EQ(buttons.At(18, 15), kWindow);
-    EXPECT_EQ(buttons.At(19, 15), kHighlight);
-    EXPECT_EQ(buttons.At(200, 15), kHighlight);
-    EXPECT_EQ(buttons.At(5, 4), kGrayText) << "the box on the cleared band";
+    // The whole row without a focus rectangle; with lines only the text
+    // rectangle and the focus rectangle.
+    EXPECT_EQ(painted(TVS_SHOWSELALWAYS).At({{299, 0}, {0, 0}, {0, 16}}), (Colors{kHighlight, kHighlight, kWindow}));
+    EXPECT_EQ(painted(TVS_SHOWSELALWAYS | TVS_HASLINES).At({{299, 0}, {0, 0}}),
+              (Colors{kWindow, Inverted(kHighlight)}));
+    // Junction x 9, label at 19: the band from 2 * 9 - 19 to 19 is cleared,
+    // with the box on it.
+    EXPECT_EQ(painted(TVS_HASBUTTONS | TVS_LINESATROOT).At({{0, 1}, {18, 15}, {19, 15}, {200, 15}, {5, 4}}),
+              (Colors{kWindow, kWindow, kHighlight, kHighlight, kGrayText}));
 }
 
 TEST_F(TreePaintHighlightTest, BoldLabelIsUnderlinedNotBold)
@@ -181,9 +170,7 @@ TEST_F(TreePaintHighlightTest, RowsOutsideTheRegionAreNotDrawn)
     PaintRegion(canvas, RECT{0, 20, 300, 30});
     EXPECT_TRUE(canvas.XsOf(kWindowText, 12, 0, 30).empty()) << "row 0 ends above the region";
     EXPECT_TRUE(canvas.XsOf(kWindowText, 32 + 12, 0, 30).empty()) << "row 2 starts below it";
-    EXPECT_EQ(canvas.At(100, 19), kUntouched);
-    EXPECT_EQ(canvas.At(100, 20), kWindow);
-    EXPECT_EQ(canvas.At(100, 30), kUntouched);
+    EXPECT_EQ(canvas.At({{100, 19}, {100, 20}, {100, 30}}), (Colors{kUntouched, kWindow, kUntouched}));
 }
 
 TEST_F(TreePaintHighlightTest, PaintedOnlyWithRedrawAndItemsOrAPassedContext)
@@ -229,9 +216,8 @@ TEST_F(TreePaintHighlightTest, ALabelWiderThanTheLimitIsPaintedFromItsLeftEdge)
     const RECT rect = ItemRect(a, true);
     SetMaxLabelWidth(0);
     EXPECT_EQ(rect.right - rect.left, 18) << "14 pixels and 4 around";
-    EXPECT_EQ(Fill(canvas, 0), kHighlight);
-    EXPECT_EQ(canvas.At(17, 13), Inverted(kHighlight)) << "the focus frame at the rectangle's right edge";
-    EXPECT_EQ(canvas.At(20, 14), kWindow);
+    EXPECT_EQ(canvas.At({{1, 14}, {17, 13}, {20, 14}}), (Colors{kHighlight, Inverted(kHighlight), kWindow}))
+        << "filled, the focus frame at the rectangle's right edge";
     EXPECT_EQ(canvas.XsOf(kHighlightText, 12, 1, 17), Range(2, 16))
         << "the underline of the whole label starts at x 2";
 }

@@ -6,6 +6,7 @@
 namespace {
 
 using paint::Canvas;
+using paint::Colors;
 using paint::kUntouched;
 using paint::kWindow;
 using paint::kWindowText;
@@ -49,17 +50,11 @@ TEST_F(TreePaintImagesTest, StateImageThenNormalImageBeforeTheLabel)
     SetImages(b, 0, 1);
     SetState(a, kStateImage1, TVIS_STATEIMAGEMASK);
     SetState(b, TVIS_SELECTED, TVIS_SELECTED);
-    const Canvas& canvas = Painted();
-    EXPECT_EQ(canvas.At(0, 0), kState1);
-    EXPECT_EQ(canvas.At(15, 15), kState1);
-    EXPECT_EQ(canvas.At(16, 0), kRed);
-    EXPECT_EQ(canvas.At(31, 15), kRed);
-    EXPECT_EQ(canvas.At(32, 8), kWindow) << "3 pixels between image and label";
+    // The state image, the normal one, 3 pixels before the label; without a
+    // state image the normal image comes first, here the selected one.
+    EXPECT_EQ(Painted().At({{0, 0}, {15, 15}, {16, 0}, {31, 15}, {32, 8}, {0, 16 + 8}, {15, 16 + 8}, {16, 16 + 8}}),
+              (Colors{kState1, kState1, kRed, kRed, kWindow, kGreen, kGreen, kWindow}));
     EXPECT_EQ(ItemRect(a, true).left, 35);
-
-    EXPECT_EQ(canvas.At(0, 16 + 8), kGreen) << "no state image: the normal image comes first; selected image";
-    EXPECT_EQ(canvas.At(15, 16 + 8), kGreen);
-    EXPECT_EQ(canvas.At(16, 16 + 8), kWindow);
 }
 
 TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
@@ -78,13 +73,10 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     ASSERT_EQ(parent.Codes(), (std::vector<UINT>{TVN_GETDISPINFOA}));
     EXPECT_EQ(unanswered.At(8, 8), kWindow) << "answered 0: no image";
     const NMTVDISPINFO& asked = parent.dispNotices[0].info;
-    EXPECT_EQ(asked.hdr.hwndFrom, hwnd);
-    EXPECT_EQ(asked.hdr.idFrom, kTreeId);
-    EXPECT_EQ(asked.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE);
-    EXPECT_EQ(asked.item.hItem, a);
-    EXPECT_EQ(asked.item.lParam, 77);
-    EXPECT_EQ(asked.item.iImage, I_IMAGECALLBACK);
-    EXPECT_EQ(asked.item.iSelectedImage, 0);
+    EXPECT_EQ(std::tuple(asked.hdr.hwndFrom, asked.hdr.idFrom, asked.item.mask, asked.item.hItem, asked.item.lParam,
+                         asked.item.iImage, asked.item.iSelectedImage),
+              std::tuple(hwnd, UINT_PTR{kTreeId}, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE, a, LPARAM{77},
+                         I_IMAGECALLBACK, 0));
 
     answer = 1;
     const Canvas& answered = Painted();
@@ -95,9 +87,8 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     SetImages(a, 0, I_IMAGECALLBACK);
     const Canvas& selected = Painted();
     const NMTVDISPINFO& again = parent.dispNotices.back().info;
-    EXPECT_EQ(again.item.mask, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE);
-    EXPECT_EQ(again.item.state & TVIS_SELECTED, TVIS_SELECTED);
-    EXPECT_EQ(again.item.iSelectedImage, I_IMAGECALLBACK);
+    EXPECT_EQ(std::tuple(again.item.mask, again.item.state & TVIS_SELECTED, again.item.iSelectedImage),
+              std::tuple(TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE, TVIS_SELECTED, I_IMAGECALLBACK));
     EXPECT_EQ(selected.At(8, 8), kWindow) << "the parent filled iImage, not the selected image asked for";
 }
 
@@ -123,19 +114,15 @@ TEST_F(TreePaintDragImageTest, LabelAndImageOverATransparentGround)
     int cx = 0;
     int cy = 0;
     ASSERT_TRUE(ImageList_GetIconSize(drag, &cx, &cy));
-    EXPECT_EQ(cx, 19 + 25) << "the label's rectangle widened by the normal image width";
-    EXPECT_EQ(cy, 16);
-    EXPECT_EQ(ImageList_GetImageCount(drag), 1);
+    EXPECT_EQ(std::tuple(cx, cy, ImageList_GetImageCount(drag)), std::tuple(19 + 25, 16, 1))
+        << "the label's rectangle widened by the normal image width";
 
     Canvas canvas(100, 40);
     ImageList_Draw(drag, 0, canvas.dc(), 0, 0, ILD_NORMAL);
-    EXPECT_EQ(canvas.At(0, 0), kRed) << "not the caret: the plain image";
-    EXPECT_EQ(canvas.At(15, 15), kRed);
-    EXPECT_EQ(canvas.At(17, 8), kUntouched) << "the green ground is transparent";
-    EXPECT_EQ(canvas.At(20, 1), kUntouched);
-    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100), paint::Range(21, 41))
-        << "the label, underlined, in black";
-    EXPECT_EQ(canvas.At(44, 8), kUntouched);
+    // Not the caret: the plain image; the green ground is transparent.
+    EXPECT_EQ(canvas.At({{0, 0}, {15, 15}, {17, 8}, {20, 1}, {44, 8}}),
+              (Colors{kRed, kRed, kUntouched, kUntouched, kUntouched}));
+    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100), paint::Range(21, 41)) << "the label, underlined, in black";
     ImageList_Destroy(drag);
 }
 
@@ -154,8 +141,8 @@ TEST_F(TreePaintDragImageTest, CaretShowsItsSelectedImageAndStateImageWidens)
     EXPECT_EQ(cx, 16 + 19 + 25);
     Canvas canvas(100, 40);
     ImageList_Draw(drag, 0, canvas.dc(), 0, 0, ILD_NORMAL);
-    EXPECT_EQ(canvas.At(0, 0), kState1);
-    EXPECT_EQ(canvas.At(16, 0), kGreen) << "the caret's selected image, though not TVIS_SELECTED";
+    EXPECT_EQ(canvas.At({{0, 0}, {16, 0}}), (Colors{kState1, kGreen}))
+        << "the caret's selected image, though not TVIS_SELECTED";
     ImageList_Destroy(drag);
 }
 

@@ -30,8 +30,7 @@ TEST_F(TreePaintLinesTest, EveryOtherPointFromTheStartAndTheRunsStop)
     EXPECT_EQ(two.XsOf(kGrayText, 24, 0, 19), (std::vector<int>{9, 11, 13, 15, 17}));
     EXPECT_EQ(two.YsOf(kGrayText, 9, 0, 100), Range(8, 24, 2))
         << "the phase carries on: the junction is the 10th point; the run ends at the sibling's junction";
-    EXPECT_EQ(two.At(9, 7), kWindow);
-    EXPECT_EQ(two.At(9, 6), kWindow) << "nothing above the end";
+    EXPECT_EQ(two.At({{9, 7}, {9, 6}}), (paint::Colors{kWindow, kWindow})) << "nothing above the end";
 }
 
 TEST_F(TreePaintLinesTest, ChildLineStopsAtTheTopOfTheRowBelowItsParent)
@@ -58,8 +57,7 @@ TEST_F(TreePaintLinesTest, LineToAPreviousSiblingEndsOnItsButtonBox)
     // a's box spans 5..13 by 4..12 around its junction (9, 8).
     EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 32), (std::vector<int>{4, 12, 14, 16, 18, 20, 22, 24}))
         << "the box's top border, then b's line from its bottom border down";
-    EXPECT_EQ(canvas.At(9, 10), kWindowText) << "the plus sign is not drawn over";
-    EXPECT_EQ(canvas.At(9, 11), kWindow);
+    EXPECT_EQ(canvas.At({{9, 10}, {9, 11}}), (paint::Colors{kWindowText, kWindow})) << "the plus sign is not drawn over";
 }
 
 // A paint of any band of rows shows, inside the band, exactly what a paint
@@ -143,13 +141,11 @@ TEST_F(TreePaintLinesTest, OddRowHeightPutsTheJunctionBelowTheMiddle)
     // offset 4: the junction column is x = 8, each run starts at 18.
     EXPECT_EQ(canvas.XsOf(kGrayText, 26, 0, 19), (std::vector<int>{8, 9, 11, 13, 15, 17}))
         << "ten points, 18 down to 9; the junction is c's line end, not b's dot";
-    std::vector<int> column = Range(9, 25, 2);
-    for (int y : Range(26, 42, 2))
-        column.push_back(y);
-    EXPECT_EQ(canvas.YsOf(kGrayText, 8, 0, 60), column)
+    EXPECT_EQ(canvas.YsOf(kGrayText, 8, 0, 60),
+              (std::vector<int>{9, 11, 13, 15, 17, 19, 21, 23, 25, 26, 28, 30, 32, 34, 36, 38, 40, 42}))
         << "every item has its own phase: b's dots on odd rows, c's on even ones";
-    EXPECT_EQ(canvas.At(19, 1), RGB(200, 0, 0)) << "the icon is centred on the junction: 9 - 17 / 2";
-    EXPECT_EQ(canvas.At(19, 0), kWindow);
+    EXPECT_EQ(canvas.At({{19, 1}, {19, 0}}), (paint::Colors{RGB(200, 0, 0), kWindow}))
+        << "the icon is centred on the junction: 9 - 17 / 2";
     Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
     ImageList_Destroy(icons);
 }

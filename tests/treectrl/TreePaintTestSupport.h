@@ -29,7 +29,17 @@ constexpr COLORREF kUntouched = RGB(255, 0, 255);
 class Canvas : public testsupport::Canvas {
 public:
     Canvas(int width, int height) : testsupport::Canvas(width, height, kUntouched) { }
+    using testsupport::Canvas::At;
+    // The colours at these points, in order.
+    std::vector<COLORREF> At(std::initializer_list<POINT> points) const
+    {
+        std::vector<COLORREF> colors;
+        for (const POINT& p : points)
+            colors.push_back(At(p.x, p.y));
+        return colors;
+    }
 };
+using Colors = std::vector<COLORREF>;
 
 // An image list of cx x cy images, image i filled with colors[i].
 HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors);

@@ -113,8 +113,7 @@ TEST_F(TreeStoreTest, ALabelLongerThanTheLimitIsCutToIt)
     std::memset(buffer, 'x', sizeof(buffer));
     TVITEM tvi{.mask = TVIF_TEXT, .hItem = copied, .pszText = buffer, .cchTextMax = INT_MAX};
     Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi));
-    EXPECT_STREQ(buffer, "01234567");
-    EXPECT_EQ(buffer[9], 'x');
+    EXPECT_EQ(std::string(buffer, 10), std::string("01234567\0x", 10));
     EXPECT_EQ(Text(kept), "abcdefgh");
     EXPECT_EQ(NodeOf(kept)->cchText, 8);
 }
@@ -173,9 +172,7 @@ TEST_F(TreeStoreTest, SetItemAppliesMasks)
     const TVITEM get = GetItem(item, TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     EXPECT_EQ(Text(item), "new label");
     EXPECT_EQ(get.state, TVIS_BOLD) << "only the masked bit changes";
-    EXPECT_EQ(get.lParam, -123456789012345);
-    EXPECT_EQ(get.iImage, 70000);
-    EXPECT_EQ(get.iSelectedImage, -1);
+    EXPECT_EQ(std::tuple(get.lParam, get.iImage, get.iSelectedImage), std::tuple(-123456789012345, 70000, -1));
     SetText(item, nullptr);
     EXPECT_EQ(Text(item), "");
 }
@@ -200,9 +197,8 @@ TEST_F(TreeStoreTest, InsertStoresTheWholeStateWordAndSetItemExpandsWithoutNotif
     Insert(a, "child");
     parent.Clear();
     SetState(a, TVIS_EXPANDED, TVIS_EXPANDED);
-    EXPECT_TRUE(State(a) & TVIS_EXPANDED);
-    EXPECT_EQ(VisibleCount(), 3);
-    EXPECT_TRUE(parent.notices.empty());
+    EXPECT_EQ(std::tuple(State(a) & TVIS_EXPANDED, VisibleCount(), parent.notices.size()),
+              std::tuple(TVIS_EXPANDED, 3, 0u));
 }
 
 TEST_F(TreeStoreTest, DeletingASubtreeNotifiesDescendantsFirst)
@@ -230,11 +226,9 @@ TEST_F(TreeStoreTest, DeletedCaretPassesToNextSiblingThenParent)
     parent.Clear();
     Delete(a1);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_DELETEITEMA}));
-    EXPECT_EQ(parent.notices[0].action, TVC_UNKNOWN);
-    EXPECT_EQ(parent.Olds()[0], a1);
-    EXPECT_EQ(parent.News()[0], a2);
-    EXPECT_EQ(Caret(), a2);
-    EXPECT_TRUE(State(a2) & TVIS_SELECTED);
+    EXPECT_EQ(std::tuple(parent.notices[0].action, parent.Olds()[0], parent.News()[0]),
+              std::tuple(TVC_UNKNOWN, a1, a2));
+    EXPECT_EQ(std::pair(Caret(), State(a2) & TVIS_SELECTED), std::pair(a2, TVIS_SELECTED));
 
     Delete(a2);
     EXPECT_EQ(Caret(), a) << "a last child gives the caret to its parent";
@@ -260,8 +254,7 @@ TEST_F(TreeStoreTest, DeleteAllSendsOnlySelChangingWhenAnswered0)
     parent.Clear();
     EXPECT_TRUE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_DELETEITEMA, TVN_DELETEITEMA, TVN_DELETEITEMA}));
-    EXPECT_EQ(parent.Olds()[0], a);
-    EXPECT_EQ(parent.News()[0], nullptr);
+    EXPECT_EQ(std::pair(parent.Olds()[0], parent.News()[0]), std::pair(a, HTREEITEM{}));
     EXPECT_EQ((std::vector{Caret(), FirstVisible()}), (std::vector<HTREEITEM>{nullptr, nullptr}));
     EXPECT_EQ(Send(TVM_GETCOUNT) + VisibleCount(), 0);
 
@@ -289,9 +282,8 @@ TEST_F(TreeStoreTest, WithoutDeleteNotificationsItemsGoSilentlyAndAtOnce)
     EXPECT_TRUE(parent.Codes().empty());
     EXPECT_TRUE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT)));
     EXPECT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA}));
-    EXPECT_EQ(Send(TVM_GETCOUNT), 0);
-    EXPECT_EQ(Next(nullptr, TVGN_ROOT), nullptr);
-    EXPECT_EQ(Next(a, TVGN_NEXT), nullptr);
+    EXPECT_EQ(std::tuple(Send(TVM_GETCOUNT), Next(nullptr, TVGN_ROOT), Next(a, TVGN_NEXT)),
+              std::tuple(LRESULT{0}, HTREEITEM{}, HTREEITEM{}));
     EXPECT_FALSE(Send(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(a))) << "the handle names no item";
     EXPECT_EQ(Data()->m_labels.BytesReserved(), 0u);
 
@@ -336,8 +328,7 @@ TEST_F(TreeStoreTest, SortingChildrenKeepsTheTopRowIndexRight)
     Send(TVM_SORTCHILDREN, 0, reinterpret_cast<LPARAM>(p));
     EXPECT_EQ(Labels(p), (std::vector<std::string>{"a", "b", "c", "d", "e", "f"}));
     EXPECT_EQ(RecountTree(Data()).firstVisibleRow, TopIndex());
-    EXPECT_EQ(TopIndex(), 6);
-    EXPECT_EQ(ShownScrollPos(SB_VERT), 6) << "the scroll bar follows the top row";
+    EXPECT_EQ(std::pair(TopIndex(), ShownScrollPos(SB_VERT)), std::pair(6, 6)) << "the scroll bar follows";
 }
 
 TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
@@ -351,15 +342,12 @@ TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
     auto foreign = reinterpret_cast<HTREEITEM>(&local);
     auto odd = reinterpret_cast<HTREEITEM>(reinterpret_cast<char*>(a) + 4);
     for (HTREEITEM bad : {foreign, odd}) {
-        EXPECT_FALSE(Delete(bad));
-        EXPECT_EQ(Next(bad, TVGN_NEXT), nullptr);
-        EXPECT_FALSE(Expand(bad, TVE_EXPAND));
-        EXPECT_FALSE(Select(bad));
-        EXPECT_EQ(Insert(bad, "x"), nullptr);
-        EXPECT_EQ(ItemRect(bad).top, -1);
         TVITEM tvi{.mask = TVIF_STATE, .hItem = bad};
-        EXPECT_FALSE(TreeView_GetItem(hwnd, &tvi));
-        EXPECT_FALSE(SetItem(tvi));
+        // Delete, expand, select, get and set the item, its next, a child, its rectangle.
+        EXPECT_EQ((std::vector<long long>{Delete(bad), Expand(bad, TVE_EXPAND), Select(bad), TreeView_GetItem(hwnd, &tvi),
+                                          SetItem(tvi), Next(bad, TVGN_NEXT) != nullptr, Insert(bad, "x") != nullptr,
+                                          ItemRect(bad).top}),
+                  (std::vector<long long>{0, 0, 0, 0, 0, 0, 0, -1}));
     }
     HTREEITEM gone = Insert(nullptr, "gone");
     Delete(gone);
@@ -375,8 +363,8 @@ TEST_F(TreeStoreTest, ImageListsAreKeptAndReplaced)
     HIMAGELIST states = ImageList_Create(16, 16, ILC_COLOR32, 1, 1);
     EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons)), 0);
     EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_STATE, reinterpret_cast<LPARAM>(states)), 0);
-    EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_NORMAL), reinterpret_cast<LRESULT>(icons));
-    EXPECT_EQ(Send(TVM_GETIMAGELIST, TVSIL_STATE), reinterpret_cast<LRESULT>(states));
+    EXPECT_EQ(std::pair(Send(TVM_GETIMAGELIST, TVSIL_NORMAL), Send(TVM_GETIMAGELIST, TVSIL_STATE)),
+              std::pair(reinterpret_cast<LRESULT>(icons), reinterpret_cast<LRESULT>(states)));
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT), 32) << "row as high as the icons";
     EXPECT_EQ(Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0), reinterpret_cast<LRESULT>(icons));
     EXPECT_EQ(Send(TVM_GETITEMHEIGHT) + Send(TVM_GETINDENT), 16 + 19) << "back to the font's";

@@ -55,36 +55,6 @@ LRESULT TreeParent::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
-std::vector<UINT> TreeParent::Codes() const
-{
-    std::vector<UINT> codes;
-    for (const NMTREEVIEW& nm : notices)
-        codes.push_back(nm.hdr.code);
-    return codes;
-}
-
-std::vector<HTREEITEM> TreeParent::Olds() const
-{
-    std::vector<HTREEITEM> items;
-    for (const NMTREEVIEW& nm : notices)
-        items.push_back(nm.itemOld.hItem);
-    return items;
-}
-
-std::vector<HTREEITEM> TreeParent::News() const
-{
-    std::vector<HTREEITEM> items;
-    for (const NMTREEVIEW& nm : notices)
-        items.push_back(nm.itemNew.hItem);
-    return items;
-}
-
-int TreeParent::Count(UINT code) const
-{
-    return static_cast<int>(std::count_if(notices.begin(), notices.end(),
-                                          [code](const NMTREEVIEW& nm) { return nm.hdr.code == code; }));
-}
-
 void TreeParent::Clear()
 {
     notices.clear();

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -40,6 +41,16 @@ constexpr UINT kTreeId = 102;
 using Codes = std::vector<UINT>;
 
 class TreeParent {
+    // A field of every notice, in order.
+    template <typename Field>
+    auto Each(Field field) const
+    {
+        std::vector<decltype(field(NMTREEVIEW{}))> values;
+        for (const NMTREEVIEW& nm : notices)
+            values.push_back(field(nm));
+        return values;
+    }
+
 public:
     TreeParent();
     ~TreeParent();
@@ -63,11 +74,11 @@ public:
     std::vector<DispNotice> dispNotices;
     std::function<LRESULT(NMTVDISPINFO&)> dispAnswer;
 
-    std::vector<UINT> Codes() const;
+    std::vector<UINT> Codes() const { return Each([](const NMTREEVIEW& nm) { return nm.hdr.code; }); }
     // The itemOld (or itemNew) handles of the notices, in order.
-    std::vector<HTREEITEM> Olds() const;
-    std::vector<HTREEITEM> News() const;
-    int Count(UINT code) const;
+    std::vector<HTREEITEM> Olds() const { return Each([](const NMTREEVIEW& nm) { return nm.itemOld.hItem; }); }
+    std::vector<HTREEITEM> News() const { return Each([](const NMTREEVIEW& nm) { return nm.itemNew.hItem; }); }
+    int Count(UINT code) const { return static_cast<int>(std::ranges::count(Codes(), code)); }
     void Clear();
 
 private:

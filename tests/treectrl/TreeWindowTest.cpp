@@ -47,11 +47,9 @@ protected:
 TEST_F(TreeWindowTest, CreateAttachesOnCreationWithAHiddenEditAndNoEditInProgress)
 {
     ASSERT_NE(Data(), nullptr);
-    EXPECT_EQ(Data()->m_hWnd, hwnd);
-    EXPECT_EQ(GetParent(Data()->m_hwndEdit), hwnd);
-    EXPECT_FALSE(IsWindowVisible(Data()->m_hwndEdit));
-    EXPECT_EQ(EditControl(), nullptr);
-    EXPECT_EQ(Send(TVM_ENDEDITLABELNOW, 0), FALSE);
+    EXPECT_EQ(std::tuple(Data()->m_hWnd, GetParent(Data()->m_hwndEdit), IsWindowVisible(Data()->m_hwndEdit),
+                         EditControl(), Send(TVM_ENDEDITLABELNOW, 0)),
+              std::tuple(hwnd, hwnd, FALSE, HWND{}, LRESULT{FALSE}));
     EXPECT_TRUE(parent.notices.empty()) << "ending no edit sends nothing";
 }
 
@@ -87,17 +85,14 @@ TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
     EXPECT_EQ(SendMessageA(attached, WM_HSCROLL, SB_THUMBPOSITION, 0), 1);
     EXPECT_EQ(SendMessageA(attached, WM_VSCROLL, SB_LINEDOWN, 0), 0);
     EXPECT_EQ(SendMessageA(attached, kProbe, 1, 2), 4242) << "its result is returned";
-    EXPECT_TRUE(ReachedReplaced(TVM_SETITEMHEIGHT, 20));
-    EXPECT_TRUE(ReachedReplaced(TVM_INSERTITEMW));
-    EXPECT_TRUE(ReachedReplaced(WM_CHAR, 'a'));
-    EXPECT_TRUE(ReachedReplaced(WM_PAINT)) << "an empty tree is painted by the replaced procedure";
-    EXPECT_TRUE(ReachedReplaced(WM_TIMER, 999));
-    EXPECT_TRUE(ReachedReplaced(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 100)));
-    // What the control handles stays with it.
-    EXPECT_FALSE(ReachedReplaced(TVM_GETCOUNT));
-    EXPECT_FALSE(ReachedReplaced(WM_KEYDOWN, VK_DOWN));
-    EXPECT_FALSE(ReachedReplaced(WM_MOUSEMOVE));
-    EXPECT_FALSE(ReachedReplaced(WM_LBUTTONDOWN));
+    // Passed on (an empty tree is painted by the replaced procedure), then
+    // what the control handles, which stays with it.
+    EXPECT_EQ((std::vector{ReachedReplaced(TVM_SETITEMHEIGHT, 20), ReachedReplaced(TVM_INSERTITEMW),
+                           ReachedReplaced(WM_CHAR, 'a'), ReachedReplaced(WM_PAINT), ReachedReplaced(WM_TIMER, 999),
+                           ReachedReplaced(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 100)), ReachedReplaced(TVM_GETCOUNT),
+                           ReachedReplaced(WM_KEYDOWN, VK_DOWN), ReachedReplaced(WM_MOUSEMOVE),
+                           ReachedReplaced(WM_LBUTTONDOWN)}),
+              (std::vector{true, true, true, true, true, true, false, false, false, false}));
 
     EXPECT_TRUE(ReachedReplaced(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE));
     EXPECT_EQ(SendMessageA(attached, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));

@@ -47,16 +47,14 @@ protected:
 TEST_F(NavigationTest, GoingToAnEntityIsWhatARightDoubleClickInTheLowerTreeDoes)
 {
     EXPECT_TRUE(Document().NavigateToEntity(250));
-    EXPECT_EQ(Doc().GetCurrentEntity(), 250);
-    EXPECT_EQ(TreeCaret(Upper()), Root(250));
+    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(250, Root(250)));
     EXPECT_EQ(TreeLabels(Lower()), Strings{"#150=IFCITEM(#250);"});
     const POINT point = LabelPoint(Upper(), Root(250));
     RECT client;
     GetClientRect(Upper(), &client);
     EXPECT_TRUE(point.y >= 0 && point.y < client.bottom) << "scrolled into view";
 
-    EXPECT_FALSE(Document().NavigateToEntity(301));
-    EXPECT_FALSE(Document().NavigateToEntity(-1));
+    EXPECT_EQ(std::pair(Document().NavigateToEntity(301), Document().NavigateToEntity(-1)), std::pair(false, false));
     EXPECT_EQ(Doc().GetCurrentEntity(), 250) << "no entity: nothing changes";
     EXPECT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "one jump recorded, from the header";
@@ -74,27 +72,24 @@ TEST_F(NavigationTest, BackAndForwardReturnToTheEntitiesAndTopRowsLeft)
     FollowFirstReferrer(); // #200
     FollowFirstReferrer(); // #100
     ASSERT_EQ(Doc().GetCurrentEntity(), 100);
-    EXPECT_TRUE(Document().GetHistory().CanGoBack());
-    EXPECT_FALSE(Document().GetHistory().CanGoForward());
+    EXPECT_EQ(std::pair(Document().GetHistory().CanGoBack(), Document().GetHistory().CanGoForward()),
+              std::pair(true, false));
 
     ASSERT_TRUE(Document().GoBack());
-    EXPECT_EQ(Doc().GetCurrentEntity(), 200);
-    EXPECT_EQ(TreeCaret(Upper()), Root(200));
+    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(200, Root(200)));
     EXPECT_EQ(TreeLabels(Lower()), Strings{"#100=IFCITEM(#200);"});
     ASSERT_TRUE(Document().GoBack());
-    EXPECT_EQ(Doc().GetCurrentEntity(), 300);
-    EXPECT_EQ(TopRow(), hTopAt300);
+    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TopRow()), std::pair(300, hTopAt300));
     ASSERT_TRUE(Document().GoBack());
-    EXPECT_EQ(Doc().GetCurrentEntity(), 3);
-    EXPECT_EQ(TopRow(), TreeChildren(Upper()).front()) << "the top row of the place left";
+    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TopRow()), std::pair(3, TreeChildren(Upper()).front()))
+        << "the top row of the place left";
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "the click on #3 was a jump from the header";
     EXPECT_FALSE(Document().GoBack());
 
     ASSERT_TRUE(Document().GoForward());
     ASSERT_TRUE(Document().GoForward());
-    EXPECT_EQ(Doc().GetCurrentEntity(), 300);
-    EXPECT_EQ(TopRow(), hTopAt300);
+    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TopRow()), std::pair(300, hTopAt300));
     // A jump from the middle forgets what lay ahead.
     Document().NavigateToEntity(5);
     EXPECT_FALSE(Document().GoForward());
@@ -113,8 +108,7 @@ TEST_F(NavigationTest, TheTopRowIsKeptBelowItsRootAsFarAsTheRootIsUnfolded)
     SendMessageA(Upper(), TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(hChild));
     ASSERT_EQ(TopRow(), hChild);
     const EntityPlace place = Document().GetPlace();
-    EXPECT_EQ(place.nTopEntity, 20);
-    EXPECT_EQ(place.nTopRowsBelow, 1);
+    EXPECT_EQ(std::pair(place.nTopEntity, place.nTopRowsBelow), std::pair(20, 1));
 
     Document().NavigateToEntity(290);
     ASSERT_TRUE(Document().RestorePlace(place));
@@ -138,12 +132,11 @@ TEST_F(NavigationTest, BackSkipsPlacesWhoseEntityIsGoneAndANewFileForgetsThemAll
     EXPECT_TRUE(Document().GetHistory().CanGoForward());
 
     ASSERT_TRUE(OpenText(ChainFile()));
-    EXPECT_FALSE(Document().GetHistory().CanGoBack());
-    EXPECT_FALSE(Document().GetHistory().CanGoForward());
+    EXPECT_EQ(std::pair(Document().GetHistory().CanGoBack(), Document().GetHistory().CanGoForward()),
+              std::pair(false, false));
     Document().NavigateToEntity(10);
     NewDocument();
-    EXPECT_FALSE(Document().GetHistory().CanGoBack());
-    EXPECT_FALSE(Document().GoBack());
+    EXPECT_EQ(std::pair(Document().GetHistory().CanGoBack(), Document().GoBack()), std::pair(false, false));
 }
 
 } // namespace

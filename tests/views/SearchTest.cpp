@@ -109,13 +109,13 @@ TEST_F(SearchTest, UnfoldedChildrenAreFoundButNotBelowTheLastRootWhenWrappingUpw
     ASSERT_EQ(TreeLabel(Upper(), hChild), "#1=IFCWALL('a');");
 
     Select(Upper(), Root(0));
-    EXPECT_TRUE(m_pUpper->SearchUp("('A')"));
-    EXPECT_EQ(TreeCaret(Upper()), Root(1)) << "the child below the last root is skipped";
-    EXPECT_TRUE(m_pUpper->SearchDown("('A')"));
-    EXPECT_EQ(TreeCaret(Upper()), hChild);
+    std::vector<HTREEITEM> aFound;
+    for (bool bDown : {false, true, false}) {
+        EXPECT_TRUE(bDown ? m_pUpper->SearchDown("('A')") : m_pUpper->SearchUp("('A')"));
+        aFound.push_back(TreeCaret(Upper()));
+    }
+    EXPECT_EQ(aFound, (std::vector{Root(1), hChild, Root(1)})) << "upwards the child below the last root is skipped";
     EXPECT_EQ(Doc().GetCurrentEntity(), 1);
-    EXPECT_TRUE(m_pUpper->SearchUp("('A')"));
-    EXPECT_EQ(TreeCaret(Upper()), Root(1));
 
     // Collapsed, the child is out of reach.
     DoubleClick(Upper(), Root(5));
@@ -147,20 +147,19 @@ TEST_F(SearchTest, TheDialogOpensEmptyWithDownCheckedAndCancelKeepsTheLastSearch
 
 TEST_F(SearchTest, DownwardsFindsTheNextMatchInAnyCaseAndWrapsAndAnEmptyTextDisablesSearchAgain)
 {
-    SearchAgain();
-    EXPECT_EQ(TreeCaret(Upper()), Root(0)) << "no search yet";
-    Search("ifcwall", true);
-    EXPECT_EQ(TreeCaret(Upper()), Root(1));
-    EXPECT_EQ(Doc().GetCurrentEntity(), 1);
-    SearchAgain();
-    EXPECT_EQ(TreeCaret(Upper()), Root(3));
-    EXPECT_EQ(Doc().GetCurrentEntity(), 3);
-    SearchAgain();
-    EXPECT_EQ(TreeCaret(Upper()), Root(1)) << "past the last match, round through the header item";
-    Search("", true);
-    EXPECT_EQ(TreeCaret(Upper()), Root(1));
-    SearchAgain();
-    EXPECT_EQ(TreeCaret(Upper()), Root(1));
+    // The current entity after each search, or Search again for null: no
+    // search yet; the matches, then past the last one round through the
+    // header item; an empty text.
+    std::vector<std::int32_t> aCurrent;
+    for (const char* pszText : std::initializer_list<const char*>{nullptr, "ifcwall", nullptr, nullptr, "", nullptr}) {
+        if (pszText)
+            Search(pszText, true);
+        else
+            SearchAgain();
+        aCurrent.push_back(Doc().GetCurrentEntity());
+        EXPECT_EQ(TreeCaret(Upper()), Root(aCurrent.back()));
+    }
+    EXPECT_EQ(aCurrent, (std::vector<std::int32_t>{0, 1, 3, 1, 1, 1}));
 }
 
 TEST_F(SearchTest, MatchingIgnoresCaseInWindows1252AndFindsAnyPosition)

@@ -21,6 +21,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using Strings = std::vector<std::string>;
