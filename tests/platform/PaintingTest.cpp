@@ -1,5 +1,7 @@
 // Invalidation, immediate repaint with background erase, scrolling of the
-// client content, and scroll bars that change the client area.
+// client content, and the user's actions on a scroll bar. (A bar that comes
+// and goes with the range, changing the client area, is the tree control's
+// layout tests.)
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
 #include "platform/Window.h"
@@ -160,43 +162,6 @@ TEST_F(PaintingTest, ScrollWindowMovesContentAndInvalidatesTheUncoveredPart)
          {std::pair{59, 0x008000u}, {60, 0xFF0000u}, {69, 0xFF0000u}, {70, 0x008000u}})
         EXPECT_EQ(Pixel(50, y), colour) << "the band moved up by exactly 40, row " << y;
     EXPECT_EQ(Pixel(50, 270), 0x0000FFu) << "the uncovered part was repainted";
-}
-
-TEST_F(PaintingTest, ScrollBarShowsAndHidesWithTheRangeAndResizesTheClient)
-{
-    RECT client;
-    GetClientRect(child, &client);
-    EXPECT_EQ(client.right, 100);
-    SCROLLINFO si;
-    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    si.nMin = 0;
-    si.nMax = 9;
-    si.nPage = 6;
-    si.nPos = 8;
-    recorder.Clear();
-    EXPECT_EQ(SetScrollInfo(child, SB_VERT, &si, TRUE), 4) << "the position stops at max - page + 1";
-    ASSERT_EQ(recorder.Count(WM_SIZE), 1) << "WM_SIZE before SetScrollInfo returns";
-    const int extent = GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_GT(extent, 0);
-    EXPECT_EQ(LOWORD(recorder.Messages().back().lParam), 100 - extent);
-    GetClientRect(child, &client);
-    EXPECT_EQ(client.right, 100 - extent);
-    EXPECT_TRUE(GetWindowLongPtrA(child, GWL_STYLE) & WS_VSCROLL);
-
-    si.fMask = SIF_PAGE;
-    si.nPage = 10;
-    recorder.Clear();
-    SetScrollInfo(child, SB_VERT, &si, TRUE);
-    EXPECT_EQ(recorder.Count(WM_SIZE), 1);
-    GetClientRect(child, &client);
-    EXPECT_EQ(client.right, 100);
-    EXPECT_FALSE(GetWindowLongPtrA(child, GWL_STYLE) & WS_VSCROLL);
-    SCROLLINFO read;
-    read.fMask = SIF_ALL;
-    ASSERT_TRUE(GetScrollInfo(child, SB_VERT, &read));
-    EXPECT_EQ(read.nMax, 9);
-    EXPECT_EQ(read.nPage, 10u);
-    EXPECT_EQ(read.nPos, 0);
 }
 
 TEST_F(PaintingTest, UserActionsOnTheBarBecomeScrollMessagesThroughThePump)

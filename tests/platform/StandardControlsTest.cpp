@@ -1,6 +1,6 @@
 // The standard window classes: progress, edit, button, list view, tab
-// control, tooltip and the tree-view class. (The link label's static is
-// tested through the label.)
+// control and tooltip. (The link label's static is tested through the label,
+// the tree-view class through the tree control.)
 #include "platform/CommCtrl.h"
 #include "platform/Gdi.h"
 #include "platform/MessageLoop.h"
@@ -333,17 +333,6 @@ TEST_F(StandardControlsTest, PushButtonClicksByMouseAndSpaceButNotWhenReleasedOu
     QTest::mouseRelease(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 200));
     EXPECT_TRUE(Commands().empty());
     EXPECT_EQ(SendMessageA(button, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_DEFPUSHBUTTON);
-}
-
-// What the tree control leaves to the class: its font and erasing are the
-// tree control's tests; a context menu goes on to the parent.
-TEST_F(StandardControlsTest, TreeViewClassPassesTheContextMenuUp)
-{
-    HWND tree = Child(WC_TREEVIEWA, "", 0, 10, 10, 100, 100, 3);
-    ASSERT_NE(tree, nullptr);
-    parentLog.Clear();
-    SendMessageA(tree, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tree), MAKELPARAM(1, 2));
-    EXPECT_EQ(parentLog.Count(WM_CONTEXTMENU), 1);
 }
 
 TEST_F(StandardControlsTest, TooltipShowsTheTextOfTheToolUnderTheMouse)
