@@ -56,10 +56,7 @@ void CKantorInverseView::FillInverseTree()
     const CKantorDoc* pDoc = GetKantorDoc();
     if (!pDoc)
         return;
-    CEntityNumberArray arrReferrers;
     const std::int32_t n = pDoc->GetCurrentEntity();
-    if (n != 0)
-        pDoc->GetInverseReferences(n, arrReferrers);
     m_hHotItem = nullptr;
 
     SetRedraw(FALSE);
@@ -74,6 +71,8 @@ void CKantorInverseView::FillInverseTree()
             InsertItem(TVI_ROOT, res::LoadString(res::IDS_INVERSE_NOT_KNOWN));
         } else {
             // In the list's order; a referrer that names n twice is listed twice.
+            CEntityNumberArray arrReferrers;
+            pDoc->GetInverseReferences(n, arrReferrers);
             const CEntityStore& store = pDoc->GetEntityMap();
             HoldLabelTexts(store);
             for (std::int32_t r : arrReferrers) {
