@@ -76,8 +76,9 @@ TEST_F(LabelEditTest, BeginReportsTheItemThenSelectsItAndShowsTheFocusedEditOver
     EXPECT_EQ(EditLabel(items[1]), items[1]);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINLABELEDITA, TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
     const NMTVDISPINFO& begin = parent.dispNotices[0].info;
-    EXPECT_EQ(std::tuple(begin.item.mask, begin.item.hItem, begin.item.cchTextMax, parent.dispNotices[0].text),
-              std::tuple(0x1Du, items[1], 5, "item1"));
+    EXPECT_EQ(
+        std::tuple(begin.item.mask, begin.item.hItem, begin.item.cchTextMax, parent.dispNotices[0].text),
+        std::tuple(0x1Du, items[1], 5, "item1"));
     EXPECT_EQ(begin.item.pszText, NodeOf(items[1])->pszText) << "the stored label, not a copy";
     EXPECT_EQ(Caret(), items[1]);
 
@@ -269,7 +270,8 @@ TEST_F(LabelEditTest, DeletingAllItemsCancelsAnEditWithoutACaret)
 
     InsertMany(nullptr, 5, "fresh");
     EditKey(VK_RETURN);
-    EXPECT_EQ(testsupport::TreeLabels(hwnd), (std::vector<std::string>{"fresh0", "fresh1", "fresh2", "fresh3", "fresh4"}))
+    EXPECT_EQ(testsupport::TreeLabels(hwnd),
+              (std::vector<std::string>{"fresh0", "fresh1", "fresh2", "fresh3", "fresh4"}))
         << "no edit is left to rename a new item";
 }
 

@@ -11,15 +11,13 @@ TEST_F(TreeExpandTest, ExpandMessageResults)
     HTREEITEM a = Insert(nullptr, "a");
     HTREEITEM leaf = Insert(nullptr, "leaf");
     Insert(a, "child");
-    EXPECT_TRUE(Expand(a, TVE_EXPAND));
-    EXPECT_FALSE(Expand(a, TVE_EXPAND)) << "already expanded";
-    EXPECT_TRUE(Expand(leaf, TVE_TOGGLE)) << "a childless item flips its bit";
-    EXPECT_TRUE(State(leaf) & TVIS_EXPANDED);
-    EXPECT_EQ(VisibleCount(), 3);
-    EXPECT_FALSE(Expand(a, 0));
-    EXPECT_TRUE(Expand(a, TVE_COLLAPSE));
-    EXPECT_EQ(VisibleCount(), 2);
-    EXPECT_TRUE(parent.notices.empty()) << "TVM_EXPAND sends nothing";
+    // Expanded, already expanded, a childless item flips its bit.
+    EXPECT_EQ((std::vector{Expand(a, TVE_EXPAND), Expand(a, TVE_EXPAND), Expand(leaf, TVE_TOGGLE)}),
+              (std::vector<BOOL>{TRUE, FALSE, TRUE}));
+    EXPECT_EQ(std::pair(State(leaf) & TVIS_EXPANDED, VisibleCount()), std::pair(TVIS_EXPANDED, 3));
+    EXPECT_EQ((std::vector{Expand(a, 0), Expand(a, TVE_COLLAPSE)}), (std::vector<BOOL>{FALSE, TRUE}));
+    EXPECT_EQ(std::pair(VisibleCount(), parent.notices.size()), std::pair(2, std::size_t{0}))
+        << "TVM_EXPAND sends nothing";
 }
 
 TEST_F(TreeExpandTest, KeyboardExpansionNotifiesCanBeVetoedAndCountsChildrenFilledMeanwhile)
@@ -42,8 +40,8 @@ TEST_F(TreeExpandTest, KeyboardExpansionNotifiesCanBeVetoedAndCountsChildrenFill
     Key(VK_ADD);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_ITEMEXPANDINGA, TVN_ITEMEXPANDEDA}));
     const NMTREEVIEW& expanding = parent.notices[0];
-    EXPECT_EQ(std::tuple(expanding.action, expanding.itemNew.hItem, expanding.itemNew.mask, expanding.hdr.hwndFrom,
-                         expanding.hdr.idFrom),
+    EXPECT_EQ(std::tuple(expanding.action, expanding.itemNew.hItem, expanding.itemNew.mask,
+                         expanding.hdr.hwndFrom, expanding.hdr.idFrom),
               std::tuple(TVE_EXPAND, a, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM, hwnd, UINT_PTR{kTreeId}));
     EXPECT_EQ(expanding.itemNew.state & TVIS_EXPANDED, 0u) << "the state before the change";
     EXPECT_EQ(parent.notices[1].itemNew.state & TVIS_EXPANDED, 0u) << "the same record after it";
@@ -85,7 +83,8 @@ TEST_F(TreeExpandTest, CollapsingAboveTheTopOrAroundItBringsTheItemToTheTopRowAn
     Expand(roots[2], TVE_EXPAND);
     Select(roots[10], TVGN_FIRSTVISIBLE);
     Expand(roots[2], TVE_COLLAPSE);
-    EXPECT_EQ(std::pair(FirstVisible(), TopIndex()), std::pair(roots[2], 2)) << "the top row was below the item";
+    EXPECT_EQ(std::pair(FirstVisible(), TopIndex()), std::pair(roots[2], 2))
+        << "the top row was below the item";
 
     Expand(roots[4], TVE_EXPAND);
     Select(children[6], TVGN_FIRSTVISIBLE);
@@ -124,7 +123,8 @@ TEST_F(TreeExpandTest, CollapsingAroundTheCaretByADoubleClickHandsTheCaretToTheI
         }
         ASSERT_EQ(parent.Codes(),
                   (Codes{TVN_ITEMEXPANDINGA, TVN_SELCHANGINGA, TVN_SELCHANGEDA, TVN_ITEMEXPANDEDA}));
-        EXPECT_EQ(std::tuple(parent.notices[0].action, parent.notices[1].action, parent.Olds()[1], parent.News()[1]),
+        EXPECT_EQ(std::tuple(parent.notices[0].action, parent.notices[1].action, parent.Olds()[1],
+                             parent.News()[1]),
                   std::tuple(TVE_TOGGLE, TVC_UNKNOWN, children[1], a));
         EXPECT_EQ(std::pair(Caret(), State(a) & TVIS_SELECTED), std::pair(a, TVIS_SELECTED));
     }

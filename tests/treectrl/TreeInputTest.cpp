@@ -35,8 +35,10 @@ TEST_F(TreeInputTest, ClickSelectsAtOnceAndScrollsTheHalfShownRowInOnlyAfterTheD
 {
     QTest::mouseClick(window, Qt::LeftButton, Qt::NoModifier, At(3, 97));
     ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
-    EXPECT_EQ(std::pair(parent.notices[0].action, parent.notices[1].action), std::pair(TVC_UNKNOWN, TVC_UNKNOWN));
-    EXPECT_EQ(std::tuple(Caret(), GetFocus(), TopIndex()), std::tuple(items[6], hwnd, 0)) << "no scrolling yet";
+    EXPECT_EQ(std::pair(parent.notices[0].action, parent.notices[1].action),
+              std::pair(TVC_UNKNOWN, TVC_UNKNOWN));
+    EXPECT_EQ(std::tuple(Caret(), GetFocus(), TopIndex()), std::tuple(items[6], hwnd, 0))
+        << "no scrolling yet";
     EXPECT_TRUE(PumpUntil([this] { return TopIndex() == 1; }, 5000)) << "the scroll timer brings it in";
     EXPECT_EQ(FirstVisible(), items[1]);
 }

@@ -66,7 +66,8 @@ TEST_F(TreeKeyboardTest, ArrowKeysWalkTheDisplaySequence)
     // children, Right opens then enters, Left leaves then closes, and at a
     // leaf or the top level they do nothing.
     std::vector<std::string> seen;
-    for (int vk : {VK_DOWN, VK_UP, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT, VK_SUBTRACT, VK_ADD}) {
+    for (int vk :
+         {VK_DOWN, VK_UP, VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_LEFT, VK_LEFT, VK_LEFT, VK_SUBTRACT, VK_ADD}) {
         Key(vk);
         seen.push_back(Text(Caret()) + (State(a) & TVIS_EXPANDED ? "+" : ""));
     }

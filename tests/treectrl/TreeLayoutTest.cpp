@@ -107,21 +107,19 @@ TEST_F(TreeLayoutTest, PageLineAndWheelScrollingIsClamped)
     // Each step and the top row after it (as "index item"): a page asks for
     // 5, clamped to 10 - 6; other bar codes change nothing; the wheel moves
     // three rows per notch, less than a third of one moves nothing.
-    const struct {
-        UINT msg;
-        WPARAM wParam;
-    } steps[] = {{WM_VSCROLL, SB_PAGEDOWN},         {WM_VSCROLL, SB_LINEDOWN},
-                 {WM_VSCROLL, SB_PAGEUP},           {WM_VSCROLL, SB_LINEDOWN},
-                 {WM_VSCROLL, SB_TOP},              {WM_VSCROLL, SB_LINEUP},
-                 {WM_MOUSEWHEEL, MAKEWPARAM(0, -120)}, {WM_MOUSEWHEEL, MAKEWPARAM(0, 30)},
-                 {WM_MOUSEWHEEL, MAKEWPARAM(0, 80)}};
     std::vector<std::string> tops;
-    for (const auto& step : steps) {
-        Send(step.msg, step.wParam);
-        tops.push_back(std::to_string(TopIndex()) + " " + Text(FirstVisible()));
+    auto record = [&] { tops.push_back(std::to_string(TopIndex()) + " " + Text(FirstVisible())); };
+    for (int code : {SB_PAGEDOWN, SB_LINEDOWN, SB_PAGEUP, SB_LINEDOWN, SB_TOP, SB_LINEUP}) {
+        VScroll(code);
+        record();
     }
-    EXPECT_EQ(tops, (std::vector<std::string>{"4 r4", "4 r4", "0 r0", "1 r1", "1 r1", "0 r0", "3 r3", "3 r3",
-                                              "1 r1"}));
+    for (int delta : {-120, 30, 80}) {
+        Send(WM_MOUSEWHEEL, MAKEWPARAM(0, delta));
+        record();
+    }
+    EXPECT_EQ(
+        tops,
+        (std::vector<std::string>{"4 r4", "4 r4", "0 r0", "1 r1", "1 r1", "0 r0", "3 r3", "3 r3", "1 r1"}));
     Send(WM_VSCROLL, SB_PAGEDOWN);
     const SCROLLINFO bar = Bar(SB_VERT);
     EXPECT_EQ(std::tuple(bar.nPos, bar.nMax, bar.nPage), std::tuple(4, 9, 6u));
@@ -183,7 +181,8 @@ TEST_F(TreeLayoutTest, InsertingAboveTheTopKeepsTheRowsInView)
     Insert(nullptr, "first", TVI_FIRST);
     EXPECT_EQ(std::pair(TopIndex(), FirstVisible()), std::pair(11, items[10]));
     Insert(items[3], "hidden child");
-    EXPECT_EQ(std::pair(TopIndex(), VisibleCount()), std::pair(11, 21)) << "children of a collapsed item add no rows";
+    EXPECT_EQ(std::pair(TopIndex(), VisibleCount()), std::pair(11, 21))
+        << "children of a collapsed item add no rows";
 }
 
 TEST_F(TreeLayoutTest, DeletionsPullTheLastPageFull)

@@ -69,7 +69,8 @@ TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
     Click(WM_RBUTTONDOWN, 2, 2);
     Click(WM_RBUTTONUP, 2, 2);
     ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
-    EXPECT_EQ(std::pair(parent.notices[0].itemNew.hItem, parent.notices[0].itemNew.mask), std::pair(HTREEITEM{}, 0u));
+    EXPECT_EQ(std::pair(parent.notices[0].itemNew.hItem, parent.notices[0].itemNew.mask),
+              std::pair(HTREEITEM{}, 0u));
     EXPECT_EQ(parent.contextMenus.size(), 1u);
     EXPECT_EQ(GetFocus(), hwnd);
 
@@ -78,12 +79,13 @@ TEST_F(TreeMouseTest, RightClickSendsRClickThenContextMenu)
     SetFocus(hwnd); // focus alone selects the first item
     parent.Clear();
     Click(WM_RBUTTONDOWN, 3, RowY(0));
-    EXPECT_EQ(std::pair(GetCapture(), Next(nullptr, TVGN_DROPHILITE)), std::pair(hwnd, item)) << "the pressed item";
+    EXPECT_EQ(std::pair(GetCapture(), Next(nullptr, TVGN_DROPHILITE)), std::pair(hwnd, item))
+        << "the pressed item";
     Click(WM_RBUTTONUP, 4, RowY(0));
     ASSERT_EQ(parent.Codes(), (Codes{NM_RCLICK}));
     const NMTREEVIEW& rclick = parent.notices[0];
-    EXPECT_EQ(std::tuple(rclick.itemNew.hItem, rclick.itemNew.lParam, rclick.itemNew.mask, rclick.itemNew.state,
-                         rclick.itemOld.hItem),
+    EXPECT_EQ(std::tuple(rclick.itemNew.hItem, rclick.itemNew.lParam, rclick.itemNew.mask,
+                         rclick.itemNew.state, rclick.itemOld.hItem),
               std::tuple(item, LPARAM{4711}, TVIF_HANDLE | TVIF_PARAM, 0u, HTREEITEM{}));
     ASSERT_EQ(parent.contextMenus.size(), 1u);
     EXPECT_EQ(parent.contextMenus[0].first, reinterpret_cast<WPARAM>(hwnd));
@@ -118,8 +120,9 @@ TEST_F(TreeMouseTest, RightDragIsReportedWithDragAndDropDisabledLeftDragIsNot)
     Click(WM_MOUSEMOVE, 40, RowY(2));
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINRDRAGA}));
     const NMTREEVIEW& drag = parent.notices[0];
-    EXPECT_EQ(std::tuple(drag.itemNew.hItem, drag.itemNew.state, drag.itemNew.lParam, drag.ptDrag.x, drag.ptDrag.y),
-              std::tuple(items[1], State(items[1]), LPARAM{0x5A5A}, 40, RowY(2)));
+    EXPECT_EQ(
+        std::tuple(drag.itemNew.hItem, drag.itemNew.state, drag.itemNew.lParam, drag.ptDrag.x, drag.ptDrag.y),
+        std::tuple(items[1], State(items[1]), LPARAM{0x5A5A}, 40, RowY(2)));
     EXPECT_EQ(drag.itemNew.mask, 0u) << "the fields come without a mask";
     EXPECT_EQ(GetCapture(), nullptr) << "the press ends with the drag";
     Click(WM_RBUTTONUP, 40, RowY(2));

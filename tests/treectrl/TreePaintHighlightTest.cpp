@@ -128,7 +128,8 @@ TEST_F(TreePaintHighlightTest, DisabledControlIsGreyWithoutHighlight)
     const Canvas& canvas = Painted();
     // Lines at root: the label starts at 19, the box spans 5..13 by 4..12.
     // No highlight, no focus rectangle; the button box keeps the window colour.
-    EXPECT_EQ(canvas.At({{200, 50}, {20, 14}, {20, 0}, {6, 5}}), (Colors{kBtnFace, kBtnFace, kBtnFace, kWindow}));
+    EXPECT_EQ(canvas.At({{200, 50}, {20, 14}, {20, 0}, {6, 5}}),
+              (Colors{kBtnFace, kBtnFace, kBtnFace, kWindow}));
     EXPECT_EQ(canvas.XsOf(kGrayText, 12, 19, 50), Range(21, 41)) << "grey label";
 }
 
@@ -145,7 +146,8 @@ TEST_F(TreePaintHighlightTest, FullRowSelectionOnlyWithoutLinesAndNotUnderTheBut
     };
     // The whole row without a focus rectangle; with lines only the text
     // rectangle and the focus rectangle.
-    EXPECT_EQ(painted(TVS_SHOWSELALWAYS).At({{299, 0}, {0, 0}, {0, 16}}), (Colors{kHighlight, kHighlight, kWindow}));
+    EXPECT_EQ(painted(TVS_SHOWSELALWAYS).At({{299, 0}, {0, 0}, {0, 16}}),
+              (Colors{kHighlight, kHighlight, kWindow}));
     EXPECT_EQ(painted(TVS_SHOWSELALWAYS | TVS_HASLINES).At({{299, 0}, {0, 0}}),
               (Colors{kWindow, Inverted(kHighlight)}));
     // Junction x 9, label at 19: the band from 2 * 9 - 19 to 19 is cleared,

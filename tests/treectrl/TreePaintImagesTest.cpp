@@ -52,8 +52,9 @@ TEST_F(TreePaintImagesTest, StateImageThenNormalImageBeforeTheLabel)
     SetState(b, TVIS_SELECTED, TVIS_SELECTED);
     // The state image, the normal one, 3 pixels before the label; without a
     // state image the normal image comes first, here the selected one.
-    EXPECT_EQ(Painted().At({{0, 0}, {15, 15}, {16, 0}, {31, 15}, {32, 8}, {0, 16 + 8}, {15, 16 + 8}, {16, 16 + 8}}),
-              (Colors{kState1, kState1, kRed, kRed, kWindow, kGreen, kGreen, kWindow}));
+    EXPECT_EQ(
+        Painted().At({{0, 0}, {15, 15}, {16, 0}, {31, 15}, {32, 8}, {0, 16 + 8}, {15, 16 + 8}, {16, 16 + 8}}),
+        (Colors{kState1, kState1, kRed, kRed, kWindow, kGreen, kGreen, kWindow}));
     EXPECT_EQ(ItemRect(a, true).left, 35);
 }
 
@@ -73,10 +74,10 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     ASSERT_EQ(parent.Codes(), (std::vector<UINT>{TVN_GETDISPINFOA}));
     EXPECT_EQ(unanswered.At(8, 8), kWindow) << "answered 0: no image";
     const NMTVDISPINFO& asked = parent.dispNotices[0].info;
-    EXPECT_EQ(std::tuple(asked.hdr.hwndFrom, asked.hdr.idFrom, asked.item.mask, asked.item.hItem, asked.item.lParam,
-                         asked.item.iImage, asked.item.iSelectedImage),
-              std::tuple(hwnd, UINT_PTR{kTreeId}, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE, a, LPARAM{77},
-                         I_IMAGECALLBACK, 0));
+    EXPECT_EQ(std::tuple(asked.hdr.hwndFrom, asked.hdr.idFrom, asked.item.mask, asked.item.hItem,
+                         asked.item.lParam, asked.item.iImage, asked.item.iSelectedImage),
+              std::tuple(hwnd, UINT_PTR{kTreeId}, TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_IMAGE, a,
+                         LPARAM{77}, I_IMAGECALLBACK, 0));
 
     answer = 1;
     const Canvas& answered = Painted();
@@ -88,7 +89,8 @@ TEST_F(TreePaintImagesTest, CallbackImagesAreAskedAtEveryPaint)
     const Canvas& selected = Painted();
     const NMTVDISPINFO& again = parent.dispNotices.back().info;
     EXPECT_EQ(std::tuple(again.item.mask, again.item.state & TVIS_SELECTED, again.item.iSelectedImage),
-              std::tuple(TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE, TVIS_SELECTED, I_IMAGECALLBACK));
+              std::tuple(TVIF_HANDLE | TVIF_STATE | TVIF_PARAM | TVIF_SELECTEDIMAGE, TVIS_SELECTED,
+                         I_IMAGECALLBACK));
     EXPECT_EQ(selected.At(8, 8), kWindow) << "the parent filled iImage, not the selected image asked for";
 }
 
@@ -122,7 +124,8 @@ TEST_F(TreePaintDragImageTest, LabelAndImageOverATransparentGround)
     // Not the caret: the plain image; the green ground is transparent.
     EXPECT_EQ(canvas.At({{0, 0}, {15, 15}, {17, 8}, {20, 1}, {44, 8}}),
               (Colors{kRed, kRed, kUntouched, kUntouched, kUntouched}));
-    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100), paint::Range(21, 41)) << "the label, underlined, in black";
+    EXPECT_EQ(canvas.XsOf(kWindowText, 12, 16, 100), paint::Range(21, 41))
+        << "the label, underlined, in black";
     ImageList_Destroy(drag);
 }
 

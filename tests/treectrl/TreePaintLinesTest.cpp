@@ -57,7 +57,8 @@ TEST_F(TreePaintLinesTest, LineToAPreviousSiblingEndsOnItsButtonBox)
     // a's box spans 5..13 by 4..12 around its junction (9, 8).
     EXPECT_EQ(canvas.YsOf(kGrayText, 9, 0, 32), (std::vector<int>{4, 12, 14, 16, 18, 20, 22, 24}))
         << "the box's top border, then b's line from its bottom border down";
-    EXPECT_EQ(canvas.At({{9, 10}, {9, 11}}), (paint::Colors{kWindowText, kWindow})) << "the plus sign is not drawn over";
+    EXPECT_EQ(canvas.At({{9, 10}, {9, 11}}), (paint::Colors{kWindowText, kWindow}))
+        << "the plus sign is not drawn over";
 }
 
 // A paint of any band of rows shows, inside the band, exactly what a paint
@@ -84,34 +85,9 @@ void ExpectBandsMatchTheWhole(HWND hwnd, int width, int height, int rowHeight)
     }
 }
 
-class TreePaintBandsTest : public TreePaintTest {
-protected:
-    // A tree of three levels, every item with children expanded but one,
-    // rows enough to need lines from far above and below any band.
-    int FillTree()
-    {
-        int rows = 0;
-        for (int i = 0; i < 3; ++i) {
-            HTREEITEM top = Insert(nullptr, "top");
-            ++rows;
-            for (int j = 0; j < 3; ++j) {
-                HTREEITEM mid = Insert(top, "mid");
-                ++rows;
-                for (int k = 0; k < 2 + j; ++k) {
-                    Insert(mid, "leaf");
-                    if (j != 1)
-                        ++rows;
-                }
-                if (j != 1)
-                    Expand(mid, TVE_EXPAND);
-            }
-            Expand(top, TVE_EXPAND);
-        }
-        return rows;
-    }
-};
-
-TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithEvenAndOddRows)
+// Three levels, every item with children expanded but one: rows enough to
+// need lines from far above and below any band, of rows 16 and 17 high.
+TEST_F(TreePaintLinesTest, BandsMatchTheWholeWithEvenAndOddRows)
 {
     for (int rowHeight : {16, 17}) {
         CreateTree(kLines | TVS_HASBUTTONS, 200, 40 * rowHeight);
@@ -120,9 +96,18 @@ TEST_F(TreePaintBandsTest, BandsMatchTheWholeWithEvenAndOddRows)
         if (rowHeight == 17)
             Send(TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(icons));
         ASSERT_EQ(Send(TVM_GETITEMHEIGHT), rowHeight);
-        const int rows = FillTree();
-        ASSERT_LT(rows, 40);
-        ExpectBandsMatchTheWhole(hwnd, 200, rows * rowHeight + rowHeight, rowHeight);
+        for (int i = 0; i < 3; ++i) {
+            HTREEITEM top = Insert(nullptr, "top");
+            for (int j = 0; j < 3; ++j) {
+                HTREEITEM mid = Insert(top, "mid");
+                InsertMany(mid, 2 + j, "leaf");
+                if (j != 1)
+                    Expand(mid, TVE_EXPAND);
+            }
+            Expand(top, TVE_EXPAND);
+        }
+        ASSERT_LT(VisibleCount(), 40);
+        ExpectBandsMatchTheWhole(hwnd, 200, (VisibleCount() + 1) * rowHeight, rowHeight);
         Send(TVM_SETIMAGELIST, TVSIL_NORMAL, 0);
         ImageList_Destroy(icons);
     }

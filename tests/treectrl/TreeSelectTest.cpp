@@ -21,8 +21,9 @@ TEST_F(TreeSelectTest, SelectItemNotifiesAroundTheChange)
     EXPECT_TRUE(Select(items[2]));
     ASSERT_EQ(parent.Codes(), (Codes{TVN_SELCHANGINGA, TVN_SELCHANGEDA}));
     const NMTREEVIEW& changing = parent.notices[0];
-    EXPECT_EQ(std::tuple(changing.action, changing.itemOld.hItem, changing.itemNew.hItem, changing.itemNew.mask),
-              std::tuple(TVC_BYKEYBOARD, items[0], items[2], TVIF_HANDLE | TVIF_STATE | TVIF_PARAM));
+    EXPECT_EQ(
+        std::tuple(changing.action, changing.itemOld.hItem, changing.itemNew.hItem, changing.itemNew.mask),
+        std::tuple(TVC_BYKEYBOARD, items[0], items[2], TVIF_HANDLE | TVIF_STATE | TVIF_PARAM));
     // The selected bit of old and new, before the change and read again after it.
     const NMTREEVIEW& changed = parent.notices[1];
     EXPECT_EQ((std::vector{changing.itemOld.state, changing.itemNew.state, changed.itemOld.state,

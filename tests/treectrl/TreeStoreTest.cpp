@@ -61,17 +61,14 @@ TEST_F(TreeStoreTest, VisibleNavigationFollowsExpansion)
     EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a);
     Expand(a, TVE_EXPAND);
     Expand(a2, TVE_EXPAND);
-    EXPECT_EQ(Next(a, TVGN_NEXTVISIBLE), a1);
-    EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "last child continues at an ancestor's sibling";
-    EXPECT_EQ(Next(b, TVGN_PREVIOUSVISIBLE), a21) << "deepest last displayed descendant";
-    EXPECT_EQ(Next(a1, TVGN_PREVIOUSVISIBLE), a);
-    EXPECT_EQ(Next(nullptr, TVGN_LASTVISIBLE), b);
-    EXPECT_EQ(Next(b, TVGN_NEXTVISIBLE), nullptr);
-    EXPECT_EQ(Next(a, TVGN_PREVIOUSVISIBLE), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_NEXTVISIBLE), nullptr);
-    EXPECT_EQ(Next(nullptr, TVGN_NEXT), nullptr);
-    EXPECT_EQ(Next(a2, TVGN_PREVIOUS), a1);
-    EXPECT_EQ(Next(a, 42), nullptr);
+    // A last child continues at an ancestor's sibling, back from there is
+    // the deepest last displayed descendant; the ends, no item, an unknown code.
+    EXPECT_EQ(
+        (std::vector{Next(a, TVGN_NEXTVISIBLE), Next(a21, TVGN_NEXTVISIBLE), Next(b, TVGN_PREVIOUSVISIBLE),
+                     Next(a1, TVGN_PREVIOUSVISIBLE), Next(nullptr, TVGN_LASTVISIBLE), Next(a2, TVGN_PREVIOUS),
+                     Next(b, TVGN_NEXTVISIBLE), Next(a, TVGN_PREVIOUSVISIBLE),
+                     Next(nullptr, TVGN_NEXTVISIBLE), Next(nullptr, TVGN_NEXT), Next(a, 42)}),
+        (std::vector<HTREEITEM>{a1, b, a21, a, b, a1, nullptr, nullptr, nullptr, nullptr, nullptr}));
 
     Expand(a, TVE_COLLAPSE);
     EXPECT_EQ(Next(a21, TVGN_NEXTVISIBLE), b) << "works from hidden items too";
@@ -172,7 +169,8 @@ TEST_F(TreeStoreTest, SetItemAppliesMasks)
     const TVITEM get = GetItem(item, TVIF_STATE | TVIF_PARAM | TVIF_IMAGE | TVIF_SELECTEDIMAGE);
     EXPECT_EQ(Text(item), "new label");
     EXPECT_EQ(get.state, TVIS_BOLD) << "only the masked bit changes";
-    EXPECT_EQ(std::tuple(get.lParam, get.iImage, get.iSelectedImage), std::tuple(-123456789012345, 70000, -1));
+    EXPECT_EQ(std::tuple(get.lParam, get.iImage, get.iSelectedImage),
+              std::tuple(-123456789012345, 70000, -1));
     SetText(item, nullptr);
     EXPECT_EQ(Text(item), "");
 }
@@ -344,8 +342,9 @@ TEST_F(TreeStoreTest, ForeignHandlesAreRefused)
     for (HTREEITEM bad : {foreign, odd}) {
         TVITEM tvi{.mask = TVIF_STATE, .hItem = bad};
         // Delete, expand, select, get and set the item, its next, a child, its rectangle.
-        EXPECT_EQ((std::vector<long long>{Delete(bad), Expand(bad, TVE_EXPAND), Select(bad), TreeView_GetItem(hwnd, &tvi),
-                                          SetItem(tvi), Next(bad, TVGN_NEXT) != nullptr, Insert(bad, "x") != nullptr,
+        EXPECT_EQ((std::vector<long long>{Delete(bad), Expand(bad, TVE_EXPAND), Select(bad),
+                                          TreeView_GetItem(hwnd, &tvi), SetItem(tvi),
+                                          Next(bad, TVGN_NEXT) != nullptr, Insert(bad, "x") != nullptr,
                                           ItemRect(bad).top}),
                   (std::vector<long long>{0, 0, 0, 0, 0, 0, 0, -1}));
     }

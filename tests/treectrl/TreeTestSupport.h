@@ -45,7 +45,7 @@ class TreeParent {
     template <typename Field>
     auto Each(Field field) const
     {
-        std::vector<decltype(field(NMTREEVIEW{}))> values;
+        std::vector<decltype(field(notices.front()))> values;
         for (const NMTREEVIEW& nm : notices)
             values.push_back(field(nm));
         return values;
@@ -74,10 +74,19 @@ public:
     std::vector<DispNotice> dispNotices;
     std::function<LRESULT(NMTVDISPINFO&)> dispAnswer;
 
-    std::vector<UINT> Codes() const { return Each([](const NMTREEVIEW& nm) { return nm.hdr.code; }); }
+    std::vector<UINT> Codes() const
+    {
+        return Each([](auto& n) { return n.hdr.code; });
+    }
     // The itemOld (or itemNew) handles of the notices, in order.
-    std::vector<HTREEITEM> Olds() const { return Each([](const NMTREEVIEW& nm) { return nm.itemOld.hItem; }); }
-    std::vector<HTREEITEM> News() const { return Each([](const NMTREEVIEW& nm) { return nm.itemNew.hItem; }); }
+    std::vector<HTREEITEM> Olds() const
+    {
+        return Each([](auto& n) { return n.itemOld.hItem; });
+    }
+    std::vector<HTREEITEM> News() const
+    {
+        return Each([](auto& n) { return n.itemNew.hItem; });
+    }
     int Count(UINT code) const { return static_cast<int>(std::ranges::count(Codes(), code)); }
     void Clear();
 

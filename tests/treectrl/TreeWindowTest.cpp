@@ -87,12 +87,13 @@ TEST_F(TreeWindowTest, UnhandledMessagesReachTheReplacedProcedure)
     EXPECT_EQ(SendMessageA(attached, kProbe, 1, 2), 4242) << "its result is returned";
     // Passed on (an empty tree is painted by the replaced procedure), then
     // what the control handles, which stays with it.
-    EXPECT_EQ((std::vector{ReachedReplaced(TVM_SETITEMHEIGHT, 20), ReachedReplaced(TVM_INSERTITEMW),
-                           ReachedReplaced(WM_CHAR, 'a'), ReachedReplaced(WM_PAINT), ReachedReplaced(WM_TIMER, 999),
-                           ReachedReplaced(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 100)), ReachedReplaced(TVM_GETCOUNT),
-                           ReachedReplaced(WM_KEYDOWN, VK_DOWN), ReachedReplaced(WM_MOUSEMOVE),
-                           ReachedReplaced(WM_LBUTTONDOWN)}),
-              (std::vector{true, true, true, true, true, true, false, false, false, false}));
+    EXPECT_EQ(
+        (std::vector{ReachedReplaced(TVM_SETITEMHEIGHT, 20), ReachedReplaced(TVM_INSERTITEMW),
+                     ReachedReplaced(WM_CHAR, 'a'), ReachedReplaced(WM_PAINT), ReachedReplaced(WM_TIMER, 999),
+                     ReachedReplaced(WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 100)),
+                     ReachedReplaced(TVM_GETCOUNT), ReachedReplaced(WM_KEYDOWN, VK_DOWN),
+                     ReachedReplaced(WM_MOUSEMOVE), ReachedReplaced(WM_LBUTTONDOWN)}),
+        (std::vector{true, true, true, true, true, true, false, false, false, false}));
 
     EXPECT_TRUE(ReachedReplaced(WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE));
     EXPECT_EQ(SendMessageA(attached, WM_GETFONT, 0, 0), reinterpret_cast<LRESULT>(font));

@@ -42,14 +42,12 @@ TEST(FlatHashMapTest, EntityMapsHoldEntityZeroAndSparseNumbers)
         map.RemoveAll(10, nHighest);
         map.SetAt(0, item(1));
         map.SetAt(nHighest, item(2));
-        HTREEITEM hItem = nullptr;
-        EXPECT_TRUE(map.Lookup(0, hItem));
-        EXPECT_EQ(hItem, item(1));
-        EXPECT_TRUE(map.Lookup(nHighest, hItem));
-        EXPECT_EQ(hItem, item(2));
-        EXPECT_FALSE(map.Lookup(5, hItem));
-        EXPECT_FALSE(map.Lookup(-1, hItem));
-        EXPECT_FALSE(map.Lookup(nHighest - 1, hItem));
+        HTREEITEM hZero = nullptr, hHighest = nullptr, hOther = nullptr;
+        EXPECT_EQ((std::vector{map.Lookup(0, hZero), map.Lookup(nHighest, hHighest), map.Lookup(5, hOther),
+                               map.Lookup(-1, hOther), map.Lookup(nHighest - 1, hOther)}),
+                  (std::vector{true, true, false, false, false}))
+            << nHighest;
+        EXPECT_EQ(std::pair(hZero, hHighest), std::pair(item(1), item(2)));
     }
 }
 

@@ -64,7 +64,7 @@ TEST_F(InverseViewTest, RightDoubleClickMakesTheClickedEntityCurrentInBothViews)
 {
     SelectUpper("#5=");
     RightDoubleClick(TreeChildren(Lower()).at(2)); // the first #7
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(7, TreeRootOf(Upper(), "#7=")));
+    EXPECT_EQ(Current(), std::pair(7, TreeRootOf(Upper(), "#7=")));
     EXPECT_EQ(TreeLabels(Lower()), ExpectedTexts({9}));
 
     // The navigation is an unfolded child's as well.
@@ -72,7 +72,7 @@ TEST_F(InverseViewTest, RightDoubleClickMakesTheClickedEntityCurrentInBothViews)
     DoubleClick(Lower(), hNine);
     ASSERT_EQ(TreeLabels(Lower(), hNine), ExpectedTexts({5, 7}));
     RightDoubleClick(TreeChildren(Lower(), hNine).at(0));
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(5, TreeRootOf(Upper(), "#5=")));
+    EXPECT_EQ(Current(), std::pair(5, TreeRootOf(Upper(), "#5=")));
     EXPECT_EQ(TreeLabels(Lower()), ExpectedTexts({9, 8, 7, 7, 0}));
 }
 
@@ -81,7 +81,7 @@ TEST_F(InverseViewTest, TheHeaderAsReferrerLeadsBackToTheHeaderItem)
     SelectUpper("#5=");
     ASSERT_EQ(TreeLabel(Lower(), TreeChildren(Lower()).back()), kHeaderText);
     RightDoubleClick(TreeChildren(Lower()).back());
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(0, TreeChildren(Upper()).at(0)));
+    EXPECT_EQ(Current(), std::pair(0, TreeChildren(Upper()).at(0)));
     EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
 }
 
@@ -92,7 +92,7 @@ TEST_F(InverseViewTest, AnEntityAmongItsOwnReferrersChangesNothingButTheLowerSel
     ASSERT_EQ(TreeLabels(Lower()), ExpectedTexts({8}));
     m_recorder.Watch(Lower());
     RightDoubleClick(before[0]);
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(8, TreeRootOf(Upper(), "#8=")));
+    EXPECT_EQ(Current(), std::pair(8, TreeRootOf(Upper(), "#8=")));
     EXPECT_EQ(TreeChildren(Lower()), before) << "not refilled";
     EXPECT_EQ(TreeCaret(Lower()), before[0]);
     EXPECT_EQ(m_recorder.Count(WM_RBUTTONDBLCLK), 0) << "the view consumes the right double click";
@@ -103,7 +103,7 @@ TEST_F(InverseViewTest, RightDoubleClickOnThePlaceholderOrBesideTheItemsDoesNoth
     const auto placeholder = TreeChildren(Lower());
     RightDoubleClick(placeholder.at(0));
     PostAndPump(Lower(), WM_RBUTTONDBLCLK, POINT{5, 150});
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(0, TreeChildren(Upper()).at(0)));
+    EXPECT_EQ(Current(), std::pair(0, TreeChildren(Upper()).at(0)));
     EXPECT_EQ(TreeChildren(Lower()), placeholder);
 }
 

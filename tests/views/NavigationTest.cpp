@@ -47,14 +47,15 @@ protected:
 TEST_F(NavigationTest, GoingToAnEntityIsWhatARightDoubleClickInTheLowerTreeDoes)
 {
     EXPECT_TRUE(Document().NavigateToEntity(250));
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(250, Root(250)));
+    EXPECT_EQ(Current(), std::pair(250, Root(250)));
     EXPECT_EQ(TreeLabels(Lower()), Strings{"#150=IFCITEM(#250);"});
     const POINT point = LabelPoint(Upper(), Root(250));
     RECT client;
     GetClientRect(Upper(), &client);
     EXPECT_TRUE(point.y >= 0 && point.y < client.bottom) << "scrolled into view";
 
-    EXPECT_EQ(std::pair(Document().NavigateToEntity(301), Document().NavigateToEntity(-1)), std::pair(false, false));
+    EXPECT_EQ(std::pair(Document().NavigateToEntity(301), Document().NavigateToEntity(-1)),
+              std::pair(false, false));
     EXPECT_EQ(Doc().GetCurrentEntity(), 250) << "no entity: nothing changes";
     EXPECT_TRUE(Document().GoBack());
     EXPECT_EQ(Doc().GetCurrentEntity(), 0) << "one jump recorded, from the header";
@@ -76,7 +77,7 @@ TEST_F(NavigationTest, BackAndForwardReturnToTheEntitiesAndTopRowsLeft)
               std::pair(true, false));
 
     ASSERT_TRUE(Document().GoBack());
-    EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TreeCaret(Upper())), std::pair(200, Root(200)));
+    EXPECT_EQ(Current(), std::pair(200, Root(200)));
     EXPECT_EQ(TreeLabels(Lower()), Strings{"#100=IFCITEM(#200);"});
     ASSERT_TRUE(Document().GoBack());
     EXPECT_EQ(std::pair(Doc().GetCurrentEntity(), TopRow()), std::pair(300, hTopAt300));

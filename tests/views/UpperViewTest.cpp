@@ -1,5 +1,7 @@
-// The upper view: the build (roots, progress, placeholder), the first
-// selection, the update step, unfolding, hover marking and the control.
+// The upper view: the build (roots, progress with or without a status bar,
+// placeholder), the first selection, the update step, unfolding, hover
+// marking and the control. (Updates that skip the sending view: the
+// framework's document tests and unfolding here.)
 #include "views/ViewsTest.h"
 
 #include "res/Resource.h"
@@ -68,6 +70,19 @@ TEST_F(UpperViewTest, BuildShowsProgressPerThousandNumbersExaminedThenTheInverse
         EXPECT_EQ(TreeCaret(Upper()), TreeChildren(Upper()).at(1)) << c.nMax;
     }
     EXPECT_EQ(m_statusBar.m_strMessage, res::FormatString(res::IDS_INVERSE_PROGRESS, 0));
+}
+
+// The document may have no status bar to show progress on.
+TEST_F(UpperViewTest, WithoutAStatusBarTheTreeStillBuilds)
+{
+    m_pDocument->SetStatusBarSource([] { return nullptr; });
+    m_statusBar.m_aProgressCalls.clear();
+    ASSERT_TRUE(OpenText(kHeader + "#1=A;\n#2=B(#1);\n"));
+    EXPECT_EQ(TreeChildren(Upper()).size(), 3u);
+    EXPECT_TRUE(m_statusBar.m_aProgressCalls.empty());
+    m_pDocument->SetStatusBarSource(nullptr);
+    ASSERT_TRUE(OpenText(kHeader + "#1=A;\n#2=B(#1);\n"));
+    EXPECT_EQ(TreeChildren(Upper()).size(), 3u);
 }
 
 TEST_F(UpperViewTest, EmptyDocumentShowsThePlaceholderWhichStandsForNoEntity)
@@ -198,8 +213,9 @@ TEST_F(UpperViewTest, TheControlHasItsStyleAndIdAndCoversTheView)
     GetWindowRect(Upper(), &tree);
     POINT origin{0, 0};
     ClientToScreen(m_pUpper->GetSafeHwnd(), &origin);
-    EXPECT_EQ(std::tuple(tree.left - origin.x, tree.top - origin.y, tree.right - origin.x, tree.bottom - origin.y),
-              std::tuple(0, 0, view.right, view.bottom));
+    EXPECT_EQ(
+        std::tuple(tree.left - origin.x, tree.top - origin.y, tree.right - origin.x, tree.bottom - origin.y),
+        std::tuple(0, 0, view.right, view.bottom));
 
     NMTREEVIEW edit;
     edit.hdr = {Upper(), 102, TVN_ENDLABELEDIT};

@@ -22,6 +22,7 @@
 #include <memory>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 using Strings = std::vector<std::string>;
@@ -44,6 +45,8 @@ protected:
     void NewDocument();
 
     CKantorDoc& Doc() { return m_pDocument->GetKantorDoc(); }
+    // The current entity and the upper tree's caret.
+    std::pair<std::int32_t, HTREEITEM> Current() { return {Doc().GetCurrentEntity(), TreeCaret(Upper())}; }
     HWND Upper() const { return m_pUpper->GetTreeHwnd(); }
     HWND Lower() const { return m_pLower->GetTreeHwnd(); }
 
