@@ -41,15 +41,17 @@ constexpr UINT kTreeId = 102;
 using Codes = std::vector<UINT>;
 
 class TreeParent {
-    // A field of every notice, in order.
-    template <typename Field>
-    auto Each(Field field) const
+    // The code (of the header) or the handle (of an item) of every notice.
+    template <typename Part>
+    auto Each(Part NMTREEVIEW::*part) const
     {
-        std::vector<decltype(field(notices.front()))> values;
+        std::vector<decltype(Key(notices.front().*part))> values;
         for (const NMTREEVIEW& nm : notices)
-            values.push_back(field(nm));
+            values.push_back(Key(nm.*part));
         return values;
     }
+    static UINT Key(const NMHDR& hdr) { return hdr.code; }
+    static HTREEITEM Key(const TVITEM& item) { return item.hItem; }
 
 public:
     TreeParent();
@@ -74,19 +76,10 @@ public:
     std::vector<DispNotice> dispNotices;
     std::function<LRESULT(NMTVDISPINFO&)> dispAnswer;
 
-    std::vector<UINT> Codes() const
-    {
-        return Each([](auto& n) { return n.hdr.code; });
-    }
+    std::vector<UINT> Codes() const { return Each(&NMTREEVIEW::hdr); }
     // The itemOld (or itemNew) handles of the notices, in order.
-    std::vector<HTREEITEM> Olds() const
-    {
-        return Each([](auto& n) { return n.itemOld.hItem; });
-    }
-    std::vector<HTREEITEM> News() const
-    {
-        return Each([](auto& n) { return n.itemNew.hItem; });
-    }
+    std::vector<HTREEITEM> Olds() const { return Each(&NMTREEVIEW::itemOld); }
+    std::vector<HTREEITEM> News() const { return Each(&NMTREEVIEW::itemNew); }
     int Count(UINT code) const { return static_cast<int>(std::ranges::count(Codes(), code)); }
     void Clear();
 

@@ -34,8 +34,7 @@ TEST_F(UpperViewTest, OneRootPerEntityInAscendingNumberWithTheHeaderFirstAndSele
               (Strings{kHeaderText, "#1=IFCA('one');", "#2=IFCB(#1);", "#5=IFCC('five',#1);"}));
     const auto roots = TreeChildren(Upper());
     EXPECT_EQ(m_pUpper->GetLastRootItem(), roots.back()) << "the item of the highest number";
-    EXPECT_EQ(TreeCaret(Upper()), roots.front()) << "the header item is selected after a load";
-    EXPECT_EQ(Doc().GetCurrentEntity(), 0);
+    EXPECT_EQ(Current(), std::pair(0, roots.front())) << "the header item is selected after a load";
     EXPECT_EQ(TreeLabels(Lower()), Strings{res::LoadString(res::IDS_NO_ENTITY_SELECTED)});
 }
 
@@ -123,8 +122,7 @@ TEST_F(UpperViewTest, UnfoldingInsertsPresentReferencesInTextOrderOnce)
     // Children are entities too: selecting one makes its entity current,
     // and the upper tree keeps the child selected.
     Select(Upper(), children[1]);
-    EXPECT_EQ(Doc().GetCurrentEntity(), 3);
-    EXPECT_EQ(TreeCaret(Upper()), children[1]);
+    EXPECT_EQ(Current(), std::pair(3, children[1]));
 
     // An entity that refers to itself unfolds one level per expansion.
     HTREEITEM hEleven = TreeRootOf(Upper(), "#11=");
