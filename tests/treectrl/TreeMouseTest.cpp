@@ -19,9 +19,7 @@ TEST_F(TreeMouseTest, ClickOnTheCaretOrOutsideLabelsOnlyFocuses)
     Click(WM_LBUTTONDOWN, 3, RowY(0));
     Click(WM_LBUTTONDOWN, 200, RowY(1)); // right of the label
     Click(WM_LBUTTONDOWN, 3, RowY(5)); // no row there
-    EXPECT_TRUE(parent.notices.empty());
-    EXPECT_EQ(Caret(), items[0]);
-    EXPECT_EQ(GetFocus(), hwnd);
+    EXPECT_EQ(std::tuple(parent.notices.size(), Caret(), GetFocus()), std::tuple(0u, items[0], hwnd));
 }
 
 TEST_F(TreeMouseTest, DoubleClickOnALabelTogglesTheItem)
@@ -161,8 +159,7 @@ TEST_F(TreeDragStyleTest, LeftDragReportsBeginDrag)
     Click(WM_LBUTTONDOWN, 3, 16 + 5);
     Click(WM_MOUSEMOVE, 3, 60, MK_LBUTTON);
     ASSERT_EQ(parent.Codes(), (Codes{TVN_BEGINDRAGA}));
-    EXPECT_EQ(parent.notices[0].itemNew.hItem, items[1]);
-    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(std::pair(parent.News()[0], GetCapture()), std::pair(items[1], HWND{}));
     Click(WM_LBUTTONUP, 3, 60);
     EXPECT_EQ(Caret(), nullptr) << "a drag selects nothing";
 }
@@ -171,9 +168,8 @@ TEST_F(TreeDragStyleTest, LosingTheCaptureSelectsThePressedItem)
 {
     Click(WM_LBUTTONDOWN, 3, 32 + 5);
     ReleaseCapture();
-    EXPECT_EQ(Caret(), items[2]);
-    EXPECT_EQ(parent.notices.back().action, TVC_BYKEYBOARD);
-    EXPECT_EQ(Next(nullptr, TVGN_DROPHILITE), nullptr);
+    EXPECT_EQ(std::tuple(Caret(), parent.notices.back().action, Next(nullptr, TVGN_DROPHILITE)),
+              std::tuple(items[2], TVC_BYKEYBOARD, HTREEITEM{}));
 }
 
 TEST_F(TreeDragStyleTest, CollapsingAroundThePressedItemEndsThePress)
