@@ -23,15 +23,6 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height)
     return CreateBitmap(width, height);
 }
 
-BOOL GetBitmapSize(HBITMAP bitmap, SIZE* size)
-{
-    const GdiObjectRecord* record = LiveGdiObject(bitmap, GdiKind::Bitmap);
-    if (!record || !size)
-        return FALSE;
-    *size = SIZE{record->image.width(), record->image.height()};
-    return TRUE;
-}
-
 BOOL SaveBitmapPng(HBITMAP bitmap, const char* path)
 {
     const GdiObjectRecord* record = LiveGdiObject(bitmap, GdiKind::Bitmap);

@@ -312,7 +312,6 @@ constexpr UINT TCM_INSERTITEMA = TCM_FIRST + 7;
 constexpr UINT TCM_GETCURSEL = TCM_FIRST + 11;
 constexpr UINT TCM_SETCURSEL = TCM_FIRST + 12;
 constexpr UINT TCM_GETITEMRECT = TCM_FIRST + 10;
-constexpr UINT TCM_ADJUSTRECT = TCM_FIRST + 40;
 constexpr UINT TCM_INSERTITEM = TCM_INSERTITEMA;
 
 constexpr UINT TCIF_TEXT = 0x0001;
@@ -339,7 +338,6 @@ constexpr UINT PBM_DELTAPOS = WM_USER + 3;
 constexpr UINT PBM_SETSTEP = WM_USER + 4;
 constexpr UINT PBM_STEPIT = WM_USER + 5;
 constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
-constexpr UINT PBM_GETRANGE = WM_USER + 7;
 constexpr UINT PBM_GETPOS = WM_USER + 8;
 
 // Tooltips ---------------------------------------------------------------
@@ -393,6 +391,3 @@ int ImageList_AddIcon(HIMAGELIST himl, HICON icon);
 int ImageList_GetImageCount(HIMAGELIST himl);
 BOOL ImageList_GetIconSize(HIMAGELIST himl, int* cx, int* cy);
 BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdc, int x, int y, UINT style);
-// The bitmap behind image i (a copy the caller deletes), for checks of the
-// pixels an image list holds.
-HBITMAP ImageList_GetImageBitmap(HIMAGELIST himl, int i);

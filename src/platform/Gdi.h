@@ -107,7 +107,6 @@ HBRUSH CreateSolidBrush(COLORREF color);
 HBITMAP CreateBitmap(int width, int height);
 // The same kind of bitmap; every context draws in 32-bit colour.
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
-BOOL GetBitmapSize(HBITMAP bitmap, SIZE* size);
 // Writes the bitmap as a PNG file (for looking at rendered output).
 BOOL SaveBitmapPng(HBITMAP bitmap, const char* path);
 // Renders the whole window as it paints now (with its menu bar and every

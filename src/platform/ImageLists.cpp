@@ -159,18 +159,3 @@ BOOL ImageList_Draw(HIMAGELIST himl, int i, HDC hdc, int x, int y, UINT style)
     dc->painter->drawImage(QPoint(x, y), image);
     return TRUE;
 }
-
-HBITMAP ImageList_GetImageBitmap(HIMAGELIST himl, int i)
-{
-    const ImageListRecord* list = LiveList(himl);
-    if (!list || i < 0 || i >= static_cast<int>(list->images.size()))
-        return nullptr;
-    HBITMAP bitmap = CreateBitmap(list->cx, list->cy);
-    if (!bitmap)
-        return nullptr;
-    const ListImage& entry = list->images[static_cast<size_t>(i)];
-    const QImage image =
-        entry.picture ? RenderIconPicture(*entry.picture, list->cx, list->cy, 1.0) : entry.pixels;
-    bitmap->image = image.convertToFormat(QImage::Format_RGB32);
-    return bitmap;
-}

@@ -124,8 +124,6 @@ LRESULT ProgressProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                         HIWORD(static_cast<std::uintptr_t>(lParam)));
     case PBM_SETRANGE32:
         return SetRange(hwnd, st, static_cast<int>(wParam), static_cast<int>(lParam));
-    case PBM_GETRANGE:
-        return wParam ? st.low : st.high;
     case PBM_SETPOS:
         return SetPos(hwnd, st, static_cast<int>(wParam));
     case PBM_DELTAPOS:

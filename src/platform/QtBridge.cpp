@@ -1,7 +1,6 @@
 #include "platform/qt/QtBridge.h"
 
 #include "platform/internal/GdiObjects.h"
-#include "platform/internal/StandardControls.h"
 #include "platform/internal/WindowRecord.h"
 
 #include <QBackingStore>
@@ -21,27 +20,6 @@ HWND WindowOfWidget(const QWidget* widget)
             return hwnd;
     }
     return nullptr;
-}
-
-LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-HWND CreateHostWindow(HWND parent, QWidget* content, DWORD style, int id)
-{
-    if (!content || !LiveWindow(parent))
-        return nullptr;
-    HWND hwnd = CreateWindowExA(0, kHostClassName, "", style | WS_CHILD, 0, 0, 0, 0, parent,
-                                static_cast<HMENU>(id), GetModuleHandleA(nullptr), nullptr);
-    WindowRecord* rec = LiveWindow(hwnd);
-    if (!rec)
-        return nullptr;
-    content->setParent(rec->widget);
-    rec->hostedContent = content;
-    LayoutNonClient(rec);
-    content->show();
-    return hwnd;
 }
 
 BOOL SetWindowMenuWidget(HWND hwnd, QWidget* menu)

@@ -27,7 +27,6 @@ void RegisterStandardClasses()
     Register(WC_LISTVIEWA, ListViewProc, WidgetKind::Plain, GetSysColorBrush(COLOR_WINDOW));
     Register(WC_TABCONTROLA, TabControlProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
     Register(TOOLTIPS_CLASSA, TooltipProc, WidgetKind::Plain, GetSysColorBrush(COLOR_INFOBK));
-    Register(kHostClassName, HostProc, WidgetKind::Plain, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void SendNotify(HWND hwnd, NMHDR& hdr, UINT code)

@@ -1,20 +1,14 @@
 // Static text: the window text drawn in the parent's colours
 // (WM_CTLCOLORSTATIC); with SS_NOTIFY a click tells the parent. A static of
-// style SS_BITMAP shows a bitmap at its top left instead, one of style
-// SS_ICON an icon.
+// style SS_ICON shows an icon at its top left instead.
 #include "platform/internal/StandardControls.h"
 
 #include "platform/Gdi.h"
 #include "platform/ScopedDc.h"
-#include "platform/internal/GdiObjects.h"
-#include "platform/qt/QtBridge.h"
-
-#include <QPainter>
 
 namespace {
 
 struct StaticState : ControlState {
-    HBITMAP image = nullptr;
     HICON icon = nullptr;
 };
 
@@ -25,20 +19,9 @@ StaticState& State(WindowRecord* rec)
     return static_cast<StaticState&>(*rec->control);
 }
 
-bool IsBitmapStatic(const WindowRecord* rec)
-{
-    return (rec->style & SS_TYPEMASK) == SS_BITMAP;
-}
-
 bool IsIconStatic(const WindowRecord* rec)
 {
     return (rec->style & SS_TYPEMASK) == SS_ICON;
-}
-
-// The image type a static of this style shows.
-WPARAM ImageType(const WindowRecord* rec)
-{
-    return IsIconStatic(rec) ? IMAGE_ICON : IMAGE_BITMAP;
 }
 
 void Paint(HWND hwnd, HDC hdc)
@@ -56,12 +39,6 @@ void Paint(HWND hwnd, HDC hdc)
     WindowRecord* live = LiveWindow(hwnd);
     if (!live)
         return;
-    if (IsBitmapStatic(live)) {
-        const GdiObjectRecord* bitmap = LiveGdiObject(State(live).image, GdiKind::Bitmap);
-        if (QPainter* painter = PainterOfDC(hdc); painter && bitmap)
-            painter->drawImage(0, 0, bitmap->image);
-        return;
-    }
     if (IsIconStatic(live)) {
         if (HICON icon = State(live).icon)
             DrawIconEx(hdc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
@@ -103,27 +80,18 @@ LRESULT StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case STM_SETIMAGE: {
-        if (wParam != ImageType(rec))
+        if (wParam != IMAGE_ICON || !IsIconStatic(rec))
             return 0;
         StaticState& st = State(LiveWindow(hwnd));
-        LRESULT previous = 0;
-        if (wParam == IMAGE_ICON) {
-            previous = reinterpret_cast<LRESULT>(st.icon);
-            st.icon = reinterpret_cast<HICON>(lParam);
-        } else {
-            previous = reinterpret_cast<LRESULT>(st.image);
-            st.image = reinterpret_cast<HBITMAP>(lParam);
-        }
+        const LRESULT previous = reinterpret_cast<LRESULT>(st.icon);
+        st.icon = reinterpret_cast<HICON>(lParam);
         InvalidateRect(hwnd, nullptr, TRUE);
         return previous;
     }
-    case STM_GETIMAGE: {
-        if (wParam != ImageType(rec))
+    case STM_GETIMAGE:
+        if (wParam != IMAGE_ICON || !IsIconStatic(rec))
             return 0;
-        const StaticState& st = State(LiveWindow(hwnd));
-        return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(st.icon)
-                                    : reinterpret_cast<LRESULT>(st.image);
-    }
+        return reinterpret_cast<LRESULT>(State(LiveWindow(hwnd)).icon);
     case WM_SETTEXT: {
         const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
         InvalidateRect(hwnd, nullptr, TRUE);

@@ -189,25 +189,6 @@ LRESULT TabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         *rect = RECT{tab.left(), tab.top(), tab.right() + 1, tab.bottom() + 1};
         return TRUE;
     }
-    case TCM_ADJUSTRECT: {
-        // wParam FALSE: the control's rectangle to its page's.
-        auto* rect = reinterpret_cast<RECT*>(lParam);
-        if (!rect)
-            return 0;
-        const int inset = 4;
-        if (wParam) {
-            rect->left -= inset;
-            rect->right += inset;
-            rect->top -= TabHeight(rec) + inset;
-            rect->bottom += inset;
-        } else {
-            rect->left += inset;
-            rect->right -= inset;
-            rect->top += TabHeight(rec) + inset;
-            rect->bottom -= inset;
-        }
-        return 0;
-    }
     default:
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     }

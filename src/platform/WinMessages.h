@@ -260,7 +260,6 @@ constexpr DWORD SS_LEFT = 0x0000;
 constexpr DWORD SS_CENTER = 0x0001;
 constexpr DWORD SS_RIGHT = 0x0002;
 constexpr DWORD SS_ICON = 0x0003;
-constexpr DWORD SS_BITMAP = 0x000E;
 constexpr DWORD SS_TYPEMASK = 0x001F;
 constexpr DWORD SS_NOPREFIX = 0x0080;
 constexpr DWORD SS_NOTIFY = 0x0100;
@@ -274,12 +273,11 @@ constexpr UINT BM_SETCHECK = 0x00F1;
 constexpr UINT BM_CLICK = 0x00F5;
 constexpr WPARAM BST_UNCHECKED = 0;
 constexpr WPARAM BST_CHECKED = 1;
-// Static controls of style SS_BITMAP show the bitmap set with STM_SETIMAGE
-// (wParam IMAGE_BITMAP, lParam the bitmap, which stays the caller's); those
-// of style SS_ICON the icon (IMAGE_ICON), kIconSize square.
+// Static controls of style SS_ICON show the icon set with STM_SETIMAGE
+// (wParam IMAGE_ICON, lParam the icon, which stays the caller's), kIconSize
+// square.
 constexpr UINT STM_SETIMAGE = 0x0172;
 constexpr UINT STM_GETIMAGE = 0x0173;
-constexpr WPARAM IMAGE_BITMAP = 0;
 constexpr WPARAM IMAGE_ICON = 1;
 constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT EM_LIMITTEXT = 0x00C5;

@@ -92,7 +92,6 @@ BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Hierarchy ---------------------------------------------------------------
 
 HWND GetParent(HWND hwnd);
-HWND SetParent(HWND hwnd, HWND newParent);
 HWND GetDlgItem(HWND parent, int id);
 int GetDlgCtrlID(HWND hwnd);
 HWND GetTopLevelWindow(HWND hwnd);

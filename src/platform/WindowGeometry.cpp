@@ -88,8 +88,6 @@ void LayoutNonClient(WindowRecord* rec)
                                    std::max(0, width - border - rec->insetRight), extent);
         rec->horz.bar->setVisible(horz);
     }
-    if (rec->hostedContent)
-        rec->hostedContent->setGeometry(ClientRectInWidget(rec));
 }
 
 void NotifySizeIfChanged(WindowRecord* rec, bool throughPump)

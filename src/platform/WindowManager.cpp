@@ -360,9 +360,6 @@ LONG_PTR SetWindowLongPtrA(HWND hwnd, int index, LONG_PTR value)
     case GWL_HINSTANCE:
         rec->instance = reinterpret_cast<HINSTANCE>(value);
         break;
-    case GWL_ID:
-        rec->id = static_cast<UINT_PTR>(value);
-        break;
     case GWL_USERDATA:
         rec->userData = value;
         break;
@@ -440,32 +437,6 @@ HWND GetParent(HWND hwnd)
     if ((rec->style & WS_CHILD) || (rec->style & WS_POPUP))
         return LiveWindow(rec->parent);
     return nullptr;
-}
-
-HWND SetParent(HWND hwnd, HWND newParent)
-{
-    WindowRecord* rec = LiveWindow(hwnd);
-    if (!rec || (newParent && !LiveWindow(newParent)) || newParent == hwnd || IsChild(hwnd, newParent))
-        return nullptr;
-    HWND old = rec->parent;
-    if (old) {
-        auto& siblings = old->children;
-        siblings.erase(std::remove(siblings.begin(), siblings.end(), rec), siblings.end());
-    }
-    const bool visible = !rec->widget->isHidden();
-    const QPoint clientPos =
-        (rec->style & WS_CHILD) && old ? rec->widget->pos() - ClientOrigin(old) : rec->widget->pos();
-    rec->parent = newParent;
-    if (newParent) {
-        newParent->children.push_back(rec);
-        rec->widget->setParent(newParent->widget);
-        rec->widget->move(ClientOrigin(newParent) + clientPos);
-    } else {
-        rec->widget->setParent(nullptr, Qt::Window);
-        rec->style &= ~WS_CHILD;
-    }
-    rec->widget->setVisible(visible);
-    return old;
 }
 
 HWND GetDlgItem(HWND parent, int id)

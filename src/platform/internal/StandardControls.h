@@ -16,7 +16,6 @@ LRESULT ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ListViewProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT TabControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT TooltipProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-LRESULT HostProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Sends hdr, filled in for hwnd and code, to hwnd's parent as WM_NOTIFY;
 // nothing for a window without a parent.
@@ -24,6 +23,3 @@ void SendNotify(HWND hwnd, NMHDR& hdr, UINT code);
 
 // Tooltips that watch a window get its mouse messages (TTF_SUBCLASS).
 void RelayToTooltips(const MSG& msg);
-
-// The class of windows that host a Qt widget (QtBridge.h).
-inline constexpr const char* kHostClassName = "LumenorQtHost";

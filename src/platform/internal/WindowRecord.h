@@ -57,7 +57,6 @@ struct WindowRecord {
 
     QWidget* widget = nullptr;
     QPointer<QWidget> menuWidget; // above the client area (top-level windows)
-    QPointer<QWidget> hostedContent; // fills the client area (host windows)
     ScrollBarState vert;
     ScrollBarState horz;
 
@@ -96,7 +95,7 @@ void ApplyStyleChange(WindowRecord* rec, DWORD oldStyle);
 QPoint ClientOrigin(const WindowRecord* rec);
 QRect ClientRectInWidget(const WindowRecord* rec);
 QSize ClientSize(const WindowRecord* rec);
-// Places scroll bars, menu widget and hosted content for the widget's
+// Places scroll bars and menu widget for the widget's
 // current size and recomputes the insets.
 void LayoutNonClient(WindowRecord* rec);
 // Sends WM_SIZE when the client size differs from the last one reported;

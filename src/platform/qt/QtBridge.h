@@ -1,6 +1,6 @@
 // The Qt side of windows, for the framework layer (the only other layer
 // that may include Qt): the widget behind a window, the window behind a
-// widget, and Qt widgets hosted inside windows (menu bar, tool bar).
+// widget, and the menu bar hosted above a window's client area.
 #pragma once
 
 #include "platform/Gdi.h"
@@ -19,11 +19,6 @@ QWidget* WidgetOfWindow(HWND hwnd);
 // ancestor's (so a hosted widget answers its host window).
 HWND WindowOfWidget(const QWidget* widget);
 
-// Creates a child window whose whole client area is `content` (re-parented
-// into it and kept at the client size). The window is of class
-// "LumenorQtHost" with a default procedure and can be subclassed; the
-// content's input stays with Qt and is not turned into messages.
-HWND CreateHostWindow(HWND parent, QWidget* content, DWORD style, int id);
 // Puts a widget (a QMenuBar) at the top of a top-level window, above and
 // outside its client area, which shrinks by the widget's height (WM_SIZE).
 // Null removes it again.
