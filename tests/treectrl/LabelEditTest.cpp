@@ -151,8 +151,9 @@ TEST_P(LabelEditEndTest, ReportsTheTextOrNoneAndTheAnswerDecidesTheLabel)
               c.textReported ? std::tuple(items[1], 0x15u, 7, true, std::string("renamed"))
                              : std::tuple(items[1], 0x14u, 0, false, std::string()));
     EXPECT_EQ(Text(items[1]), c.label);
-    if (c.how == End::kEndNow || c.how == End::kEndNowCancel)
+    if (c.how == End::kEndNow || c.how == End::kEndNowCancel) {
         EXPECT_EQ(result, Text(items[1]) == "renamed") << "whether the text was stored";
+    }
     ExpectNoEdit();
 }
 
