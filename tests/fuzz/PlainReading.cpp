@@ -1,23 +1,19 @@
 #include "PlainReading.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstddef>
 
 namespace plain {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // The digits at pos, pos moved past them all; false when there are none or
 // their value exceeds 2^31 - 1 (compared as text, leading zeros dropped).
 bool Number(std::string_view text, std::size_t& pos, std::int32_t& n)
 {
     std::string digits;
-    while (pos < text.size() && IsDigit(text[pos]))
+    while (pos < text.size() && std::isdigit(static_cast<unsigned char>(text[pos])))
         digits += text[pos++];
     if (digits.empty())
         return false;

@@ -23,11 +23,8 @@ cmake --build "$build" -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
 export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
-if [ -z "${XDG_RUNTIME_DIR:-}" ] || [ ! -d "${XDG_RUNTIME_DIR}" ]; then
-  XDG_RUNTIME_DIR="$(mktemp -d)"
-  chmod 700 "$XDG_RUNTIME_DIR"
-  export XDG_RUNTIME_DIR
-fi
+# (mktemp -d makes the folder private, as the runtime folder must be.)
+[ -d "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
 mkdir -p "$build/artifacts" "$build/logs"
 for target in "${targets[@]}"; do
   corpus="$build/corpus/$target"
@@ -38,10 +35,9 @@ for target in "${targets[@]}"; do
   # inputs and beyond, so every input of the tree control would look like a
   # leak to libFuzzer's check after it, and the heap scans would take most
   # of the time; leaks are checked once, at the end of the run, instead.
-  [ "$target" = tree ] && options+=(-detect_leaks=0)
-  if [ "$target" != tree ]; then
-    if [ -d "$samples" ]; then seeds+=("$samples"); else echo "fuzz_$target: no sample files at $samples"; fi
-  fi
+  if [ "$target" = tree ]; then
+    options+=(-detect_leaks=0)
+  elif [ -d "$samples" ]; then seeds+=("$samples"); else echo "fuzz_$target: no sample files at $samples"; fi
   echo "fuzz_$target: $seconds s"
   # Inputs up to 8 KiB: sample files are cut, which is a case of its own
   # (a text that ends anywhere); the reader's block boundaries come from the
