@@ -10,11 +10,11 @@
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <tuple>
 #include <utility>
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::Optional;
 using ::testing::Pair;
 
 namespace {
@@ -33,13 +33,12 @@ protected:
     // The document still holds open.ifc, with entity 2 current.
     void ExpectOpenFileUnchanged()
     {
-        EXPECT_EQ(m_doc.GetEntityMap().GetCount(), 3u);
-        EXPECT_THAT(EntityText(m_doc, 1), Optional(std::string("#1=A(#2);")));
-        EXPECT_EQ(m_doc.GetMaxEntityNumber(), 2);
-        EXPECT_EQ(m_doc.GetCurrentEntity(), 2);
         CompleteInverse(m_doc);
-        EXPECT_THAT(Referrers(m_doc, 1), ElementsAre(2));
-        EXPECT_THAT(m_host.m_statusBar.m_aProgressCalls, IsEmpty());
+        EXPECT_EQ(std::tuple(m_doc.GetEntityMap().GetCount(), EntityText(m_doc, 1),
+                             m_doc.GetMaxEntityNumber(), m_doc.GetCurrentEntity(), Referrers(m_doc, 1),
+                             m_host.m_statusBar.m_aProgressCalls),
+                  std::tuple(3u, std::optional<std::string>("#1=A(#2);"), 2, 2, std::vector<std::int32_t>{2},
+                             std::vector<std::string>{}));
     }
 
     CTempFolder m_folder;
@@ -173,13 +172,10 @@ TEST(PlainTextSourceTest, AFileChangedWhileItIsReadFailsTheRead)
 TEST_F(DocumentLifecycleTest, NewDocumentIsEmpty)
 {
     EXPECT_TRUE(m_doc.OnNewDocument());
-    EXPECT_TRUE(m_doc.GetEntityMap().IsEmpty());
-    EXPECT_FALSE(m_doc.GetEntityMap().Contains(0));
-    EXPECT_EQ(m_doc.GetMaxEntityNumber(), 0);
-    EXPECT_EQ(m_doc.GetCurrentEntity(), 0);
-    EXPECT_FALSE(m_doc.ComputeInverseStep());
-    EXPECT_THAT(Referrers(m_doc, 2), IsEmpty());
-    EXPECT_THAT(m_host.m_aUpdateSenders, IsEmpty());
+    EXPECT_EQ(std::tuple(m_doc.GetEntityMap().IsEmpty(), m_doc.GetEntityMap().Contains(0),
+                         m_doc.GetMaxEntityNumber(), m_doc.GetCurrentEntity(), m_doc.ComputeInverseStep(),
+                         Referrers(m_doc, 2).size(), m_host.m_aUpdateSenders.size()),
+              std::tuple(true, false, 0, 0, false, 0u, 0u));
 }
 
 TEST_F(DocumentLifecycleTest, ChangedCurrentEntityUpdatesTheOtherViews)

@@ -8,6 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 
 using ::testing::ElementsAre;
@@ -59,9 +60,8 @@ TEST_F(FileSummaryTest, MissingNumbersAreListedOncePerReferrerAndNumber)
 {
     Load("HEAD(#77);\n#10=A(#3,#99,#99,#0);\n#3=B(#12345678901,#2147483647);\n#4=C(#10,#98);\n");
     EXPECT_EQ(MissingNumbers(), (Missing{{3, 2147483647}, {4, 98}, {10, 0}, {10, 99}}));
-    EXPECT_FALSE(IsEntity(m_doc, 0));
-    EXPECT_FALSE(IsEntity(m_doc, 77));
-    EXPECT_TRUE(IsEntity(m_doc, 3));
+    EXPECT_EQ(std::tuple(IsEntity(m_doc, 0), IsEntity(m_doc, 77), IsEntity(m_doc, 3)),
+              std::tuple(false, false, true));
 }
 
 TEST_F(FileSummaryTest, NumbersDefinedMoreThanOnceKeepTheLastText)
@@ -76,15 +76,12 @@ TEST_F(FileSummaryTest, NumbersDefinedMoreThanOnceKeepTheLastText)
 TEST_F(FileSummaryTest, EntityZeroIsAnEntityOnlyWhenTheFileDefinesIt)
 {
     Load("HEAD;\n#1=A(#0);\n");
-    EXPECT_EQ(CountEntities(m_doc), 1u);
-    EXPECT_EQ(MissingNumbers(), (Missing{{1, 0}}));
-    EXPECT_THAT(DuplicateNumbers(), IsEmpty());
+    EXPECT_EQ(std::tuple(CountEntities(m_doc), MissingNumbers(), DuplicateNumbers()),
+              std::tuple(1u, Missing{{1, 0}}, Repeated{}));
 
     Load("HEAD;\n#0=Z(#1);\n#1=A(#0);\n#0=Y;\n");
-    EXPECT_EQ(CountEntities(m_doc), 2u);
-    EXPECT_THAT(MissingNumbers(), IsEmpty());
-    EXPECT_EQ(DuplicateNumbers(), (Repeated{{0, 2}}));
-    EXPECT_EQ(TypeCounts(), (Types{{"A", 1}, {"Y", 1}}));
+    EXPECT_EQ(std::tuple(CountEntities(m_doc), MissingNumbers(), DuplicateNumbers(), TypeCounts()),
+              std::tuple(2u, Missing{}, Repeated{{0, 2}}, Types{{"A", 1}, {"Y", 1}}));
 }
 
 TEST_F(FileSummaryTest, IsolatedEntitiesNeitherReferNorAreReferredTo)
@@ -98,10 +95,9 @@ TEST_F(FileSummaryTest, IsolatedEntitiesNeitherReferNorAreReferredTo)
 TEST_F(FileSummaryTest, AFileOfOnlyHeaderHasNoEntities)
 {
     Load("HEAD;\n#abc(#1)\n");
-    EXPECT_EQ(CountEntities(m_doc), 0u);
-    EXPECT_THAT(TypeCounts(), IsEmpty());
-    EXPECT_THAT(MissingNumbers(), IsEmpty());
-    EXPECT_THAT(FindIsolatedEntities(m_doc), IsEmpty());
+    EXPECT_EQ(
+        std::tuple(CountEntities(m_doc), TypeCounts(), MissingNumbers(), FindIsolatedEntities(m_doc).size()),
+        std::tuple(0u, Types{}, Missing{}, 0u));
 }
 
 TEST_F(FileSummaryTest, AWalkStepsInAscendingNumberAndWrapsAround)
