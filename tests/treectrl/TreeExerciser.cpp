@@ -37,11 +37,6 @@ LRESULT TreeExerciser::Send(UINT msg, WPARAM wParam, LPARAM lParam) const
     return SendMessageA(m_hwnd, msg, wParam, lParam);
 }
 
-TreeData* TreeExerciser::Data() const
-{
-    return reinterpret_cast<TreeData*>(GetWindowLongPtrA(m_hwnd, GWL_USERDATA));
-}
-
 HTREEITEM TreeExerciser::AnyItem()
 {
     if (m_live.empty())
@@ -198,7 +193,7 @@ void TreeExerciser::Step()
 std::string TreeExerciser::Mismatch() const
 {
     std::ostringstream out;
-    TreeData* td = Data();
+    TreeData* td = DataOf(m_hwnd);
     const Recount r = RecountTree(td);
     const auto count = static_cast<int>(Send(TVM_GETCOUNT));
     if (r.count != count || r.count != static_cast<int>(m_live.size()))

@@ -46,7 +46,6 @@ private:
     void GetItemText(HTREEITEM item);
     void Mouse();
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    TreeData* Data() const;
 
     TreeParent& m_parent;
     HWND m_hwnd;

@@ -1,17 +1,8 @@
 #include "treectrl/TreePaintTestSupport.h"
 
+#include <numeric>
+
 namespace paint {
-
-namespace {
-
-void FillSolid(HDC dc, const RECT& rect, COLORREF color)
-{
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
-
-} // namespace
 
 HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors)
 {
@@ -19,8 +10,12 @@ HIMAGELIST SolidImageList(int cx, int cy, const std::vector<COLORREF>& colors)
     HBITMAP strip = CreateBitmap(cx * count, cy);
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ old = SelectObject(dc, strip);
-    for (int i = 0; i < count; ++i)
-        FillSolid(dc, RECT{i * cx, 0, (i + 1) * cx, cy}, colors[static_cast<size_t>(i)]);
+    for (int i = 0; i < count; ++i) {
+        HBRUSH brush = CreateSolidBrush(colors[static_cast<size_t>(i)]);
+        const RECT rect{i * cx, 0, (i + 1) * cx, cy};
+        FillRect(dc, &rect, brush);
+        DeleteObject(brush);
+    }
     SelectObject(dc, old);
     DeleteDC(dc);
     HIMAGELIST list = ImageList_Create(cx, cy, ILC_COLOR32, count, 1);
@@ -55,9 +50,8 @@ void TreePaintTest::SetUp()
 
 void TreePaintTest::TearDown()
 {
-    std::vector<int> indexes;
-    for (int i = 0; i < COLOR_COUNT; ++i)
-        indexes.push_back(i);
+    std::vector<int> indexes(COLOR_COUNT);
+    std::iota(indexes.begin(), indexes.end(), 0);
     SetSysColors(COLOR_COUNT, indexes.data(), m_savedColors.data());
     TreeTest::TearDown();
 }

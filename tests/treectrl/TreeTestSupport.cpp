@@ -149,11 +149,6 @@ QPoint TreeTest::At(int x, int y) const
     return WidgetOfWindow(parent.hwnd())->windowHandle()->mapFromGlobal(QPoint(p.x, p.y));
 }
 
-TreeData* TreeTest::Data() const
-{
-    return reinterpret_cast<TreeData*>(GetWindowLongPtrA(hwnd, GWL_USERDATA));
-}
-
 Recount RecountTree(TreeData* td)
 {
     Recount r;

@@ -33,6 +33,12 @@ inline void PrintTo(const RECT& r, std::ostream* os)
     *os << "{" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << "}";
 }
 
+// The control's data, which its window keeps.
+inline TreeData* DataOf(HWND hwnd)
+{
+    return reinterpret_cast<TreeData*>(GetWindowLongPtrA(hwnd, GWL_USERDATA));
+}
+
 // The style the views use.
 constexpr DWORD kViewStyle = WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_DISABLEDRAGDROP | TVS_SHOWSELALWAYS;
 constexpr UINT kTreeId = 102;
@@ -159,7 +165,7 @@ protected:
     int ShownScrollMax(int bar) const;
     bool ScreenIsUpToDate() const;
 
-    TreeData* Data() const;
+    TreeData* Data() const { return DataOf(hwnd); }
     int TopIndex() const { return Data()->m_nTopIndex; }
     int VisibleCount() const { return Data()->m_nVisibleCount; }
 
