@@ -126,6 +126,12 @@ expect_shows() { # what reference
   fail "$1: the window differs from the program's own rendering in $diff pixels"
 }
 
+# Presses the keys (one argument, split at blanks), then expects_shows.
+key_shows() { # keys what reference
+  xdotool key --delay 50 $1
+  expect_shows "$2" "$3"
+}
+
 # Prints the box (W H X Y) of the pixels of the window that differ from the
 # reference, once they do; nothing if they never do.
 differing_box() {

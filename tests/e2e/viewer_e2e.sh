@@ -58,12 +58,10 @@ expect_shows "opened" "$ref0"
 read -r width height < <(identify -format '%w %h\n' "$ref0")
 xdotool key Caps_Lock
 read -r cw ch cx cy < <(differing_box "$ref0") || fail "Caps Lock on: the window still shows no lock"
-xdotool key Caps_Lock
-expect_shows "Caps Lock off again" "$ref0"
+key_shows Caps_Lock "Caps Lock off again" "$ref0"
 xdotool key Num_Lock
 read -r nw nh nx ny < <(differing_box "$ref0") || fail "Num Lock on: the window still shows no lock"
-xdotool key Num_Lock
-expect_shows "Num Lock off again" "$ref0"
+key_shows Num_Lock "Num Lock off again" "$ref0"
 [ "$cy" -gt $((height - 30)) ] && [ "$cx" -gt $((width / 2)) ] && [ "$cw" -gt 6 ] && [ "$ch" -gt 5 ] ||
   fail "Caps Lock on: the window differs in ${cw}x${ch}+${cx}+${cy}, not in the status bar's UF pane"
 [ "$ny" -gt $((height - 30)) ] && [ "$nx" -ge $((cx + cw)) ] && [ "$nw" -gt 12 ] ||
@@ -79,17 +77,15 @@ done
   fail "the window's icon is not the program's"
 
 # Select with the arrow keys: the header, then #1, then #2.
-xdotool key --delay 50 Down Down
-expect_shows "two rows down" "$(reference 2)"
+key_shows "Down Down" "two rows down" "$(reference 2)"
 
 # Search: Ctrl+F, a text, Enter. #6 is the first unit after #2.
 enter_in_dialog ctrl+f Search ifcsiunit
 expect_shows "search for ifcsiunit" "$(reference 6)"
 
 # Search again: the next unit, #7.
-xdotool key F3
 ref7=$(reference 7)
-expect_shows "search again" "$ref7"
+key_shows F3 "search again" "$ref7"
 
 # Following references: a right double click on the lower tree's first row
 # (#10, the only entity that refers to #7) selects that entity, whose only
@@ -101,12 +97,9 @@ follow_first_referrer "$first_row"
 expect_shows "right double click on #10" "$ref10"
 follow_first_referrer "$first_row"
 expect_shows "right double click on #16" "$(reference 16)"
-xdotool key alt+Left
-expect_shows "Back" "$ref10"
-xdotool key alt+Left
-expect_shows "Back again" "$ref7"
-xdotool key alt+Right
-expect_shows "Forward" "$ref10"
+key_shows alt+Left "Back" "$ref10"
+key_shows alt+Left "Back again" "$ref7"
+key_shows alt+Right "Forward" "$ref10"
 
 # Go to: typing # in the tree opens it with the #, the digits follow into
 # its field; then by Ctrl+G to an entity below the shown rows.
@@ -193,9 +186,8 @@ for dpi in 120 168 192; do
   expect_shows "Xft.dpi $dpi: opened" "$(reference 0 "$scale")"
   # The first Page Down takes the caret to the bottom row, the second one
   # scrolls to the last page.
-  xdotool key --delay 50 Next Next
   ref=$(reference "$last" "$scale")
-  expect_shows "Xft.dpi $dpi: Page Down" "$ref"
+  key_shows "Next Next" "Xft.dpi $dpi: Page Down" "$ref"
   xdotool mousemove --window "$window" 100 200 click 4
   [ -n "$(differing_box "$ref")" ] || fail "Xft.dpi $dpi: the wheel did not scroll"
   xdotool click 5 mousemove --window "$window" 400 5
