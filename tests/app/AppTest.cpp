@@ -4,7 +4,6 @@
 #include "platform/MessageLoop.h"
 #include "platform/qt/QtBridge.h"
 
-#include <QApplication>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -87,13 +86,24 @@ void AppTest::PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
     PumpWaitingMessages();
 }
 
-void AppTest::ClickToolBarButton(UINT nID)
+void AppTest::Open(const std::string& strPath)
+{
+    ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr) << strPath;
+    RunUntilIdle();
+}
+
+QPoint AppTest::ToolBarButtonMiddle(UINT nID)
 {
     CToolBar& bar = Frame().GetToolBar();
     RECT r;
     bar.GetItemRect(bar.CommandToIndex(nID), &r);
-    QTest::mouseClick(WidgetOfWindow(bar.GetSafeHwnd()), Qt::LeftButton, Qt::NoModifier,
-                      QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+void AppTest::ClickToolBarButton(UINT nID)
+{
+    QTest::mouseClick(WidgetOfWindow(Frame().GetToolBar().GetSafeHwnd()), Qt::LeftButton, Qt::NoModifier,
+                      ToolBarButtonMiddle(nID));
     PumpWaitingMessages();
 }
 
@@ -119,9 +129,14 @@ void AppTest::WhileModal(UINT nControl, const std::function<void()>& trigger,
 
 std::string AppTest::ControlText(HWND hDialog, UINT nControl)
 {
-    char text[4096] = {};
-    GetWindowTextA(GetDlgItem(hDialog, static_cast<int>(nControl)), text, sizeof text);
-    return text;
+    return GetWindowTextString(GetDlgItem(hDialog, static_cast<int>(nControl)));
+}
+
+void AppTest::TypeAndEnter(HWND hDialog, UINT nControl, const std::string& strText)
+{
+    QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, static_cast<int>(nControl)));
+    QTest::keyClicks(edit, QString::fromLatin1(strText));
+    QTest::keyClick(edit, Qt::Key_Return);
 }
 
 std::string AppTest::UpperCaretName()

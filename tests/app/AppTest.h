@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QPoint>
 #include <QString>
 
 #include <functional>
@@ -42,6 +43,8 @@ protected:
     // Lets the message loop run until the idle work is done: a pending
     // deferred open and the whole inverse computation.
     void RunUntilIdle();
+    // Opens the file as the program's own open does, then runs until idle.
+    void Open(const std::string& strPath);
 
     CMainFrame& Frame() { return *m_pApp->GetMainFrame(); }
     CKantorDocument& Document();
@@ -57,14 +60,18 @@ protected:
     // A key as the user presses it, to the window that has the focus.
     static void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-    // The user clicks the toolbar button of the command.
+    // The user clicks the toolbar button of the command; its middle, in
+    // the toolbar's coordinates.
     void ClickToolBarButton(UINT nID);
+    QPoint ToolBarButtonMiddle(UINT nID);
 
     // Runs `trigger`, which opens a modal dialog that has a control of id
     // nControl; `answer` acts on the dialog as a user would and closes it.
     static void WhileModal(UINT nControl, const std::function<void()>& trigger,
                            const std::function<void(HWND)>& answer);
     static std::string ControlText(HWND hDialog, UINT nControl);
+    // Types the text into a dialog's field and presses Enter there.
+    static void TypeAndEnter(HWND hDialog, UINT nControl, const std::string& strText);
 
     static std::string ExamplePath();
 

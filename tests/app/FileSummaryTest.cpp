@@ -18,8 +18,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <cstring>
-
 namespace {
 
 using Table = std::vector<Strings>;
@@ -44,15 +42,12 @@ protected:
         Strings texts;
         for (int nColumn = 0; nColumn < 2; ++nColumn) {
             char szText[256] = "";
-            NMLVDISPINFO info;
-            info.hdr.hwndFrom = GetDlgItem(hDialog, static_cast<int>(nList));
-            info.hdr.idFrom = nList;
-            info.hdr.code = LVN_GETDISPINFO;
-            info.item.mask = LVIF_TEXT;
-            info.item.iItem = nRow;
-            info.item.iSubItem = nColumn;
-            info.item.pszText = szText;
-            info.item.cchTextMax = sizeof szText;
+            NMLVDISPINFO info{{GetDlgItem(hDialog, static_cast<int>(nList)), nList, LVN_GETDISPINFO},
+                              {.mask = LVIF_TEXT,
+                               .iItem = nRow,
+                               .iSubItem = nColumn,
+                               .pszText = szText,
+                               .cchTextMax = sizeof szText}};
             SendMessageA(hDialog, WM_NOTIFY, nList, reinterpret_cast<LPARAM>(&info));
             texts.emplace_back(szText);
         }
@@ -125,17 +120,16 @@ protected:
     {
         const double ratio = WidgetOfWindow(hDialog)->devicePixelRatio();
         for (HWND hChild = GetWindow(hDialog, GW_CHILD); hChild; hChild = GetWindow(hChild, GW_HWNDNEXT)) {
-            char szText[256] = "";
-            GetWindowTextA(hChild, szText, sizeof szText);
-            if (!IsWindowVisible(hChild) || !szText[0]
+            const std::string strText = GetWindowTextString(hChild);
+            if (!IsWindowVisible(hChild) || strText.empty()
                 || !(SendMessageA(hChild, WM_GETDLGCODE, 0, 0) & DLGC_STATIC))
                 continue;
             const QImage shown = testsupport::GrabClient(hChild);
             const QRgb background = shown.pixel(0, 0);
             // At least three pixels a character: the text is there, not a few dots.
             EXPECT_GE(testsupport::PixelBox(shown, [background](QRgb p) { return p != background; }).width(),
-                      static_cast<int>(std::strlen(szText) * 3 * ratio))
-                << szText;
+                      static_cast<int>(strText.size() * 3 * ratio))
+                << strText;
         }
         const QImage image = testsupport::GrabClient(hDialog);
         const std::string strFile = strImage + "-at-" + QString::number(ratio).toStdString() + ".png";
@@ -279,13 +273,12 @@ TEST_F(FileSummaryTest, ShowsTheProgressOfTheReferencesThenEveryProblemOfASample
         PumpUntil([] { return false; }, 2 * CFileSummaryDlg::kProgressMilliseconds);
         ASSERT_TRUE(Doc().IsInverseComplete());
         ClickControl(hDialog, res::IDC_LIST_ISOLATED);
-        const std::vector<FileProblem> aProblems = ListProblems(Doc(), true);
-        ASSERT_EQ(RowCount(hDialog, res::IDC_PROBLEM_LIST), static_cast<int>(aProblems.size()));
-        for (std::size_t i = 0; i < aProblems.size(); ++i) {
-            EXPECT_EQ(Row(hDialog, res::IDC_PROBLEM_LIST, static_cast<int>(i)).at(1),
-                      DescribeProblem(aProblems[i]))
-                << i;
-        }
+        Strings expected, shown;
+        for (const FileProblem& problem : ListProblems(Doc(), true))
+            expected.push_back(DescribeProblem(problem));
+        for (const Strings& row : Rows(hDialog, res::IDC_PROBLEM_LIST))
+            shown.push_back(row.at(1));
+        EXPECT_EQ(shown, expected);
         EXPECT_EQ(ControlText(hDialog, res::IDC_PROBLEM_STATUS).find("Finding"), std::string::npos);
     });
 }

@@ -11,7 +11,6 @@
 #include "platform/TestHooks.h"
 #include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
-#include "res/StringTable.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -63,12 +62,11 @@ protected:
         WhileModal(
             res::IDC_ENTITY_NUMBER, [] { PressKey(Qt::Key_G, Qt::ControlModifier); },
             [&](HWND hDialog) {
-                QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, res::IDC_ENTITY_NUMBER));
-                QTest::keyClicks(edit, QString::fromLatin1(strTyped));
-                QTest::keyClick(edit, Qt::Key_Return);
+                TypeAndEnter(hDialog, res::IDC_ENTITY_NUMBER, strTyped);
                 strRefusal = ControlText(hDialog, res::IDC_GOTO_MESSAGE);
                 if (!strRefusal.empty())
-                    QTest::keyClick(edit, Qt::Key_Escape);
+                    QTest::keyClick(WidgetOfWindow(GetDlgItem(hDialog, res::IDC_ENTITY_NUMBER)),
+                                    Qt::Key_Escape);
             });
         return strRefusal;
     }
@@ -149,11 +147,7 @@ TEST_F(FollowingReferencesTest, ClicksAndSearchHitsAreJumpsButTheArrowKeysAreNot
     // A search hit on another entity.
     WhileModal(
         res::IDC_FIND_WHAT, [] { PressKey(Qt::Key_F, Qt::ControlModifier); },
-        [](HWND hDialog) {
-            QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT));
-            QTest::keyClicks(edit, "ifcsiunit");
-            QTest::keyClick(edit, Qt::Key_Return);
-        });
+        [](HWND hDialog) { TypeAndEnter(hDialog, res::IDC_FIND_WHAT, "ifcsiunit"); });
     ASSERT_EQ(Doc().GetCurrentEntity(), 6);
 
     PressKey(Qt::Key_Left, Qt::AltModifier);
@@ -248,8 +242,7 @@ protected:
         // \xE9 and \x80 are e acute and the euro sign in Windows-1252.
         const std::string strFile = "ISO-10303-21;\nHEADER;\nENDSEC;\nDATA;\n"
                                     "#1=IFCWALL('Caf\xE9 \x80',#2);\n#2=IFCLABEL($);\n#3=IFCREL(#2);\n";
-        ASSERT_NE(m_pApp->OpenDocumentFile(m_folder.Write("cp1252.ifc", strFile).c_str()), nullptr);
-        RunUntilIdle();
+        Open(m_folder.Write("cp1252.ifc", strFile));
     }
 };
 

@@ -42,8 +42,7 @@ protected:
     }
     int UpperHeight()
     {
-        int cyCur = 0;
-        int cyMin = 0;
+        int cyCur = 0, cyMin = 0;
         Frame().GetSplitter().GetRowInfo(0, cyCur, cyMin);
         return cyCur;
     }
@@ -66,23 +65,22 @@ protected:
         return image.pixel(x, y - 1) == qRgb(255, 255, 255) && image.pixel(x, y + 2) != qRgb(255, 255, 255);
     }
     QRect FrameOnScreen() { return WidgetOfWindow(Frame().m_hWnd)->frameGeometry(); }
-    // The place a start without stored values gives.
-    void DefaultPlace(CRect& rcWindow, int& cyUpper)
+    // The place a start without stored values gives: the window and the
+    // upper pane's height.
+    std::pair<CRect, int> DefaultPlace()
     {
         Start();
         PumpWaitingMessages();
-        rcWindow = WindowRect();
-        cyUpper = UpperHeight();
+        std::pair<CRect, int> place{WindowRect(), UpperHeight()};
         m_pApp->GetMainFrame()->DestroyWindow();
         m_pApp.reset();
+        return place;
     }
 };
 
 TEST_F(MainFramePlacementTest, PlaceAndUpperPaneComeBackAtTheNextStart)
 {
-    CRect rcDefault;
-    int cyDefault = 0;
-    DefaultPlace(rcDefault, cyDefault);
+    const auto [rcDefault, cyDefault] = DefaultPlace();
     Start();
     EXPECT_EQ(UpperHeight(), cyDefault);
     Frame().MoveWindow(30, 40, 640, 420);
@@ -143,9 +141,7 @@ const StoredPlace kStoredPlaces[] = {
 
 TEST_P(StoredPlaceTest, NeverPutsTheWindowOutOfReach)
 {
-    CRect rcDefault;
-    int cyDefault = 0;
-    DefaultPlace(rcDefault, cyDefault);
+    const auto [rcDefault, cyDefault] = DefaultPlace();
     const StoredPlace& stored = GetParam();
     {
         CProfileSettings settings("Velmora", "Lumenor by Velmora");

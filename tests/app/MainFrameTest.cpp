@@ -9,7 +9,6 @@
 #include "framework/Menu.h"
 #include "framework/Rect.h"
 #include "framework/ResourceRegistry.h"
-#include "framework/RuntimeClass.h"
 #include "platform/MessageLoop.h"
 #include "platform/TestHooks.h"
 #include "platform/qt/QtBridge.h"
@@ -23,39 +22,19 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <iterator>
 
 namespace {
 
 class MainFrameTest : public ExampleAppTest {
 protected:
-    CView* Active() { return Frame().GetActiveView(); }
-
-    CView* UpperView() { return Frame().GetUpperView(); }
-    CView* LowerView() { return Frame().GetLowerView(); }
-
     void SearchByKey(const std::function<void(HWND)>& answer)
     {
         WhileModal(
             res::IDC_FIND_WHAT, [this] { PressKey(Qt::Key_F, Qt::ControlModifier); }, answer);
-    }
-
-    static void TypeAndConfirm(HWND hDialog, const std::string& strText)
-    {
-        QWidget* edit = WidgetOfWindow(GetDlgItem(hDialog, res::IDC_FIND_WHAT));
-        QTest::keyClicks(edit, QString::fromLatin1(strText));
-        QTest::keyClick(edit, Qt::Key_Return);
-    }
-
-    // Labels of the upper root items that contain the text.
-    Strings UpperRootsContaining(const std::string& strText)
-    {
-        Strings found;
-        for (const std::string& label : TreeLabels(Upper()))
-            if (label.find(strText) != std::string::npos)
-                found.push_back(label);
-        return found;
     }
 };
 
@@ -89,8 +68,7 @@ TEST(MainFrameSplitTest, TheUpperPaneStartsAtFourFifthsOfTheClientHeight)
         CRect client;
         pFrame->GetClientRect(&client);
         ASSERT_EQ(client.Height(), height);
-        int cyCur = 0;
-        int cyMin = 0;
+        int cyCur = 0, cyMin = 0;
         pFrame->GetSplitter().GetRowInfo(0, cyCur, cyMin);
         EXPECT_EQ(cyCur, expected) << height;
         pFrame->DestroyWindow();
@@ -117,24 +95,26 @@ TEST_F(MainFrameTest, SaveAndSaveAsAreGrayedWhereverTheyOccur)
 
 TEST_F(MainFrameTest, SearchFromTheLowerViewActivatesTheUpperViewAndSearchesThere)
 {
-    const Strings walls = UpperRootsContaining("IFCWALL");
+    Strings walls;
+    std::ranges::copy_if(TreeLabels(Upper()), std::back_inserter(walls),
+                         [](const std::string& label) { return label.find("IFCWALL") != std::string::npos; });
     ASSERT_GE(walls.size(), 2u);
 
     // F6 and Shift+F6 move the activation and the keyboard to the other
     // view (back to the upper one end to end).
     PressKey(Qt::Key_F6);
-    ASSERT_EQ(Active(), LowerView());
+    ASSERT_EQ(Frame().GetActiveView(), Frame().GetLowerView());
     ASSERT_EQ(GetFocus(), Lower());
-    SearchByKey([](HWND hDialog) { TypeAndConfirm(hDialog, "ifcwall"); });
-    EXPECT_EQ(Active(), UpperView());
+    SearchByKey([](HWND hDialog) { TypeAndEnter(hDialog, res::IDC_FIND_WHAT, "ifcwall"); });
+    EXPECT_EQ(Frame().GetActiveView(), Frame().GetUpperView());
     EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), walls[0]);
 
     // Search again from the lower view: the next match in the upper tree.
     PressKey(Qt::Key_F6, Qt::ShiftModifier);
-    ASSERT_EQ(Active(), LowerView());
+    ASSERT_EQ(Frame().GetActiveView(), Frame().GetLowerView());
     PressKey(Qt::Key_F3);
     PumpWaitingMessages();
-    EXPECT_EQ(Active(), UpperView());
+    EXPECT_EQ(Frame().GetActiveView(), Frame().GetUpperView());
     EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), walls[1]);
     // And from the upper view itself.
     PressKey(Qt::Key_F3);
@@ -250,18 +230,13 @@ TEST_F(MainFrameTest, MenuItemsAndToolbarButtonsShowTheirPromptsAndTips)
     EXPECT_EQ(MessagePane(), "Search for a String in the Tree.");
     // The pointer rests on the Info button: its prompt and its tip.
     CToolBar& bar = Frame().GetToolBar();
-    RECT r;
-    bar.GetItemRect(bar.CommandToIndex(res::ID_APP_ABOUT), &r);
-    QTest::mouseMove(WidgetOfWindow(bar.GetSafeHwnd()),
-                     QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
+    QTest::mouseMove(WidgetOfWindow(bar.GetSafeHwnd()), ToolBarButtonMiddle(res::ID_APP_ABOUT));
     PumpWaitingMessages();
     EXPECT_EQ(MessagePane(), "Display Information aboutt Lumenor.");
     const HWND hTip = bar.GetToolTips();
     ASSERT_NE(hTip, nullptr);
     EXPECT_TRUE(PumpUntil([hTip] { return IsWindowVisible(hTip) != FALSE; }, 3000));
-    char text[64] = {};
-    GetWindowTextA(hTip, text, sizeof text);
-    EXPECT_STREQ(text, "Info");
+    EXPECT_EQ(GetWindowTextString(hTip), "Info");
 }
 
 } // namespace

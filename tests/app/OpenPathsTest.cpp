@@ -8,6 +8,8 @@
 #include "platform/qt/QtBridge.h"
 #include "res/Resource.h"
 
+#include <gmock/gmock.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QDropEvent>
@@ -18,6 +20,9 @@
 #include <filesystem>
 
 namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
 
 class OpenPathsTest : public AppTest {
 protected:
@@ -39,12 +44,6 @@ protected:
     {
         return {Frame().GetWindowText(), Document().GetPathName(), TreeLabels(Upper()),
                 Doc().GetCurrentEntity()};
-    }
-
-    void Open(const std::string& strPath)
-    {
-        ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr) << strPath;
-        RunUntilIdle();
     }
 
     // Files dropped on the main window, as the desktop delivers them.
@@ -117,9 +116,9 @@ TEST_F(OpenPathsTest, AFileThatCannotBeOpenedLeavesThePreviousDocumentAsItWas)
     const std::string strNoEntities = m_folder.Write("notes.ifc", "ISO-10303-21;\nHEADER;\nENDSEC;\n");
     m_messages.clear();
     EXPECT_EQ(m_pApp->OpenDocumentFile(strNoEntities.c_str()), nullptr);
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].find("\"" + strNoEntities + "\""), std::string::npos) << m_messages[0];
-    EXPECT_NE(m_messages[0].find("no IFC entities"), std::string::npos) << m_messages[0];
+    EXPECT_THAT(
+        m_messages,
+        ::testing::ElementsAre(AllOf(HasSubstr("\"" + strNoEntities + "\""), HasSubstr("no IFC entities"))));
     EXPECT_EQ(Showing(), before);
 }
 
@@ -152,11 +151,10 @@ TEST_F(OpenPathsTest, OpenedFilesEnterTheRecentFileListWhichReopensThem)
     std::filesystem::copy_file(SamplePath("test.ifc"), strSecond);
     Open(strFirst);
     Open(strSecond);
-    const Strings items = FileMenuItems();
-    ASSERT_EQ(items.size(), 8u);
-    EXPECT_EQ(items[2].rfind("&1 ", 0), 0u) << items[2];
-    EXPECT_NE(items[2].find("second.ifc"), std::string::npos) << items[2];
-    EXPECT_NE(items[3].find("first.ifc"), std::string::npos) << items[3];
+    using ::testing::_;
+    EXPECT_THAT(FileMenuItems(),
+                ::testing::ElementsAre(_, _, AllOf(::testing::StartsWith("&1 "), HasSubstr("second.ifc")),
+                                       HasSubstr("first.ifc"), _, _, _, _));
 
     // The second entry, chosen in the menu, opens that file.
     Frame().SendMessage(WM_COMMAND, res::ID_FILE_MRU_FILE1 + 1, 0);

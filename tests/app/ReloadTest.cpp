@@ -3,9 +3,8 @@
 #include "app/AppTest.h"
 
 #include "platform/WinMessages.h"
-#include "res/Resource.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <unistd.h>
 
@@ -32,8 +31,7 @@ TEST_F(ReloadTest, AChangedFileIsAnnouncedAndF5ReloadsItAtTheSamePlace)
 {
     const std::string strPath = WriteModel(300);
     Start();
-    ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr);
-    RunUntilIdle();
+    Open(strPath);
     ASSERT_TRUE(Document().NavigateToEntity(150));
     const EntityPlace before = Document().GetPlace();
     ASSERT_GT(before.nTopEntity, 100);
@@ -72,15 +70,12 @@ TEST_F(ReloadTest, ADamagedNewVersionKeepsTheDocumentAndWithoutAFileThereIsNothi
     PressKey(Qt::Key_F5);
     EXPECT_TRUE(m_messages.empty());
 
-    const std::string strPath = WriteModel(20);
-    ASSERT_NE(m_pApp->OpenDocumentFile(strPath.c_str()), nullptr);
-    RunUntilIdle();
+    Open(WriteModel(20));
     ASSERT_TRUE(Document().NavigateToEntity(7));
     // A gzip file cut short where the plain file was.
     m_folder.Write("model.ifc", std::string("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10));
     PressKey(Qt::Key_F5);
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].find("the gzip file is cut short"), std::string::npos) << m_messages[0];
+    EXPECT_THAT(m_messages, ::testing::ElementsAre(::testing::HasSubstr("the gzip file is cut short")));
     EXPECT_EQ(Doc().GetEntityMap().GetCount(), 21u);
     EXPECT_EQ(Doc().GetCurrentEntity(), 7);
     EXPECT_EQ(TreeLabel(Upper(), TreeCaret(Upper())), "#7=E(#6);");
@@ -109,17 +104,14 @@ TEST_F(ReloadTest, ALargeFileReplacedByASmallOneGivesItsMemoryBack)
             + std::to_string(n / 2) + ",'Basic Wall:Interior',$,$,#" + std::to_string(n / 3) + ");\n";
     strLarge = m_folder.Write("large.ifc", strLarge);
     Start();
-    ASSERT_NE(m_pApp->OpenDocumentFile(strSmall.c_str()), nullptr);
-    RunUntilIdle();
+    Open(strSmall);
     const std::size_t nSmall = residentBytes();
 
-    ASSERT_NE(m_pApp->OpenDocumentFile(strLarge.c_str()), nullptr);
-    RunUntilIdle();
+    Open(strLarge);
     ASSERT_TRUE(Document().NavigateToEntity(1));
     ASSERT_GT(residentBytes(), nSmall + 100 * kMiB);
 
-    ASSERT_NE(m_pApp->OpenDocumentFile(strSmall.c_str()), nullptr);
-    RunUntilIdle();
+    Open(strSmall);
     EXPECT_EQ(Doc().GetEntityMap().GetCount(), 21u);
     EXPECT_LT(residentBytes(), nSmall + 8 * kMiB);
 }

@@ -6,6 +6,8 @@
 #include "res/Resource.h"
 #include "res/StringTable.h"
 
+#include <gmock/gmock.h>
+
 namespace {
 
 const std::string kNoData = "Tree displaying IFC file - No data read";
@@ -63,9 +65,8 @@ TEST_F(StartupTest, WithoutAFileOrWithAMissingOneTheEmptyDocumentStays)
         EXPECT_EQ(TreeLabels(Upper()), Strings{kNoData});
         TearDown();
     }
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].find(strMissing), std::string::npos);
-    EXPECT_NE(m_messages[0].find("does not exist"), std::string::npos);
+    using namespace ::testing;
+    EXPECT_THAT(m_messages, ElementsAre(AllOf(HasSubstr(strMissing), HasSubstr("does not exist"))));
 }
 
 } // namespace
