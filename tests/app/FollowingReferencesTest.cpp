@@ -21,7 +21,6 @@
 #include <QWidget>
 #include <QWindow>
 
-#include <cstring>
 #include <functional>
 
 namespace {
@@ -33,8 +32,7 @@ protected:
     QPoint OnLabel(HWND hTree, HTREEITEM hItem)
     {
         RECT rect;
-        std::memcpy(static_cast<void*>(&rect), &hItem, sizeof hItem);
-        SendMessageA(hTree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+        TreeView_GetItemRect(hTree, hItem, &rect, TRUE);
         const QPoint inTree((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
         return WidgetOfWindow(hTree)->mapTo(WidgetOfWindow(Frame().GetSafeHwnd()), inTree);
     }
@@ -115,8 +113,7 @@ TEST_F(FollowingReferencesTest, JumpsDownTheReferrersAndBackAndForwardByButtonsA
 TEST_F(FollowingReferencesTest, GoToSaysWhatIsWrongAndStaysOpen)
 {
     struct Case {
-        std::string strTyped;
-        std::string strRefusal;
+        std::string strTyped, strRefusal;
     };
     const Case cases[] = {
         {"999", "There is no entity #999."},
@@ -164,9 +161,8 @@ TEST_F(FollowingReferencesTest, TheEntityPaneSaysWhatTheCurrentEntityIsAndWhoRef
     EXPECT_EQ(EntityPane(), "#10 IFCUNITASSIGNMENT \xB7 1 referrer");
     GoTo("5");
     EXPECT_EQ(EntityPane(),
-              "#5 IFCOWNERHISTORY \xB7 " + std::to_string(Document().GetKantorDoc().GetReferrerCount(5))
-                  + " referrers");
-    EXPECT_GT(Document().GetKantorDoc().GetReferrerCount(5), 10u);
+              "#5 IFCOWNERHISTORY \xB7 " + std::to_string(Doc().GetReferrerCount(5)) + " referrers");
+    EXPECT_GT(Doc().GetReferrerCount(5), 10u);
 
     // While the referrers are still being found, the count says so.
     std::string strFile = "ISO-10303-21;\nHEADER;\nENDSEC;\nDATA;\n#1=IFCTHING($);\n";

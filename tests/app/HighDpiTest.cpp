@@ -16,7 +16,6 @@
 #include <QWidget>
 
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -39,15 +38,14 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
                              .toImage()
                              .convertToFormat(QImage::Format_RGB32);
     ASSERT_NEAR(image.width(), client.right * s, 1.0) << "the image is in device pixels";
-    const int rows = static_cast<int>(SendMessageA(Upper(), TVM_GETVISIBLECOUNT, 0, 0));
+    const int rows = static_cast<int>(TreeView_GetVisibleCount(Upper()));
     ASSERT_GT(rows, 10);
     ASSERT_GT(TreeChildren(Upper()).size(), static_cast<size_t>(rows)) << "the rows reach the bottom";
     const QRgb background = QColorOf(GetSysColor(COLOR_WINDOW)).rgb();
     HTREEITEM item = TreeChildren(Upper()).front();
     for (int row = 0; row < rows; ++row) {
         RECT text;
-        std::memcpy(static_cast<void*>(&text), &item, sizeof item);
-        ASSERT_TRUE(SendMessageA(Upper(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&text)));
+        ASSERT_TRUE(TreeView_GetItemRect(Upper(), item, &text, TRUE));
         const int top = static_cast<int>(std::lround(text.top * s));
         const QRect ink = testsupport::PixelBox(
             image, [background](QRgb p) { return p != background; },
@@ -57,8 +55,7 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
         const double end = std::min<LONG>(text.right, client.right) * s;
         EXPECT_LE(ink.right(), end) << "row " << row;
         EXPECT_GE(ink.right(), end - 8 * s) << "row " << row;
-        item = reinterpret_cast<HTREEITEM>(
-            SendMessageA(Upper(), TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, reinterpret_cast<LPARAM>(item)));
+        item = TreeView_GetNextItem(Upper(), item, TVGN_NEXTVISIBLE);
     }
 }
 

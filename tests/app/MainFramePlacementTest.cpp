@@ -115,11 +115,7 @@ enum class Expected { Stored, WithinTheScreen, Default };
 
 struct StoredPlace {
     const char* name;
-    const char* left;
-    const char* top;
-    const char* width;
-    const char* height;
-    const char* upper;
+    const char *left, *top, *width, *height, *upper;
     Expected place;
     bool bUpperKept; // else the default share
 };

@@ -192,8 +192,7 @@ TEST_F(MainFrameTest, DialogControlsAreDrawnInTheirEnabledState)
     // The Info box and the Usage dialog, with their texts; afterwards the
     // keyboard is back in the tree that had it.
     const struct {
-        UINT nCommand;
-        UINT nText;
+        UINT nCommand, nText;
         std::string strStart;
     } dialogs[] = {{res::ID_APP_ABOUT, res::IDC_VERSION, "1, 1, 0, 0"},
                    {res::ID_USAGE, res::IDC_USAGE_TEXT, "- The top window is the main window."}};

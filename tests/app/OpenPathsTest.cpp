@@ -34,8 +34,7 @@ protected:
 
     // What the window shows of the open document.
     struct Shown {
-        std::string strTitle;
-        std::string strPath;
+        std::string strTitle, strPath;
         Strings aUpper;
         std::int32_t nCurrent;
         bool operator==(const Shown&) const = default;

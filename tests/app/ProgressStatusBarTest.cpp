@@ -45,9 +45,9 @@ protected:
     static bool AllPixels(const QImage& image, const CRect& r, QRgb color)
     {
         const QRect area(r.left, r.top, r.Width(), r.Height());
-        return testsupport::CountPixels(
+        return testsupport::PixelBox(
                    image, [color](QRgb p) { return p != color; }, area)
-            == 0;
+            .isEmpty();
     }
 
     static QRgb Rgb(int sysColor) { return QColorOf(GetSysColor(sysColor)).rgb(); }

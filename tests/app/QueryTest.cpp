@@ -16,8 +16,7 @@ namespace {
 
 struct Outcome {
     int nStatus = -1;
-    std::string strOut;
-    std::string strErr;
+    std::string strOut, strErr;
     Strings Lines() const
     {
         Strings lines;

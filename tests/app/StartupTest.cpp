@@ -54,8 +54,7 @@ TEST_F(StartupTest, TheWindowComesFirstThenIdlePassesLoadAndComputeTheInverseRef
 TEST_F(StartupTest, WithoutAFileOrWithAMissingOneTheEmptyDocumentStays)
 {
     const std::string strMissing = m_folder.GetPath().string() + "/missing.ifc";
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, std::vector<std::string>{strMissing}}) {
+    for (const Strings& args : {Strings{}, Strings{strMissing}}) {
         Start(args);
         EXPECT_FALSE(m_pApp->OnIdle(0));
         EXPECT_FALSE(m_pApp->OnIdle(1));

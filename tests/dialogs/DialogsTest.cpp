@@ -82,9 +82,4 @@ int CountColour(const QImage& image, COLORREF colour)
     return testsupport::CountPixels(image, [wanted](QRgb p) { return (p & 0xFFFFFF) == wanted; });
 }
 
-std::string OutputPath(const std::string& fileName)
-{
-    return std::string(LUMENOR_BINARY_DIR) + "/" + fileName;
-}
-
 } // namespace dialogstest

@@ -53,7 +53,4 @@ std::string TipText(const CLinkLabel& link);
 // How many pixels have exactly this colour.
 int CountColour(const QImage& image, COLORREF colour);
 
-// Where the tests leave the pictures they render, for people to look at.
-std::string OutputPath(const std::string& fileName);
-
 } // namespace dialogstest

@@ -27,7 +27,6 @@
 namespace {
 
 using dialogstest::CountColour;
-using dialogstest::OutputPath;
 
 // Runs `whileOpen` inside the modal loop, once the dialog is up.
 template <class Dialog>
@@ -49,13 +48,6 @@ protected:
     }
 };
 
-HDC MeasuringDC(HWND control)
-{
-    HDC hdc = GetDC(control);
-    SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
-    return hdc;
-}
-
 // Every static text and the link show whole at the test's device pixel
 // ratio (ctest runs this at 1, 1.5 and 2): the ink of each control spans
 // the width its text needs and, wrapped, all its lines but the last one.
@@ -70,7 +62,8 @@ void ExpectTextsShownWhole(HWND dialog)
         ++texts;
         CRect client;
         GetClientRect(child, &client);
-        HDC hdc = MeasuringDC(child);
+        HDC hdc = GetDC(child);
+        SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessageA(child, WM_GETFONT, 0, 0)));
         RECT needed = client;
         DrawTextA(hdc, text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
         TEXTMETRICA tm;
@@ -86,11 +79,12 @@ void ExpectTextsShownWhole(HWND dialog)
     EXPECT_GT(texts, 0);
 }
 
+// Left in the build folder for people to look at.
 void Save(HWND dialog, const char* fileName)
 {
     const QImage image = testsupport::GrabClient(dialog);
     ASSERT_FALSE(image.isNull());
-    EXPECT_TRUE(image.save(QString::fromStdString(OutputPath(fileName))));
+    EXPECT_TRUE(image.save(QString::fromStdString(std::string(LUMENOR_BINARY_DIR) + "/" + fileName)));
 }
 
 class InfoDialogs : public ::testing::Test {

@@ -106,8 +106,7 @@ protected:
 TEST_F(LinkLabelTest, AttachingMakesAnUnderlinedClickableText)
 {
     EXPECT_TRUE(link.GetStyle() & SS_NOTIFY);
-    LOGFONTA original;
-    LOGFONTA shown;
+    LOGFONTA original, shown;
     ASSERT_TRUE(GetObjectA(font, sizeof original, &original));
     ASSERT_NE(link.GetFont(), font);
     ASSERT_TRUE(GetObjectA(link.GetFont(), sizeof shown, &shown));

@@ -101,9 +101,8 @@ TEST(VersionBlock, MissingStringsStayEmptyAndKeysIgnoreCase)
 
 TEST(VersionBlock, FilesWithoutABlockGiveFalseAndResetEverything)
 {
-    const std::string good =
-        WrittenFile(EncodeVersionNode(VersionBlockNodes(LabelledBlock({0x0409 | kUnicode}))));
     std::vector<BYTE> truncated = EncodeVersionNode(VersionBlockNodes(LabelledBlock({0x0409 | kUnicode})));
+    const std::string good = WrittenFile(truncated);
     truncated.resize(truncated.size() / 2);
     const std::string text = "#1=IFCWALL('x');\n";
     const std::string cut = WrittenFile(truncated);
