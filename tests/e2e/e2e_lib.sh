@@ -88,8 +88,9 @@ open_example() {
 }
 
 # Opens a dialog by its keys (ctrl+f, ctrl+g, ...), types the text into
-# it and presses Enter; the main window gets the keyboard back.
-enter_in_dialog() { # keys title text
+# it and presses Enter; the main window gets the keyboard back. Given what
+# and a reference, then expects_shows them.
+enter_in_dialog() { # keys title text [what reference]
   local main="$window"
   xdotool key "$1"
   find_window "^$2\$" "$2"
@@ -98,6 +99,7 @@ enter_in_dialog() { # keys title text
   xdotool key Return
   window="$main"
   xdotool windowfocus --sync "$window" 2>/dev/null || true
+  [ $# -lt 5 ] || expect_shows "$4" "$5"
 }
 
 # What the program renders offscreen with entity N selected (0: as opened),

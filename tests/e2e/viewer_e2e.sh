@@ -80,8 +80,7 @@ done
 key_shows "Down Down" "two rows down" "$(reference 2)"
 
 # Search: Ctrl+F, a text, Enter. #6 is the first unit after #2.
-enter_in_dialog ctrl+f Search ifcsiunit
-expect_shows "search for ifcsiunit" "$(reference 6)"
+enter_in_dialog ctrl+f Search ifcsiunit "search for ifcsiunit" "$(reference 6)"
 
 # Search again: the next unit, #7.
 ref7=$(reference 7)
@@ -103,10 +102,8 @@ key_shows alt+Right "Forward" "$ref10"
 
 # Go to: typing # in the tree opens it with the #, the digits follow into
 # its field; then by Ctrl+G to an entity below the shown rows.
-enter_in_dialog numbersign 'Go to Entity' 7
-expect_shows "# 7 Enter" "$ref7"
-enter_in_dialog ctrl+g 'Go to Entity' 36
-expect_shows "Ctrl+G 36 Enter" "$(reference 36)"
+enter_in_dialog numbersign 'Go to Entity' 7 "# 7 Enter" "$ref7"
+enter_in_dialog ctrl+g 'Go to Entity' 36 "Ctrl+G 36 Enter" "$(reference 36)"
 
 # Copy: the selected item's label as the file has it, then its name, read
 # back from the display's clipboard.
@@ -120,8 +117,7 @@ poll 20 clipboard_holds "#36" || fail "Ctrl+Shift+C: the clipboard holds '$clip'
 # A search whose item (#37) lies below the last shown row: the tree scrolls
 # it into view as the dialog goes, and every row must show the scrolled
 # content, not only the two rows whose selection changed.
-enter_in_dialog ctrl+f Search wallstandard
-expect_shows "search for wallstandard, below the shown rows" "$(reference 37)"
+enter_in_dialog ctrl+f Search wallstandard "search for wallstandard, below the shown rows" "$(reference 37)"
 
 [ "$(xdotool getwindowname "$window")" = "house.ifc - Lumenor" ] || fail "the title changed"
 

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace testsupport {
 
@@ -63,33 +64,31 @@ QImage GrabClient(HWND hwnd)
 
 namespace {
 
-QRect PixelsOf(const QImage& image, const std::function<bool(QRgb)>& test, QRect area, int& count)
+// How many pixels pass the test, and their box.
+std::pair<int, QRect> PixelsOf(const QImage& image, const std::function<bool(QRgb)>& test, QRect area)
 {
     area = area.isNull() ? image.rect() : area & image.rect();
     QRect box;
-    count = 0;
+    int count = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             if (test(image.pixel(x, y))) {
                 ++count;
                 box |= QRect(x, y, 1, 1);
             }
-    return box;
+    return {count, box};
 }
 
 } // namespace
 
 int CountPixels(const QImage& image, const std::function<bool(QRgb)>& test, QRect area)
 {
-    int count = 0;
-    PixelsOf(image, test, area, count);
-    return count;
+    return PixelsOf(image, test, area).first;
 }
 
 QRect PixelBox(const QImage& image, const std::function<bool(QRgb)>& test, QRect area)
 {
-    int count = 0;
-    return PixelsOf(image, test, area, count);
+    return PixelsOf(image, test, area).second;
 }
 
 MessageRecorder::~MessageRecorder()
@@ -124,17 +123,15 @@ LRESULT MessageRecorder::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 std::vector<UINT> MessageRecorder::Codes(std::initializer_list<UINT> wanted) const
 {
     std::vector<UINT> codes;
-    for (const Recorded& r : m_messages) {
-        if (std::find(wanted.begin(), wanted.end(), r.message) != wanted.end())
+    for (const Recorded& r : m_messages)
+        if (std::ranges::find(wanted, r.message) != wanted.end())
             codes.push_back(r.message);
-    }
     return codes;
 }
 
 int MessageRecorder::Count(UINT message) const
 {
-    return static_cast<int>(std::count_if(m_messages.begin(), m_messages.end(),
-                                          [message](const Recorded& r) { return r.message == message; }));
+    return static_cast<int>(std::ranges::count(m_messages, message, &Recorded::message));
 }
 
 } // namespace testsupport

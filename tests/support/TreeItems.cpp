@@ -4,11 +4,9 @@ namespace testsupport {
 
 HTREEITEM InsertTreeItem(HWND tree, HTREEITEM parent, const char* text, HTREEITEM after)
 {
-    TVINSERTSTRUCT insert;
-    insert.hParent = parent;
-    insert.hInsertAfter = after;
-    insert.item.mask = TVIF_TEXT;
-    insert.item.pszText = const_cast<char*>(text);
+    TVINSERTSTRUCT insert{.hParent = parent,
+                          .hInsertAfter = after,
+                          .item = {.mask = TVIF_TEXT, .pszText = const_cast<char*>(text)}};
     return TreeView_InsertItem(tree, &insert);
 }
 
@@ -50,9 +48,7 @@ HTREEITEM TreeCaret(HWND tree)
 
 UINT TreeState(HWND tree, HTREEITEM item)
 {
-    TVITEM tvi;
-    tvi.mask = TVIF_STATE;
-    tvi.hItem = item;
+    TVITEM tvi{.mask = TVIF_STATE, .hItem = item};
     TreeView_GetItem(tree, &tvi);
     return tvi.state;
 }
