@@ -1,6 +1,7 @@
 // What a file and an entity text hold, read the plainest way, without the
 // loader's buffers, joins in place or digit parsing: the fuzz targets hold
-// the loader and the reference extraction to it.
+// the loader and the reference extraction to it, the sample-file test the
+// loading of every sample file.
 #pragma once
 
 #include <cstdint>
