@@ -5,14 +5,12 @@
 #include "app/AppTest.h"
 
 #include "platform/MessageLoop.h"
-#include "platform/qt/QtBridge.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QImage>
 #include <QPalette>
 #include <QStyle>
-#include <QWidget>
 
 namespace {
 
@@ -37,12 +35,7 @@ TEST_F(DesktopPaletteTest, ADarkSchemeChosenWhileTheProgramRunsGivesADarkTreeWit
     QApplication::setPalette(dark);
     PumpWaitingMessages();
 
-    RECT client;
-    GetClientRect(Upper(), &client);
-    const QImage image = WidgetOfWindow(Upper())
-                             ->grab(QRect(0, 0, client.right, client.bottom))
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage image = testsupport::RenderClient(Upper());
     using testsupport::CountPixels;
     const int baseCount = CountPixels(image, [&](QRgb p) { return p == base.rgb(); });
     const int light = CountPixels(image, [](QRgb p) { return QColor(p).lightness() > 200; });

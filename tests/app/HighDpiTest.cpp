@@ -13,7 +13,6 @@
 
 #include <QGuiApplication>
 #include <QImage>
-#include <QWidget>
 
 #include <cmath>
 
@@ -31,12 +30,7 @@ TEST_F(HighDpiTest, EveryRowOfTheUpperTreeShowsItsLabelDownToTheBottom)
     const double s = Ratio();
     RECT client;
     GetClientRect(Upper(), &client);
-    // Rendered as --screenshot renders: every widget paints through the
-    // event bridge at the ratio, into device pixels.
-    const QImage image = WidgetOfWindow(Upper())
-                             ->grab(QRect(0, 0, client.right, client.bottom))
-                             .toImage()
-                             .convertToFormat(QImage::Format_RGB32);
+    const QImage image = testsupport::RenderClient(Upper());
     ASSERT_NEAR(image.width(), client.right * s, 1.0) << "the image is in device pixels";
     const int rows = static_cast<int>(TreeView_GetVisibleCount(Upper()));
     ASSERT_GT(rows, 10);

@@ -62,6 +62,16 @@ QImage GrabClient(HWND hwnd)
     return GrabWindowImage(hwnd);
 }
 
+QImage RenderClient(HWND hwnd)
+{
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return WidgetOfWindow(hwnd)
+        ->grab(QRect(0, 0, client.right, client.bottom))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 namespace {
 
 // How many pixels pass the test, and their box.

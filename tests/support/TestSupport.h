@@ -30,6 +30,9 @@ HWND CreateChild(const char* className, HWND parent, int id, int x, int y, int w
 // What a window shows on the screen now, client area only (read from the
 // backing store, so no extra paint is caused).
 QImage GrabClient(HWND hwnd);
+// The client area painted anew, as --screenshot renders it: every widget
+// through the event bridge at the screen's ratio, in device pixels (RGB32).
+QImage RenderClient(HWND hwnd);
 
 // How many pixels of an image (of `area` in it, when given) pass `test`,
 // and the smallest rectangle that holds them (empty when none does).
