@@ -6,20 +6,9 @@
 
 #include <cstdint>
 
-namespace {
-
-bool (*g_gate)() = nullptr;
-
-} // namespace
-
-bool MayAllocateRecord()
-{
-    return !g_gate || g_gate();
-}
-
 void SetAllocationGateForTest(bool (*gate)())
 {
-    g_gate = gate;
+    largeblocks::g_allocationGate = gate;
 }
 
 void* AllocateAlignedBlock(std::size_t bytes, bool bHugePages)

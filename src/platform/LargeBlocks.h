@@ -13,7 +13,16 @@
 void* AllocateAlignedBlock(std::size_t bytes, bool bHugePages = true);
 // Gives back a block of AllocateAlignedBlock with the same size.
 void FreeAlignedBlock(void* block, std::size_t bytes);
+namespace largeblocks {
+// Set by SetAllocationGateForTest only.
+inline bool (*g_allocationGate)() = nullptr;
+} // namespace largeblocks
+
 // Whether memory may be taken for a block or for a record in one: false
 // only when a test stands in for exhausted memory (see TestHooks.h), and
-// then the caller fails as it does when memory runs out.
-bool MayAllocateRecord();
+// then the caller fails as it does when memory runs out. Inline: it is
+// asked for every tree node.
+inline bool MayAllocateRecord()
+{
+    return !largeblocks::g_allocationGate || largeblocks::g_allocationGate();
+}
